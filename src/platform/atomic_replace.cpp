@@ -1,0 +1,102 @@
+// Saving by rename: a file is written completely beside its target, synced and renamed over it,
+// so the target is always either the old file or the complete new one.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/posix_io.h"
+
+namespace olvex::platform {
+
+using detail::throwErrno;
+using detail::UniqueFd;
+
+namespace {
+
+// Creates a new, empty file with a name unique to this process in folder.
+UniqueFd createTemporaryFile(const std::string& folder, const std::string& target,
+                             std::string& tempPath) {
+  static std::atomic<unsigned> counter{0};
+  for (;;) {
+    tempPath = folder + "/.olvex-" + std::to_string(::getpid()) + "-" +
+               std::to_string(counter++) + ".tmp";
+    UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (fd.get() >= 0) return fd;
+    // A leftover of an earlier process with the same id: try the next name.
+    if (errno != EEXIST) throwErrno("create a temporary file beside", target);
+  }
+}
+
+std::optional<mode_t> permissionsOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return st.st_mode & 07777;
+}
+
+// Has fill write a temporary file beside path, syncs it and renames it over path. The new file
+// takes the permissions of the file it replaces, else newFileMode when given. Errors name path,
+// the file the user knows, rather than the temporary file.
+void saveByRename(const std::string& path, std::optional<mode_t> newFileMode,
+                  const std::function<void(int fd)>& fill) {
+  std::string folder = detail::folderOf(path);
+  std::string tempPath;
+  UniqueFd fd = createTemporaryFile(folder, path, tempPath);
+  try {
+    std::optional<mode_t> mode = permissionsOf(path);
+    if (!mode) mode = newFileMode;
+    if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
+    fill(fd.get());
+    if (::fsync(fd.get()) != 0) throwErrno("sync", path);
+    fd.closeChecked(path);
+    if (::rename(tempPath.c_str(), path.c_str()) != 0) throwErrno("replace", path);
+  } catch (...) {
+    ::unlink(tempPath.c_str());  // fd, if still open, is closed on the way out
+    throw;
+  }
+  detail::syncFolder(folder);
+}
+
+}  // namespace
+
+void writeFileAtomic(const std::string& path, std::string_view bytes) {
+  saveByRename(path, std::nullopt, [&](int fd) {
+    detail::writeAllAt(fd, bytes.data(), bytes.size(), 0, path);
+  });
+}
+
+void copyFile(const std::string& from, const std::string& to) {
+  UniqueFd source = detail::openRegular(from, O_RDONLY);
+  struct stat st {};
+  if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
+  saveByRename(to, st.st_mode & 07777, [&](int fd) {
+    std::vector<char> buffer(1 << 20);
+    off_t offset = 0;
+    for (;;) {
+      ssize_t got = ::read(source.get(), buffer.data(), buffer.size());
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        throwErrno("read", from);
+      }
+      if (got == 0) break;
+      detail::writeAllAt(fd, buffer.data(), static_cast<std::size_t>(got), offset, to);
+      offset += got;
+    }
+  });
+}
+
+void replaceFile(const std::string& source, const std::string& target) {
+  UniqueFd fd = detail::openRegular(source, O_RDONLY);
+  if (::fsync(fd.get()) != 0) throwErrno("sync", source);
+  fd.closeChecked(source);
+  if (::rename(source.c_str(), target.c_str()) != 0) throwErrno("replace", target);
+  detail::syncFolder(detail::folderOf(target));
+}
+
+}  // namespace olvex::platform

@@ -1,0 +1,54 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/files.h"
+#include "platform/posix_io.h"
+
+namespace olvex::platform {
+
+using detail::throwErrno;
+
+std::string readFile(const std::string& path) {
+  detail::UniqueFd fd = detail::openRegular(path, O_RDONLY);
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      throwErrno("read", path);
+    }
+    if (got == 0) return bytes;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+bool fileExists(const std::string& path) {
+  if (path.empty()) return false;
+  detail::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat st {};
+  return fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void removeFile(const std::string& path) {
+  // ENOTDIR: a folder on the way is a file, so path cannot exist either.
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT && errno != ENOTDIR) {
+    throwErrno("delete", path);
+  }
+}
+
+std::string currentDirectory() {
+  // getcwd gives no trailing "/" except for the root itself, which stays "/".
+  std::string dir(256, '\0');
+  while (::getcwd(dir.data(), dir.size()) == nullptr) {
+    if (errno != ERANGE) throwErrno("get", "current directory");
+    dir.resize(dir.size() * 2);
+  }
+  dir.resize(dir.find('\0'));
+  return dir;
+}
+
+}  // namespace olvex::platform

@@ -1,0 +1,66 @@
+#pragma once
+// File access as the program needs it: a random-access channel at 1-based positions, byte-exact
+// text lines, copy / delete / atomic replace, and the current directory. Errors are FileError.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olvex::platform {
+
+struct FileError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// A file opened for reading and writing (or reading only) at 1-based byte positions.
+class RandomAccessFile {
+ public:
+  enum class Mode { ReadOnly, ReadWrite };
+  RandomAccessFile(const std::string& path, Mode mode);  // the file must exist
+  ~RandomAccessFile();
+  RandomAccessFile(const RandomAccessFile&) = delete;
+  RandomAccessFile& operator=(const RandomAccessFile&) = delete;
+
+  // Writes bytes at position pos (1-based). Below 1 is an error; past the end lengthens the file.
+  void write(std::int64_t pos, std::string_view bytes);
+  // Reads n bytes from pos (1-based). Below 1 or past the end is an error.
+  std::string read(std::int64_t pos, std::size_t n);
+  std::int64_t length();
+  void setLength(std::int64_t n);  // cuts or lengthens (new bytes are 0)
+  void sync();                     // flushes to the disk
+  void close();                    // idempotent; errors of the final close are thrown
+ private:
+  int openFd(const char* action) const;  // the descriptor; an error once closed
+  int writableFd(const char* action) const;  // as openFd, and refuses a ReadOnly file
+  int fd_ = -1;
+  Mode mode_;
+  std::string path_;
+};
+
+// Reads a text file as lines: CR LF, LF or a lone CR end a line; NUL characters at the end of a
+// line are dropped; bytes are kept as they are. A final line without a line end is a line.
+std::vector<std::string> readLines(const std::string& path);
+// Splits text the same way.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Whole-file reads and writes. writeFileAtomic writes a temporary file beside path, syncs it,
+// renames it over path and syncs the folder; on any failure before the rename path is left as
+// it was and the temporary file is removed. An existing file keeps its permissions.
+std::string readFile(const std::string& path);
+void writeFileAtomic(const std::string& path, std::string_view bytes);
+// Writes lines each followed by CR LF, atomically as writeFileAtomic.
+void writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
+
+// True when path names an existing regular file that can be opened for reading.
+bool fileExists(const std::string& path);
+// Copies from into a synced temporary file beside `to` and renames it over `to` as
+// writeFileAtomic does, so `to` is either the old file or a complete copy.
+void copyFile(const std::string& from, const std::string& to);
+void removeFile(const std::string& path);  // no error when absent
+// Syncs source and renames it over target (in the same folder) in one step, then syncs the
+// folder. On failure target is unchanged and source is left for the caller to remove.
+void replaceFile(const std::string& source, const std::string& target);
+std::string currentDirectory();  // without a trailing separator
+
+}  // namespace olvex::platform

@@ -1,0 +1,47 @@
+#pragma once
+// Small POSIX helpers shared by the file layer: errno-to-FileError, an owning descriptor, full
+// reads and writes, and folder syncing. Internal to src/platform.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace olvex::platform::detail {
+
+// Throws FileError "Cannot <action> "<path>": <reason from errno>".
+[[noreturn]] void throwErrno(std::string_view action, const std::string& path);
+// Throws FileError "Cannot <action> "<path>": <reason>".
+[[noreturn]] void throwFileError(std::string_view action, const std::string& path,
+                                 std::string_view reason);
+
+// Owns one file descriptor; the destructor closes it and ignores errors.
+class UniqueFd {
+ public:
+  explicit UniqueFd(int fd = -1) : fd_(fd) {}
+  ~UniqueFd();
+  UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
+  UniqueFd& operator=(UniqueFd&&) = delete;
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
+
+  int get() const { return fd_; }
+  int release();
+  void closeChecked(const std::string& path);  // reports the error of the final close
+
+ private:
+  int fd_;
+};
+
+// Opens an existing regular file (directories, devices and pipes are refused).
+UniqueFd openRegular(const std::string& path, int flags);
+
+// Writes all n bytes at offset, retrying short writes.
+void writeAllAt(int fd, const char* data, std::size_t n, off_t offset, const std::string& path);
+// Reads exactly n bytes at offset; the end of the file before that is an error.
+void readExactAt(int fd, char* data, std::size_t n, off_t offset, const std::string& path);
+
+std::string folderOf(const std::string& path);  // "." for a bare name
+void syncFolder(const std::string& folder);     // makes a rename in folder durable
+
+}  // namespace olvex::platform::detail

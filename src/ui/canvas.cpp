@@ -1,0 +1,57 @@
+#include "ui/canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace olvex::ui {
+
+void Canvas::resize(int w, int h, Color fill) {
+  width_ = std::max(0, w);
+  height_ = std::max(0, h);
+  pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
+}
+
+Color Canvas::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  return pixels_[static_cast<std::size_t>(y) * width_ + x];
+}
+
+void Canvas::setPixel(int x, int y, Color c) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  pixels_[static_cast<std::size_t>(y) * width_ + x] = c;
+}
+
+void Canvas::fill(Color c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+
+void Canvas::fillRect(int x, int y, int w, int h, Color c) {
+  int x0 = std::max(0, x), y0 = std::max(0, y);
+  int x1 = std::min(width_, x + w), y1 = std::min(height_, y + h);
+  for (int j = y0; j < y1; ++j)
+    std::fill(pixels_.begin() + static_cast<std::ptrdiff_t>(j) * width_ + x0,
+              pixels_.begin() + static_cast<std::ptrdiff_t>(j) * width_ + x1, c);
+}
+
+void Canvas::line(int x1, int y1, int x2, int y2, Color c) {
+  int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+  int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    setPixel(x1, y1, c);
+    if (x1 == x2 && y1 == y2) break;
+    int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x1 += sx; }
+    if (e2 <= dx) { err += dx; y1 += sy; }
+  }
+}
+
+void Canvas::blit(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy, bool andMode) {
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) {
+      int x = sx + i, y = sy + j;
+      if (x < 0 || y < 0 || x >= src.width_ || y >= src.height_) continue;
+      Color c = src.pixel(x, y);
+      setPixel(dx + i, dy + j, andMode ? (pixel(dx + i, dy + j) & c) : c);
+    }
+}
+
+}  // namespace olvex::ui

@@ -1,0 +1,146 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/host.h"
+
+namespace olvex::ui {
+
+Form::Form(std::string name) : name_(std::move(name)) {}
+
+Form::~Form() = default;
+
+void Form::changed() {
+  if (viewHook) viewHook();
+}
+
+void Form::setCaption(std::string c) {
+  if (c == caption_) return;
+  caption_ = std::move(c);
+  changed();
+}
+
+void Form::move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  changed();
+}
+
+void Form::setBorderless(bool b) {
+  if (b == borderless_) return;
+  borderless_ = b;
+  changed();
+}
+
+void Form::setBackColor(Color c) {
+  if (c == back_) return;
+  back_ = c;
+  changed();
+}
+
+void Form::show(bool modal) {
+  if (unloading_) return;
+  if (visible_ && !modal) return;
+  visible_ = true;
+  modal_ = modal;
+  changed();
+  host().show(*this, modal);
+  modal_ = false;
+}
+
+void Form::hide() {
+  if (!visible_) return;
+  visible_ = false;
+  changed();
+  host().hide(*this);
+}
+
+void Form::unload() {
+  if (unloading_ || !Forms::isLoaded(*this)) return;
+  unloading_ = true;
+  if (onUnload) onUnload();
+  visible_ = false;
+  active_ = focusNotified_ = nullptr;
+  if (Host* h = hostIfSet()) h->unloaded(*this);
+  Forms::release(*this);
+}
+
+void Form::remove(Control* c) {
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  if (active_ == c) active_ = nullptr;
+  if (focusNotified_ == c) focusNotified_ = nullptr;
+}
+
+void Form::focus(Control* c) {
+  if (c == active_) return;
+  Control* previous = active_;
+  active_ = c;
+  changed();
+  // A control whose GotFocus never ran (a LostFocus handler took the focus back at once) gets
+  // no LostFocus either.
+  if (previous && previous == focusNotified_) {
+    focusNotified_ = nullptr;
+    if (previous->onLostFocus) previous->onLostFocus();
+  }
+  if (c && active_ == c) {
+    focusNotified_ = c;
+    if (c->onGotFocus) c->onGotFocus();
+  }
+}
+
+void Form::userMouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
+void Form::userMouseDown(const MouseEvent& e) { if (onMouseDown) onMouseDown(e); }
+void Form::userMouseUp(const MouseEvent& e) { if (onMouseUp) onMouseUp(e); }
+void Form::userDeactivate() { if (onDeactivate) onDeactivate(); }
+void Form::userClose() { unload(); }
+
+std::map<std::type_index, std::unique_ptr<Form>>& Forms::instances() {
+  static std::map<std::type_index, std::unique_ptr<Form>> live;
+  return live;
+}
+
+std::vector<Form*>& Forms::order() {
+  static std::vector<Form*> o;
+  return o;
+}
+
+std::vector<std::unique_ptr<Form>>& Forms::unloaded() {
+  static std::vector<std::unique_ptr<Form>> dead;
+  return dead;
+}
+
+bool Forms::isLoaded(const Form& f) {
+  return std::find(order().begin(), order().end(), &f) != order().end();
+}
+
+void Forms::release(Form& f) {
+  auto& live = instances();
+  for (auto it = live.begin(); it != live.end(); ++it) {
+    if (it->second.get() != &f) continue;
+    unloaded().push_back(std::move(it->second));
+    live.erase(it);
+    break;
+  }
+  order().erase(std::remove(order().begin(), order().end(), &f), order().end());
+}
+
+void Forms::collect() {
+  auto dead = std::move(unloaded());
+  unloaded().clear();
+  dead.clear();
+}
+
+void Forms::reset() {
+  // Unload handlers may touch (and so create) other forms: repeat until none is left.
+  for (int round = 0; round < 8 && !order().empty(); ++round) {
+    auto forms = order();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+      if (isLoaded(**it)) (*it)->unload();
+  }
+  collect();
+}
+
+}  // namespace olvex::ui

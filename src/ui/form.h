@@ -1,0 +1,122 @@
+#pragma once
+// A window: caption, geometry in twips, its controls, Load and Unload. Each window class has one
+// default instance, created (and loaded) the first time anything touches it and destroyed by
+// Unload; the next touch creates a fresh one with the designer values.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace olvex::ui {
+
+class Form {
+ public:
+  explicit Form(std::string name);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& name() const { return name_; }
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string c);
+  int left() const { return left_; }
+  int top() const { return top_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  void move(int left, int top, int width, int height);
+  void setLeft(int v) { move(v, top_, width_, height_); }
+  void setTop(int v) { move(left_, v, width_, height_); }
+  bool borderless() const { return borderless_; }
+  void setBorderless(bool b);
+  Color backColor() const { return back_; }
+  void setBackColor(Color c);
+
+  bool visible() const { return visible_; }
+  bool modal() const { return modal_; }
+  // Shows the form through the host; a modal show returns when the form is hidden.
+  void show(bool modal = false);
+  void hide();
+  // Runs Unload, drops the host's view and ends this default instance.
+  void unload();
+  bool unloading() const { return unloading_; }
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* activeControl() const { return active_; }
+  void focus(Control* c);
+
+  void userMouseMove(const MouseEvent& e);
+  void userMouseDown(const MouseEvent& e);
+  void userMouseUp(const MouseEvent& e);
+  // The window lost activation (another window was activated).
+  void userDeactivate();
+  // The user closed the window from its title bar.
+  void userClose();
+
+  std::function<void(const MouseEvent&)> onMouseMove, onMouseDown, onMouseUp;
+  std::function<void()> onUnload, onDeactivate, onActivate;
+  // Set by a view: called after a property of the form changed.
+  std::function<void()> viewHook;
+
+ protected:
+  // The Load event: runs once, right after the default instance was created.
+  virtual void load() {}
+
+ private:
+  friend class Control;
+  friend class Forms;
+  void changed();
+  void add(Control* c) { controls_.push_back(c); }
+  void remove(Control* c);
+
+  std::string name_;
+  std::string caption_;
+  int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+  bool borderless_ = false;
+  Color back_ = kButtonFace;
+  bool visible_ = false, modal_ = false, unloading_ = false;
+  std::vector<Control*> controls_;
+  Control* active_ = nullptr;
+  Control* focusNotified_ = nullptr;
+};
+
+// The registry of default instances.
+class Forms {
+ public:
+  // The default instance of F, created and loaded on first access.
+  template <class F>
+  static F& get() {
+    auto& live = instances();
+    auto it = live.find(typeid(F));
+    if (it != live.end()) return static_cast<F&>(*it->second);
+    auto owned = std::make_unique<F>();
+    F& f = *owned;
+    live.emplace(typeid(F), std::move(owned));
+    order().push_back(&f);
+    static_cast<Form&>(f).load();
+    return f;
+  }
+  template <class F>
+  static bool loaded() {
+    return instances().count(typeid(F)) != 0;
+  }
+  static bool isLoaded(const Form& f);
+  // Loaded forms in the order they were created.
+  static std::vector<Form*> all() { return order(); }
+  // Frees unloaded instances; call only where no handler of theirs is running.
+  static void collect();
+  // Unloads and frees every form (test teardown).
+  static void reset();
+
+ private:
+  friend class Form;
+  static std::map<std::type_index, std::unique_ptr<Form>>& instances();
+  static std::vector<Form*>& order();
+  static std::vector<std::unique_ptr<Form>>& unloaded();
+  static void release(Form& f);
+};
+
+}  // namespace olvex::ui

@@ -1,0 +1,36 @@
+#include "ui/host.h"
+
+#include <stdexcept>
+
+namespace olvex::ui {
+
+namespace {
+Host* current = nullptr;
+}
+
+Host& host() {
+  if (!current) throw std::logic_error("no window host is set");
+  return *current;
+}
+
+Host* hostIfSet() { return current; }
+
+void setHost(Host* h) { current = h; }
+
+MsgAnswer defaultAnswer(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::Ok:
+    case MsgButtons::OkCancel: return MsgAnswer::Ok;
+    case MsgButtons::AbortRetryIgnore: return MsgAnswer::Abort;
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::YesNo: return MsgAnswer::Yes;
+    case MsgButtons::RetryCancel: return MsgAnswer::Retry;
+  }
+  return MsgAnswer::Ok;
+}
+
+MsgAnswer msgBox(const std::string& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {
+  return host().message(Message{text, title, buttons, icon});
+}
+
+}  // namespace olvex::ui

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <random>
+
+#include "platform/files.h"
+#include "platform/temp_folder.h"
+
+namespace olvex::platform {
+namespace {
+
+using test_files::bytesOf;
+using test_files::putBytes;
+using test_files::TempFolder;
+using Names = std::vector<std::string>;
+
+mode_t permissionsOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0);
+  return st.st_mode & 07777;
+}
+
+// Expects a FileError whose message names path.
+template <typename Op>
+void expectFileErrorNaming(const std::string& path, Op op) {
+  try {
+    op();
+    ADD_FAILURE() << "no FileError for " << path;
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+}
+
+TEST(WriteFileAtomic, CreatesAndReplacesKeepingPermissions) {
+  TempFolder dir;
+  writeFileAtomic(dir.file("a.cfg"), "new");
+  EXPECT_EQ(bytesOf(dir.file("a.cfg")), "new");
+  ::chmod(dir.file("a.cfg").c_str(), 0754);
+  writeFileAtomic(dir.file("a.cfg"), std::string("x\0y", 3));
+  EXPECT_EQ(bytesOf(dir.file("a.cfg")), std::string("x\0y", 3));
+  EXPECT_EQ(permissionsOf(dir.file("a.cfg")), 0754u);
+  EXPECT_EQ(dir.entries(), Names{"a.cfg"});
+}
+
+TEST(WriteFileAtomic, FailedRenameLeavesTargetAndNoTemporaryFile) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir.file("target"));
+  putBytes(dir.file("target/inside"), "kept");
+  expectFileErrorNaming(dir.file("target"), [&] { writeFileAtomic(dir.file("target"), "x"); });
+  EXPECT_EQ(bytesOf(dir.file("target/inside")), "kept");
+  EXPECT_EQ(dir.entries(), Names{"target"});
+}
+
+TEST(WriteFileAtomic, MissingFolderIsReported) {
+  TempFolder dir;
+  const std::string path = dir.file("no/such.cfg");
+  expectFileErrorNaming(path, [&] { writeFileAtomic(path, "x"); });
+  EXPECT_EQ(dir.entries(), Names{});
+}
+
+TEST(CopyFile, CopiesEveryByteAndTheSourcePermissions) {
+  TempFolder dir;
+  std::string bytes(3 * 1024 * 1024 + 17, '\0');  // more than one copy buffer
+  std::mt19937 random(7);
+  for (auto& b : bytes) b = static_cast<char>(random());
+  putBytes(dir.file("src.exe"), bytes);
+  ::chmod(dir.file("src.exe").c_str(), 0751);
+  copyFile(dir.file("src.exe"), dir.file("copy.exe"));
+  EXPECT_EQ(bytesOf(dir.file("copy.exe")), bytes);
+  EXPECT_EQ(permissionsOf(dir.file("copy.exe")), 0751u);
+
+  putBytes(dir.file("old"), "a much longer old content");
+  copyFile(dir.file("src.exe"), dir.file("old"));
+  EXPECT_EQ(bytesOf(dir.file("old")), bytes);
+  copyFile(dir.file("old"), dir.file("old"));  // onto itself: nothing is lost
+  EXPECT_EQ(bytesOf(dir.file("old")), bytes);
+  EXPECT_EQ(dir.entries(), (Names{"copy.exe", "old", "src.exe"}));
+}
+
+TEST(CopyFile, UnreadableSourceThrowsAndLeavesTarget) {
+  TempFolder dir;
+  putBytes(dir.file("to"), "kept");
+  std::filesystem::create_directory(dir.file("folder"));
+  for (const auto& from : {dir.file("missing"), dir.file("folder")}) {
+    expectFileErrorNaming(from, [&] { copyFile(from, dir.file("to")); });
+    EXPECT_EQ(bytesOf(dir.file("to")), "kept");
+  }
+  EXPECT_EQ(dir.entries(), (Names{"folder", "to"}));
+}
+
+TEST(ReplaceFile, MovesSourceOverTarget) {
+  TempFolder dir;
+  putBytes(dir.file("work"), "patched");
+  putBytes(dir.file("game.exe"), "original");
+  replaceFile(dir.file("work"), dir.file("game.exe"));
+  EXPECT_EQ(bytesOf(dir.file("game.exe")), "patched");
+  EXPECT_EQ(dir.entries(), Names{"game.exe"});
+}
+
+TEST(ReplaceFile, FailureLeavesBothFiles) {
+  TempFolder dir;
+  putBytes(dir.file("work"), "patched");
+  std::filesystem::create_directory(dir.file("target"));
+  putBytes(dir.file("target/inside"), "kept");
+  expectFileErrorNaming(dir.file("target"),
+                        [&] { replaceFile(dir.file("work"), dir.file("target")); });
+  EXPECT_EQ(bytesOf(dir.file("work")), "patched");
+  EXPECT_EQ(bytesOf(dir.file("target/inside")), "kept");
+
+  putBytes(dir.file("game.exe"), "original");
+  expectFileErrorNaming(dir.file("gone"),
+                        [&] { replaceFile(dir.file("gone"), dir.file("game.exe")); });
+  EXPECT_EQ(bytesOf(dir.file("game.exe")), "original");
+}
+
+}  // namespace
+}  // namespace olvex::platform

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/files.h"
+#include "platform/temp_folder.h"
+
+namespace olvex::platform {
+namespace {
+
+using namespace std::string_literals;
+using test_files::bytesOf;
+using test_files::putBytes;
+using test_files::TempFolder;
+using Mode = RandomAccessFile::Mode;
+
+TEST(RandomAccessFile, ReadsAndWritesAtOneBasedPositions) {
+  TempFolder dir;
+  putBytes(dir.file("f"), "abcdef");
+  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
+  EXPECT_EQ(file.read(1, 1), "a");
+  EXPECT_EQ(file.read(5, 2), "ef");
+  EXPECT_EQ(file.read(7, 0), "");
+  file.write(2, "XY");
+  file.write(9, "Z");  // two bytes past the end: the gap is zero-filled
+  EXPECT_EQ(file.length(), 9);
+  EXPECT_EQ(file.read(1, 9), "aXYdef\0\0Z"s);
+  file.sync();
+  file.close();
+  file.close();
+  EXPECT_EQ(bytesOf(dir.file("f")), "aXYdef\0\0Z"s);
+}
+
+TEST(RandomAccessFile, SetLengthCutsAndLengthensWithZeros) {
+  TempFolder dir;
+  putBytes(dir.file("f"), "abcdef");
+  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
+  file.setLength(2);
+  EXPECT_EQ(file.length(), 2);
+  file.setLength(5);
+  EXPECT_EQ(file.read(1, 5), "ab\0\0\0"s);
+}
+
+TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
+  using Op = std::function<void(RandomAccessFile&)>;
+  const struct {
+    const char* name;
+    Mode mode;
+    Op op;
+  } cases[] = {
+      {"write at 0", Mode::ReadWrite, [](auto& f) { f.write(0, "x"); }},
+      {"write below 0", Mode::ReadWrite, [](auto& f) { f.write(-5, "x"); }},
+      {"read at 0", Mode::ReadWrite, [](auto& f) { f.read(0, 1); }},
+      {"read past the end", Mode::ReadWrite, [](auto& f) { f.read(3, 2); }},
+      {"read beyond the end", Mode::ReadWrite, [](auto& f) { f.read(5, 0); }},
+      {"huge read", Mode::ReadWrite, [](auto& f) { f.read(2, static_cast<std::size_t>(-1)); }},
+      {"negative length", Mode::ReadWrite, [](auto& f) { f.setLength(-1); }},
+      {"write when read-only", Mode::ReadOnly, [](auto& f) { f.write(1, "x"); }},
+      {"set length when read-only", Mode::ReadOnly, [](auto& f) { f.setLength(1); }},
+      {"read after close", Mode::ReadWrite, [](auto& f) { f.close(); f.read(1, 1); }},
+      {"write after close", Mode::ReadWrite, [](auto& f) { f.close(); f.write(1, "x"); }},
+  };
+  TempFolder dir;
+  for (const auto& c : cases) {
+    putBytes(dir.file("f"), "abc");
+    RandomAccessFile file(dir.file("f"), c.mode);
+    EXPECT_THROW(c.op(file), FileError) << c.name;
+    file.close();
+    EXPECT_EQ(bytesOf(dir.file("f")), "abc") << c.name;
+  }
+}
+
+TEST(RandomAccessFile, OpensOnlyExistingRegularFiles) {
+  TempFolder dir;
+  EXPECT_THROW(RandomAccessFile(dir.file("missing"), Mode::ReadWrite), FileError);
+  EXPECT_THROW(RandomAccessFile(dir.path(), Mode::ReadOnly), FileError);
+}
+
+}  // namespace
+}  // namespace olvex::platform

@@ -1,0 +1,52 @@
+#pragma once
+// A host without a user: message boxes answer from a script (else their default button), every
+// message is recorded, file dialogs answer from a script (else cancel), modal shows return at
+// once, and timers tick only when the test says so.
+#include <deque>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/host.h"
+
+namespace olvex::test {
+
+class TestHost : public ui::Host {
+ public:
+  TestHost();   // becomes the current host
+  ~TestHost();  // unloads every form and clears the current host
+
+  ui::MsgAnswer message(const ui::Message& m) override;
+  std::optional<std::string> openFile(const ui::FileDialog& d) override;
+  std::optional<std::string> saveFile(const ui::FileDialog& d) override;
+  void show(ui::Form& f, bool modal) override;
+  void hide(ui::Form& f) override;
+  void unloaded(ui::Form& f) override;
+  void yield() override;
+  void timerChanged(ui::Timer& t) override;
+  void timerRemoved(ui::Timer& t) override;
+  ui::ScreenRect workArea() override { return work; }
+  ui::ScreenPoint cursorPos() override { return cursor; }
+
+  // Ticks every enabled timer with a non-zero interval once.
+  void tickTimers();
+  // Texts of the messages shown so far.
+  std::vector<std::string> texts() const;
+
+  std::vector<ui::Message> messages;
+  std::deque<ui::MsgAnswer> answers;                   // next message box answers
+  std::deque<std::optional<std::string>> fileAnswers;  // next file dialogs answer
+  std::vector<ui::FileDialog> dialogs;
+  std::vector<std::string> shown;                      // form names, in show order
+  std::vector<std::string> unloadedForms;              // form names, in unload order
+  int yields = 0;
+  std::function<void()> onYield;
+  std::set<ui::Timer*> timers;
+  ui::ScreenRect work{0, 0, 1024, 768};
+  ui::ScreenPoint cursor{0, 0};
+};
+
+}  // namespace olvex::test

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "support/test_host.h"
+#include "ui/test_forms.h"
+
+namespace olvex::test {
+namespace {
+
+using ui::Forms;
+
+class FormRules : public ::testing::Test {
+ protected:
+  void SetUp() override { log().events.clear(); }
+  TestHost host;
+  std::vector<std::string>& events() { return log().events; }
+};
+
+TEST_F(FormRules, DefaultInstanceIsCreatedAndLoadedOnFirstAccess) {
+  EXPECT_FALSE(Forms::loaded<SampleForm>());
+  auto& f = Forms::get<SampleForm>();
+  EXPECT_TRUE(Forms::loaded<SampleForm>());
+  EXPECT_FALSE(f.visible());  // touching a form loads it hidden
+  EXPECT_EQ(&f, &Forms::get<SampleForm>());
+  EXPECT_EQ(events(), (std::vector<std::string>{"SampleForm_Load"}));
+}
+
+TEST_F(FormRules, UnloadRunsHandlerAndNextAccessGivesDesignerValues) {
+  Forms::get<SampleForm>().Text1.setText("edited");
+  Forms::get<SampleForm>().unload();
+  Forms::collect();
+  EXPECT_FALSE(Forms::loaded<SampleForm>());
+  EXPECT_EQ(Forms::get<SampleForm>().Text1.text(), "designer");
+  EXPECT_EQ(events(), (std::vector<std::string>{"SampleForm_Load", "Text1_Change", "SampleForm_Unload",
+                                                "SampleForm_Load"}));
+  EXPECT_EQ(host.unloadedForms, (std::vector<std::string>{"SampleForm"}));
+}
+
+TEST_F(FormRules, CodeWritesRaiseEventsOnlyOnRealChange) {
+  auto& f = Forms::get<SampleForm>();
+  events().clear();
+  f.Check1.setValue(1);
+  f.Check1.setValue(1);
+  f.Check1.setValue(2);
+  f.Text1.setText("designer");  // unchanged
+  f.Text1.setText("x");
+  f.Scroll1.setValue(0);  // unchanged
+  f.Scroll1.setValue(5);
+  f.Boxes[2].setText("b");
+  EXPECT_EQ(events(), (std::vector<std::string>{"Check1_Click", "Check1_Click", "Text1_Change",
+                                                "Scroll1_Change", "Boxes_Change 2"}));
+  EXPECT_THROW(f.Check1.setValue(3), std::out_of_range);
+}
+
+TEST_F(FormRules, DisablingKeepsValueAndBlocksUserClicks) {
+  auto& f = Forms::get<SampleForm>();
+  f.Check1.setValue(1);
+  f.Check1.setEnabled(false);
+  EXPECT_EQ(f.Check1.value(), 1);
+  events().clear();
+  f.Check1.userClick();
+  EXPECT_EQ(f.Check1.value(), 1);
+  f.Check1.setValue(0);  // code still writes
+  EXPECT_EQ(events(), (std::vector<std::string>{"Check1_Click"}));
+}
+
+TEST_F(FormRules, UserClickCyclesCheckBox) {
+  auto& f = Forms::get<SampleForm>();
+  struct Row { int before, after; } rows[] = {{0, 1}, {1, 0}, {2, 0}};
+  for (auto r : rows) {
+    f.Check1.setValue(r.before);
+    f.Check1.userClick();
+    EXPECT_EQ(f.Check1.value(), r.after) << r.before;
+  }
+}
+
+TEST_F(FormRules, OptionButtonsInOneContainerExcludeEachOther) {
+  auto& f = Forms::get<SampleForm>();
+  ui::OptionButton inFrame{f, "Option3"};
+  inFrame.setContainer(&f.Frame1);
+  inFrame.setValue(true);
+  events().clear();
+  f.Option1.setValue(true);
+  f.Option2.userClick();
+  f.Option2.setValue(true);  // already selected: nothing
+  EXPECT_FALSE(f.Option1.value());
+  EXPECT_TRUE(f.Option2.value());
+  EXPECT_TRUE(inFrame.value());  // another group
+  EXPECT_EQ(events(), (std::vector<std::string>{"Option1_Click", "Option2_Click"}));
+}
+
+TEST_F(FormRules, LostFocusCheckCanTakeTheFocusBack) {
+  auto& f = Forms::get<SampleForm>();
+  f.Text1.setFocus();
+  f.Text1.setText("");
+  events().clear();
+  f.Text2.setFocus();
+  EXPECT_TRUE(f.Text1.hasFocus());
+  // Text2 never got the focus, so it never loses it either.
+  EXPECT_EQ(events(), (std::vector<std::string>{"Text1_LostFocus"}));
+  f.Text1.setText("ok");
+  events().clear();
+  f.Text2.setFocus();
+  EXPECT_TRUE(f.Text2.hasFocus());
+  EXPECT_EQ(events(), (std::vector<std::string>{"Text1_LostFocus", "Text2_GotFocus"}));
+}
+
+TEST_F(FormRules, DisabledControlCannotTakeFocus) {
+  auto& f = Forms::get<SampleForm>();
+  f.Text2.setEnabled(false);
+  f.Text2.setFocus();
+  EXPECT_EQ(f.activeControl(), nullptr);
+}
+
+TEST_F(FormRules, ControlArrayKeepsHoles) {
+  auto& f = Forms::get<SampleForm>();
+  EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{0, 2}));
+  EXPECT_FALSE(f.Boxes.exists(1));
+  EXPECT_THROW(f.Boxes[1], std::out_of_range);
+  EXPECT_EQ(f.Boxes[2].index(), 2);
+  EXPECT_EQ(f.Boxes.ubound(), 2);
+}
+
+TEST_F(FormRules, ComboAndListSelection) {
+  auto& f = Forms::get<SampleForm>();
+  for (auto s : {"47", "48", "49"}) f.Combo1.addItem(s);
+  events().clear();
+  f.Combo1.setListIndex(1);
+  EXPECT_EQ(f.Combo1.text(), "48");
+  f.Combo1.setText("49");  // editable combo: Change, and the index follows the item
+  EXPECT_EQ(f.Combo1.listIndex(), 2);
+  f.Combo1.setText("free");
+  EXPECT_EQ(f.Combo1.listIndex(), -1);
+  f.List1.setCheckBoxes(true);
+  f.List1.addItem("a");
+  f.List1.addItem("b");
+  f.List1.setSelected(1, true);
+  f.List1.setSelected(1, true);
+  EXPECT_EQ(events(), (std::vector<std::string>{"Combo1_Click", "Combo1_Change", "Combo1_Change",
+                                                "List1_ItemCheck 1"}));
+  f.Combo1.setStyle(ui::ComboBox::Style::DropDownList);
+  EXPECT_THROW(f.Combo1.setText("nope"), std::invalid_argument);
+}
+
+TEST_F(FormRules, ScrollBarClampsToRange) {
+  auto& f = Forms::get<SampleForm>();
+  f.Scroll1.setRange(0, 10);
+  f.Scroll1.setValue(50);
+  EXPECT_EQ(f.Scroll1.value(), 10);
+  f.Scroll1.setRange(0, 4);  // the value follows the shrunk range
+  EXPECT_EQ(f.Scroll1.value(), 4);
+}
+
+TEST_F(FormRules, TimersTickOnlyWhenEnabledWithInterval) {
+  auto& f = Forms::get<SampleForm>();
+  ui::Timer t{f, "Timer1"};
+  int ticks = 0;
+  t.onTimer = [&] { ++ticks; };
+  host.tickTimers();
+  t.setInterval(10);
+  host.tickTimers();
+  t.setEnabled(false);
+  host.tickTimers();
+  EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
+}  // namespace olvex::test

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "support/test_host.h"
+#include "ui/test_forms.h"
+
+namespace olvex::test {
+namespace {
+
+// Passes digits and Backspace, upper-cases nothing: the shape of the program's key filters.
+void digitsOnly(int& key) {
+  if (key != 8 && (key < '0' || key > '9')) key = 0;
+}
+
+class TextBoxTest : public ::testing::Test {
+ protected:
+  TestHost host;
+  SampleForm& f = ui::Forms::get<SampleForm>();
+  ui::TextBox& box = f.Text2;
+};
+
+TEST_F(TextBoxTest, TypingAndPastingPassTheKeyFilter) {
+  box.onKeyPress = digitsOnly;
+  int changes = 0;
+  box.onChange = [&] { ++changes; };
+  box.typeText("1a2");
+  EXPECT_EQ(box.text(), "12");
+  EXPECT_EQ(changes, 2);
+  box.paste("3x4\r\n5");  // single line: stops at the line break
+  EXPECT_EQ(box.text(), "1234");
+  EXPECT_EQ(changes, 3);
+  box.typeKey(8);
+  EXPECT_EQ(box.text(), "123");
+  box.paste("zz");  // nothing left after filtering: no Change
+  EXPECT_EQ(changes, 4);
+}
+
+TEST_F(TextBoxTest, MaxLengthAndSelectionReplace) {
+  box.setMaxLength(4);
+  box.typeText("abcdef");
+  EXPECT_EQ(box.text(), "abcd");
+  box.setSelection(1, 2);
+  box.paste("XYZ");
+  EXPECT_EQ(box.text(), "aXYd");
+  EXPECT_EQ(box.selStart(), 3);
+  box.setLocked(true);
+  box.typeText("q");
+  EXPECT_EQ(box.text(), "aXYd");
+}
+
+TEST_F(TextBoxTest, MultiLineHoldsCrLfAndAnswersLineQueries) {
+  box.setMultiLine(true);
+  box.paste("ONE\nTWO\r\n\rFOUR");
+  ASSERT_EQ(box.text(), "ONE\r\nTWO\r\n\r\nFOUR");
+  EXPECT_EQ(box.lineCount(), 4);
+  struct Row { int line, index; std::string text; } rows[] = {
+      {0, 0, "ONE"}, {1, 5, "TWO"}, {2, 10, ""}, {3, 12, "FOUR"}, {4, -1, ""}};
+  for (auto& r : rows) {
+    EXPECT_EQ(box.lineIndex(r.line), r.index) << r.line;
+    EXPECT_EQ(box.lineText(r.line), r.text) << r.line;
+  }
+  EXPECT_EQ(box.lineFromChar(0), 0);
+  EXPECT_EQ(box.lineFromChar(4), 0);  // on the CR of line 0
+  EXPECT_EQ(box.lineFromChar(5), 1);
+  EXPECT_EQ(box.lineFromChar(13), 3);
+  EXPECT_EQ(box.lineLength(6), 3);
+  box.setSelection(static_cast<int>(box.text().size()), 0);
+  EXPECT_EQ(box.lineFromChar(-1), 3);  // -1: the caret's line
+  box.setSelection(5, 0);
+  box.typeKey(8);  // Backspace after a line break removes CR and LF together
+  EXPECT_EQ(box.text(), "ONETWO\r\n\r\nFOUR");
+  box.typeKey(13);
+  EXPECT_EQ(box.text(), "ONE\r\nTWO\r\n\r\nFOUR");
+}
+
+}  // namespace
+}  // namespace olvex::test
