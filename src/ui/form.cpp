@@ -68,10 +68,16 @@ void Form::unload() {
   Forms::release(*this);
 }
 
+void Form::add(Control* c) {
+  controls_.push_back(c);
+  changed();
+}
+
 void Form::remove(Control* c) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
   if (active_ == c) active_ = nullptr;
   if (focusNotified_ == c) focusNotified_ = nullptr;
+  changed();
 }
 
 void Form::focus(Control* c) {
@@ -94,6 +100,7 @@ void Form::focus(Control* c) {
 void Form::userMouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
 void Form::userMouseDown(const MouseEvent& e) { if (onMouseDown) onMouseDown(e); }
 void Form::userMouseUp(const MouseEvent& e) { if (onMouseUp) onMouseUp(e); }
+void Form::userActivate() { if (onActivate) onActivate(); }
 void Form::userDeactivate() { if (onDeactivate) onDeactivate(); }
 void Form::userClose() { unload(); }
 

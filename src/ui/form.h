@@ -51,7 +51,8 @@ class Form {
   void userMouseMove(const MouseEvent& e);
   void userMouseDown(const MouseEvent& e);
   void userMouseUp(const MouseEvent& e);
-  // The window lost activation (another window was activated).
+  // The window became the active one; it lost activation (another window was activated).
+  void userActivate();
   void userDeactivate();
   // The user closed the window from its title bar.
   void userClose();
@@ -69,7 +70,8 @@ class Form {
   friend class Control;
   friend class Forms;
   void changed();
-  void add(Control* c) { controls_.push_back(c); }
+  // A view learns of controls added or removed while the form is loaded (control arrays).
+  void add(Control* c);
   void remove(Control* c);
 
   std::string name_;

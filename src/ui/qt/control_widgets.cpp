@@ -1,0 +1,266 @@
+#include "ui/qt/control_widgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ui/controls.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/sync_guard.h"
+#include "ui/qt/text_input.h"
+#include "ui/qt/widgets.h"
+
+namespace olvex::ui::qt {
+
+namespace {
+
+// Runs a user action when the view may act, then shows what the model made of it.
+template <class Action>
+auto userAction(Control& c, FormView& v, Action action) {
+  return [&c, &v, action](auto&&...) {
+    if (!v.acting()) return;
+    action();
+    v.syncControl(c);
+  };
+}
+
+void wireComboEdit(QComboBox* w, ComboBox& c, FormView& v) {
+  if (QLineEdit* edit = w->lineEdit())
+    QObject::connect(edit, &QLineEdit::textEdited, &v,
+                     userAction(c, v, [&c, edit] { c.setText(toBytes(edit->text())); }));
+}
+
+QWidget* createCombo(ComboBox& c, FormView& v) {
+  auto* w = new QComboBox(&v);
+  w->setInsertPolicy(QComboBox::NoInsert);
+  QObject::connect(w, &QComboBox::activated, &v, [&c, &v](int i) {
+    if (!v.acting()) return;
+    c.setListIndex(i);
+    v.syncControl(c);
+  });
+  w->setEditable(c.style() != ComboBox::Style::DropDownList);
+  wireComboEdit(w, c, v);
+  return w;
+}
+
+QWidget* createList(ListBox& c, FormView& v) {
+  auto* w = new QListWidget(&v);
+  w->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  QObject::connect(w, &QListWidget::currentRowChanged, &v, [&c, &v](int row) {
+    if (!v.acting() || row >= c.listCount()) return;
+    c.setListIndex(row);
+    v.syncControl(c);
+  });
+  QObject::connect(w, &QListWidget::itemChanged, &v, [&c, &v, w](QListWidgetItem* item) {
+    int row = w->row(item);
+    if (!v.acting() || !c.checkBoxes() || row < 0 || row >= c.listCount()) return;
+    c.setSelected(row, item->checkState() == Qt::Checked);
+    v.syncControl(c);
+  });
+  QObject::connect(w->verticalScrollBar(), &QScrollBar::valueChanged, &v, [&c, &v](int top) {
+    if (v.acting()) c.setTopIndex(top);
+  });
+  return w;
+}
+
+QWidget* createScrollBar(HScrollBar& c, FormView& v) {
+  auto* w = new QScrollBar(Qt::Horizontal, &v);
+  // Dragging the thumb scrolls (Scroll, then Change); the arrows and the track only change.
+  QObject::connect(w, &QScrollBar::valueChanged, &v, [&c, &v, w](int value) {
+    if (!v.acting()) return;
+    if (w->isSliderDown()) c.userScroll(value);
+    else if (c.enabled()) c.setValue(value);
+    v.syncControl(c);
+  });
+  return w;
+}
+
+void syncCombo(ComboBox& c, QComboBox* w, FormView& v) {
+  bool editable = c.style() != ComboBox::Style::DropDownList;
+  if (w->isEditable() != editable) {
+    w->setEditable(editable);
+    wireComboEdit(w, c, v);
+  }
+  QStringList items;
+  for (int i = 0; i < c.listCount(); ++i) items << toQString(c.list(i));
+  bool same = w->count() == items.size();
+  for (int i = 0; same && i < w->count(); ++i) same = w->itemText(i) == items[i];
+  if (!same) {
+    w->clear();
+    w->addItems(items);
+  }
+  // An editable box keeps its caret while the index follows the typed text.
+  QLineEdit* edit = w->lineEdit();
+  int caret = edit ? edit->cursorPosition() : 0;
+  if (w->currentIndex() != c.listIndex() && (c.listIndex() >= 0 || !editable)) w->setCurrentIndex(c.listIndex());
+  if (edit) {
+    QString text = toQString(c.text());
+    if (edit->text() != text) w->setEditText(text);
+    else edit->setCursorPosition(caret);
+  }
+}
+
+void syncList(ListBox& c, QListWidget* w) {
+  bool same = w->count() == c.listCount();
+  for (int i = 0; same && i < w->count(); ++i) same = w->item(i)->text() == toQString(c.list(i));
+  if (!same) {
+    w->clear();
+    for (int i = 0; i < c.listCount(); ++i) w->addItem(toQString(c.list(i)));
+  }
+  for (int i = 0; i < c.listCount(); ++i) {
+    QListWidgetItem* item = w->item(i);
+    Qt::ItemFlags flags = item->flags();
+    flags.setFlag(Qt::ItemIsUserCheckable, c.checkBoxes());
+    if (item->flags() != flags) item->setFlags(flags);
+    if (!c.checkBoxes()) continue;
+    Qt::CheckState state = c.selected(i) ? Qt::Checked : Qt::Unchecked;
+    if (item->data(Qt::CheckStateRole).isNull() || item->checkState() != state) item->setCheckState(state);
+  }
+  if (w->currentRow() != c.listIndex()) w->setCurrentRow(c.listIndex());
+  QScrollBar* bar = w->verticalScrollBar();
+  if (bar->value() != c.topIndex()) bar->setValue(c.topIndex());
+}
+
+void syncScrollBar(HScrollBar& c, QScrollBar* w) {
+  int lo = std::min(c.min(), c.max()), hi = std::max(c.min(), c.max());
+  if (w->minimum() != lo || w->maximum() != hi) w->setRange(lo, hi);
+  if (w->invertedAppearance() != (c.min() > c.max())) {
+    w->setInvertedAppearance(c.min() > c.max());
+    w->setInvertedControls(c.min() > c.max());
+  }
+  if (w->singleStep() != c.smallChange()) w->setSingleStep(c.smallChange());
+  if (w->pageStep() != c.largeChange()) w->setPageStep(c.largeChange());
+  if (w->value() != c.value()) w->setValue(c.value());
+}
+
+void syncLine(Line& c, LineWidget* w, FormView& v) {
+  int tx = v.host().twipsPerPixelX(), ty = v.host().twipsPerPixelY();
+  QPoint a(toPixels(c.x1(), tx), toPixels(c.y1(), ty)), b(toPixels(c.x2(), tx), toPixels(c.y2(), ty));
+  QRect box = QRect(a, b).normalized();
+  if (w->geometry() != box) w->setGeometry(box);
+  w->set(a - box.topLeft(), b - box.topLeft(), c.borderColor());
+}
+
+void setText(QAbstractButton* w, const std::string& caption) {
+  QString text = toQString(caption);
+  if (w->text() != text) w->setText(text);
+}
+
+Qt::Alignment toAlignment(Align a) {
+  switch (a) {
+    case Align::Left: return Qt::AlignLeft | Qt::AlignTop;
+    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
+    case Align::Center: return Qt::AlignHCenter | Qt::AlignTop;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+bool clickedByMouse(ControlKind k) {
+  return k == ControlKind::Label || k == ControlKind::PictureBox || k == ControlKind::Image ||
+         k == ControlKind::Frame;
+}
+
+bool drawnBeneath(ControlKind k) {
+  return k == ControlKind::Label || k == ControlKind::Image || k == ControlKind::Shape || k == ControlKind::Line;
+}
+
+QWidget* createWidget(Control& c, FormView& v) {
+  switch (c.kind()) {
+    case ControlKind::Label: {
+      auto* w = new QLabel(&v);
+      w->setTextFormat(Qt::PlainText);
+      w->setWordWrap(true);
+      return w;
+    }
+    case ControlKind::TextBox: return TextInput::createEditor(static_cast<TextBox&>(c), v);
+    case ControlKind::CheckBox: {
+      auto* w = new ModelCheckBox(&v);
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      return w;
+    }
+    case ControlKind::OptionButton: {
+      auto* w = new ModelRadioButton(&v);
+      w->setAutoExclusive(false);
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      return w;
+    }
+    case ControlKind::CommandButton: {
+      auto* w = new QPushButton(&v);
+      w->setAutoDefault(false);
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      return w;
+    }
+    case ControlKind::ComboBox: return createCombo(static_cast<ComboBox&>(c), v);
+    case ControlKind::ListBox: return createList(static_cast<ListBox&>(c), v);
+    case ControlKind::PictureBox:
+    case ControlKind::Image: return new CanvasWidget(static_cast<PictureBox&>(c).canvas(), &v);
+    case ControlKind::Frame: return new QGroupBox(&v);
+    case ControlKind::Shape: return new ShapeWidget(&v);
+    case ControlKind::Line: return new LineWidget(&v);
+    case ControlKind::HScrollBar: return createScrollBar(static_cast<HScrollBar&>(c), v);
+    case ControlKind::Timer: return nullptr;
+  }
+  return nullptr;
+}
+
+void syncWidget(Control& c, QWidget* w, FormView& v) {
+  switch (c.kind()) {
+    case ControlKind::Label: {
+      auto& l = static_cast<Label&>(c);
+      auto* q = static_cast<QLabel*>(w);
+      QString text = toQString(l.caption());
+      if (q->text() != text) q->setText(text);
+      if (q->alignment() != toAlignment(l.alignment())) q->setAlignment(toAlignment(l.alignment()));
+      q->setAutoFillBackground(!l.transparent());
+      break;
+    }
+    case ControlKind::TextBox: TextInput::of(w)->sync(); break;
+    case ControlKind::CheckBox: {
+      auto& b = static_cast<CheckBox&>(c);
+      auto* q = static_cast<QCheckBox*>(w);
+      setText(q, b.caption());
+      static constexpr Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+      if (q->checkState() != states[b.value()]) q->setCheckState(states[b.value()]);
+      break;
+    }
+    case ControlKind::OptionButton: {
+      auto& o = static_cast<OptionButton&>(c);
+      auto* q = static_cast<QRadioButton*>(w);
+      setText(q, o.caption());
+      if (q->isChecked() != o.value()) q->setChecked(o.value());
+      break;
+    }
+    case ControlKind::CommandButton:
+      setText(static_cast<QPushButton*>(w), static_cast<CommandButton&>(c).caption());
+      break;
+    case ControlKind::ComboBox: syncCombo(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w), v); break;
+    case ControlKind::ListBox: syncList(static_cast<ListBox&>(c), static_cast<QListWidget*>(w)); break;
+    case ControlKind::PictureBox:
+    case ControlKind::Image:
+      w->setAutoFillBackground(c.kind() == ControlKind::PictureBox);
+      static_cast<CanvasWidget*>(w)->refresh();
+      break;
+    case ControlKind::Frame: {
+      auto* q = static_cast<QGroupBox*>(w);
+      QString title = toQString(static_cast<Frame&>(c).caption());
+      if (q->title() != title) q->setTitle(title);
+      q->setAutoFillBackground(true);
+      break;
+    }
+    case ControlKind::Shape: static_cast<ShapeWidget*>(w)->set(static_cast<Shape&>(c)); break;
+    case ControlKind::Line: syncLine(static_cast<Line&>(c), static_cast<LineWidget*>(w), v); break;
+    case ControlKind::HScrollBar: syncScrollBar(static_cast<HScrollBar&>(c), static_cast<QScrollBar*>(w)); break;
+    case ControlKind::Timer: break;
+  }
+}
+
+}  // namespace olvex::ui::qt

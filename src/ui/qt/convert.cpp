@@ -1,0 +1,74 @@
+#include "ui/qt/convert.h"
+
+#include <cmath>
+
+namespace olvex::ui::qt {
+
+namespace {
+bool crlfAt(const std::string& s, std::size_t i) {
+  return s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n';
+}
+}  // namespace
+
+QString toQString(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::string toBytes(const QString& s) { return s.toLatin1().toStdString(); }
+
+std::optional<QColor> toQColor(Color c) {
+  if (c & 0x80000000u) return std::nullopt;
+  return QColor(toQRgb(c));
+}
+
+QRgb toQRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QFont toQFont(const Font& f) {
+  QFont q(toQString(f.name));
+  if (f.size > 0) q.setPointSizeF(f.size);
+  q.setBold(f.bold);
+  q.setItalic(f.italic);
+  q.setUnderline(f.underline);
+  return q;
+}
+
+int toPixels(int twips, int twipsPerPixel) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+int toTwips(double pixels, int twipsPerPixel) {
+  return static_cast<int>(std::lround(pixels * twipsPerPixel));
+}
+
+QString toViewText(const std::string& modelText) {
+  std::string lf;
+  lf.reserve(modelText.size());
+  for (std::size_t i = 0; i < modelText.size(); ++i)
+    if (!crlfAt(modelText, i)) lf += modelText[i];
+  return toQString(lf);
+}
+
+std::string toModelText(const QString& viewText) {
+  std::string lf = toBytes(viewText), crlf;
+  crlf.reserve(lf.size());
+  for (char ch : lf) {
+    if (ch == '\n') crlf += '\r';
+    crlf += ch;
+  }
+  return crlf;
+}
+
+int toViewPos(const std::string& modelText, int modelPos) {
+  int view = 0;
+  for (std::size_t i = 0; static_cast<int>(i) < modelPos && i < modelText.size(); ++i, ++view)
+    if (crlfAt(modelText, i) && static_cast<int>(i) + 1 < modelPos) ++i;
+  return view;
+}
+
+int toModelPos(const std::string& modelText, int viewPos) {
+  std::size_t i = 0;
+  for (int view = 0; i < modelText.size() && view < viewPos; ++view) i += crlfAt(modelText, i) ? 2 : 1;
+  return static_cast<int>(i);
+}
+
+}  // namespace olvex::ui::qt

@@ -1,0 +1,300 @@
+#include "ui/qt/form_view.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "ui/qt/control_widgets.h"
+#include "ui/qt/convert.h"
+#include "ui/qt/dialogs.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/sync_guard.h"
+
+namespace olvex::ui::qt {
+
+namespace {
+
+// Fore and back colours over the class's default palette; a system colour keeps the default.
+// Disabled text keeps the palette's grey.
+void applyColors(QWidget* w, Color fore, Color back) {
+  QPalette pal = QApplication::palette(w);
+  auto fc = toQColor(fore), bc = toQColor(back);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      pal.setColor(group, role, fc && group != QPalette::Disabled ? *fc : pal.color(group, role));
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+      pal.setColor(group, role, bc ? *bc : pal.color(group, role));
+  }
+  if (w->palette() != pal) w->setPalette(pal);
+}
+
+int buttonMask(Qt::MouseButtons b) {
+  return (b & Qt::LeftButton ? kLeftButton : 0) | (b & Qt::RightButton ? kRightButton : 0) |
+         (b & Qt::MiddleButton ? kMiddleButton : 0);
+}
+
+int shiftMask(Qt::KeyboardModifiers m) {
+  return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
+FormView::FormView(QtHost& host, Form& form) : QWidget(nullptr, Qt::Window), host_(host), form_(&form) {
+  setAutoFillBackground(true);
+  setMouseTracking(true);
+  installEventFilter(this);
+  for (Control* c : form.controls()) build(*c);
+  // Labels, images, shapes and lines lie beneath the other controls, in creation order.
+  const auto& controls = form.controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+    if (QWidget* w = widgetOf(**it); w && drawnBeneath((*it)->kind())) w->lower();
+  for (Control* c : controls) syncControl(*c);
+  syncForm();
+  form.viewHook = [this] { syncForm(); };
+}
+
+FormView::~FormView() { detach(); }
+
+bool FormView::acting() const { return live_ && !syncing(); }
+
+void FormView::build(Control& c) {
+  QWidget* w = createWidget(c, *this);
+  if (!w) return;
+  widgets_[&c] = w;
+  owners_[w] = &c;
+  watch(w);
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) watch(area->viewport());
+  c.viewHook = [this, &c] { syncControl(c); };
+}
+
+void FormView::watch(QWidget* w) {
+  w->installEventFilter(this);
+  w->setMouseTracking(true);
+}
+
+QWidget* FormView::widgetOf(const Control& c) const {
+  auto it = widgets_.find(const_cast<Control*>(&c));
+  return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+Control* FormView::controlAt(QObject* o) const {
+  for (; o && o != this; o = o->parent()) {
+    auto it = owners_.find(o);
+    if (it != owners_.end()) return it->second;
+  }
+  return nullptr;
+}
+
+void FormView::syncControl(Control& c) {
+  if (!live_) return;
+  QWidget* w = widgetOf(c);
+  if (!w) return;
+  SyncGuard guard;
+  syncCommon(c, w);
+  syncWidget(c, w, *this);
+}
+
+void FormView::syncCommon(Control& c, QWidget* w) {
+  QWidget* parent = this;
+  if (Control* box = c.container())
+    if (QWidget* bw = widgetOf(*box)) parent = bw;
+  if (w->parentWidget() != parent) w->setParent(parent);
+  int tx = host_.twipsPerPixelX(), ty = host_.twipsPerPixelY();
+  if (c.kind() != ControlKind::Line) {
+    QRect r(toPixels(c.left(), tx), toPixels(c.top(), ty), toPixels(c.width(), tx), toPixels(c.height(), ty));
+    if (w->geometry() != r) w->setGeometry(r);
+  }
+  if (w->isHidden() == c.visible()) w->setVisible(c.visible());
+  if (w->testAttribute(Qt::WA_Disabled) == c.enabled()) w->setEnabled(c.enabled());
+  applyColors(w, c.foreColor(), c.backColor());
+  QFont font = toQFont(c.font());
+  if (w->font() != font) w->setFont(font);
+  bool hand = c.mouseIcon() == kHandCursor;
+  if (hand && w->cursor().shape() != Qt::PointingHandCursor) w->setCursor(Qt::PointingHandCursor);
+  if (!hand && w->testAttribute(Qt::WA_SetCursor)) w->unsetCursor();
+  QString tip = toQString(c.toolTip());
+  if (w->toolTip() != tip) w->setToolTip(tip);
+}
+
+void FormView::syncForm() {
+  if (!live_) return;
+  dropRemoved();
+  bool missing = std::any_of(form_->controls().begin(), form_->controls().end(), [this](Control* c) {
+    return c->kind() != ControlKind::Timer && !widgets_.count(c);
+  });
+  // A control announces itself from its base constructor: build its widget once it is complete.
+  if (missing && !reconcilePending_) {
+    reconcilePending_ = true;
+    QMetaObject::invokeMethod(this, [this] { reconcile(); }, Qt::QueuedConnection);
+  }
+  SyncGuard guard;
+  QString title = toQString(form_->caption());
+  if (windowTitle() != title) setWindowTitle(title);
+  if (windowFlags().testFlag(Qt::FramelessWindowHint) != form_->borderless()) {
+    bool shown = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, form_->borderless());
+    if (shown) show();
+  }
+  int tx = host_.twipsPerPixelX(), ty = host_.twipsPerPixelY();
+  QRect place(toPixels(form_->left(), tx), toPixels(form_->top(), ty), toPixels(form_->width(), tx),
+              toPixels(form_->height(), ty));
+  // Only the model's own moves are applied: where the user dragged the window, it stays.
+  if (place != placed_) {
+    placed_ = place;
+    move(place.topLeft());
+    resize(place.size());
+  }
+  applyColors(this, kWindowText, form_->backColor());
+  Control* active = form_->activeControl();
+  if (active && controlAt(focusWidget()) != active && !alignPending_) {
+    alignPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { alignFocus(); }, Qt::QueuedConnection);
+  }
+}
+
+void FormView::dropRemoved() {
+  const auto& controls = form_->controls();
+  for (auto it = widgets_.begin(); it != widgets_.end();) {
+    if (std::find(controls.begin(), controls.end(), it->first) != controls.end()) {
+      ++it;
+      continue;
+    }
+    if (pressed_ == it->first) pressed_ = nullptr;
+    if (QWidget* w = it->second) {
+      owners_.erase(w);
+      w->hide();
+      w->deleteLater();
+    }
+    it = widgets_.erase(it);
+  }
+}
+
+void FormView::reconcile() {
+  reconcilePending_ = false;
+  if (!live_) return;
+  std::vector<Control*> added;
+  for (Control* c : form_->controls())
+    if (c->kind() != ControlKind::Timer && !widgets_.count(c)) {
+      build(*c);
+      added.push_back(c);
+    }
+  for (Control* c : added) {
+    syncControl(*c);
+    if (QWidget* w = widgetOf(*c); w && drawnBeneath(c->kind())) w->lower();
+  }
+}
+
+void FormView::alignFocus() {
+  alignPending_ = false;
+  if (!live_) return;
+  Control* active = form_->activeControl();
+  QWidget* w = active ? widgetOf(*active) : nullptr;
+  if (w && controlAt(focusWidget()) != active && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::focusEntered(QWidget* w) {
+  if (!acting()) return;
+  if (Control* c = controlAt(w)) c->setFocus();
+}
+
+void FormView::showWindow(bool modal) {
+  Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != modality) {
+    if (isVisible()) QWidget::hide();
+    setWindowModality(modality);
+  }
+  show();
+  if (!screenless()) raise();
+  activateWindow();
+}
+
+void FormView::hideWindow() {
+  QWidget::hide();
+  quitLoops();
+}
+
+void FormView::leaveLoop(QEventLoop* loop) { loops_.erase(std::remove(loops_.begin(), loops_.end(), loop), loops_.end()); }
+
+void FormView::quitLoops() {
+  for (QEventLoop* loop : loops_) loop->quit();
+}
+
+void FormView::detach() {
+  if (!live_) return;
+  live_ = false;
+  form_->viewHook = nullptr;
+  for (auto& [c, w] : widgets_) c->viewHook = nullptr;
+  form_ = nullptr;
+  pressed_ = nullptr;
+  quitLoops();
+  QWidget::hide();
+}
+
+bool FormView::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && live_) host_.activated(*this);
+  return QWidget::event(e);
+}
+
+void FormView::closeEvent(QCloseEvent* e) {
+  e->ignore();  // the model unloads the form, and the host drops this window
+  if (live_) form_->userClose();
+}
+
+bool FormView::eventFilter(QObject* o, QEvent* e) {
+  switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: return mouse(static_cast<QWidget*>(o), e);
+    default: return false;
+  }
+}
+
+bool FormView::mouse(QWidget* w, QEvent* e) {
+  auto* me = static_cast<QMouseEvent*>(e);
+  // An event a child left unaccepted travels on to its parents: the child already reported it.
+  if (mouseTarget_ && e->type() == mouseType_ && me->globalPosition() == mouseGlobal_ &&
+      w->isAncestorOf(mouseTarget_))
+    return false;
+  mouseTarget_ = w;
+  mouseType_ = e->type();
+  mouseGlobal_ = me->globalPosition();
+  if (!acting()) return false;
+
+  Control* c = controlAt(w);
+  QWidget* surface = c ? widgetOf(*c) : this;
+  QPointF p = w == surface ? me->position() : QPointF(w->mapTo(surface, me->position().toPoint()));
+  MouseEvent ev;
+  ev.shift = shiftMask(me->modifiers());
+  ev.x = p.x() * host_.twipsPerPixelX();
+  ev.y = p.y() * host_.twipsPerPixelY();
+  switch (e->type()) {
+    case QEvent::MouseButtonPress:
+      ev.button = buttonMask(me->button());
+      if (c && clickedByMouse(c->kind()) && me->button() == Qt::LeftButton) pressed_ = c;
+      c ? c->userMouseDown(ev) : form_->userMouseDown(ev);
+      break;
+    case QEvent::MouseMove:
+      ev.button = buttonMask(me->buttons());
+      c ? c->userMouseMove(ev) : form_->userMouseMove(ev);
+      break;
+    case QEvent::MouseButtonRelease: {
+      ev.button = buttonMask(me->button());
+      c ? c->userMouseUp(ev) : form_->userMouseUp(ev);
+      bool click = c && c == pressed_ && me->button() == Qt::LeftButton;
+      if (me->button() == Qt::LeftButton) pressed_ = nullptr;
+      if (click && acting() && surface->rect().contains(p.toPoint())) c->userClick();
+      break;
+    }
+    case QEvent::MouseButtonDblClick:
+      if (c) c->userDblClick();
+      break;
+    default: break;
+  }
+  return false;
+}
+
+}  // namespace olvex::ui::qt

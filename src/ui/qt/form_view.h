@@ -1,0 +1,76 @@
+#pragma once
+// The top-level window of one loaded form: a widget per control, built from the control list.
+// Model changes reach exactly the affected widget through the viewHooks; the user's input
+// reaches the model through its user actions, so every event fires once.
+#include <QPointF>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <map>
+#include <vector>
+
+#include "ui/form.h"
+
+class QEventLoop;
+
+namespace olvex::ui::qt {
+
+class QtHost;
+
+class FormView : public QWidget {
+ public:
+  FormView(QtHost& host, Form& form);
+  ~FormView() override;
+
+  Form& form() const { return *form_; }
+  QtHost& host() const { return host_; }
+  // Still bound to a loaded form and not echoing a model write: user input may reach the model.
+  bool acting() const;
+  bool live() const { return live_; }
+
+  void showWindow(bool modal);
+  void hideWindow();
+  // Modal loops showing this window end when it is hidden or its form unloaded.
+  void enterLoop(QEventLoop* loop) { loops_.push_back(loop); }
+  void leaveLoop(QEventLoop* loop);
+  // The form was unloaded: hooks cleared, no more input reaches it. The widget is deleted later.
+  void detach();
+
+  QWidget* widgetOf(const Control& c) const;
+  // The control a widget (or a child widget of one) shows; null for the form itself.
+  Control* controlAt(QObject* o) const;
+  void syncControl(Control& c);
+  // Qt moved the focus to a widget of this window.
+  void focusEntered(QWidget* w);
+
+ protected:
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  void build(Control& c);
+  void watch(QWidget* w);
+  void syncForm();
+  void reconcile();
+  void dropRemoved();
+  void alignFocus();
+  void syncCommon(Control& c, QWidget* w);
+  void quitLoops();
+  bool mouse(QWidget* w, QEvent* e);
+
+  QtHost& host_;
+  Form* form_;
+  bool live_ = true;
+  std::map<Control*, QPointer<QWidget>> widgets_;
+  std::map<const QObject*, Control*> owners_;
+  std::vector<QEventLoop*> loops_;
+  QRect placed_;                 // the form geometry last applied, in pixels
+  bool reconcilePending_ = false, alignPending_ = false;
+  QPointer<QWidget> mouseTarget_;  // the last mouse event's receiver, to skip its propagation
+  int mouseType_ = 0;
+  QPointF mouseGlobal_;
+  Control* pressed_ = nullptr;     // a clickable control under a left-button press
+};
+
+}  // namespace olvex::ui::qt

@@ -1,0 +1,180 @@
+#include "ui/qt/text_input.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include "ui/qt/convert.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/sync_guard.h"
+
+namespace olvex::ui::qt {
+
+namespace {
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+}  // namespace
+
+QWidget* TextInput::createEditor(TextBox& box, FormView& view) {
+  QWidget* editor;
+  if (box.multiLine()) {
+    auto* plain = new QPlainTextEdit(&view);
+    plain->setTabChangesFocus(true);
+    editor = plain;
+  } else {
+    editor = new QLineEdit(&view);
+  }
+  editor->setAcceptDrops(false);
+  editor->setAttribute(Qt::WA_InputMethodEnabled, false);
+  new TextInput(box, editor, view);
+  return editor;
+}
+
+TextInput* TextInput::of(QWidget* editor) {
+  return editor->findChild<TextInput*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+TextInput::TextInput(TextBox& box, QWidget* editor, FormView& view)
+    : QObject(editor), box_(box), view_(view) {
+  line_ = qobject_cast<QLineEdit*>(editor);
+  plain_ = qobject_cast<QPlainTextEdit*>(editor);
+  editor->installEventFilter(this);
+  auto changed = [this] {
+    if (view_.acting()) fromWidget();
+  };
+  if (line_) {
+    connect(line_, &QLineEdit::textEdited, this, changed);
+    connect(line_, &QLineEdit::cursorPositionChanged, this, changed);
+    connect(line_, &QLineEdit::selectionChanged, this, changed);
+  } else {
+    plain_->viewport()->installEventFilter(this);
+    connect(plain_, &QPlainTextEdit::textChanged, this, changed);
+    connect(plain_, &QPlainTextEdit::cursorPositionChanged, this, changed);
+    connect(plain_, &QPlainTextEdit::selectionChanged, this, changed);
+  }
+}
+
+void TextInput::sync() {
+  SyncGuard guard;
+  if (line_) {
+    QString text = toQString(box_.text());
+    if (line_->text() != text) line_->setText(text);
+    if (line_->isReadOnly() != box_.locked()) line_->setReadOnly(box_.locked());
+  } else {
+    QString text = toViewText(box_.text());
+    if (plain_->toPlainText() != text) plain_->setPlainText(text);
+    if (plain_->isReadOnly() != box_.locked()) plain_->setReadOnly(box_.locked());
+  }
+  if (keepCaret_) return;
+  if (widgetSelection() != std::pair(box_.selStart(), box_.selLength()))
+    setWidgetSelection(box_.selStart(), box_.selLength());
+}
+
+std::string TextInput::widgetText() const {
+  return line_ ? toBytes(line_->text()) : toModelText(plain_->toPlainText());
+}
+
+std::pair<int, int> TextInput::widgetSelection() const {
+  if (line_) {
+    if (!line_->hasSelectedText()) return {line_->cursorPosition(), 0};
+    return {line_->selectionStart(), line_->selectionLength()};
+  }
+  QTextCursor c = plain_->textCursor();
+  int start = toModelPos(box_.text(), c.selectionStart());
+  return {start, toModelPos(box_.text(), c.selectionEnd()) - start};
+}
+
+void TextInput::setWidgetSelection(int start, int length) {
+  if (line_) {
+    if (length > 0) line_->setSelection(start, length);
+    else line_->setCursorPosition(start);
+    return;
+  }
+  const std::string& text = box_.text();
+  QTextCursor c = plain_->textCursor();
+  c.setPosition(toViewPos(text, start));
+  c.setPosition(toViewPos(text, start + length), QTextCursor::KeepAnchor);
+  plain_->setTextCursor(c);
+}
+
+void TextInput::fromWidget() {
+  QWidget* editor = line_ ? static_cast<QWidget*>(line_) : plain_;
+  std::string text = widgetText();
+  if (text != box_.text()) {
+    keepCaret_ = true;
+    box_.setText(std::move(text));
+    keepCaret_ = false;
+    if (!view_.acting()) return;
+  }
+  if (!editor->hasFocus()) return;  // a focus-out deselects the widget, not the model
+  auto [start, length] = widgetSelection();
+  box_.setSelection(start, length);
+}
+
+void TextInput::paste() {
+  std::string clip = toBytes(QGuiApplication::clipboard()->text());
+  fromWidget();
+  if (view_.acting()) box_.paste(clip);
+}
+
+bool TextInput::eventFilter(QObject*, QEvent* e) {
+  if (!view_.acting()) return false;
+  if (e->type() == QEvent::KeyPress) return key(e);
+  if (e->type() == QEvent::ContextMenu) return contextMenu(e);
+  return false;
+}
+
+bool TextInput::key(QEvent* e) {
+  auto* k = static_cast<QKeyEvent*>(e);
+  if (k->matches(QKeySequence::Paste)) {
+    paste();
+    return true;
+  }
+  std::vector<int> keys;
+  bool ctrl = k->modifiers() & Qt::ControlModifier;
+  if (k->key() == Qt::Key_Backspace && !ctrl) {
+    keys.push_back(kBackspace);
+  } else if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+    keys.push_back(kEnter);
+  } else {
+    QString text = k->text();
+    if (text.isEmpty()) return false;
+    for (QChar ch : text)
+      if (ch.unicode() < 32 || ch.unicode() == 127) return false;  // a control key: the widget's
+    for (QChar ch : text)
+      if (ch.unicode() <= 255) keys.push_back(ch.unicode());  // others have no byte: dropped
+  }
+  fromWidget();
+  for (int key : keys) {
+    if (!view_.acting()) break;
+    box_.typeKey(key);
+  }
+  return true;
+}
+
+bool TextInput::contextMenu(QEvent* e) {
+  auto* ev = static_cast<QContextMenuEvent*>(e);
+  QPointer<QMenu> menu = line_ ? line_->createStandardContextMenu()
+                               : plain_->createStandardContextMenu(plain_->viewport()->mapFromGlobal(ev->globalPos()));
+  for (QAction* a : menu->actions()) {
+    if (a->objectName() != QLatin1String("edit-paste")) continue;
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, [this] {
+      if (view_.acting()) paste();
+    });
+  }
+  {
+    QtHost::Nested nested(view_.host());
+    menu->exec(ev->globalPos());
+  }
+  delete menu;
+  return true;
+}
+
+}  // namespace olvex::ui::qt

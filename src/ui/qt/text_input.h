@@ -1,0 +1,47 @@
+#pragma once
+// A text box's editor widget. Typed characters, Backspace, Enter and pastes go through the
+// model (TextBox::typeKey / paste, so KeyPress filters them); other editing keys act on the
+// widget and the result is written back with setText. The caret follows the model both ways.
+#include <QObject>
+#include <utility>
+
+#include "ui/controls.h"
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace olvex::ui::qt {
+
+class FormView;
+
+class TextInput : public QObject {
+  Q_OBJECT
+
+ public:
+  // Watches `editor` (a QLineEdit or QPlainTextEdit) and becomes its child.
+  TextInput(TextBox& box, QWidget* editor, FormView& view);
+  static QWidget* createEditor(TextBox& box, FormView& view);
+  static TextInput* of(QWidget* editor);
+  void sync();  // model -> widget
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override;
+
+ private:
+  bool key(QEvent* e);
+  bool contextMenu(QEvent* e);
+  void paste();
+  void fromWidget();  // the widget changed: text, then caret, to the model
+  std::string widgetText() const;
+  std::pair<int, int> widgetSelection() const;  // start and length in model positions
+  void setWidgetSelection(int start, int length);
+
+  TextBox& box_;
+  QLineEdit* line_ = nullptr;
+  QPlainTextEdit* plain_ = nullptr;
+  FormView& view_;
+  bool keepCaret_ = false;  // writing the widget's text back: its caret stays where it is
+};
+
+}  // namespace olvex::ui::qt

@@ -1,0 +1,66 @@
+#pragma once
+// The widgets Qt lacks: buttons whose checked state only the model changes, and the painted
+// surfaces of picture boxes, shapes and lines.
+#include <QCheckBox>
+#include <QImage>
+#include <QRadioButton>
+#include <QWidget>
+
+#include "ui/canvas.h"
+#include "ui/controls.h"
+
+namespace olvex::ui::qt {
+
+// A click reports to the model, which decides the new value; the view then follows it.
+class ModelCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+ protected:
+  void nextCheckState() override {}
+};
+
+class ModelRadioButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+ protected:
+  void nextCheckState() override {}
+};
+
+// Shows a canvas pixel for pixel from the top-left corner.
+class CanvasWidget : public QWidget {
+ public:
+  CanvasWidget(const Canvas& canvas, QWidget* parent);
+  void refresh();  // the canvas was drawn on
+ protected:
+  void paintEvent(QPaintEvent*) override;
+ private:
+  const Canvas& canvas_;
+  QImage image_;
+  bool stale_ = true;
+};
+
+class ShapeWidget : public QWidget {
+ public:
+  explicit ShapeWidget(QWidget* parent);
+  void set(const Shape& s);
+ protected:
+  void paintEvent(QPaintEvent*) override;
+ private:
+  Shape::Kind kind_ = Shape::Kind::Rectangle;
+  bool filled_ = false;
+  Color fill_ = 0, border_ = 0;
+};
+
+// Covers the line's bounding box and draws from one end to the other.
+class LineWidget : public QWidget {
+ public:
+  explicit LineWidget(QWidget* parent);
+  void set(QPoint from, QPoint to, Color border);
+ protected:
+  void paintEvent(QPaintEvent*) override;
+ private:
+  QPoint from_, to_;
+  Color border_ = 0;
+};
+
+}  // namespace olvex::ui::qt

@@ -1,0 +1,293 @@
+// Renders a window with every control kind and checks that model and widgets follow each other
+// both ways, with each event raised exactly once.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "qt_fixture.h"
+#include "sample_form.h"
+#include "ui/qt/form_view.h"
+
+namespace olvex::test {
+namespace {
+
+class FormViewTest : public QtHostTest {
+ protected:
+  FormViewTest() : form(ui::Forms::get<SampleForm>()) {
+    form.show();
+    view = host->view(form);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
+  }
+  template <class W>
+  W* widget(const ui::Control& c) {
+    return dynamic_cast<W*>(view->widgetOf(c));
+  }
+  SampleForm& form;
+  ui::qt::FormView* view = nullptr;
+};
+
+TEST_F(FormViewTest, BuildsOneWidgetPerControlKind) {
+  ASSERT_NE(view, nullptr);
+  struct Row { const ui::Control& control; const char* widgetClass; };
+  const Row rows[] = {
+      {form.label, "QLabel"},          {form.text, "QLineEdit"},         {form.memo, "QPlainTextEdit"},
+      {form.check, "QCheckBox"},       {form.option[1], "QRadioButton"}, {form.button, "QPushButton"},
+      {form.combo, "QComboBox"},       {form.dropList, "QComboBox"},     {form.list, "QListWidget"},
+      {form.frame, "QGroupBox"},       {form.scroll, "QScrollBar"},
+  };
+  for (const Row& r : rows) {
+    QWidget* w = view->widgetOf(r.control);
+    ASSERT_NE(w, nullptr) << r.control.name();
+    EXPECT_TRUE(w->inherits(r.widgetClass)) << r.control.name();
+  }
+  for (const ui::Control* c : {static_cast<ui::Control*>(&form.picture), static_cast<ui::Control*>(&form.image),
+                               static_cast<ui::Control*>(&form.shape), static_cast<ui::Control*>(&form.line)})
+    EXPECT_NE(view->widgetOf(*c), nullptr) << c->name();
+  EXPECT_EQ(view->widgetOf(form.timer), nullptr);
+  EXPECT_TRUE(widget<QComboBox>(form.combo)->isEditable());
+  EXPECT_FALSE(widget<QComboBox>(form.dropList)->isEditable());
+  EXPECT_EQ(view->windowTitle(), "Sample");
+  EXPECT_EQ(view->size(), QSize(600, 500));
+  // A frame holds its option buttons, placed relative to it.
+  QWidget* option = view->widgetOf(form.option[2]);
+  EXPECT_EQ(option->parentWidget(), view->widgetOf(form.frame));
+  EXPECT_EQ(option->geometry(), QRect(10, 20 + 48, 133, 20));
+  EXPECT_EQ(view->widgetOf(form.line)->geometry(), QRect(8, 287, 193, 1));
+}
+
+TEST_F(FormViewTest, CodeChangesReachTheirWidget) {
+  form.label.setCaption("Caf\xE9");
+  EXPECT_EQ(widget<QLabel>(form.label)->text(), QString::fromUtf8("Café"));
+  form.text.setText("12\xFF");
+  EXPECT_EQ(widget<QLineEdit>(form.text)->text(), QString::fromLatin1("12\xFF"));
+  form.text.setSelection(1, 2);
+  EXPECT_EQ(widget<QLineEdit>(form.text)->selectionStart(), 1);
+  EXPECT_EQ(widget<QLineEdit>(form.text)->selectedText().size(), 2);
+  form.text.setLocked(true);
+  EXPECT_TRUE(widget<QLineEdit>(form.text)->isReadOnly());
+  form.memo.setText("one\r\ntwo");
+  EXPECT_EQ(widget<QPlainTextEdit>(form.memo)->toPlainText(), "one\ntwo");
+  form.memo.setSelection(5, 3);  // "two", after CR LF
+  EXPECT_EQ(widget<QPlainTextEdit>(form.memo)->textCursor().selectedText(), "two");
+  form.check.setValue(2);
+  EXPECT_EQ(widget<QCheckBox>(form.check)->checkState(), Qt::PartiallyChecked);
+  form.option[2].setValue(true);
+  EXPECT_TRUE(widget<QRadioButton>(form.option[2])->isChecked());
+  EXPECT_FALSE(widget<QRadioButton>(form.option[0])->isChecked());
+  form.combo.setListIndex(1);
+  EXPECT_EQ(widget<QComboBox>(form.combo)->currentText(), "beta");
+  form.combo.setText("free text");
+  EXPECT_EQ(widget<QComboBox>(form.combo)->currentText(), "free text");
+  form.dropList.removeItem(0);
+  EXPECT_EQ(widget<QComboBox>(form.dropList)->count(), 2);
+  form.list.setListIndex(2);
+  EXPECT_EQ(widget<QListWidget>(form.list)->currentRow(), 2);
+  form.checks.setSelected(1, true);
+  EXPECT_EQ(widget<QListWidget>(form.checks)->item(1)->checkState(), Qt::Checked);
+  EXPECT_EQ(widget<QListWidget>(form.checks)->item(0)->checkState(), Qt::Unchecked);
+  form.scroll.setValue(40);
+  EXPECT_EQ(widget<QScrollBar>(form.scroll)->value(), 40);
+  form.frame.setCaption("Choice");
+  EXPECT_EQ(widget<QGroupBox>(form.frame)->title(), "Choice");
+  form.button.setEnabled(false);
+  EXPECT_FALSE(view->widgetOf(form.button)->isEnabled());
+  form.label.setVisible(false);
+  EXPECT_TRUE(view->widgetOf(form.label)->isHidden());
+  form.label.setForeColor(ui::rgb(255, 0, 0));
+  EXPECT_EQ(view->widgetOf(form.label)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  form.button.setMouseIcon(ui::kHandCursor);
+  EXPECT_EQ(view->widgetOf(form.button)->cursor().shape(), Qt::PointingHandCursor);
+  form.button.move(0, 0, 1500, 450);
+  EXPECT_EQ(view->widgetOf(form.button)->geometry(), QRect(0, 0, 100, 30));
+  form.setCaption("Renamed");
+  EXPECT_EQ(view->windowTitle(), "Renamed");
+  // Code writes raise each event once, and the view's echo adds none.
+  EXPECT_EQ(form.events["Text1_Change"], 1);
+  EXPECT_EQ(form.events["Check1_Click"], 1);
+  EXPECT_EQ(form.events["Combo1_Click"], 1);
+  EXPECT_EQ(form.events["Combo1_Change"], 1);
+  EXPECT_EQ(form.events["HScroll1_Change"], 1);
+  EXPECT_EQ(form.itemChecks, std::vector<int>{1});
+}
+
+TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
+  auto* edit = widget<QLineEdit>(form.text);
+  edit->setFocus();
+  QTest::keyClicks(edit, "a1b2c3");
+  EXPECT_EQ(form.text.text(), "123");
+  EXPECT_EQ(edit->text(), "123");
+  EXPECT_EQ(form.events["Text1_Change"], 3);
+  edit->setCursorPosition(1);
+  QTest::keyClicks(edit, "9");
+  EXPECT_EQ(form.text.text(), "1923");
+  EXPECT_EQ(edit->cursorPosition(), 2);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(form.text.text(), "123");
+  QTest::keyClick(edit, Qt::Key_Delete);  // acts on the widget, then writes back
+  EXPECT_EQ(form.text.text(), "13");
+  EXPECT_EQ(form.text.selStart(), 1);
+  EXPECT_EQ(form.events["Text1_Change"], 6);
+  form.text.setMaxLength(3);
+  QTest::keyClicks(edit, "4567");
+  EXPECT_EQ(form.text.text(), "143");
+  QGuiApplication::clipboard()->setText("x8y");
+  form.text.setText("");
+  QTest::keySequence(edit, QKeySequence::Paste);
+  EXPECT_EQ(form.text.text(), "8");
+}
+
+TEST_F(FormViewTest, MultiLineTypingKeepsCrLf) {
+  auto* edit = widget<QPlainTextEdit>(form.memo);
+  edit->setFocus();
+  QTest::keyClicks(edit, "ab");
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClicks(edit, "cd");
+  EXPECT_EQ(form.memo.text(), "ab\r\ncd");
+  EXPECT_EQ(edit->toPlainText(), "ab\ncd");
+  EXPECT_EQ(form.memo.selStart(), 6);
+  QTest::keyClick(edit, Qt::Key_Up);  // the caret moves in the widget and in the model
+  EXPECT_EQ(form.memo.selStart(), 2);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  EXPECT_EQ(form.memo.text(), "a\r\ncd");
+  QTest::keyClick(edit, Qt::Key_Delete);  // removes the line break
+  EXPECT_EQ(form.memo.text(), "acd");
+}
+
+TEST_F(FormViewTest, ButtonsReportClicksOnceAndShowTheModelsValue) {
+  // Clicks land on the indicator, inside the button's hit area.
+  auto hit = [](QWidget* w) { return QPoint(6, w->height() / 2); };
+  auto* check = widget<QCheckBox>(form.check);
+  QTest::mouseClick(check, Qt::LeftButton, {}, hit(check));
+  EXPECT_EQ(form.check.value(), 1);
+  EXPECT_EQ(check->checkState(), Qt::Checked);
+  form.check.setValue(2);
+  QTest::mouseClick(check, Qt::LeftButton, {}, hit(check));  // grey -> clear, as the model decides
+  EXPECT_EQ(form.check.value(), 0);
+  EXPECT_EQ(check->checkState(), Qt::Unchecked);
+  EXPECT_EQ(form.events["Check1_Click"], 3);
+
+  auto* radio = widget<QRadioButton>(form.option[1]);
+  QTest::mouseClick(radio, Qt::LeftButton, {}, hit(radio));
+  QTest::mouseClick(radio, Qt::LeftButton, {}, hit(radio));
+  EXPECT_TRUE(form.option[1].value());
+  EXPECT_FALSE(form.option[0].value());
+  for (int i : {0, 1, 2}) EXPECT_EQ(widget<QRadioButton>(form.option[i])->isChecked(), i == 1) << i;
+  EXPECT_EQ(form.events["Option1_Click(1)"], 1);
+
+  QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
+  EXPECT_EQ(form.events["Command1_Click"], 1);
+  form.button.setEnabled(false);
+  QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
+  EXPECT_EQ(form.events["Command1_Click"], 1);
+
+  QTest::mouseClick(view->widgetOf(form.label), Qt::LeftButton);
+  EXPECT_EQ(form.events["Label1_Click"], 1);
+}
+
+TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
+  auto* drop = widget<QComboBox>(form.dropList);
+  drop->setFocus();
+  QTest::keyClick(drop, Qt::Key_Down);
+  EXPECT_EQ(form.dropList.listIndex(), 1);
+  EXPECT_EQ(form.dropList.text(), "two");
+  EXPECT_EQ(form.events["Combo2_Click"], 1);
+
+  auto* combo = widget<QComboBox>(form.combo);
+  combo->lineEdit()->setFocus();
+  QTest::keyClicks(combo->lineEdit(), "beta");
+  EXPECT_EQ(form.combo.text(), "beta");
+  EXPECT_EQ(form.combo.listIndex(), 1);  // the typed text matches an item
+  EXPECT_EQ(form.events["Combo1_Change"], 4);
+  EXPECT_EQ(combo->count(), 3);
+
+  auto* list = widget<QListWidget>(form.list);
+  QRect row = list->visualItemRect(list->item(2));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+  EXPECT_EQ(form.list.listIndex(), 2);
+  EXPECT_EQ(form.events["List1_Click"], 1);
+
+  auto* checks = widget<QListWidget>(form.checks);
+  checks->item(0)->setCheckState(Qt::Checked);
+  EXPECT_TRUE(form.checks.selected(0));
+  EXPECT_EQ(form.itemChecks, std::vector<int>{0});
+
+  auto* bar = widget<QScrollBar>(form.scroll);
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(form.scroll.value(), 10);
+  EXPECT_EQ(form.events["HScroll1_Change"], 1);
+  EXPECT_EQ(form.events["HScroll1_Scroll"], 0);
+  bar->setSliderDown(true);
+  bar->setSliderPosition(30);
+  bar->setSliderDown(false);
+  EXPECT_EQ(form.scroll.value(), 30);
+  EXPECT_EQ(form.events["HScroll1_Scroll"], 1);
+  EXPECT_EQ(form.events["HScroll1_Change"], 2);
+}
+
+TEST_F(FormViewTest, MouseEventsArriveInTwipsOnce) {
+  QWidget* picture = view->widgetOf(form.picture);
+  QTest::mousePress(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+  QTest::mouseRelease(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+  QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(3, 4));
+  QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(590, 490));
+  ASSERT_EQ(form.mice.size(), 3u);
+  struct Want { int button, shift; double x, y; };
+  const Want want[] = {{ui::kRightButton, 1, 150, 300}, {ui::kLeftButton, 0, 45, 60}, {ui::kLeftButton, 0, 8850, 7350}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(form.mice[i].button, want[i].button) << i;
+    EXPECT_EQ(form.mice[i].shift, want[i].shift) << i;
+    EXPECT_DOUBLE_EQ(form.mice[i].x, want[i].x) << i;
+    EXPECT_DOUBLE_EQ(form.mice[i].y, want[i].y) << i;
+  }
+  EXPECT_EQ(form.events["Picture1_Click"], 1);
+}
+
+TEST_F(FormViewTest, FocusFollowsTheModelWhenLostFocusTakesItBack) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view));
+  form.text.onLostFocus = [this] { form.text.setFocus(); };
+  form.text.setFocus();
+  settle();
+  EXPECT_TRUE(view->widgetOf(form.text)->hasFocus());
+  view->widgetOf(form.memo)->setFocus();
+  settle();
+  EXPECT_EQ(form.activeControl(), &form.text);
+  EXPECT_TRUE(view->widgetOf(form.text)->hasFocus());
+}
+
+TEST_F(FormViewTest, ControlsAddedAndRemovedWhileShown) {
+  form.option.add(3).setCaption("late");
+  form.option[3].setContainer(&form.frame);
+  settle();
+  QWidget* late = view->widgetOf(form.option[3]);
+  ASSERT_NE(late, nullptr);
+  EXPECT_EQ(static_cast<QRadioButton*>(late)->text(), "late");
+  EXPECT_EQ(late->parentWidget(), view->widgetOf(form.frame));
+  QPointer<QWidget> gone = view->widgetOf(form.option[1]);
+  form.option.remove(1);
+  settle();
+  EXPECT_TRUE(gone.isNull());
+  form.option[3].setValue(true);  // the survivors still sync
+  EXPECT_TRUE(static_cast<QRadioButton*>(late)->isChecked());
+}
+
+TEST_F(FormViewTest, CloseButtonUnloadsAndDropsTheWindow) {
+  QPointer<QWidget> window = view;
+  view->close();
+  EXPECT_FALSE(ui::Forms::loaded<SampleForm>());
+  EXPECT_FALSE(form.text.viewHook);
+  EXPECT_FALSE(form.viewHook);
+  settle();
+  EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace
+}  // namespace olvex::test
