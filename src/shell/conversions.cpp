@@ -241,9 +241,13 @@ std::string SkipChars(std::string_view s, int n) {
 std::string ParamToHex(std::string_view value, int type) {
   // Hex width of each parameter type; 0 passes the value through as hex text.
   constexpr std::array<int, 8> kWidth = {0, 0, 0, 2, 4, 2, 4, 8};
+  constexpr int kLong = 7;
   if (type < 0 || type >= static_cast<int>(kWidth.size())) return "00";
   if (kWidth[type] == 0) return std::string(value);
-  return Invrt(TrueHex2(value, kWidth[type]));
+  // A long holds 0 to 4294967295 (or a negative value as its two's complement).
+  std::optional<double> x = StrictNumber(value);
+  bool unsignedLong = type == kLong && x && *x >= 0;
+  return Invrt(unsignedLong ? TrueHex1(value, 8) : TrueHex2(value, kWidth[type]));
 }
 
 int CountNonSlash(std::string_view s) {

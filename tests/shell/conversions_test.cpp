@@ -232,7 +232,7 @@ TEST_F(Conversions, ParamToHexByType) {
   struct Case { const char* value; int type; const char* want; };
   const Case cases[] = {{"1A2B", 0, "1A2B"}, {"FF", 1, "FF"},     {"12345678", 2, "12345678"},
                         {"255", 3, "FF"},    {"300", 4, "2C01"},  {"-1", 5, "FF"},
-                        {"-2", 6, "FEFF"},   {"305419896", 7, "78563412"},
+                        {"-2", 6, "FEFF"},   {"305419896", 7, "78563412"}, {"4294967295", 7, "FFFFFFFF"}, {"-2", 7, "FEFFFFFF"},
                         {"1", 8, "00"},      {"1", -1, "00"}};
   for (const Case& c : cases) EXPECT_EQ(ParamToHex(c.value, c.type), c.want) << c.value << " type " << c.type;
 }
