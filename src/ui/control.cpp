@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include "ui/form.h"
+#include "ui/property.h"
 
 namespace olvex::ui {
 
@@ -16,9 +17,7 @@ void Control::changed() {
 }
 
 void Control::setContainer(Control* c) {
-  if (container_ == c) return;
-  container_ = c;
-  changed();
+  if (assign(container_, c)) changed();
 }
 
 void Control::move(int left, int top, int width, int height) {
@@ -31,46 +30,33 @@ void Control::move(int left, int top, int width, int height) {
 }
 
 void Control::setEnabled(bool v) {
-  if (v == enabled_) return;
-  enabled_ = v;
+  if (!assign(enabled_, v)) return;
   changed();
   enabledChanged();
 }
 
 void Control::setVisible(bool v) {
-  if (v == visible_) return;
-  visible_ = v;
-  changed();
+  if (assign(visible_, v)) changed();
 }
 
 void Control::setForeColor(Color c) {
-  if (c == fore_) return;
-  fore_ = c;
-  changed();
+  if (assign(fore_, c)) changed();
 }
 
 void Control::setBackColor(Color c) {
-  if (c == back_) return;
-  back_ = c;
-  changed();
+  if (assign(back_, c)) changed();
 }
 
 void Control::setFont(const Font& f) {
-  if (f == font_) return;
-  font_ = f;
-  changed();
+  if (assign(font_, f)) changed();
 }
 
 void Control::setMouseIcon(int resourceId) {
-  if (resourceId == mouseIcon_) return;
-  mouseIcon_ = resourceId;
-  changed();
+  if (assign(mouseIcon_, resourceId)) changed();
 }
 
 void Control::setToolTip(std::string t) {
-  if (t == toolTip_) return;
-  toolTip_ = std::move(t);
-  changed();
+  if (assign(toolTip_, std::move(t))) changed();
 }
 
 bool Control::hasFocus() const { return form_.activeControl() == this; }

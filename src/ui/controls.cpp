@@ -5,17 +5,11 @@
 
 #include "ui/form.h"
 #include "ui/host.h"
+#include "ui/property.h"
 
 namespace olvex::ui {
 
 namespace {
-template <class T>
-bool assign(T& field, T value) {
-  if (field == value) return false;
-  field = std::move(value);
-  return true;
-}
-
 void checkIndex(int i, int count, const std::string& name) {
   if (i < 0 || i >= count) throw std::out_of_range(name + ": list index " + std::to_string(i) + " out of range");
 }

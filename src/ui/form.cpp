@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/host.h"
+#include "ui/property.h"
 
 namespace olvex::ui {
 
@@ -15,9 +16,7 @@ void Form::changed() {
 }
 
 void Form::setCaption(std::string c) {
-  if (c == caption_) return;
-  caption_ = std::move(c);
-  changed();
+  if (assign(caption_, std::move(c))) changed();
 }
 
 void Form::move(int left, int top, int width, int height) {
@@ -30,15 +29,11 @@ void Form::move(int left, int top, int width, int height) {
 }
 
 void Form::setBorderless(bool b) {
-  if (b == borderless_) return;
-  borderless_ = b;
-  changed();
+  if (assign(borderless_, b)) changed();
 }
 
 void Form::setBackColor(Color c) {
-  if (c == back_) return;
-  back_ = c;
-  changed();
+  if (assign(back_, c)) changed();
 }
 
 void Form::show(bool modal) {

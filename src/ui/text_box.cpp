@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/property.h"
 
 namespace olvex::ui {
 
@@ -24,21 +25,15 @@ void TextBox::setText(std::string t) {
 }
 
 void TextBox::setMultiLine(bool m) {
-  if (m == multiLine_) return;
-  multiLine_ = m;
-  changed();
+  if (assign(multiLine_, m)) changed();
 }
 
 void TextBox::setMaxLength(int n) {
-  if (n == maxLength_) return;
-  maxLength_ = n;
-  changed();
+  if (assign(maxLength_, n)) changed();
 }
 
 void TextBox::setLocked(bool l) {
-  if (l == locked_) return;
-  locked_ = l;
-  changed();
+  if (assign(locked_, l)) changed();
 }
 
 void TextBox::setSelection(int start, int length) {
