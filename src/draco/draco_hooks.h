@@ -1,0 +1,9 @@
+#pragma once
+// Hands the patch list's start-up and reset to the main window (shell::Form1Hooks).
+namespace olvex::draco {
+
+// DracoStartUp loads shell::DefaultPatchSet through StartPatchList; DracoResetPatches is
+// ResetPatches.
+void InstallDracoHooks();
+
+}  // namespace olvex::draco

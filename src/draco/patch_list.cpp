@@ -1,0 +1,105 @@
+#include "draco/patch_list.h"
+
+#include <algorithm>
+
+#include "platform/files.h"
+
+namespace olvex::draco {
+
+std::vector<PatchRecord> PatchList;
+std::string PatchSetVersion;
+int CurParamSlot = 0;
+std::string DependencyText;
+std::string InputMode;
+std::string InputResult;
+
+namespace {
+
+constexpr int kParsedParamSlots = 9;
+
+// First record with exactly that name, -1 when none.
+int recordNamed(std::string_view name) {
+  for (std::size_t i = 0; i < PatchList.size(); ++i)
+    if (PatchList[i].Name == name) return static_cast<int>(i);
+  return -1;
+}
+
+std::vector<std::string_view> splitAt(std::string_view text, char sep) {
+  std::vector<std::string_view> parts;
+  for (std::size_t from = 0;;) {
+    std::size_t at = text.find(sep, from);
+    parts.push_back(text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
+    if (at == std::string_view::npos) return parts;
+    from = at + 1;
+  }
+}
+
+}  // namespace
+
+void ClearPatchList() {
+  PatchList.assign(1, PatchRecord{});
+  PatchList[0].Omnipresence = 1;
+  PatchList[0].Name = kEmptyPatchName;
+  RefreshPatchList();
+}
+
+void RefreshPatchList() {
+  std::vector<bool> states(std::max<std::size_t>(PatchList.size(), ItemCount()), false);
+  for (int k = 0; k < ItemCount(); ++k) states[k] = IsItemSelected(k);
+  for (std::size_t i = 0; i < PatchList.size();) {
+    if (PatchList[i].Omnipresence == 1) {
+      ++i;
+      continue;
+    }
+    PatchList.erase(PatchList.begin() + static_cast<std::ptrdiff_t>(i));
+    states.erase(states.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+  std::vector<ListItem> items;
+  for (std::size_t i = 0; i < PatchList.size(); ++i) items.push_back({PatchList[i].Name, states[i]});
+  ReplaceItems(std::move(items));
+}
+
+void ResetPatches() {
+  for (int k = 0; k < ItemCount(); ++k) SetItemSelected(k, false);
+  for (PatchRecord& record : PatchList)
+    for (PatchParam& param : record.Params)
+      if (param.Enabled == 1) param.CurrentValue = param.DefaultValue;
+  RefreshPatchList();
+}
+
+int FindPatchByName(std::string_view name) { return std::max(recordNamed(name), 0); }
+
+void SetPatchSelected(std::string_view name, int flag) {
+  if (recordNamed(name) < 0) return;
+  for (int k = 0; k < ItemCount(); ++k) {
+    if (ItemText(k) != name) continue;
+    SetItemSelected(k, flag == 1);
+    return;
+  }
+}
+
+int CheckDependencies(int n) {
+  DependencyText.clear();
+  if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
+  const std::string& deps = PatchList[n].Dependencies;
+  for (char c : deps) DependencyText += c == ',' ? std::string("\r\n") : std::string(1, c);
+  if (deps.empty()) return 0;
+  for (std::string_view name : splitAt(deps, ',')) {
+    if (name.empty()) continue;
+    int record = recordNamed(name);
+    if (record >= 0 && !IsItemSelected(record)) return 1;
+  }
+  return 0;
+}
+
+void ParseParamValues(std::string_view values, int index) {
+  if (index < 0 || index >= static_cast<int>(PatchList.size())) return;
+  std::vector<std::string_view> fields = splitAt(values, ';');
+  fields.pop_back();  // the text after the last ";" (or the whole text without one)
+  for (int k = 0; k < std::min<int>(fields.size(), kParsedParamSlots); ++k)
+    if (!fields[k].empty()) PatchList[index].Params[k].CurrentValue = fields[k];
+}
+
+bool FileExists(const std::string& path) { return platform::fileExists(path); }
+
+}  // namespace olvex::draco

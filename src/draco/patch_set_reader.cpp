@@ -1,0 +1,176 @@
+#include "draco/patch_set_reader.h"
+
+#include <cctype>
+#include <optional>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "draco/patch_list.h"
+#include "platform/files.h"
+#include "shell/config_line.h"
+#include "shell/config_state.h"
+#include "shell/number_text.h"
+#include "ui/host.h"
+
+namespace olvex::draco {
+namespace {
+
+constexpr int kMaxRecordIndex = 32767;
+constexpr std::size_t kMaxParamValueLength = 50;
+
+std::string lower(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return r;
+}
+
+bool startsWithNoCase(std::string_view line, std::string_view prefix) {
+  return line.size() >= prefix.size() && lower(line.substr(0, prefix.size())) == lower(prefix);
+}
+
+// A key and its value as the config reader splits them (key lower-cased; no key for blank,
+// ";" and "[" lines).
+struct KeyValue {
+  std::string key;
+  std::string value;
+};
+
+std::optional<KeyValue> splitKeyValue(std::string_view line) {
+  std::string value = shell::ParseConfigLine(line);
+  if (shell::CfgKey.empty()) return std::nullopt;
+  return KeyValue{shell::CfgKey, std::move(value)};
+}
+
+// The whole text as a number rounded to an integer in lo..hi, else PatchSetError.
+int wholeNumber(std::string_view text, int lo, int hi) {
+  std::optional<double> x = shell::StrictNumber(text);
+  double r = x ? shell::RoundHalfEven(*x) : 0;
+  if (!x || r < lo || r > hi) throw PatchSetError("not a number in range: " + std::string(text));
+  return static_cast<int>(r);
+}
+
+std::uint8_t byteValue(std::string_view text) { return static_cast<std::uint8_t>(wholeNumber(text, 0, 255)); }
+
+void storeParamField(PatchParam& param, ParamField field, const std::string& value) {
+  switch (field) {
+    case ParamField::Enabled: param.Enabled = byteValue(value); break;
+    case ParamField::Offset: param.Offset = value; break;
+    case ParamField::DefaultValue: param.DefaultValue = value; break;
+    case ParamField::Name: param.Name = value; break;
+    case ParamField::Type: param.Type = byteValue(value); break;
+    case ParamField::DefaultAndCurrentValue: param.DefaultValue = param.CurrentValue = value; break;
+  }
+}
+
+template <std::size_t N>
+const ParamKey* findParamKey(const std::array<ParamKey, N>& keys, std::string_view key) {
+  for (const ParamKey& k : keys)
+    if (k.key == key) return &k;
+  return nullptr;
+}
+
+struct ReadRules {
+  bool oldParams;  // version 0.1: one parameter, slot 0
+  bool newParams;  // newer versions: "k|value" parameter entries
+};
+
+bool applyRecordKey(PatchRecord& record, const KeyValue& kv) {
+  for (const RecordKey& rk : kRecordKeys) {
+    if (lower(rk.key) != kv.key) continue;
+    std::visit([&](auto member) {
+      if constexpr (std::is_same_v<decltype(member), std::string PatchRecord::*>) record.*member = kv.value;
+      else record.*member = byteValue(kv.value);
+    }, rk.member);
+    return true;
+  }
+  return false;
+}
+
+bool applySlotKey(PatchRecord& record, const KeyValue& kv) {
+  for (const SlotKey& sk : kSlotKeys) {
+    if (kv.key.compare(0, 8, lower(sk.key)) != 0) continue;
+    int slot = wholeNumber(std::string_view(kv.key).substr(8, 2), 0, kOffsetSlots - 1);
+    (record.*sk.member)[slot] = kv.value;
+    return true;
+  }
+  return false;
+}
+
+void applyLine(PatchRecord& record, std::string_view line, ReadRules rules) {
+  std::optional<KeyValue> kv = splitKeyValue(line);
+  if (!kv || applyRecordKey(record, *kv)) return;
+  const ParamKey* oldKey = rules.oldParams ? findParamKey(kOldParamKeys, kv->key) : nullptr;
+  const ParamKey* newKey = rules.newParams ? findParamKey(kParamKeys, kv->key) : nullptr;
+  if (oldKey) storeParamField(record.Params[0], oldKey->field, kv->value);
+  else if (newKey) ConvertParamEntry(kv->value, newKey->field, record.Params);
+  else applySlotKey(record, *kv);
+}
+
+int recordIndex(std::string_view bgnLine) {
+  double n = shell::RoundHalfEven(shell::Val(bgnLine.size() > 5 ? bgnLine.substr(5) : std::string_view{}));
+  if (n < 0 || n > kMaxRecordIndex) throw PatchSetError("record index out of range");
+  return static_cast<int>(n);
+}
+
+void readRecords(const std::vector<std::string>& lines, ReadRules rules) {
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (!startsWithNoCase(lines[i], "/BGN")) continue;
+    int n = recordIndex(lines[i]);
+    PatchList.resize(n + 1);
+    PatchList[n] = PatchRecord{};
+    for (++i;; ++i) {
+      if (i >= lines.size()) throw PatchSetError("the file ends inside a record");
+      if (startsWithNoCase(lines[i], "/END")) break;
+      applyLine(PatchList[n], lines[i], rules);
+    }
+  }
+}
+
+void reportLoadError(const std::string& path) {
+  ui::msgBox("Error loading custom patch set (" + path + ")." + "\r\n" + "Make sure file is not corrupted or empty.");
+}
+
+}  // namespace
+
+int ConvertParamEntry(std::string_view entry, ParamField field, std::array<PatchParam, kParamSlots>& params) {
+  std::size_t bar = entry.find('|');
+  if (bar == std::string_view::npos) throw PatchSetError("parameter entry without '|': " + std::string(entry));
+  if (bar == 0) return 0;
+  int k = wholeNumber(entry.substr(0, bar), 0, kParamSlots - 1);
+  storeParamField(params[k], field, std::string(entry.substr(bar + 1, kMaxParamValueLength)));
+  return k;
+}
+
+void LoadPatchSet(const std::string& path) {
+  if (path.empty()) return;
+  if (!FileExists(path)) {
+    ui::msgBox("Can't find patch set file (" + path + ")");
+    return;
+  }
+  try {
+    std::vector<std::string> lines = platform::readLines(path);
+    if (lines.empty()) throw PatchSetError("empty file");
+    if (!startsWithNoCase(lines[0], "DRACO=")) {
+      ui::msgBox("Patch set header not found! Must be ''DRACO=[version]''");
+      return;
+    }
+    PatchSetVersion = lines[0].substr(6);
+    readRecords(lines, ReadRules{PatchSetVersion == "0.1", shell::Val(PatchSetVersion) > 0.1});
+  } catch (const platform::FileError&) {
+    reportLoadError(path);
+    return;
+  } catch (const PatchSetError&) {
+    reportLoadError(path);
+    return;
+  }
+  RefreshPatchList();
+}
+
+void StartPatchList(const std::string& defaultPatchSet) {
+  ClearPatchList();
+  LoadPatchSet(defaultPatchSet);
+  ResetPatches();
+}
+
+}  // namespace olvex::draco

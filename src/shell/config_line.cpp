@@ -1,0 +1,42 @@
+#include "shell/config_line.h"
+
+#include "shell/config_state.h"
+
+namespace olvex::shell {
+namespace {
+
+std::string_view trimLeft(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  return s.substr(i);
+}
+
+std::string_view trimRight(std::string_view s) {
+  std::size_t n = s.size();
+  while (n > 0 && s[n - 1] == ' ') --n;
+  return s.substr(0, n);
+}
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string ParseConfigLine(std::string_view line) {
+  CfgKey.clear();
+  if (trimLeft(line).empty() || line.front() == ';' || line.front() == '[') return {};
+
+  std::size_t eq = line.find('=');
+  bool hasValue = eq != std::string_view::npos && eq <= kMaxKeyLength;
+  std::string_view key = line.substr(0, hasValue ? eq : kMaxKeyLength);
+  CfgKey.resize(key.size());
+  for (std::size_t i = 0; i < key.size(); ++i) CfgKey[i] = lower(key[i]);
+  if (CfgKey.size() >= 4 && CfgKey.compare(CfgKey.size() - 4, 4, "data") == 0) ++DataKeyCount;
+  if (!hasValue) return {};
+
+  std::string_view value = trimLeft(line.substr(eq + 1));
+  if (auto semi = value.find(';'); semi != std::string_view::npos)
+    value = trimRight(value.substr(0, semi));
+  return std::string(value);
+}
+
+}  // namespace olvex::shell

@@ -1,0 +1,50 @@
+#include "shell/default_config.h"
+
+#include "platform/files.h"
+#include "resources/embedded.h"
+#include "shell/config_state.h"
+#include "ui/host.h"
+
+namespace olvex::shell {
+namespace {
+
+std::optional<std::string>& overrideText() {
+  static std::optional<std::string> text;
+  return text;
+}
+
+std::string builtInFile() {
+  std::string text(BuiltInConfigText());
+  text += "\r\n";
+  return text;
+}
+
+}  // namespace
+
+bool ConfigFromMemory = false;
+
+std::string_view BuiltInConfigText() {
+  if (overrideText()) return *overrideText();
+  return resources::get(kConfigFileName);
+}
+
+void OverrideBuiltInConfigText(std::optional<std::string> text) { overrideText() = std::move(text); }
+
+void RecreateConfig() {
+  const std::string text = builtInFile();
+  try {
+    // The user's own file is kept; a file that already holds the built-in text is not, so a
+    // second recovery never overwrites the backup with the default text.
+    if (platform::fileExists(ConfigPath) && platform::readFile(ConfigPath) != text)
+      platform::copyFile(ConfigPath, ConfigPath + ".bak");
+    platform::writeFileAtomic(ConfigPath, text);
+    ConfigFromMemory = false;
+  } catch (const platform::FileError&) {
+    ui::msgBox("Can't write config file " + ConfigPath + ". Using the built-in config for now.");
+    ConfigFromMemory = true;
+  }
+}
+
+std::string ConfigText() { return ConfigFromMemory ? builtInFile() : platform::readFile(ConfigPath); }
+
+}  // namespace olvex::shell

@@ -1,0 +1,28 @@
+#pragma once
+// The built-in config text and the one writer of the config file.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace olvex::shell {
+
+// The built-in default config text (resource "olvex.cfg"); throws when the resource is missing
+// and no override is set.
+std::string_view BuiltInConfigText();
+// Replaces the built-in text (tests); nullopt returns to the resource.
+void OverrideBuiltInConfigText(std::optional<std::string> text);
+
+// True while the config in force is the built-in text held in memory because the file could not
+// be written; cleared by the next successful RecreateConfig.
+extern bool ConfigFromMemory;
+
+// Writes the built-in text plus CR LF to ConfigPath, atomically. An existing file that differs
+// from it is kept first as ConfigPath & ".bak". When the file cannot be written, says so in a
+// message box and sets ConfigFromMemory, so the readers take the built-in text instead.
+void RecreateConfig();
+
+// The config text the readers read: the built-in text while ConfigFromMemory, else the file at
+// ConfigPath (throws platform::FileError when it cannot be read).
+std::string ConfigText();
+
+}  // namespace olvex::shell

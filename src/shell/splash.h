@@ -1,0 +1,22 @@
+#pragma once
+// The first window of a run: "LOADING" while its timer's first tick builds the main window.
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace olvex::shell {
+
+class Splash : public ui::Form {
+ public:
+  Splash();
+
+  ui::Label Label1{*this, "Label1"};
+  ui::Timer Timer1{*this, "Timer1"};
+
+ protected:
+  void load() override;
+
+ private:
+  void firstTick();
+};
+
+}  // namespace olvex::shell

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "draco/draco_hooks.h"
+#include "draco/patch_set_reader.h"
+#include "draco_fixture.h"
+#include "shell/config_state.h"
+#include "shell/form1_hooks.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace olvex::draco::test {
+namespace {
+
+using PatchListTest = DracoTest;
+using Names = std::vector<std::string>;
+using States = std::vector<bool>;
+
+TEST_F(PatchListTest, RefreshDropsDeletedRecordsAndTheirChecksMoveWithTheRecords) {
+  setTable({patch("A"), patch("B"), patch("C"), patch("D")});
+  SetItemSelected(2, true);  // B
+  SetItemSelected(4, true);  // D
+  PatchList[1].Omnipresence = 0;
+  PatchList[1].Name.clear();
+  PatchList[3].Omnipresence = 0;  // two at once
+  PatchList[3].Name.clear();
+  RefreshPatchList();
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "B", "D"}));
+  EXPECT_EQ(checks(), (States{false, true, true}));
+}
+
+TEST_F(PatchListTest, RecordsThatAreNotPresentAreNotListedAndDropped) {
+  setTable({patch("A"), patch("B")});
+  PatchList[1].Omnipresence = 2;
+  RefreshPatchList();
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "B"}));
+  EXPECT_EQ(PatchList[1].Name, "B");
+}
+
+TEST_F(PatchListTest, ALoadKeepsChecksByPositionUntilTheReset) {
+  setTable({patch("A"), patch("B"), patch("C")});
+  SetItemSelected(2, true);
+  LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=X", "/end 000", "/bgn 001",
+                                    "Omnipresence=1", "Name=Y", "/end 001", "/bgn 002", "Omnipresence=1", "Name=Z",
+                                    "gprince=0|7", "bambi=0|1", "gprince=1|8", "/end 002"}));
+  EXPECT_EQ(checks(), (States{false, false, true}));
+  ResetPatches();
+  EXPECT_EQ(checks(), (States{false, false, false}));
+  EXPECT_EQ(PatchList[2].Params[0].CurrentValue, "7");
+  EXPECT_EQ(PatchList[2].Params[1].CurrentValue, "") << "a disabled slot keeps its value";
+}
+
+TEST_F(PatchListTest, NamesFindRecordsAndSelectItemsExactly) {
+  setTable({patch("Fog"), patch("fog"), patch("Fog")});
+  EXPECT_EQ(FindPatchByName("fog"), 2);
+  EXPECT_EQ(FindPatchByName("Fog"), 1);
+  EXPECT_EQ(FindPatchByName("FOG"), 0) << "no record: the first one";
+
+  SetPatchSelected("Fog", 1);
+  EXPECT_EQ(checks(), (States{false, true, false, false})) << "the first item of that name";
+  SetPatchSelected("FOG", 1);
+  SetPatchSelected("fog", 2);
+  EXPECT_EQ(checks(), (States{false, true, false, false}));
+  SetPatchSelected("Fog", 0);
+  EXPECT_EQ(checks(), (States{false, false, false, false}));
+}
+
+TEST_F(PatchListTest, DependenciesReportAPresentPatchThatIsNotChecked) {
+  struct Case {
+    const char* deps;
+    States selected;  // A, B
+    int expected;
+  };
+  const std::vector<Case> cases = {
+      {"A,B", {true, false}, 1},  {"A,B", {true, true}, 0},   {"Unknown,A", {true, false}, 0},
+      {"", {false, false}, 0},    {"A,", {true, false}, 0},   {"a", {false, false}, 0},
+  };
+  for (const Case& c : cases) {
+    PatchRecord p = patch("P");
+    p.Dependencies = c.deps;
+    setTable({patch("A"), patch("B"), p});
+    SetItemSelected(1, c.selected[0]);
+    SetItemSelected(2, c.selected[1]);
+    EXPECT_EQ(CheckDependencies(3), c.expected) << c.deps;
+  }
+  PatchList[3].Dependencies = "A,B";
+  CheckDependencies(3);
+  EXPECT_EQ(DependencyText, "A\r\nB");
+}
+
+TEST_F(PatchListTest, ParamValuesFillSlotsByPosition) {
+  struct Case {
+    const char* text;
+    std::vector<std::string> expected;  // slots 0..9
+  };
+  const std::vector<Case> cases = {
+      {"a;;c;", {"a", "x", "c", "x", "x", "x", "x", "x", "x", "x"}},
+      {"1;2;3;4;5;6;7;8;9;10;", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "x"}},
+      {"a;b", {"a", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
+      {";", {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
+      {"", {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
+  };
+  for (const Case& c : cases) {
+    setTable({patch("A")});
+    for (PatchParam& p : PatchList[1].Params) p.CurrentValue = "x";
+    ParseParamValues(c.text, 1);
+    std::vector<std::string> got;
+    for (int k = 0; k < 10; ++k) got.push_back(PatchList[1].Params[k].CurrentValue);
+    EXPECT_EQ(got, c.expected) << c.text;
+  }
+  ParseParamValues("1;", 2);  // no such record: nothing happens
+  ParseParamValues("1;", -1);
+}
+
+class PatchesForm : public ui::Form {
+ public:
+  PatchesForm() : Form("patches") {}
+  ui::ListBox Listbox1{*this, "Listbox1"};
+};
+
+TEST_F(PatchListTest, AListBoxMirrorsTheSelectionBothWays) {
+  setTable({patch("A"), patch("B")});
+  SetItemSelected(2, true);
+  PatchesForm form;
+  std::vector<int> clicks;
+  form.Listbox1.onClick = [&] { clicks.push_back(form.Listbox1.listIndex()); };
+  AttachPatchListBox(form.Listbox1);
+  ui::ListBox& box = form.Listbox1;
+  ASSERT_EQ(box.listCount(), 3);
+  EXPECT_TRUE(box.checkBoxes());
+  EXPECT_EQ(box.list(1), "A");
+  EXPECT_TRUE(box.selected(2));
+  EXPECT_EQ(box.listIndex(), 0);
+
+  box.setSelected(1, true);  // the user checks A
+  EXPECT_EQ(checks(), (States{false, true, true}));
+
+  PatchList[1].Omnipresence = 0;
+  RefreshPatchList();
+  EXPECT_EQ(box.listCount(), 2);
+  EXPECT_EQ(box.list(1), "B");
+  EXPECT_TRUE(box.selected(1));
+  EXPECT_EQ(clicks.back(), 0) << "the refresh shows the first patch";
+
+  ResetPatches();
+  EXPECT_FALSE(box.selected(1));
+
+  DetachPatchListBox(form.Listbox1);
+  SetItemSelected(1, true);
+  EXPECT_FALSE(box.selected(1));
+  box.setSelected(0, true);
+  EXPECT_FALSE(IsItemSelected(0));
+}
+
+TEST_F(PatchListTest, StartUpLoadsTheDefaultSetAndDeselectsEverything) {
+  std::string path = writeSet("patches.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=Empty patch entry",
+                                              "/end 000", "/bgn 001", "Omnipresence=1", "Name=Fog", "bambi=0|1",
+                                              "gprince=0|5", "/end 001"});
+  SetItemSelected(0, true);
+  shell::DefaultPatchSet = path;
+  InstallDracoHooks();
+  shell::form1Hooks().DracoStartUp();
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "Fog"}));
+  EXPECT_EQ(checks(), (States{false, false}));
+  EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "5");
+  EXPECT_TRUE(host.messages.empty());
+
+  std::string missing = folder.file("none.drc");
+  StartPatchList(missing);
+  EXPECT_EQ(items(), (Names{"Empty patch entry"}));
+  EXPECT_EQ(host.texts(), Names{"Can't find patch set file (" + missing + ")"});
+  EXPECT_EQ(PatchList[0].Omnipresence, 1);
+}
+
+}  // namespace
+}  // namespace olvex::draco::test

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "draco/patch_writer.h"
+#include "draco_fixture.h"
+#include "platform/files.h"
+
+namespace olvex::draco::test {
+namespace {
+
+constexpr char kFill = '\xEE';
+constexpr long long kFileLength = 0xC1010;
+const std::string kWriteError = "DRACO: errors when writing custom patch codes.";
+
+class PatchWriterTest : public DracoTest {
+ protected:
+  PatchWriterTest() { putBytes(path, std::string(kFileLength, kFill)); }
+
+  // Runs the writer over the working copy; returns the bytes at 0-based offset `at`.
+  bool write(const RequirementChecks& checks = {}) {
+    platform::RandomAccessFile file(path, platform::RandomAccessFile::Mode::ReadWrite);
+    bool ok = WriteDraco(file, checks);
+    file.close();
+    image = bytesOf(path);
+    return ok;
+  }
+  std::string at(long long offset, std::size_t n) const { return image.substr(offset, n); }
+  // Offsets whose byte changed.
+  std::vector<long long> changed() const {
+    std::vector<long long> offsets;
+    for (long long i = 0; i < static_cast<long long>(image.size()); ++i)
+      if (image[i] != kFill) offsets.push_back(i);
+    return offsets;
+  }
+
+  std::string path = folder.file("work.exe");
+  std::string image;
+};
+
+// A patch with modified bytes 11 at 0x100, default bytes 22 there.
+PatchRecord simple(std::string name) {
+  PatchRecord r = patch(std::move(name));
+  slot(r, 0, "100", "22", "11");
+  return r;
+}
+
+TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValue) {
+  struct Case {
+    std::uint8_t PatchRecord::*flag;
+    int RequirementChecks::*check;
+  };
+  const std::vector<Case> cases = {
+      {&PatchRecord::RequiresRemap, &RequirementChecks::Check5},
+      {&PatchRecord::RequiresYiff, &RequirementChecks::Check9},
+      {&PatchRecord::RequiresPart, &RequirementChecks::Check20},
+      {&PatchRecord::RequiresSave, &RequirementChecks::Check21},
+  };
+  for (const Case& c : cases) {
+    PatchRecord p = simple("P");
+    p.*c.flag = 1;
+    setTable({p});
+    SetItemSelected(1, true);
+    RequirementChecks checks{1, 1, 1, 1};
+    checks.*c.check = 0;
+    ASSERT_TRUE(write(checks));
+    EXPECT_EQ(at(0x100, 1), "\x22") << "unmet: default bytes back";
+    checks.*c.check = 2;
+    ASSERT_TRUE(write(checks));
+    EXPECT_EQ(at(0x100, 1), "\x11") << "checked (2) counts as met";
+  }
+}
+
+TEST_F(PatchWriterTest, RemappedBytesOnlyWithRemapExactlyOne) {
+  PatchRecord p = patch("P");
+  slot(p, 0, "10", "00", "AA", "BB");
+  slot(p, 1, "20", "00", "CC", "");
+  setTable({p});
+  SetItemSelected(1, true);
+  const std::vector<std::pair<int, std::string>> cases = {{0, "\xAA\xCC"}, {1, "\xBB\xCC"}, {2, "\xAA\xCC"}};
+  for (const auto& [check5, expected] : cases) {
+    ASSERT_TRUE(write({check5, 0, 0, 0}));
+    EXPECT_EQ(at(0x10, 1) + at(0x20, 1), expected) << check5;
+  }
+}
+
+TEST_F(PatchWriterTest, WhatIsWrittenForEachKindOfPatch) {
+  PatchRecord deleted = simple("Deleted");
+  PatchRecord unnamed = simple("");
+  PatchRecord ignored = simple("Ignored");
+  ignored.CondBehave = 0;
+  PatchRecord needsA = simple("Needs A");
+  needsA.Dependencies = "A";
+  PatchRecord needsNobody = simple("Needs nobody");
+  needsNobody.Dependencies = "Nobody";
+  for (PatchRecord* r : {&deleted, &unnamed, &ignored, &needsA, &needsNobody}) r->Offffset[0] = "";
+  slot(deleted, 0, "1", "01", "02");
+  slot(unnamed, 0, "2", "01", "02");
+  slot(ignored, 0, "3", "01", "02");
+  slot(needsA, 0, "4", "01", "02");
+  slot(needsNobody, 0, "5", "01", "02");
+  setTable({patch("A"), deleted, unnamed, ignored, needsA, needsNobody});
+  for (int k = 2; k <= 6; ++k) SetItemSelected(k, k != 4);  // "Ignored" not selected; A not selected
+  PatchList[2].Omnipresence = 0;                             // marked deleted after the refresh
+  ASSERT_TRUE(write());
+  EXPECT_EQ(changed(), (std::vector<long long>{4, 5}));
+  EXPECT_EQ(at(4, 2), "\x01\x02") << "dependency unmet: restored; unknown dependency: applied";
+}
+
+TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDefaultValues) {
+  PatchRecord p = patch("P");
+  slot(p, 0, "10", "01020304", "AABBCCDD");
+  param(p, 0, "11", "22", "11", 0);
+  param(p, 1, "30", "7", "", 3);  // empty current value: not written when applied
+  param(p, 2, "1A2B", "0", "300", 4);
+  setTable({p});
+  SetItemSelected(1, true);
+  ASSERT_TRUE(write());
+  EXPECT_EQ(at(0x10, 4), "\xAA\x11\xCC\xDD");
+  EXPECT_EQ(at(0x30, 1), std::string(1, kFill));
+  EXPECT_EQ(at(0x1A2B, 2), "\x2C\x01");
+
+  SetItemSelected(1, false);
+  ASSERT_TRUE(write());
+  EXPECT_EQ(at(0x10, 4), "\x01\x02\x03\x04");
+  EXPECT_EQ(at(0x30, 1), "\x07");
+  EXPECT_EQ(at(0x1A2B, 2), std::string("\x00\x00", 2));
+}
+
+TEST_F(PatchWriterTest, LaterRecordsWinWhereTheyOverlap) {
+  PatchRecord first = patch("First");
+  slot(first, 0, "40", "00", "1111");
+  PatchRecord second = patch("Second");
+  slot(second, 0, "41", "00", "22");
+  setTable({first, second});
+  SetItemSelected(1, true);
+  SetItemSelected(2, true);
+  ASSERT_TRUE(write());
+  EXPECT_EQ(at(0x40, 2), "\x11\x22");
+}
+
+TEST_F(PatchWriterTest, DefaultsAreRestoredOnlyBelowTheExtendedArea) {
+  PatchRecord p = patch("P");
+  slot(p, 0, "C0FFD", "01", "0A");
+  slot(p, 1, "C0FFE", "02", "0B");
+  param(p, 0, "C0FFC", "3", "13", 3);
+  param(p, 1, "C1000", "4", "14", 3);
+  setTable({p});
+  ASSERT_TRUE(write());
+  EXPECT_EQ(changed(), (std::vector<long long>{0xC0FFC, 0xC0FFD}));
+  EXPECT_EQ(at(0xC0FFC, 2), "\x03\x01");
+
+  SetItemSelected(1, true);
+  ASSERT_TRUE(write());
+  EXPECT_EQ(at(0xC0FFC, 3), "\x0D\x0A\x0B") << "applied patches write anywhere";
+  EXPECT_EQ(at(0xC1000, 1), "\x0E");
+}
+
+TEST_F(PatchWriterTest, BadPlacesAreSkippedReportedOnceAndTheRestIsWritten) {
+  PatchRecord bad = patch("Bad");
+  slot(bad, 0, "XYZ", "00", "01");
+  slot(bad, 1, "123456789", "00", "02");
+  slot(bad, 2, "50", "00", "03");
+  slot(bad, 3, "C100F", "00", "0405");  // one byte past the end of the file
+  param(bad, 0, "", "0", "9", 3);       // enabled without an offset
+  PatchRecord good = simple("Good");
+  setTable({bad, good});
+  SetItemSelected(1, true);
+  SetItemSelected(2, true);
+  EXPECT_FALSE(write());
+  EXPECT_EQ(host.texts(), std::vector<std::string>{kWriteError});
+  EXPECT_EQ(changed(), (std::vector<long long>{0x50, 0x100}));
+  EXPECT_EQ(static_cast<long long>(image.size()), kFileLength);
+}
+
+TEST_F(PatchWriterTest, ParameterBytesByType) {
+  struct Case {
+    const char* value;
+    int type;
+    std::string bytes;
+  };
+  const std::vector<Case> cases = {
+      {"0A", 0, "\x0A"},
+      {"1234", 1, "\x12\x34"},
+      {"0000001F", 2, std::string("\x00\x00\x00\x1F", 4)},
+      {"255", 3, "\xFF"},
+      {"300", 4, "\x2C\x01"},
+      {"-1", 5, "\xFF"},
+      {"-32768", 6, std::string("\x00\x80", 2)},
+      {"4294967295", 7, "\xFF\xFF\xFF\xFF"},
+      {"3000000000", 7, std::string("\x00\x5E\xD0\xB2", 4)},
+      {"-2", 7, "\xFE\xFF\xFF\xFF"},
+      {"9", 8, std::string(1, '\0')},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParamBytes(c.value, c.type), c.bytes) << c.value << " type " << c.type;
+  EXPECT_TRUE(host.messages.empty());
+
+  EXPECT_EQ(ParamBytes("4294967296", 7), std::string(4, '\0'));
+  EXPECT_EQ(host.texts(), std::vector<std::string>{
+                              "Warning: possible error during DEC>HEX conversion. You have entered incorrect value "
+                              "(4294967296)."});
+}
+
+TEST_F(PatchWriterTest, NothingSelectedWritesOnlyDefaultsOfPatchesThatAskForThem) {
+  PatchRecord restore = simple("Restore");
+  PatchRecord ignore = simple("Ignore");
+  ignore.CondBehave = 0;
+  ignore.Offffset[0] = "200";
+  setTable({restore, ignore});
+  ASSERT_TRUE(write());
+  EXPECT_EQ(changed(), std::vector<long long>{0x100});
+  EXPECT_EQ(at(0x100, 1), "\x22");
+}
+
+}  // namespace
+}  // namespace olvex::draco::test

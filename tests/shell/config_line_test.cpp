@@ -1,0 +1,57 @@
+#include "shell/config_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/config_state.h"
+
+namespace olvex::shell {
+namespace {
+
+struct LineCase {
+  std::string line;
+  std::string key, value;
+  int dataKeys;
+};
+
+TEST(ParseConfigLine, SplitsKeyAndValue) {
+  const std::string long300(300, 'K');
+  const std::string long255(255, 'k');
+  const LineCase cases[] = {
+      {"", "", "", 0},
+      {"    ", "", "", 0},
+      {"; comment", "", "", 0},
+      {"[common]", "", "", 0},
+      {"[Key=1", "", "", 0},
+      {"  ;x=1", "  ;x", "1", 0},
+      {"Key =5", "key ", "5", 0},
+      {"ExeName= tomb4.exe", "exename", "tomb4.exe", 0},
+      {"RemapParticleBuffer=0 ; .73", "remapparticlebuffer", "0", 0},
+      {"Name=a b ", "name", "a b ", 0},
+      {"Name=abc;", "name", "abc", 0},
+      {"Name=", "name", "", 0},
+      {"Name=x=y", "name", "x=y", 0},
+      {"NoEquals", "noequals", "", 0},
+      {"LockCameraData=AABB", "lockcameradata", "AABB", 1},
+      {"FlareColourData1Def=00", "flarecolourdata1def", "00", 0},
+      {"DATA=1", "data", "1", 1},
+      {long300, long255, "", 0},
+      {long255 + "=v", long255, "v", 0},
+  };
+  for (const auto& c : cases) {
+    DataKeyCount = 0;
+    CfgKey = "stale";
+    EXPECT_EQ(ParseConfigLine(c.line), c.value) << c.line;
+    EXPECT_EQ(CfgKey, c.key) << c.line;
+    EXPECT_EQ(DataKeyCount, c.dataKeys) << c.line;
+  }
+}
+
+TEST(ParseConfigLine, KeepsValueCaseAndLowersKey) {
+  EXPECT_EQ(ParseConfigLine("FlyCheatMagicWord=QuAb"), "QuAb");
+  EXPECT_EQ(CfgKey, "flycheatmagicword");
+}
+
+}  // namespace
+}  // namespace olvex::shell
