@@ -187,6 +187,7 @@ void Form1::layOut() {
   Shape4.move(R + 1335, 6645, 0, 180);
   Shape4.setFilled(true);
   Shape4.setFillColor(0xC08000);
+  Label10.setVisible(false);
   Shape3.setVisible(false);
   Shape4.setVisible(false);
   Image1.move(R + 4200, 6330, 480, 480);

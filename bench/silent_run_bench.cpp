@@ -1,0 +1,72 @@
+// A whole silent run (start-up with the built-in config, version detection, the full pass and
+// its commit) over the reference executable, set against copying that file once.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/modules.h"
+#include "platform/files.h"
+#include "reflayout/layout.h"
+#include "shell/config_state.h"
+#include "shell/default_config.h"
+#include "shell/form1.h"
+#include "shell/shared_tables.h"
+#include "shell/version_table.h"
+#include "ui/form.h"
+#include "support/test_host.h"
+
+namespace {
+
+using namespace olvex;
+
+// A temporary folder, made the current directory, holding the reference executable, an empty
+// default patch set and a config that asks for the silent run.
+class Folder {
+ public:
+  Folder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "olvex-bench-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(path_);
+    platform::writeFileAtomic(exe(), reflayout::referenceExecutable());
+    std::string config(shell::BuiltInConfigText());
+    config.replace(config.find("SilentPatch=0"), 13, "SilentPatch=1");
+    platform::writeFileAtomic(path_ + "/olvex.cfg", config);
+    platform::writeFileAtomic(path_ + "/patches.drc", "DRACO=0.3\r\n");
+  }
+  ~Folder() {
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(path_);
+  }
+  std::string exe() const { return path_ + "/tomb4.exe"; }
+
+ private:
+  std::string path_;
+  std::filesystem::path previous_;
+};
+
+void SilentRun(benchmark::State& state) {
+  test::TestHost host;
+  Folder folder;
+  app::InstallModules();
+  for (auto _ : state) {
+    shell::ResetConfigState();
+    shell::ResetVersionTables();
+    shell::ResetSharedTables();
+    ui::Forms::get<shell::Form1>();  // its Load patches and unloads every window
+    ui::Forms::collect();
+  }
+  if (!host.messages.empty()) state.SkipWithError(host.messages.front().text.c_str());
+  if (platform::readFile(folder.exe()) != reflayout::referenceExecutable()) state.SkipWithError("unexpected result");
+}
+BENCHMARK(SilentRun)->Unit(benchmark::kMillisecond);
+
+void CopyExecutableOnce(benchmark::State& state) {
+  Folder folder;
+  for (auto _ : state) platform::copyFile(folder.exe(), folder.exe() + "0");
+}
+BENCHMARK(CopyExecutableOnce)->Unit(benchmark::kMillisecond);
+
+}  // namespace

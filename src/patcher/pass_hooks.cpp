@@ -1,0 +1,10 @@
+#include "patcher/pass_hooks.h"
+
+namespace olvex::patcher {
+
+PassHooks& passHooks() {
+  static PassHooks hooks;
+  return hooks;
+}
+
+}  // namespace olvex::patcher

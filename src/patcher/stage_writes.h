@@ -1,0 +1,18 @@
+#pragma once
+// The writes of the stages, each into the open working copy from the windows' current state.
+namespace olvex::platform {
+class RandomAccessFile;
+}
+namespace olvex::shell {
+class Form1;
+}
+
+namespace olvex::patcher {
+
+// MAIN: video and gameplay options of the main window, the free camera and inventory key flags,
+// the static limits, the particle buffer.
+void WriteMain(platform::RandomAccessFile& file, const shell::Form1& form);
+// SIZE: the standard or the extended length with its PE header, and the advanced savegame hooks.
+void IncreaseSize(platform::RandomAccessFile& file, const shell::Form1& form);
+
+}  // namespace olvex::patcher

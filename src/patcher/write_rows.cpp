@@ -1,0 +1,69 @@
+#include "patcher/write_rows.h"
+
+#include <optional>
+
+#include "patcher/value_paths.h"
+#include "platform/files.h"
+#include "shell/conversions.h"
+#include "shell/version_table.h"
+
+namespace olvex::patcher {
+
+namespace {
+
+// text with every "#" replaced by n.
+std::string numbered(std::string_view text, int n) {
+  std::string r;
+  for (char c : text) {
+    if (c == '#') r += std::to_string(n);
+    else r += c;
+  }
+  return r;
+}
+
+std::string hexOf(const Hex& v, const shell::Form1& form, int n) {
+  switch (v.kind) {
+    case Hex::Kind::Field: return Field(numbered(v.text, n));
+    case Hex::Kind::Reversed: return ReversedField(numbered(v.text, n));
+    case Hex::Kind::Literal: return std::string(v.text);
+    case Hex::Kind::Computed: return v.compute(form);
+    case Hex::Kind::None: break;
+  }
+  return {};
+}
+
+}  // namespace
+
+std::int64_t PositionOf(std::string_view offsetKey, int displacement) {
+  std::int32_t slot;
+  try {
+    slot = shell::OffsetOf(offsetKey);
+  } catch (const std::out_of_range&) {
+    throw PassError("unknown offset key " + std::string(offsetKey));
+  }
+  if (slot < 1) throw PassError("the version section lacks " + std::string(offsetKey));
+  return std::int64_t{slot} + displacement;
+}
+
+void Put(platform::RandomAccessFile& file, std::string_view offsetKey, int displacement,
+         std::string_view hex) {
+  std::int64_t pos = PositionOf(offsetKey, displacement);
+  file.write(pos, shell::wb(hex));
+}
+
+void WriteRows(platform::RandomAccessFile& file, const shell::Form1& form, std::span<const Row> rows) {
+  for (const Row& row : rows) {
+    int pick = row.select(form);
+    if (pick == kNothing || row.values[pick].kind == Hex::Kind::None) continue;
+    const Hex& value = row.values[pick];
+    // A value without a run number is built once for all its positions (one warning at most).
+    bool perPosition = value.text.find('#') != std::string_view::npos;
+    std::optional<std::string> once;
+    if (!perPosition) once = hexOf(value, form, 0);
+    for (int n = 1; n <= row.at.count; ++n) {
+      Put(file, numbered(row.at.key, n), row.at.plus, once ? *once : hexOf(value, form, n));
+    }
+  }
+}
+
+}  // namespace olvex::patcher

@@ -1,0 +1,167 @@
+#pragma once
+// A folder holding the reference executable, made the current directory, and the main window
+// started in it as the program starts (built-in config, version detection), with every module
+// installed. Expected files are computed from the reference layout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/modules.h"
+#include "patcher/pass_hooks.h"
+#include "patcher/patch_pass.h"
+#include "platform/temp_folder.h"
+#include "reflayout/layout.h"
+#include "shell/config_state.h"
+#include "shell/default_config.h"
+#include "shell/form1.h"
+#include "shell/form1_hooks.h"
+#include "shell/shared_tables.h"
+#include "shell/version_table.h"
+#include "support/test_host.h"
+
+namespace olvex::patcher::test {
+
+using platform::test_files::bytesOf;
+using platform::test_files::putBytes;
+
+inline constexpr std::size_t kExtendedLength = 1314816;
+
+// Every layout location of an offset key gets one of its alternatives. In `key` each "#" stands
+// for a number.
+struct Expect {
+  std::string_view key;
+  int alternative;
+};
+
+inline bool keyMatches(std::string_view key, std::string_view pattern) {
+  while (!pattern.empty()) {
+    if (pattern.front() != '#') {
+      if (key.empty() || key.front() != pattern.front()) return false;
+      key.remove_prefix(1);
+      pattern.remove_prefix(1);
+      continue;
+    }
+    std::size_t digits = key.find_first_not_of("0123456789");
+    if (digits == 0) return false;
+    key.remove_prefix(digits == std::string_view::npos ? key.size() : digits);
+    pattern.remove_prefix(1);
+  }
+  return key.empty();
+}
+
+inline std::int32_t positionOf(std::string_view key) { return reflayout::findOffsetKey(key)->position; }
+
+// The reference executable, extended when asked, with the expectations applied in order.
+inline std::string expectedFile(bool extended, std::span<const Expect> expects = {}) {
+  std::string file = reflayout::referenceExecutable();
+  if (extended) file.resize(kExtendedLength, '\x90');
+  for (const Expect& e : expects) {
+    bool found = false;
+    for (const reflayout::LocationData& loc : reflayout::locationData()) {
+      if (!keyMatches(loc.offsetKey, e.key)) continue;
+      std::string_view alts = loc.alternatives;
+      for (int i = 0; i < e.alternative; ++i) alts.remove_prefix(alts.find(' ') + 1);
+      std::string bytes = reflayout::fileBytes(loc, alts.substr(0, alts.find(' ')));
+      file.replace(positionOf(loc.offsetKey) + loc.displacement - 1, bytes.size(), bytes);
+      found = true;
+    }
+    EXPECT_TRUE(found) << e.key;
+  }
+  return file;
+}
+
+// The differences of two files: their lengths, and the first differing runs with the layout
+// location each lies in. Empty when the files are equal.
+inline std::string differences(const std::string& actual, const std::string& expected) {
+  std::string r;
+  if (actual.size() != expected.size())
+    r += "length " + std::to_string(actual.size()) + " instead of " + std::to_string(expected.size()) + "; ";
+  int runs = 0;
+  for (std::size_t i = 0; i < std::min(actual.size(), expected.size()) && runs < 8; ++i) {
+    if (actual[i] == expected[i]) continue;
+    std::size_t end = i;
+    while (end < std::min(actual.size(), expected.size()) && actual[end] != expected[end]) ++end;
+    std::string where = "?";
+    for (const reflayout::OffsetKey& k : reflayout::offsetKeys()) {
+      std::int64_t first = k.position - k.lead - 1, last = k.position + k.width - 1;
+      if (std::int64_t(i) >= first && std::int64_t(i) < last) where = std::string(k.name);
+    }
+    r += "position " + std::to_string(i + 1) + " (" + where + ") " + std::to_string(end - i) + " bytes; ";
+    i = end;
+    ++runs;
+  }
+  return r;
+}
+
+// Hex of the bytes at a key's position (plus a displacement).
+inline std::string hexAt(const std::string& file, std::string_view key, int plus, std::size_t n) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (std::size_t i = 0; i < n; ++i) {
+    auto b = static_cast<unsigned char>(file.at(positionOf(key) + plus - 1 + i));
+    hex += digits[b >> 4];
+    hex += digits[b & 15];
+  }
+  return hex;
+}
+
+class PassTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    putBytes(exe(), reflayout::referenceExecutable());
+    shell::ResetConfigState();
+    shell::ResetVersionTables();
+    shell::ResetSharedTables();
+    shell::form1Hooks() = shell::Form1Hooks{};
+    passHooks() = PassHooks{};
+    app::InstallModules();
+  }
+  void TearDown() override {
+    passHooks() = PassHooks{};
+    shell::form1Hooks() = shell::Form1Hooks{};
+    std::filesystem::current_path(previous_);
+  }
+
+  // The main window after the program's start-up in the folder.
+  shell::Form1& start() {
+    shell::Form1& f = ui::Forms::get<shell::Form1>();
+    EXPECT_TRUE(f.canModify()) << "start-up did not find the reference executable";
+    host.messages.clear();
+    host.yields = 0;
+    return f;
+  }
+
+  // Writes the built-in config without the lines that start with `prefix`.
+  void configWithout(std::string_view prefix) {
+    std::string text(shell::BuiltInConfigText()), kept;
+    std::size_t at = 0;
+    while (at < text.size()) {
+      std::size_t end = text.find('\n', at);
+      end = end == std::string::npos ? text.size() : end + 1;
+      std::string_view line(text.data() + at, end - at);
+      if (line.substr(0, prefix.size()) != prefix) kept += line;
+      at = end;
+    }
+    ASSERT_NE(kept.size(), text.size()) << prefix;
+    putBytes(dir.file("olvex.cfg"), kept);
+  }
+
+  void pass() { shell::form1Hooks().ModifyExe(); }
+  std::string exe() const { return dir.file("tomb4.exe"); }
+  std::string exeBytes() const { return bytesOf(exe()); }
+  bool workingCopyLeft() const { return std::filesystem::exists(dir.file("tomb4.exe0")); }
+
+  platform::test_files::TempFolder dir;
+  olvex::test::TestHost host;
+
+ private:
+  std::filesystem::path previous_;
+};
+
+}  // namespace olvex::patcher::test

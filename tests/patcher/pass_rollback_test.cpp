@@ -1,0 +1,95 @@
+// Every way a pass can fail leaves the executable as it was, no working copy behind, and says so.
+#include <filesystem>
+
+#include "pass_fixture.h"
+#include "platform/files.h"
+
+namespace olvex::patcher::test {
+namespace {
+
+const std::string kFailureText =
+    "Cannot process with tomb4.exe modifying. Make sure you're using correct config file.";
+
+class RollbackTest : public PassTest {
+ protected:
+  // The pass failed: one message, the executable untouched, the progress display hidden.
+  void expectRolledBack(const std::string& original) {
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Cannot modify file");
+    EXPECT_EQ(host.messages[0].text, kFailureText);
+    EXPECT_EQ(exeBytes(), original);
+    auto& f = ui::Forms::get<shell::Form1>();
+    EXPECT_FALSE(f.Label10.visible() || f.Shape3.visible() || f.Shape4.visible());
+  }
+};
+
+TEST_F(RollbackTest, VersionSectionLackingAKeyOrAFieldRollsBack) {
+  struct Row {
+    const char* dropped;  // config lines starting with this are removed
+    bool extend;
+  } rows[] = {
+      {"LTOffset=", false},             // main stage, offset key
+      {"VolFXDefData=", false},         // main stage, data field
+      {"IncStaticLimit7Offset3=", false},
+      {"PartBuffer1Offset42=", false},  // last row of the main stage
+      {"EOFOffset=", false},            // size stage, length
+      {"ExtendedSizeNum=", true},
+      {"ExtSGJmp2DataD=", false},       // size stage, savegame hooks
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.dropped);
+    std::string original = reflayout::referenceExecutable();
+    original[5000] ^= 0x55;  // not the generator's bytes, so only a rename could restore them
+    putBytes(exe(), original);
+    configWithout(r.dropped);
+    shell::ResetVersionTables();
+    shell::Form1& f = start();
+    f.Check9.setValue(r.extend ? 1 : 0);
+    pass();
+    expectRolledBack(original);
+    EXPECT_FALSE(workingCopyLeft());
+    ui::Forms::reset();
+  }
+}
+
+TEST_F(RollbackTest, CopyThatCannotBeMadeIsReportedAndLosesNothing) {
+  start();
+  std::filesystem::create_directory(dir.file("tomb4.exe0"));  // the working copy's name is taken
+  pass();
+  expectRolledBack(reflayout::referenceExecutable());
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("tomb4.exe0")));  // not ours to remove
+}
+
+TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {
+  start();
+  std::string original = exeBytes();
+  // The last writer takes the working copy away, so the rename has nothing to move.
+  passHooks().WriteDraco = [this](platform::RandomAccessFile&) { platform::removeFile(dir.file("tomb4.exe0")); };
+  pass();
+  expectRolledBack(original);
+  EXPECT_FALSE(workingCopyLeft());
+}
+
+TEST_F(RollbackTest, WriterThatThrowsRollsBack) {
+  start();
+  passHooks().WRITERACE = [](platform::RandomAccessFile& file) {
+    file.write(1, "XX");
+    throw platform::FileError("disk full");
+  };
+  pass();
+  expectRolledBack(reflayout::referenceExecutable());
+  EXPECT_FALSE(workingCopyLeft());
+}
+
+TEST_F(PassTest, LeftoverWorkingCopyIsOverwritten) {
+  start();
+  putBytes(dir.file("tomb4.exe0"), "left from an interrupted run");
+  pass();
+  EXPECT_EQ(exeBytes(), reflayout::referenceExecutable());
+  EXPECT_FALSE(workingCopyLeft());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"olvex.cfg", "tomb4.exe"}));
+}
+
+}  // namespace
+}  // namespace olvex::patcher::test
