@@ -282,7 +282,8 @@ void Timer::enabledChanged() {
 }
 
 void Timer::tick() {
-  if (enabled() && interval_ > 0) raise(onTimer);
+  // A timer of an unloaded window never runs, even when its instance is not freed yet.
+  if (enabled() && interval_ > 0 && !form().unloading()) raise(onTimer);
 }
 
 }  // namespace olvex::ui

@@ -253,7 +253,7 @@ class Timer : public Control {
   ~Timer() override;
   int interval() const { return interval_; }
   void setInterval(int ms);
-  void tick();  // runs Timer when enabled
+  void tick();  // runs Timer when enabled and its window is not unloaded
   std::function<void()> onTimer;
  protected:
   void enabledChanged() override;

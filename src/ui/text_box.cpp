@@ -97,10 +97,14 @@ void TextBox::paste(const std::string& s) {
     if (key == '\r' || key == '\n') {
       if (!multiLine_) break;  // a single-line box takes the first line only
       if (key == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-      kept += "\r\n";  // every line break is held as CR LF
-      continue;
+      key = kEnter;  // a line break passes KeyPress as the Enter key, as typed
     }
-    if (filter(key) && key >= 32 && key <= 255) kept += static_cast<char>(key);
+    if (!filter(key)) continue;
+    if (key == kEnter) {
+      if (multiLine_) kept += "\r\n";  // every line break is held as CR LF
+    } else if (key >= 32 && key <= 255) {
+      kept += static_cast<char>(key);
+    }
   }
   insertAtSelection(kept);
 }

@@ -31,7 +31,10 @@ std::optional<std::string> TestHost::saveFile(const ui::FileDialog& d) { return 
 
 void TestHost::show(ui::Form& f, bool) { shown.push_back(f.name()); }
 void TestHost::hide(ui::Form&) {}
-void TestHost::unloaded(ui::Form& f) { unloadedForms.push_back(f.name()); }
+void TestHost::unloaded(ui::Form& f) {
+  unloadedForms.push_back(f.name());
+  std::erase_if(timers, [&f](ui::Timer* t) { return &t->form() == &f; });  // as the real host does
+}
 
 void TestHost::yield() {
   ++yields;

@@ -163,5 +163,17 @@ TEST_F(FormRules, TimersTickOnlyWhenEnabledWithInterval) {
   EXPECT_EQ(ticks, 1);
 }
 
+TEST_F(FormRules, TimersOfAnUnloadedFormNeverRun) {
+  auto& f = Forms::get<SampleForm>();
+  f.Timer1.setInterval(10);
+  host.tickTimers();
+  f.unload();
+  f.Timer1.setEnabled(false);  // a handler still holding the old instance re-arms its timer
+  f.Timer1.setEnabled(true);
+  host.tickTimers();
+  f.Timer1.tick();
+  EXPECT_EQ(events(), (std::vector<std::string>{"SampleForm_Load", "Timer1_Timer", "SampleForm_Unload"}));
+}
+
 }  // namespace
 }  // namespace olvex::test

@@ -41,6 +41,7 @@ class SampleForm : public ui::Form {
     Boxes.add(0);
     Boxes.add(2);  // index 1 is a hole
     Boxes.onChange = [](int i) { log().add("Boxes_Change " + std::to_string(i)); };
+    Timer1.onTimer = [] { log().add("Timer1_Timer"); };
     onUnload = [] { log().add("SampleForm_Unload"); };
   }
   void load() override { log().add("SampleForm_Load"); }
@@ -54,6 +55,7 @@ class SampleForm : public ui::Form {
   ui::ComboBox Combo1{*this, "Combo1"};
   ui::ListBox List1{*this, "List1"};
   ui::HScrollBar Scroll1{*this, "Scroll1"};
+  ui::Timer Timer1{*this, "Timer1"};
   ui::ControlArray<ui::TextBox> Boxes{*this, "Boxes"};
 };
 

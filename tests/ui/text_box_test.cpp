@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/test_host.h"
 #include "ui/test_forms.h"
 
@@ -70,6 +72,18 @@ TEST_F(TextBoxTest, MultiLineHoldsCrLfAndAnswersLineQueries) {
   EXPECT_EQ(box.text(), "ONETWO\r\n\r\nFOUR");
   box.typeKey(13);
   EXPECT_EQ(box.text(), "ONE\r\nTWO\r\n\r\nFOUR");
+}
+
+TEST_F(TextBoxTest, PastedLineBreaksPassKeyPressAsEnter) {
+  box.setMultiLine(true);
+  std::vector<int> keys;
+  box.onKeyPress = [&](int& key) {
+    keys.push_back(key);
+    if (key == 13 && keys.size() > 3) key = 0;  // a box that takes no more lines
+  };
+  box.paste("A\r\nB\nC");
+  EXPECT_EQ(keys, (std::vector<int>{'A', 13, 'B', 13, 'C'}));
+  EXPECT_EQ(box.text(), "A\r\nBC");
 }
 
 }  // namespace
