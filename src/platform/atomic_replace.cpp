@@ -41,16 +41,15 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
 }
 
 // Has fill write a temporary file beside path, syncs it and renames it over path. The new file
-// takes the permissions of the file it replaces, else newFileMode when given. Errors name path,
-// the file the user knows, rather than the temporary file.
-void saveByRename(const std::string& path, std::optional<mode_t> newFileMode,
+// gets `mode` when given, else the permissions of the file it replaces. Errors name path, the
+// file the user knows, rather than the temporary file.
+void saveByRename(const std::string& path, std::optional<mode_t> mode,
                   const std::function<void(int fd)>& fill) {
   std::string folder = detail::folderOf(path);
   std::string tempPath;
   UniqueFd fd = createTemporaryFile(folder, path, tempPath);
   try {
-    std::optional<mode_t> mode = permissionsOf(path);
-    if (!mode) mode = newFileMode;
+    if (!mode) mode = permissionsOf(path);
     if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
     fill(fd.get());
     if (::fsync(fd.get()) != 0) throwErrno("sync", path);
@@ -75,6 +74,7 @@ void copyFile(const std::string& from, const std::string& to) {
   UniqueFd source = detail::openRegular(from, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
+  // A copy has the source's permissions, whatever a file it replaces had.
   saveByRename(to, st.st_mode & 07777, [&](int fd) {
     std::vector<char> buffer(1 << 20);
     off_t offset = 0;

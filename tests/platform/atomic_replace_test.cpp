@@ -71,8 +71,10 @@ TEST(CopyFile, CopiesEveryByteAndTheSourcePermissions) {
   EXPECT_EQ(permissionsOf(dir.file("copy.exe")), 0751u);
 
   putBytes(dir.file("old"), "a much longer old content");
-  copyFile(dir.file("src.exe"), dir.file("old"));
+  ::chmod(dir.file("old").c_str(), 0600);
+  copyFile(dir.file("src.exe"), dir.file("old"));  // a replaced file's permissions do not stay
   EXPECT_EQ(bytesOf(dir.file("old")), bytes);
+  EXPECT_EQ(permissionsOf(dir.file("old")), 0751u);
   copyFile(dir.file("old"), dir.file("old"));  // onto itself: nothing is lost
   EXPECT_EQ(bytesOf(dir.file("old")), bytes);
   EXPECT_EQ(dir.entries(), (Names{"copy.exe", "old", "src.exe"}));
