@@ -10,16 +10,14 @@ namespace olvex::draco {
 inline constexpr int kOffsetSlots = 100;
 inline constexpr int kParamSlots = 30;
 
-// Parameter types: 0..2 hex text of 1, 2, 4 bytes written as it stands; 3 unsigned byte,
-// 4 unsigned 16-bit, 5 signed byte, 6 signed 16-bit, 7 long (unsigned 32-bit), little-endian.
-inline constexpr int kParamTypeLong = 7;
-
 struct PatchParam {
   std::uint8_t Enabled = 0;  // 1: the slot is in use
   std::string Offset;        // hex text of the 0-based file offset
   std::string DefaultValue;
   std::string CurrentValue;  // the value in use; never saved in a patch set
   std::string Name;
+  // 0..2 hex text of 1, 2, 4 bytes written as it stands; 3 unsigned byte, 4 unsigned 16-bit,
+  // 5 signed byte, 6 signed 16-bit, 7 long (unsigned 32-bit); numbers little-endian.
   std::uint8_t Type = 0;
   bool operator==(const PatchParam&) const = default;
 };
