@@ -90,7 +90,11 @@ EncodedParam address(const TypeInfo& t, std::string_view text) {
 EncodedParam constant(const TypeInfo& t, ConstKind kind, std::string_view text, const ParamContext& c) {
   ConstLookup found = ResolveConstant(c.set, kind, text, c.command);
   if (found.code != 0) return fail(found.code);
-  if (kind == ConstKind::Hex) return {0, shell::Invrt(found.value)};
+  if (kind == ConstKind::Hex) {
+    // A value that is no hex text would turn into wrong bytes (or a stray "//" target) unseen.
+    if (!std::all_of(found.value.begin(), found.value.end(), isHexDigit)) return fail(kErrWrongConstant);
+    return {0, shell::Invrt(found.value)};
+  }
   return {0, LittleEndianHex(wholeNumber(found.value).value_or(0), t.width)};
 }
 

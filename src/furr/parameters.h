@@ -50,7 +50,8 @@ struct EncodedParam {
   std::string hex;  // the bytes in template order, when error is 0
 };
 
-// Encodes a parameter text of a known type; None and Unknown give code 9.
+// Encodes a parameter text of a known type; None and Unknown give code 9. A hex constant whose
+// value is not hex text gives code 17.
 EncodedParam EncodeParam(ParamType type, std::string_view text, const ParamContext& context);
 
 // The one constant resolver. Names compare without regard to case; the value is that of the

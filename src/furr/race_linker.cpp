@@ -57,10 +57,12 @@ LinkResult LinkRaceTimer(const CommandSet& set, std::span<const RaceEvent> event
   }
   text += "C3";
 
-  const std::int32_t loadAddress = options.remapSceneMemory ? version.extRvaYoRel : version.extRvaNoRel;
+  const std::int64_t base =
+      std::int64_t{options.remapSceneMemory ? version.extRvaYoRel : version.extRvaNoRel} - kCodeAreaOffset;
   std::string image;
   try {
-    image = shell::wb(shell::ConvertRVA(text, loadAddress - kCodeAreaOffset));
+    if (base < std::numeric_limits<std::int32_t>::min()) throw shell::ConversionError("load address out of range");
+    image = shell::wb(shell::ConvertRVA(text, static_cast<std::int32_t>(base)));
   } catch (const shell::ConversionError& e) {
     return LinkFailure(std::string("The race timer events cannot be linked: ") + e.what());
   }

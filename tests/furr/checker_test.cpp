@@ -16,7 +16,8 @@ CommandSet testSet() {
   CommandSet set = BuiltInCommandSet();
   CommandSet extra = ParseCommandSet({"90 0 0 UINT UNSIGNEDINTEGER", "90 0 0 ODD WEIRD", "90 0 0 HEXY ASSIGN_HEX",
                                       "9090 0 0 CUR CURR_FLIP", "C3 0 0 TWICE SIGNEDBYTE", "C3 0 0 TWICE UNSIGNEDBYTE",
-                                      "!ASSIGN_HEXA C0FFEE COFFEE", "!ASSIGN_HEXA 01 LIMITED OTHER"})
+                                      "!ASSIGN_HEXA C0FFEE COFFEE", "!ASSIGN_HEXA 01 LIMITED OTHER",
+                                      "!ASSIGN_HEXA 12//5678 SLASHED"})
                          .set;
   set.commands.insert(set.commands.end(), extra.commands.begin(), extra.commands.end());
   set.constants[static_cast<std::size_t>(ConstKind::Hex)] = extra.table(ConstKind::Hex);
@@ -47,7 +48,7 @@ TEST(CheckLine, EveryCode) {
       {"MOV_DWORD 123456789 1", 12}, {"MOV_DWORD 80DG1C 1", 12}, {"MOV_DWORD 12345678 1", 0},
       {"ADD_PUZZLECOMBO COMBO9_1", 13}, {"EQUIP LASER", 14}, {"SET_SUPPLY LASER_AMMO 1", 15},
       {"CALL_FLIP 47", 16}, {"CALL_FLIP -5", 16}, {"CALL_FLIP ABC", 16}, {"CALL_FLIP 1.5", 16}, {"CALL_FLIP 46", 0},
-      {"ADD_SUPPLY PISTOL_AMMO 5", 17}, {"EQUIP KEY_ITEM1", 17}, {"HEXY NOPE", 17}, {"HEXY LIMITED", 17},
+      {"ADD_SUPPLY PISTOL_AMMO 5", 17}, {"EQUIP KEY_ITEM1", 17}, {"HEXY NOPE", 17}, {"HEXY LIMITED", 17}, {"HEXY SLASHED", 17},
       {"HEXY coffee", 0}, {"SET_SUPPLY pistol_ammo 5", 0},
       {"SET_TIMER 130", 18}, {"SET_TIMER 1:", 0}, {"SET_TIMER :5", 0}, {"START_TIMER_FROM 1:30", 0},
       // The second parameter is checked after a constant first parameter too.

@@ -182,6 +182,16 @@ TEST_F(LoadCommandSetTest, MissingFileIsRestoredOnce) {
   EXPECT_EQ(host.messages.size(), 1u);
 }
 
+TEST_F(LoadCommandSetTest, UnwritableRestoreStillGivesTheBuiltInSet) {
+  std::string path = folder.file("no-such-folder/syntax.fln");
+  CommandSet set = LoadCommandSet(path);
+  ASSERT_EQ(host.messages.size(), 2u);
+  EXPECT_EQ(host.messages[0].text, kRestoring);
+  EXPECT_EQ(host.messages[1].text.rfind("The default command set could not be written to " + path + ".", 0), 0u);
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_EQ(set.commands.size(), 105u);
+}
+
 TEST_F(LoadCommandSetTest, UnreadableFileIsLeftAlone) {
   std::string dir = folder.file("a-folder.fln");
   std::filesystem::create_directory(dir);

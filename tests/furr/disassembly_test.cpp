@@ -74,7 +74,9 @@ class Disassembly : public ::testing::Test {
 };
 
 // One sample line per command of the built-in set and the instructions it compiles to. A
-// constant that the command's default allow list refuses leaves the template's placeholder.
+// constant that the command's default allow list refuses leaves the template's placeholder. The
+// sound, soundtrack, save and load commands call through the four entries of the FURR call map,
+// which the race-timer writer fills at FEAddressMapOffset (file position 753200, so 0x4B7E2F).
 struct Sample {
   const char* line;
   const char* instructions;
@@ -89,7 +91,7 @@ const std::vector<Sample> kSamples = {
       {"SET_POISON 20", "mov WORD PTR ds:0x80e132,0x14"},
       {"KILL_LARA", "mov eax,ds:0x80e11c; mov WORD PTR [eax+0x22],0x0"},
       {"REMOVE_PISTOLS", "mov BYTE PTR ds:0x80dfd2,0x0"},
-      {"SET_BINOCULARS 1", "mov WORD PTR ds:0x80dfd9,0x1"},
+      {"SET_BINOCULARS -1", "mov al,0xff; cbw; mov ds:0x80dfd9,ax"},
       {"SET_CROWBAR 1", "mov BYTE PTR ds:0x80dfdb,0x1"},
       {"SET_LASERSIGHT 1", "mov BYTE PTR ds:0x80dfd8,0x1"},
       {"DEACTIVATE_WEAPONS", "mov WORD PTR ds:0x80e126,0x0; mov WORD PTR ds:0x80e128,0x0"},
@@ -125,8 +127,8 @@ const std::vector<Sample> kSamples = {
       {"STOP_TIMER", "mov DWORD PTR ds:0x7f7746,0x0"},
       {"FREEZE_NORMAL_TIMER", "dec DWORD PTR ds:0x7f7746"},
       {"FREEZE_INVERTED_TIMER", "inc DWORD PTR ds:0x7f7746"},
-      {"PLAY_SAMPLE 105", "push 0x0; push 0x0; push 0x69; call DWORD PTR ds:0x4ad2a0; add esp,0xc"},
-      {"PLAY_SOUNDTRACK 12", "push 0x0; push 0xc; call DWORD PTR ds:0x4ad2a4; add esp,0x8"},
+      {"PLAY_SAMPLE 105", "push 0x0; push 0x0; push 0x69; call DWORD PTR ds:0x4b7e2f; add esp,0xc"},
+      {"PLAY_SOUNDTRACK 12", "push 0x0; push 0xc; call DWORD PTR ds:0x4b7e33; add esp,0x8"},
       {"LOAD_LEVEL 4", "mov BYTE PTR ds:0x7fe220,0x4; mov BYTE PTR ds:0x7fe221,0x1"},
       {"FLASH_RED", "mov DWORD PTR ds:0x7fe200,0xff0000; mov WORD PTR ds:0x7fe204,0x8"},
       {"FLASH_ORANGE", "mov DWORD PTR ds:0x7fe200,0xff8000; mov WORD PTR ds:0x7fe204,0x8"},
@@ -140,8 +142,8 @@ const std::vector<Sample> kSamples = {
       {"SHAKE_CAMERA_HEAVY", "mov DWORD PTR ds:0x7fe1c4,0xffffff80"},
       {"SET_LEGEND_TIME 200", "mov BYTE PTR ds:0x7fe210,0xc8"},
       {"SET_LEGEND_STRING 7", "mov BYTE PTR ds:0x7fe211,0x7"},
-      {"SAVE_GAME", "call DWORD PTR ds:0x4ad2a8"},
-      {"LOAD_GAME", "call DWORD PTR ds:0x4ad2ac"},
+      {"SAVE_GAME", "call DWORD PTR ds:0x4b7e37"},
+      {"LOAD_GAME", "call DWORD PTR ds:0x4b7e3b"},
       {"PLAY_ANIM 103", "mov eax,ds:0x80e11c; mov WORD PTR [eax+0x14],0x67"},
       {"ORIENTATE 16384", "mov eax,ds:0x80e11c; mov WORD PTR [eax+0x4e],0x4000"},
       {"ROTATE -8192", "mov eax,ds:0x80e11c; add WORD PTR [eax+0x4e],0xe000"},

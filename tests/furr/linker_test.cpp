@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -230,19 +231,24 @@ TEST_F(RaceLinker, Failures) {
     const char* what;
     std::vector<RaceEvent> events;
     std::int64_t extendedSizeNum;
+    std::int32_t loadAddress;
     std::string message;
   };
+  const std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
   const std::vector<Case> cases = {
-      {"errors", {{"NOP", 0, 1}, {"NOP 1", 0, 2}}, 524287, "Errors found in race timer event 2" + kErrorTail},
-      {"no CURR_FLIP in events", {{"THISFLIP"}}, 524287, "Errors found in race timer event 1" + kErrorTail},
-      {"moment out of range", {{"NOP", 1e9f, 0}}, 524287, "The moment of race timer event 1 is out of range."},
-      {"too long", {{"NOP", 0, 1}}, 0x40000 - 1 + 22,
+      {"errors", {{"NOP", 0, 1}, {"NOP 1", 0, 2}}, 524287, 8728576, "Errors found in race timer event 2" + kErrorTail},
+      {"no CURR_FLIP in events", {{"THISFLIP"}}, 524287, 8728576, "Errors found in race timer event 1" + kErrorTail},
+      {"moment out of range", {{"NOP", 1e9f, 0}}, 524287, 8728576, "The moment of race timer event 1 is out of range."},
+      {"too long", {{"NOP", 0, 1}}, 0x40000 - 1 + 22, 8728576,
        "The race timer events do not fit into the extended area: they need 24 bytes, the area holds 22."},
+      {"load address out of range", {{"NOP", 0, 1}}, 524287, lowest,
+       "The race timer events cannot be linked: load address out of range"},
   };
   for (const Case& c : cases) {
     platform::writeFileAtomic(timr(), "stale");
     host.messages.clear();
     version.extendedSizeNum = c.extendedSizeNum;
+    version.extRvaNoRel = c.loadAddress;
     LinkResult r = link(c.events);
     EXPECT_EQ(r.status, LinkStatus::Failed) << c.what;
     EXPECT_EQ(host.texts(), std::vector<std::string>{c.message}) << c.what;
