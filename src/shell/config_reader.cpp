@@ -1,5 +1,6 @@
 #include "shell/config_reader.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>

@@ -61,10 +61,16 @@ double inRange(double v, double lo, double hi, std::string_view value) {
   return v;
 }
 
+// A number too large for a double is an overflow, as it would be for the controls.
+double finite(double v, std::string_view value) {
+  if (!std::isfinite(v)) fail("number overflow", value);
+  return v;
+}
+
 double strictNumber(std::string_view value) {
   auto n = StrictNumber(value);
   if (!n) fail("not a number", value);
-  return *n;
+  return finite(*n, value);
 }
 
 int toInt(double v, std::string_view value) {
@@ -187,7 +193,7 @@ std::optional<Scope> ScopeOfKey(std::string_view lowerKey) {
 Converted Convert(Conversion c, std::string_view value, std::string_view lowerKey) {
   switch (c) {
     case Conversion::Text: return fromText(std::string(value));
-    case Conversion::Number: return fromNumber(Val(value));
+    case Conversion::Number: return fromNumber(finite(Val(value), value));
     case Conversion::Check:
     case Conversion::Option:
     case Conversion::Scroll:

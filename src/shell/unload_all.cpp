@@ -8,10 +8,17 @@ namespace olvex::shell {
 
 namespace {
 
-// The shutdown order, by window name. Each new window takes its place in this list.
+// The shutdown order, by window name: every window of the program, the main window near the end.
+// Names of windows that are not loaded are skipped.
 constexpr std::string_view kShutdownOrder[] = {
-    "Splash",
-    "Form1",
+    "ParamList", "FEditor",     "SLevelConditions", "FLAbout",
+    "RTEditor",  "FLListCmd",   "PuzzleConf",       "Splash",
+    "Guide",     "patches",     "patchesConf",      "CustCredits",
+    "CustPhys",  "CustObj",     "CustLaraHP",       "CustLimits",
+    "CustBars",  "CustSnd",     "CustCamera",       "CustFonts",
+    "CustGfx",   "CustGfx2",    "CustLite",         "CustInv",
+    "CustEnemy", "CustWeapons", "fogtuner",         "Form2",
+    "Form1",     "Form3",
 };
 
 bool running = false;

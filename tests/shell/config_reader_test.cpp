@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -213,6 +215,24 @@ TEST_F(ConfigReader, TheEmbeddedConfigReadsCleanly) {
   EXPECT_EQ(ExeName, "tomb4.exe");
   EXPECT_EQ(Offsets[kVersionCheckSlot], 730225);
   EXPECT_EQ(NumBytesToRead, 16);
+
+  // Its one version section fills every offset slot and every data field.
+  LoadConfig();
+  EXPECT_EQ(messages(), Strings{kMissing});
+  EXPECT_TRUE(VersionFound);
+  EXPECT_EQ(FoundCaption.rfind("Found: ", 0), 0u);
+  for (int slot = 0; slot < kOffsetSlotCount; ++slot) EXPECT_NE(Offsets[slot], 0) << kOffsetKeys[slot];
+  for (int i = 0; i < kDataFieldCount; ++i) EXPECT_FALSE(VersionDataFields[i].empty()) << kDataKeys[i];
+  // DataKeyCount: the section's keys that end in "data", in any case.
+  std::istringstream section(std::string(BuiltInConfigText().substr(BuiltInConfigText().find("[version "))));
+  int dataKeys = 0;
+  for (std::string line; std::getline(section, line);) {
+    std::string key = line.substr(0, line.find('='));
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (line.find('=') != std::string::npos && key.ends_with("data")) ++dataKeys;
+  }
+  EXPECT_GT(dataKeys, 0);
+  EXPECT_EQ(DataKeyCount, dataKeys);
 }
 
 }  // namespace

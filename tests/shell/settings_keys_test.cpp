@@ -88,6 +88,7 @@ TEST_F(SettingsKeys, ConvertsValues) {
       {C::Number, "0.76", "", "abc", "0"},
       {C::Number, "0.76", "", "&H10", "16"},
       {C::Number, "0.76", "", "-1.5", "-1.5"},
+      {C::Number, "0.76", "", "1e400", std::nullopt},  // overflow, not "INF"
       {C::Check, "0.76", "", "1.5", "2"},
       {C::Check, "0.76", "", "2.5", "2"},
       {C::Option, "0.76", "", "0.5", "0"},
@@ -122,6 +123,8 @@ TEST_F(SettingsKeys, ConvertsValues) {
       {C::OldRange, "0.76", "distantfogrange", "12288", "12288"},
       {C::OldRange, "0.678", "drawingdistancerange", "1.50", "1.5"},
       {C::OldRange, "0.76", "drawingdistancerange", "abc", std::nullopt},
+      {C::OldRange, "0.76", "drawingdistancerange", "1e400", std::nullopt},
+      {C::OldByte, "0.5", "", "1e400", std::nullopt},
   };
   for (const auto& c : cases) {
     CfgVersion = c.version;

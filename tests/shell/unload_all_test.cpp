@@ -24,6 +24,13 @@ struct Unlisted : ui::Form {
   Unlisted() : Form("InputKor") {}
 };
 
+// A window of the shutdown list that has no class in the shell.
+template <int N>
+struct Named : ui::Form {
+  static constexpr const char* kNames[] = {"Form3", "CustGfx", "ParamList", "fogtuner"};
+  Named() : Form(kNames[N]) {}
+};
+
 class UnloadAllTest : public ::testing::Test {
  protected:
   void SetUp() override { unloadAllCallsFromMain = 0; }
@@ -38,6 +45,19 @@ TEST_F(UnloadAllTest, UnloadsInShutdownOrderWhateverTheLoadOrder) {
   EXPECT_EQ(host.unloadedForms, (std::vector<std::string>{"Splash", "Form1"}));
   EXPECT_TRUE(ui::Forms::loaded<Unlisted>());  // not in the shutdown list
   EXPECT_EQ(unloadAllCallsFromMain, 1);        // its nested call returned at once
+}
+
+TEST_F(UnloadAllTest, EveryWindowOfTheProgramHasItsPlace) {
+  ui::Forms::get<Named<0>>();
+  ui::Forms::get<MainStandIn>();
+  ui::Forms::get<Named<1>>();
+  ui::Forms::get<Splash>();
+  ui::Forms::get<Named<2>>();
+  ui::Forms::get<Named<3>>();
+  UnloadAll();
+  EXPECT_EQ(host.unloadedForms,
+            (std::vector<std::string>{"ParamList", "Splash", "CustGfx", "fogtuner", "Form1", "Form3"}));
+  EXPECT_TRUE(ui::Forms::all().empty());
 }
 
 TEST_F(UnloadAllTest, ClosingTheMainWindowUnloadsTheOthersFirst) {
