@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include "app/modules.h"
@@ -27,7 +28,8 @@ class Folder {
  public:
   Folder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "olvex-bench-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
+    path_ = pattern;
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(path_);
     platform::writeFileAtomic(exe(), reflayout::referenceExecutable());

@@ -22,7 +22,11 @@ bool writeFile(const std::string& path, const std::string& bytes) {
       return false;
     }
   }
-  return std::rename(temp.c_str(), path.c_str()) == 0;
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

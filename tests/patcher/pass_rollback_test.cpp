@@ -1,6 +1,8 @@
 // Every way a pass can fail leaves the executable as it was, no working copy behind, and says so.
 #include <filesystem>
 
+#include <unistd.h>
+
 #include "pass_fixture.h"
 #include "platform/files.h"
 
@@ -58,6 +60,20 @@ TEST_F(RollbackTest, CopyThatCannotBeMadeIsReportedAndLosesNothing) {
   pass();
   expectRolledBack(reflayout::referenceExecutable());
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("tomb4.exe0")));  // not ours to remove
+}
+
+TEST_F(RollbackTest, ReadOnlyFolderIsReportedAndLosesNothing) {
+  namespace fs = std::filesystem;
+  start();
+  const fs::perms writable = fs::status(dir.path()).permissions();
+  fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const bool refused = ::access(dir.path().c_str(), W_OK) != 0;
+  if (refused) pass();
+  fs::permissions(dir.path(), writable);
+  if (!refused) GTEST_SKIP() << "this user may write into a read-only folder";
+  expectRolledBack(reflayout::referenceExecutable());
+  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"olvex.cfg", "tomb4.exe"}));
 }
 
 TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {

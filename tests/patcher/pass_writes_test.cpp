@@ -135,6 +135,26 @@ const std::vector<OptionCase> kOptionCases = {
      join({kRemap, {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1},
                     {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}, {"SavePathOffset", 0},
                     {"StackCorrectionOffset#", 0}}})},
+    // Greyed remap: the remap and the particle-buffer references write nothing, the extension
+    // header takes the standard variant, the savegame hooks the remapped one.
+    {"greyed remap with extension, particle buffer and savegame", [](Form1& f) {
+       check(f, &Form1::Check9);
+       check(f, &Form1::Check20);
+       check(f, &Form1::Check21);
+       check(f, &Form1::Check5, 2);
+     }, true,
+     {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}, {"PartLimiter#Offset#", 0}, {"FreeBufferSizeOffset", 0},
+      {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0},
+      {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}, {"SavePathOffset", 0},
+      {"StackCorrectionOffset#", 0}},
+     {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}}},
+    {"greyed savegame box with extension writes no hooks", [](Form1& f) {
+       check(f, &Form1::Check9);
+       check(f, &Form1::Check21, 2);
+     }, true,
+     {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0},
+      {"ExtSGameInsideOffset#", 0}, {"SavePathOffset", 0}, {"StackCorrectionOffset#", 0}},
+     {{"ExtSGameInsideOffset#", 0}, {"SavePathOffset", 0}, {"StackCorrectionOffset#", 0}}},
 };
 
 TEST_F(PassTest, EachOptionWritesItsLocationsAndNothingElse) {
