@@ -1,6 +1,5 @@
 #include "draco/patch_set_reader.h"
 
-#include <cctype>
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -11,6 +10,7 @@
 #include "shell/config_line.h"
 #include "shell/config_state.h"
 #include "shell/number_text.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::draco {
@@ -18,16 +18,6 @@ namespace {
 
 constexpr int kMaxRecordIndex = 32767;
 constexpr std::size_t kMaxParamValueLength = 50;
-
-std::string lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return r;
-}
-
-bool startsWithNoCase(std::string_view line, std::string_view prefix) {
-  return line.size() >= prefix.size() && lower(line.substr(0, prefix.size())) == lower(prefix);
-}
 
 // A key and its value as the config reader splits them (key lower-cased; no key for blank,
 // ";" and "[" lines).
@@ -77,7 +67,7 @@ struct ReadRules {
 
 bool applyRecordKey(PatchRecord& record, const KeyValue& kv) {
   for (const RecordKey& rk : kRecordKeys) {
-    if (lower(rk.key) != kv.key) continue;
+    if (shell::LowerCase(rk.key) != kv.key) continue;
     std::visit([&](auto member) {
       if constexpr (std::is_same_v<decltype(member), std::string PatchRecord::*>) record.*member = kv.value;
       else record.*member = byteValue(kv.value);
@@ -89,7 +79,7 @@ bool applyRecordKey(PatchRecord& record, const KeyValue& kv) {
 
 bool applySlotKey(PatchRecord& record, const KeyValue& kv) {
   for (const SlotKey& sk : kSlotKeys) {
-    if (kv.key.compare(0, 8, lower(sk.key)) != 0) continue;
+    if (kv.key.compare(0, 8, shell::LowerCase(sk.key)) != 0) continue;
     int slot = wholeNumber(std::string_view(kv.key).substr(8, 2), 0, kOffsetSlots - 1);
     (record.*sk.member)[slot] = kv.value;
     return true;
@@ -115,13 +105,13 @@ int recordIndex(std::string_view bgnLine) {
 
 void readRecords(const std::vector<std::string>& lines, ReadRules rules) {
   for (std::size_t i = 1; i < lines.size(); ++i) {
-    if (!startsWithNoCase(lines[i], "/BGN")) continue;
+    if (!shell::StartsWithNoCase(lines[i], "/BGN")) continue;
     int n = recordIndex(lines[i]);
     PatchList.resize(n + 1);
     PatchList[n] = PatchRecord{};
     for (++i;; ++i) {
       if (i >= lines.size()) throw PatchSetError("the file ends inside a record");
-      if (startsWithNoCase(lines[i], "/END")) break;
+      if (shell::StartsWithNoCase(lines[i], "/END")) break;
       applyLine(PatchList[n], lines[i], rules);
     }
   }
@@ -151,7 +141,7 @@ void LoadPatchSet(const std::string& path) {
   try {
     std::vector<std::string> lines = platform::readLines(path);
     if (lines.empty()) throw PatchSetError("empty file");
-    if (!startsWithNoCase(lines[0], "DRACO=")) {
+    if (!shell::StartsWithNoCase(lines[0], "DRACO=")) {
       ui::msgBox("Patch set header not found! Must be ''DRACO=[version]''");
       return;
     }

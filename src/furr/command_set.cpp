@@ -10,6 +10,7 @@
 #include "platform/files.h"
 #include "resources/embedded.h"
 #include "shell/number_text.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::furr {
@@ -31,19 +32,10 @@ constexpr std::array<ConstKeyword, 4> kConstKeywords = {{{"!ASSIGN_BYTE", ConstK
                                                          {"!ASSIGN_DWRD", ConstKind::Dword},
                                                          {"!ASSIGN_HEXA", ConstKind::Hex}}};
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string upperText(std::string_view s) {
-  std::string r(s);
-  std::transform(r.begin(), r.end(), r.begin(), upper);
-  return r;
-}
-
-bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 std::optional<ConstKind> constKind(std::string_view line) {
   if (line.size() < 12) return std::nullopt;
-  std::string head = upperText(line.substr(0, 12));
+  std::string head = shell::UpperCase(line.substr(0, 12));
   for (const ConstKeyword& k : kConstKeywords)
     if (head == k.keyword) return k.kind;
   return std::nullopt;
@@ -89,9 +81,9 @@ int offsetValue(std::string_view text) {
 bool isTemplateHex(std::string_view t) {
   for (std::size_t i = 0; i < t.size();) {
     if (t.substr(i, 2) == "//" && t.size() >= i + 10 &&
-        std::all_of(t.begin() + i + 2, t.begin() + i + 10, isHexDigit)) {
+        std::all_of(t.begin() + i + 2, t.begin() + i + 10, shell::IsHexDigit)) {
       i += 10;
-    } else if (isHexDigit(t[i])) {
+    } else if (shell::IsHexDigit(t[i])) {
       ++i;
     } else {
       return false;
@@ -124,8 +116,8 @@ void parseCommandLine(std::string_view line, std::size_t row, std::size_t lineNu
   std::vector<std::string_view> f = splitFields(line, kCommandFields, overflow);
   if (overflow) return;  // a seventh field: the line is dropped, its row stays used
   Command& c = rowAt(out.set.commands, row);
-  c = Command{upperText(field(f, 0)), offsetValue(field(f, 1)), offsetValue(field(f, 2)),
-              upperText(field(f, 3)), upperText(field(f, 4)), upperText(field(f, 5))};
+  c = Command{shell::UpperCase(field(f, 0)), offsetValue(field(f, 1)), offsetValue(field(f, 2)),
+              shell::UpperCase(field(f, 3)), shell::UpperCase(field(f, 4)), shell::UpperCase(field(f, 5))};
   checkTemplate(c, lineNumber, out.warnings);
 }
 
@@ -153,7 +145,7 @@ void parseConstantLine(std::string_view line, ConstKind kind, std::size_t row, P
   // A fifth field drops the line, except for byte constants, which keep their first four.
   if (overflow && kind != ConstKind::Byte) return;
   Constant& c = rowAt(out.set.constants[static_cast<std::size_t>(kind)], row);
-  c.value = kind == ConstKind::Hex ? upperText(field(f, 1)) : decimalText(shell::Val(field(f, 1)));
+  c.value = kind == ConstKind::Hex ? shell::UpperCase(field(f, 1)) : decimalText(shell::Val(field(f, 1)));
   c.name = std::string(field(f, 2));
   c.allowed = allowedCommands(field(f, 3));
 }

@@ -7,6 +7,7 @@
 
 #include "shell/conversions.h"
 #include "shell/number_text.h"
+#include "shell/text_case.h"
 
 namespace olvex::furr {
 namespace {
@@ -47,14 +48,6 @@ constexpr int kErrWrongConstant = 17;
 // Codes of a constant name that is not in its table, by ConstKind.
 constexpr std::array<int, 4> kConstNotFound = {13, 14, 15, 17};
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
-}
-
-bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (upper(c) >= 'A' && upper(c) <= 'F'); }
 
 // A whole number written as the text, rounded as every conversion of the program rounds.
 std::optional<std::int64_t> wholeNumber(std::string_view text) {
@@ -80,11 +73,9 @@ EncodedParam flipeffect(const TypeInfo& t, std::string_view text) {
 }
 
 EncodedParam address(const TypeInfo& t, std::string_view text) {
-  if (text.empty() || text.size() > 8 || !std::all_of(text.begin(), text.end(), isHexDigit))
+  if (text.empty() || text.size() > 8 || !std::all_of(text.begin(), text.end(), shell::IsHexDigit))
     return fail(t.error);
-  std::string digits = shell::PadLeftZeros(text, 8);
-  std::transform(digits.begin(), digits.end(), digits.begin(), upper);
-  return {0, shell::Invrt(digits)};
+  return {0, shell::Invrt(shell::UpperCase(shell::PadLeftZeros(text, 8)))};
 }
 
 EncodedParam constant(const TypeInfo& t, ConstKind kind, std::string_view text, const ParamContext& c) {
@@ -92,7 +83,7 @@ EncodedParam constant(const TypeInfo& t, ConstKind kind, std::string_view text, 
   if (found.code != 0) return fail(found.code);
   if (kind == ConstKind::Hex) {
     // A value that is no hex text would turn into wrong bytes (or a stray "//" target) unseen.
-    if (!std::all_of(found.value.begin(), found.value.end(), isHexDigit)) return fail(kErrWrongConstant);
+    if (!std::all_of(found.value.begin(), found.value.end(), shell::IsHexDigit)) return fail(kErrWrongConstant);
     return {0, shell::Invrt(found.value)};
   }
   return {0, LittleEndianHex(wholeNumber(found.value).value_or(0), t.width)};
@@ -137,11 +128,11 @@ std::optional<std::int32_t> TimeFrames(std::string_view text) {
 ConstLookup ResolveConstant(const CommandSet& set, ConstKind kind, std::string_view name, std::string_view command) {
   bool named = false;
   for (const Constant& row : set.table(kind)) {
-    if (!equalNoCase(row.name, name)) continue;
+    if (!shell::EqualNoCase(row.name, name)) continue;
     named = true;
     bool allowed = row.allowsEveryCommand() ||
                    std::any_of(row.allowed.begin(), row.allowed.end(),
-                               [&](const std::string& cmd) { return equalNoCase(cmd, command); });
+                               [&](const std::string& cmd) { return shell::EqualNoCase(cmd, command); });
     if (allowed) return {0, row.value};
   }
   return {named ? kErrWrongConstant : kConstNotFound[static_cast<std::size_t>(kind)], {}};

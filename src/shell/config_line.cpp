@@ -1,6 +1,7 @@
 #include "shell/config_line.h"
 
 #include "shell/config_state.h"
+#include "shell/text_case.h"
 
 namespace olvex::shell {
 namespace {
@@ -17,8 +18,6 @@ std::string_view trimRight(std::string_view s) {
   return s.substr(0, n);
 }
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::string ParseConfigLine(std::string_view line) {
@@ -29,7 +28,7 @@ std::string ParseConfigLine(std::string_view line) {
   bool hasValue = eq != std::string_view::npos && eq <= kMaxKeyLength;
   std::string_view key = line.substr(0, hasValue ? eq : kMaxKeyLength);
   CfgKey.resize(key.size());
-  for (std::size_t i = 0; i < key.size(); ++i) CfgKey[i] = lower(key[i]);
+  for (std::size_t i = 0; i < key.size(); ++i) CfgKey[i] = LowerChar(key[i]);
   if (CfgKey.size() >= 4 && CfgKey.compare(CfgKey.size() - 4, 4, "data") == 0) ++DataKeyCount;
   if (!hasValue) return {};
 

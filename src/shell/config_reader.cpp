@@ -15,6 +15,7 @@
 #include "shell/script_slots.h"
 #include "shell/settings_keys.h"
 #include "shell/version_table.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::shell {
@@ -41,15 +42,7 @@ void call(const Hook& hook, const Args&... args) {
   if (hook) hook(args...);
 }
 
-bool isMarker(std::string_view line, std::string_view lowerMarker) {
-  if (line.size() != lowerMarker.size()) return false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    char c = line[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != lowerMarker[i]) return false;
-  }
-  return true;
-}
+bool isMarker(std::string_view line, std::string_view marker) { return EqualNoCase(line, marker); }
 
 bool startsWith(std::string_view line, std::string_view prefix) {
   return line.substr(0, prefix.size()) == prefix;

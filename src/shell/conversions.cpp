@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "shell/number_text.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::shell {
@@ -265,7 +266,7 @@ std::string LetterToScanCode(std::string_view s) {
   };
   constexpr std::array<Row, 3> kRows = {{{"QWERTYUIOP[]", 0}, {"ASDFGHJKL;", 14}, {"ZXCVBNM", 28}}};
   if (s.empty()) return "";
-  char c = s[0] >= 'a' && s[0] <= 'z' ? static_cast<char>(s[0] - 'a' + 'A') : s[0];
+  char c = UpperChar(s[0]);
   for (const Row& row : kRows)
     if (auto at = row.keys.find(c); at != std::string_view::npos) return std::to_string(row.first + at);
   return "";

@@ -10,6 +10,7 @@
 #include "shell/default_config.h"
 #include "shell/number_text.h"
 #include "shell/version_table.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::shell {
@@ -27,25 +28,10 @@ struct ReadError : std::runtime_error {
 };
 
 bool headerMatches(std::string_view line) {
-  if (line.size() < kHeader.size()) return false;
-  for (std::size_t i = 0; i < kHeader.size(); ++i) {
-    char c = line[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kHeader[i]) return false;
-  }
-  return line.substr(kHeader.size(), VersionSig.size()) == VersionSig;
+  return StartsWithNoCase(line, kHeader) && line.substr(kHeader.size(), VersionSig.size()) == VersionSig;
 }
 
-bool isEndLine(std::string_view line) {
-  constexpr std::string_view end = "[end version]";
-  if (line.size() != end.size()) return false;
-  for (std::size_t i = 0; i < end.size(); ++i) {
-    char c = line[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != end[i]) return false;
-  }
-  return true;
-}
+bool isEndLine(std::string_view line) { return EqualNoCase(line, "[end version]"); }
 
 // "Found: " and the label: the header after the separator that follows the signature, without
 // its closing "]", from at most 255 characters counted from the separator.

@@ -1,4 +1,5 @@
 #include "shell/version_table.h"
+#include "shell/text_case.h"
 
 #include <stdexcept>
 #include <unordered_map>
@@ -310,13 +311,6 @@ std::int32_t RaceExtRVANoRel = 0, RaceExtRVAYoRel = 0;
 
 namespace {
 
-std::string lowerCase(std::string_view s) {
-  std::string r(s);
-  for (char& c : r)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return r;
-}
-
 // Lookups by string_view without building a string.
 struct KeyHash {
   using is_transparent = void;
@@ -354,12 +348,12 @@ struct Index {
   Index() {
     targets.reserve(1200);
     for (int i = 0; i < kOffsetSlotCount; ++i) {
-      slots.emplace(lowerCase(kOffsetKeys[i]), i);
+      slots.emplace(LowerCase(kOffsetKeys[i]), i);
       if (i != kVersionCheckSlot)
         add(kOffsetKeys[i], {VersionKeyTarget::Kind::Offset, &Offsets[i], nullptr});
     }
     for (int i = 0; i < kDataFieldCount; ++i) {
-      dataFields.emplace(lowerCase(kDataKeys[i]), i);
+      dataFields.emplace(LowerCase(kDataKeys[i]), i);
       add(kDataKeys[i], {VersionKeyTarget::Kind::Text, nullptr, &VersionDataFields[i]});
     }
     for (int i = 1; i < kFlareColourCount; ++i) {
@@ -372,7 +366,7 @@ struct Index {
     for (const auto& n : kNumbers) add(n.key, {VersionKeyTarget::Kind::Number, n.field, nullptr});
   }
   void add(std::string_view key, VersionKeyTarget t) {
-    if (!targets.emplace(lowerCase(key), t).second)
+    if (!targets.emplace(LowerCase(key), t).second)
       throw std::logic_error("version key listed twice: " + std::string(key));
   }
 };
@@ -383,7 +377,7 @@ const Index& index() {
 }
 
 int find(const KeyMap<int>& m, std::string_view key, const char* what) {
-  auto it = m.find(lowerCase(key));
+  auto it = m.find(LowerCase(key));
   if (it == m.end()) throw std::out_of_range(std::string("no ") + what + " " + std::string(key));
   return it->second;
 }
