@@ -1,14 +1,12 @@
 // A whole silent run (start-up with the built-in config, version detection, the full pass and
 // its commit) over the reference executable, set against copying that file once.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "app/modules.h"
 #include "platform/files.h"
+#include "platform/temp_folder.h"
 #include "reflayout/layout.h"
 #include "shell/config_state.h"
 #include "shell/default_config.h"
@@ -24,29 +22,16 @@ using namespace olvex;
 
 // A temporary folder, made the current directory, holding the reference executable, an empty
 // default patch set and a config that asks for the silent run.
-class Folder {
+class Folder : public platform::test_files::WorkingFolder {
  public:
   Folder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "olvex-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
-    path_ = pattern;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(path_);
     platform::writeFileAtomic(exe(), reflayout::referenceExecutable());
     std::string config(shell::BuiltInConfigText());
     config.replace(config.find("SilentPatch=0"), 13, "SilentPatch=1");
-    platform::writeFileAtomic(path_ + "/olvex.cfg", config);
-    platform::writeFileAtomic(path_ + "/patches.drc", "DRACO=0.3\r\n");
+    platform::writeFileAtomic(file("olvex.cfg"), config);
+    platform::writeFileAtomic(file("patches.drc"), "DRACO=0.3\r\n");
   }
-  ~Folder() {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(path_);
-  }
-  std::string exe() const { return path_ + "/tomb4.exe"; }
-
- private:
-  std::string path_;
-  std::filesystem::path previous_;
+  std::string exe() const { return file("tomb4.exe"); }
 };
 
 void SilentRun(benchmark::State& state) {

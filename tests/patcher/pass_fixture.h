@@ -112,8 +112,6 @@ inline std::string hexAt(const std::string& file, std::string_view key, int plus
 class PassTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
     putBytes(exe(), reflayout::referenceExecutable());
     shell::ResetConfigState();
     shell::ResetVersionTables();
@@ -125,7 +123,6 @@ class PassTest : public ::testing::Test {
   void TearDown() override {
     passHooks() = PassHooks{};
     shell::form1Hooks() = shell::Form1Hooks{};
-    std::filesystem::current_path(previous_);
   }
 
   // The main window after the program's start-up in the folder.
@@ -157,11 +154,8 @@ class PassTest : public ::testing::Test {
   std::string exeBytes() const { return bytesOf(exe()); }
   bool workingCopyLeft() const { return std::filesystem::exists(dir.file("tomb4.exe0")); }
 
-  platform::test_files::TempFolder dir;
+  platform::test_files::WorkingFolder dir;
   olvex::test::TestHost host;
-
- private:
-  std::filesystem::path previous_;
 };
 
 }  // namespace olvex::patcher::test

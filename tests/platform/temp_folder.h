@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ class TempFolder {
  public:
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "olvex-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
+    path_ = pattern;
   }
   ~TempFolder() { std::filesystem::remove_all(path_); }
   TempFolder(const TempFolder&) = delete;
@@ -36,6 +38,16 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// A temporary folder that is the current directory while it lives.
+class WorkingFolder : public TempFolder {
+ public:
+  WorkingFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
+  ~WorkingFolder() { std::filesystem::current_path(previous_); }
+
+ private:
+  std::filesystem::path previous_;
 };
 
 inline void putBytes(const std::string& path, const std::string& bytes) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,6 @@ class MainKeys : public ::testing::Test {
  protected:
   // The main window's Load reads the config of the current folder: a folder of the test's own.
   void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
     ResetConfigState();
     ResetSharedTables();
     ClearKeyRegistry();
@@ -37,7 +34,6 @@ class MainKeys : public ::testing::Test {
     ui::Forms::reset();
     ClearKeyRegistry();
     form1Hooks() = Form1Hooks{};
-    std::filesystem::current_path(previous_);
   }
   // Applies a config line through scope "main"; false when the table rejected the value.
   bool apply(const std::string& key, const std::string& value) {
@@ -52,12 +48,9 @@ class MainKeys : public ::testing::Test {
   }
   Form1& f() { return ui::Forms::get<Form1>(); }
 
-  platform::test_files::TempFolder dir;
+  platform::test_files::WorkingFolder dir;
   test::TestHost host;
   std::vector<bool> fe4041;
-
- private:
-  std::filesystem::path previous_;
 };
 
 TEST_F(MainKeys, TextBoxKeys) {

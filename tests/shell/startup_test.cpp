@@ -24,7 +24,7 @@ namespace olvex::shell {
 namespace {
 
 using platform::test_files::putBytes;
-using platform::test_files::TempFolder;
+using platform::test_files::WorkingFolder;
 
 constexpr const char* kMatchingSig = "6563005F";
 // Bytes 65 63 00 5F at position 5.
@@ -46,7 +46,6 @@ std::string configText(const std::string& common, const std::string& sig = kMatc
 class StartUp : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::filesystem::current_path(dir.path());
     ResetConfigState();
     ResetVersionTables();
     ResetSharedTables();
@@ -70,7 +69,6 @@ class StartUp : public ::testing::Test {
     ui::Forms::reset();
     form1Hooks() = Form1Hooks{};
     OverrideBuiltInConfigText(std::nullopt);
-    std::filesystem::current_path(savedDir);
   }
 
   void writeConfig(const std::string& common, const std::string& sig = kMatchingSig) {
@@ -89,8 +87,7 @@ class StartUp : public ::testing::Test {
     return std::find(host.shown.begin(), host.shown.end(), name) != host.shown.end();
   }
 
-  std::filesystem::path savedDir = std::filesystem::current_path();
-  TempFolder dir;
+  WorkingFolder dir;
   test::TestHost host;
   std::vector<std::string> events;
   bool modifyFails = false;
