@@ -67,9 +67,6 @@ void Form1::wireCommands() {
   onUnload = [] { UnloadAll(); };
 }
 
-int Form1::conditionsLeft() const { return left() + Command29.left() + 340; }
-int Form1::conditionsTop() const { return top() + Command29.top() + 400; }
-
 // Start-up: config, executable, version data, patch list; then either the silent patch run or
 // the window stays up and the splash goes.
 void Form1::load() {

@@ -27,10 +27,6 @@ class Form1 : public ui::Form {
   void modify();
   void reloadDefaults();
 
-  // Where the secret-level conditions window goes when "conditions..." opens it (twips).
-  int conditionsLeft() const;
-  int conditionsTop() const;
-
   // The check boxes hold 0, 1 or 2; "checked" is 1.
   ui::CheckBox Check1{*this, "Check1"}, Check2{*this, "Check2"}, Check3{*this, "Check3"},
       Check4{*this, "Check4"}, Check5{*this, "Check5"}, Check6{*this, "Check6"},

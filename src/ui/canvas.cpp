@@ -44,14 +44,4 @@ void Canvas::line(int x1, int y1, int x2, int y2, Color c) {
   }
 }
 
-void Canvas::blit(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy, bool andMode) {
-  for (int j = 0; j < h; ++j)
-    for (int i = 0; i < w; ++i) {
-      int x = sx + i, y = sy + j;
-      if (x < 0 || y < 0 || x >= src.width_ || y >= src.height_) continue;
-      Color c = src.pixel(x, y);
-      setPixel(dx + i, dy + j, andMode ? (pixel(dx + i, dy + j) & c) : c);
-    }
-}
-
 }  // namespace olvex::ui

@@ -17,8 +17,6 @@ class Canvas {
   void fill(Color c);
   void fillRect(int x, int y, int w, int h, Color c);  // clipped to the canvas
   void line(int x1, int y1, int x2, int y2, Color c);
-  // Copies a w x h block of src at (sx, sy) to (dx, dy); `andMode` combines by bitwise AND.
-  void blit(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy, bool andMode = false);
   const std::vector<Color>& pixels() const { return pixels_; }
  private:
   int width_ = 0, height_ = 0;

@@ -20,7 +20,6 @@ using Color = std::uint32_t;
 inline constexpr Color kButtonFace = 0x8000000F;
 inline constexpr Color kWindowBack = 0x80000005;
 inline constexpr Color kWindowText = 0x80000008;
-inline constexpr Color kButtonText = 0x80000012;
 
 constexpr Color rgb(int r, int g, int b) {
   return static_cast<Color>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

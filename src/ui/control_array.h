@@ -38,7 +38,6 @@ class ControlArray {
     return r;
   }
   int count() const { return static_cast<int>(items_.size()); }
-  int lbound() const { return items_.empty() ? 0 : items_.begin()->first; }
   int ubound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
   const std::string& name() const { return name_; }
 
