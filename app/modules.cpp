@@ -16,7 +16,7 @@ void InstallModules() {
   shell::RegisterMainKeys();
   patcher::Install();
   draco::InstallDracoHooks();
-  patcher::passHooks().WriteDraco = [](platform::RandomAccessFile& file) {
+  patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
     auto& main = ui::Forms::get<shell::Form1>();
     draco::WriteDraco(file, {main.Check5.value(), main.Check9.value(), main.Check20.value(),
                              main.Check21.value()});

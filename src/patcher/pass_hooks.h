@@ -1,8 +1,11 @@
 #pragma once
-// What the patch pass takes from modules it cannot see: the writers of the script and patch
-// modules, and the dialog check boxes the main stage reads. Each module fills its entries when
-// the program starts; an empty writer does nothing and an empty check reads as 0.
+// What the patch pass takes from modules it cannot see: the stage writers of the dialog, script
+// and patch modules, and the dialog check boxes the main stage reads. Each module fills its
+// entries when the program starts; a stage without a writer writes nothing and an empty check
+// reads as 0.
 #include <functional>
+#include <map>
+#include <string>
 
 namespace olvex::platform {
 class RandomAccessFile;
@@ -11,11 +14,10 @@ class RandomAccessFile;
 namespace olvex::patcher {
 
 struct PassHooks {
-  // Called with the open working copy at the stages FLIPEFFECTS, RACETIMER and DRACO. A writer
-  // handles its own statement errors; an exception that leaves it rolls the pass back.
-  std::function<void(platform::RandomAccessFile&)> WriteFlips;
-  std::function<void(platform::RandomAccessFile&)> WRITERACE;
-  std::function<void(platform::RandomAccessFile&)> WriteDraco;
+  // The writers of the stages whose values live outside the shell, by stage caption ("GFX1",
+  // "FLIPEFFECTS", "DRACO", ...), called with the open working copy. A writer handles its own
+  // statement errors; an exception that leaves it rolls the pass back.
+  std::map<std::string, std::function<void(platform::RandomAccessFile&)>, std::less<>> StageWriters;
 
   // Values (0, 1, 2) of the free camera "Lock" and "Stick" boxes and of "Disable inventory key".
   std::function<int()> CustCameraCheck10;

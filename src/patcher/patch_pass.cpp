@@ -21,16 +21,15 @@ namespace {
 using shell::Form1;
 using StageWrites = void (*)(platform::RandomAccessFile&, const Form1&);
 
-void runWriter(const std::function<void(platform::RandomAccessFile&)>& writer,
-               platform::RandomAccessFile& file) {
-  if (writer) writer(file);
+// The writer another module registered for a stage, if any.
+void runHookedWriter(std::string_view caption, platform::RandomAccessFile& file) {
+  const auto& writers = passHooks().StageWriters;
+  auto it = writers.find(caption);
+  if (it != writers.end() && it->second) it->second(file);
 }
-void writeFlips(platform::RandomAccessFile& file, const Form1&) { runWriter(passHooks().WriteFlips, file); }
-void writeRace(platform::RandomAccessFile& file, const Form1&) { runWriter(passHooks().WRITERACE, file); }
-void writeDraco(platform::RandomAccessFile& file, const Form1&) { runWriter(passHooks().WriteDraco, file); }
 
-// Each stage shows its caption and progress, yields to the event loop where marked, then writes.
-// Stages without writes yet are their caption and progress only.
+// Each stage shows its caption and progress, yields to the event loop where marked, then writes:
+// with its own writes when the shell holds its values, else with the writer its module registered.
 struct Stage {
   std::string_view caption;
   int progress;
@@ -57,9 +56,9 @@ const Stage kStages[] = {
     {"SOUND", 90},
     {"TRAP", 95},
     {"CREDITS", 100},
-    {"FLIPEFFECTS", 105, true, writeFlips},
-    {"RACETIMER", 112, true, writeRace},
-    {"DRACO", 118, true, writeDraco},
+    {"FLIPEFFECTS", 105, true},
+    {"RACETIMER", 112, true},
+    {"DRACO", 118, true},
     {"DONE", 128},
 };
 
@@ -84,7 +83,10 @@ void ModifyExe() {
     for (const Stage& s : kStages) {
       progress.stage(s.caption, s.progress);
       if (s.yields) ui::host().yield();
-      if (s.writes) s.writes(copy, form);
+      if (s.writes)
+        s.writes(copy, form);
+      else
+        runHookedWriter(s.caption, copy);
     }
     copy.close();
     platform::replaceFile(work, exe);

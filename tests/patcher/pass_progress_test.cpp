@@ -38,9 +38,9 @@ TEST_F(PassTest, ShowsEveryStageAndYieldsFiveTimes) {
   auto writer = [&](const char* name) {
     return [&, name](platform::RandomAccessFile&) { writers.push_back(name + std::string(" at ") + f.Label10.caption()); };
   };
-  passHooks().WriteFlips = writer("flips");
-  passHooks().WRITERACE = writer("race");
-  passHooks().WriteDraco = writer("draco");
+  passHooks().StageWriters["FLIPEFFECTS"] = writer("flips");
+  passHooks().StageWriters["RACETIMER"] = writer("race");
+  passHooks().StageWriters["DRACO"] = writer("draco");
 
   pass();
 
@@ -56,8 +56,8 @@ TEST_F(PassTest, ShowsEveryStageAndYieldsFiveTimes) {
 TEST_F(PassTest, WritersWriteIntoTheCommittedCopyAndHaveTheLastWord) {
   start();
   std::int64_t at = positionOf("LTOffset");
-  passHooks().WriteFlips = [at](platform::RandomAccessFile& file) { file.write(at, "\x11"); };
-  passHooks().WriteDraco = [at](platform::RandomAccessFile& file) {
+  passHooks().StageWriters["FLIPEFFECTS"] = [at](platform::RandomAccessFile& file) { file.write(at, "\x11"); };
+  passHooks().StageWriters["DRACO"] = [at](platform::RandomAccessFile& file) {
     EXPECT_EQ(file.read(at, 1), "\x11");
     file.write(at, "\x22");
   };

@@ -80,7 +80,7 @@ TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {
   start();
   std::string original = exeBytes();
   // The last writer takes the working copy away, so the rename has nothing to move.
-  passHooks().WriteDraco = [this](platform::RandomAccessFile&) { platform::removeFile(dir.file("tomb4.exe0")); };
+  passHooks().StageWriters["DRACO"] = [this](platform::RandomAccessFile&) { platform::removeFile(dir.file("tomb4.exe0")); };
   pass();
   expectRolledBack(original);
   EXPECT_FALSE(workingCopyLeft());
@@ -88,7 +88,7 @@ TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {
 
 TEST_F(RollbackTest, WriterThatThrowsRollsBack) {
   start();
-  passHooks().WRITERACE = [](platform::RandomAccessFile& file) {
+  passHooks().StageWriters["RACETIMER"] = [](platform::RandomAccessFile& file) {
     file.write(1, "XX");
     throw platform::FileError("disk full");
   };
