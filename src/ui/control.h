@@ -11,7 +11,7 @@ class Form;
 
 enum class ControlKind {
   Label, TextBox, CheckBox, OptionButton, CommandButton, ComboBox, ListBox,
-  PictureBox, Image, Frame, Shape, Line, HScrollBar, Timer
+  PictureBox, Image, Frame, Shape, Line, HScrollBar, Timer, RoundSlider
 };
 
 // Colours are the program's &HBBGGRR numbers. Values with the top bit set name a system colour
@@ -66,7 +66,7 @@ class Control {
   int top() const { return top_; }
   int width() const { return width_; }
   int height() const { return height_; }
-  void move(int left, int top, int width, int height);
+  virtual void move(int left, int top, int width, int height);
   void setLeft(int v) { move(v, top_, width_, height_); }
   void setTop(int v) { move(left_, v, width_, height_); }
   void setWidth(int v) { move(left_, top_, v, height_); }
@@ -98,8 +98,8 @@ class Control {
   virtual void userClick();
   void userDblClick();
   void userMouseDown(const MouseEvent& e);
-  void userMouseMove(const MouseEvent& e);
-  void userMouseUp(const MouseEvent& e);
+  virtual void userMouseMove(const MouseEvent& e);
+  virtual void userMouseUp(const MouseEvent& e);
 
   std::function<void()> onClick, onDblClick, onGotFocus, onLostFocus;
   std::function<void(const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;

@@ -207,6 +207,7 @@ QWidget* createWidget(Control& c, FormView& v) {
     case ControlKind::Shape: return new ShapeWidget(&v);
     case ControlKind::Line: return new LineWidget(&v);
     case ControlKind::HScrollBar: return createScrollBar(static_cast<HScrollBar&>(c), v);
+    case ControlKind::RoundSlider: return new KnobWidget(&v);
     case ControlKind::Timer: return nullptr;
   }
   return nullptr;
@@ -259,6 +260,10 @@ void syncWidget(Control& c, QWidget* w, FormView& v) {
     case ControlKind::Shape: static_cast<ShapeWidget*>(w)->set(static_cast<Shape&>(c)); break;
     case ControlKind::Line: syncLine(static_cast<Line&>(c), static_cast<LineWidget*>(w), v); break;
     case ControlKind::HScrollBar: syncScrollBar(static_cast<HScrollBar&>(c), static_cast<QScrollBar*>(w)); break;
+    case ControlKind::RoundSlider:
+      static_cast<KnobWidget*>(w)->set(static_cast<vbkRoundSlider&>(c), v.host().twipsPerPixelX(),
+                                       v.host().twipsPerPixelY());
+      break;
     case ControlKind::Timer: break;
   }
 }

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/qt/convert.h"
 
@@ -87,6 +88,56 @@ void LineWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setPen(penColor(border_, *this));
   p.drawLine(from_, to_);
+}
+
+KnobWidget::KnobWidget(QWidget* parent) : QWidget(parent) {}
+
+void KnobWidget::set(const vbkRoundSlider& k, int twipsPerPixelX, int twipsPerPixelY) {
+  if (markerLeft_ == k.markerLeft() && markerTop_ == k.markerTop() && mirrorLeft_ == k.mirrorLeft() &&
+      mirrorTop_ == k.mirrorTop() && tx_ == twipsPerPixelX && ty_ == twipsPerPixelY)
+    return;
+  markerLeft_ = k.markerLeft();
+  markerTop_ = k.markerTop();
+  mirrorLeft_ = k.mirrorLeft();
+  mirrorTop_ = k.mirrorTop();
+  tx_ = twipsPerPixelX;
+  ty_ = twipsPerPixelY;
+  update();
+}
+
+QRectF KnobWidget::marker(double left, double top) const {
+  return {left / tx_, top / ty_, vbkRoundSlider::kMarkerSize / tx_, vbkRoundSlider::kMarkerSize / ty_};
+}
+
+void KnobWidget::paintEvent(QPaintEvent*) {
+  using K = vbkRoundSlider;
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  // The face: a half disc around the dial centre with the marker's track and a scale every 15
+  // steps of the angle inside it.
+  QPointF centre(K::kCentreX / tx_, K::kCentreY / ty_);
+  auto around = [&](double r) { return QRectF(centre.x() - r / tx_, centre.y() - r / ty_, 2 * r / tx_, 2 * r / ty_); };
+  const QPalette& pal = palette();
+  p.setPen(QPen(pal.color(QPalette::Dark), 1));
+  p.setBrush(pal.color(QPalette::Midlight));
+  p.drawPie(around(K::kRadius + K::kMarkerSize / 2.0), 0, 180 * 16);
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(around(K::kRadius), 0, 180 * 16);
+  for (int a = 0; a <= 180; a += 15) {
+    double rad = a * 3.14159265358979 / 180;
+    double c = std::cos(rad), s = std::sin(rad);
+    double inner = a % 45 ? 440 : 380, outer = 500;
+    p.drawLine(QPointF(centre.x() - inner * c / tx_, centre.y() - inner * s / ty_),
+               QPointF(centre.x() - outer * c / tx_, centre.y() - outer * s / ty_));
+  }
+  p.setBrush(pal.color(QPalette::Dark));
+  p.drawEllipse(centre, 3, 3);
+  // The mirror marker beneath, the marker the user drags on top.
+  p.setPen(QPen(QColor(96, 0, 0), 1));
+  p.setBrush(QColor(240, 170, 170));
+  p.drawEllipse(marker(mirrorLeft_, mirrorTop_));
+  p.setBrush(QColor(200, 0, 0));
+  p.drawEllipse(marker(markerLeft_, markerTop_));
 }
 
 }  // namespace olvex::ui::qt

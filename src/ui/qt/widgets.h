@@ -8,6 +8,7 @@
 
 #include "ui/canvas.h"
 #include "ui/controls.h"
+#include "ui/round_slider.h"
 
 namespace olvex::ui::qt {
 
@@ -61,6 +62,21 @@ class LineWidget : public QWidget {
  private:
   QPoint from_, to_;
   Color border_ = 0;
+};
+
+// The knob: its dial face and both markers, drawn where the model has put them.
+class KnobWidget : public QWidget {
+ public:
+  explicit KnobWidget(QWidget* parent);
+  // Positions in twips, drawn at the given twips per pixel.
+  void set(const vbkRoundSlider& k, int twipsPerPixelX, int twipsPerPixelY);
+ protected:
+  void paintEvent(QPaintEvent*) override;
+ private:
+  QRectF marker(double left, double top) const;
+  double tx_ = 15, ty_ = 15;
+  int markerLeft_ = 0, mirrorLeft_ = 0;
+  float markerTop_ = 0, mirrorTop_ = 0;
 };
 
 }  // namespace olvex::ui::qt
