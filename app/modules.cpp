@@ -1,5 +1,6 @@
 #include "app/modules.h"
 
+#include "customizers/text_dialogs.h"
 #include "draco/draco_hooks.h"
 #include "draco/patch_writer.h"
 #include "patcher/pass_hooks.h"
@@ -16,6 +17,7 @@ void InstallModules() {
   shell::RegisterMainKeys();
   patcher::Install();
   draco::InstallDracoHooks();
+  customizers::InstallTextDialogs();
   patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
     auto& main = ui::Forms::get<shell::Form1>();
     draco::WriteDraco(file, {main.Check5.value(), main.Check9.value(), main.Check20.value(),

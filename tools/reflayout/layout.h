@@ -63,6 +63,13 @@ inline constexpr std::uint32_t kSizeOfImage = 0x413000;
 inline constexpr std::uint32_t kPeHeaderOffset = 0x100;
 // Source name of the default audio-track file-name table (000.wav to 111.wav, 64-byte records).
 inline constexpr std::string_view kTrackNames = "@tracknames";
+// Sources of the texts the built-in settings write: the game window's title with its zero byte,
+// the setup title (UTF-16LE, padded with blanks to 33 characters) and the credits image.
+inline constexpr std::string_view kWindowTitleText = "@windowtitle";
+inline constexpr std::string_view kSetupTitleText = "@setuptitle";
+inline constexpr std::string_view kCreditsText = "@credits";
+// The built-in WindowTitle, which the reference executable holds.
+inline constexpr std::string_view kWindowTitle = "OLVEX Reference Game";
 
 std::span<const OffsetKey> offsetKeys();
 std::span<const DataKey> dataKeys();
@@ -72,7 +79,12 @@ std::span<const LocationData> locationData();
 const OffsetKey* findOffsetKey(std::string_view name);
 const DataKey* findDataKey(std::string_view name);
 
-// Raw bytes of a data key, a literal hex string or the track-name table.
+// The bytes of the built-in texts (the sources above).
+std::string windowTitleBytes();
+std::string setupTitleBytes();
+std::string creditsImageBytes();
+
+// Raw bytes of a data key, a literal hex string, the track-name table or a built-in text.
 std::string bytesOf(std::string_view source);
 // The bytes that `entry`'s default leaves in the file (reversed where the entry says so).
 std::string fileBytes(const LocationData& entry, std::string_view source);

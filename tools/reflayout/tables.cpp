@@ -53,6 +53,9 @@ std::string trackNames() {
 
 std::string bytesOf(std::string_view source) {
   if (source == kTrackNames) return trackNames();
+  if (source == kWindowTitleText) return windowTitleBytes();
+  if (source == kSetupTitleText) return setupTitleBytes();
+  if (source == kCreditsText) return creditsImageBytes();
   if (const DataKey* key = findDataKey(source)) return hexToBytes(key->hex);
   return hexToBytes(source);
 }

@@ -1,0 +1,34 @@
+#include "customizers/credits_image.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "shell/conversions.h"
+#include "shell/number_text.h"
+
+namespace olvex::customizers {
+
+int LineCharsOf(std::string_view text) {
+  double c = std::trunc(shell::Val(text));
+  if (!(c >= kMinLineChars)) return kMinLineChars;  // NaN included
+  return static_cast<int>(std::min<double>(c, kMaxLineChars));
+}
+
+int SlotCount(int lineChars) { return kCreditsAreaBytes / (lineChars + 1); }
+
+CreditsImage BuildCreditsImage(const ui::TextBox& text, int lineChars) {
+  const int slots = SlotCount(lineChars);
+  const int used = std::min(text.lineCount(), slots);
+  const std::size_t slotDigits = 2 * static_cast<std::size_t>(lineChars + 1);
+  CreditsImage image{{}, static_cast<std::int16_t>(used)};
+  image.hex.reserve(slotDigits * slots);
+  for (int k = 0; k < slots; ++k) {
+    std::string slot;
+    if (k < used) slot = shell::TextToHex(text.lineText(k).substr(0, lineChars));
+    slot.resize(slotDigits, '0');
+    image.hex += slot;
+  }
+  return image;
+}
+
+}  // namespace olvex::customizers
