@@ -32,15 +32,7 @@ std::optional<KeyValue> splitKeyValue(std::string_view line) {
   return KeyValue{shell::CfgKey, std::move(value)};
 }
 
-// The whole text as a number rounded to an integer in lo..hi, else PatchSetError.
-int wholeNumber(std::string_view text, int lo, int hi) {
-  std::optional<double> x = shell::StrictNumber(text);
-  double r = x ? shell::RoundHalfEven(*x) : 0;
-  if (!x || r < lo || r > hi) throw PatchSetError("not a number in range: " + std::string(text));
-  return static_cast<int>(r);
-}
-
-std::uint8_t byteValue(std::string_view text) { return static_cast<std::uint8_t>(wholeNumber(text, 0, 255)); }
+std::uint8_t byteValue(std::string_view text) { return static_cast<std::uint8_t>(WholeNumber(text, 0, 255)); }
 
 void storeParamField(PatchParam& param, ParamField field, const std::string& value) {
   switch (field) {
@@ -80,7 +72,7 @@ bool applyRecordKey(PatchRecord& record, const KeyValue& kv) {
 bool applySlotKey(PatchRecord& record, const KeyValue& kv) {
   for (const SlotKey& sk : kSlotKeys) {
     if (kv.key.compare(0, 8, shell::LowerCase(sk.key)) != 0) continue;
-    int slot = wholeNumber(std::string_view(kv.key).substr(8, 2), 0, kOffsetSlots - 1);
+    int slot = WholeNumber(std::string_view(kv.key).substr(8, 2), 0, kOffsetSlots - 1);
     (record.*sk.member)[slot] = kv.value;
     return true;
   }
@@ -123,11 +115,18 @@ void reportLoadError(const std::string& path) {
 
 }  // namespace
 
+int WholeNumber(std::string_view text, int lo, int hi) {
+  std::optional<double> x = shell::StrictNumber(text);
+  double r = x ? shell::RoundHalfEven(*x) : 0;
+  if (!x || r < lo || r > hi) throw PatchSetError("not a number in range: " + std::string(text));
+  return static_cast<int>(r);
+}
+
 int ConvertParamEntry(std::string_view entry, ParamField field, std::array<PatchParam, kParamSlots>& params) {
   std::size_t bar = entry.find('|');
   if (bar == std::string_view::npos) throw PatchSetError("parameter entry without '|': " + std::string(entry));
   if (bar == 0) return 0;
-  int k = wholeNumber(entry.substr(0, bar), 0, kParamSlots - 1);
+  int k = WholeNumber(entry.substr(0, bar), 0, kParamSlots - 1);
   storeParamField(params[k], field, std::string(entry.substr(bar + 1, kMaxParamValueLength)));
   return k;
 }

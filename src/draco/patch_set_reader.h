@@ -15,6 +15,9 @@ struct PatchSetError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The whole text as a number rounded to an integer in lo..hi; else throws PatchSetError.
+int WholeNumber(std::string_view text, int lo, int hi);
+
 // Reads the patch set at path into PatchList and refreshes the list. Each "/bgn n" resizes the
 // table to records 0..n (keeping the lower ones) and empties record n before its lines are read.
 // Missing file, missing header and unreadable records are reported in message boxes; after a

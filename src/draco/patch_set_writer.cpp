@@ -29,6 +29,14 @@ std::string twoDigits(int n) { return shell::PadLeftZeros(std::to_string(n), 2);
 void appendRecord(std::vector<std::string>& lines, const PatchRecord& record, int index) {
   std::string number = shell::PadLeftZeros(std::to_string(index), 3);
   lines.push_back("/bgn " + number);
+  AppendRecordBody(lines, record, false);
+  lines.push_back("/end " + number);
+  lines.emplace_back();
+}
+
+}  // namespace
+
+void AppendRecordBody(std::vector<std::string>& lines, const PatchRecord& record, bool blankAfterFields) {
   for (const RecordKey& rk : kRecordKeys) {
     std::visit([&](auto member) {
       if constexpr (std::is_same_v<decltype(member), std::string PatchRecord::*>)
@@ -38,6 +46,7 @@ void appendRecord(std::vector<std::string>& lines, const PatchRecord& record, in
     }, rk.member);
     if (rk.blankLineAfter) lines.emplace_back();
   }
+  if (blankAfterFields) lines.emplace_back();
   for (int j = 0; j < kOffsetSlots; ++j) {
     if (record.Offffset[j].empty()) continue;
     for (const SlotKey& sk : kSlotKeys) lines.push_back(std::string(sk.key) + twoDigits(j) + "=" + (record.*sk.member)[j]);
@@ -49,11 +58,7 @@ void appendRecord(std::vector<std::string>& lines, const PatchRecord& record, in
     for (const ParamKey& pk : kParamKeys)
       lines.push_back(std::string(pk.key) + "=" + std::to_string(k) + "|" + fieldText(param, pk.field));
   }
-  lines.push_back("/end " + number);
-  lines.emplace_back();
 }
-
-}  // namespace
 
 std::vector<std::string> PatchSetLines() {
   std::vector<std::string> lines = {"DRACO=0.3", ""};

@@ -43,6 +43,7 @@ class ControlArray {
 
   std::function<void(int)> onClick, onDblClick, onGotFocus, onLostFocus, onChange, onScroll, onTimer;
   std::function<void(int, int&)> onKeyPress;
+  std::function<void(int, int)> onKeyUp;
   std::function<void(int, const MouseEvent&)> onMouseDown, onMouseMove, onMouseUp;
 
  private:
@@ -57,6 +58,8 @@ class ControlArray {
     if constexpr (requires { c.onChange; }) c.onChange = [this, i] { if (onChange) onChange(i); };
     if constexpr (requires { c.onScroll; }) c.onScroll = [this, i] { if (onScroll) onScroll(i); };
     if constexpr (requires { c.onTimer; }) c.onTimer = [this, i] { if (onTimer) onTimer(i); };
+    if constexpr (requires { c.onKeyUp; })
+      c.onKeyUp = [this, i](int k) { if (onKeyUp) onKeyUp(i, k); };
     if constexpr (requires { c.onKeyPress; })
       c.onKeyPress = [this, i](int& k) { if (onKeyPress) onKeyPress(i, k); };
   }

@@ -49,6 +49,8 @@ class TextBox : public Control {
   void typeKey(int key);
   void typeText(const std::string& s);
   void paste(const std::string& s);
+  // A key was released in the box (key code as for Form::userKeyDown).
+  void userKeyUp(int keyCode);
 
   // Line queries of a multi-line box; lines are separated by CR LF, numbered from 0, and
   // character positions are 0-based.
@@ -60,6 +62,7 @@ class TextBox : public Control {
 
   std::function<void()> onChange;
   std::function<void(int&)> onKeyPress;
+  std::function<void(int)> onKeyUp;
 
  private:
   bool filter(int& key);

@@ -95,9 +95,13 @@ void Form::focus(Control* c) {
 void Form::userMouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
 void Form::userMouseDown(const MouseEvent& e) { if (onMouseDown) onMouseDown(e); }
 void Form::userMouseUp(const MouseEvent& e) { if (onMouseUp) onMouseUp(e); }
+void Form::userKeyDown(int& keyCode, int shift) { if (onKeyDown) onKeyDown(keyCode, shift); }
 void Form::userActivate() { if (onActivate) onActivate(); }
 void Form::userDeactivate() { if (onDeactivate) onDeactivate(); }
-void Form::userClose() { unload(); }
+void Form::userClose() {
+  if (onCloseBox) onCloseBox();
+  else unload();
+}
 
 std::map<std::type_index, std::unique_ptr<Form>>& Forms::instances() {
   static std::map<std::type_index, std::unique_ptr<Form>> live;

@@ -51,6 +51,9 @@ class Form {
   void userMouseMove(const MouseEvent& e);
   void userMouseDown(const MouseEvent& e);
   void userMouseUp(const MouseEvent& e);
+  // A key went down anywhere in the window (key code: 13 Enter, 27 Esc, 112.. F1..). The window
+  // sees it before the control with the focus; a handler that sets the code to 0 swallows it.
+  void userKeyDown(int& keyCode, int shift);
   // The window became the active one; it lost activation (another window was activated).
   void userActivate();
   void userDeactivate();
@@ -58,7 +61,10 @@ class Form {
   void userClose();
 
   std::function<void(const MouseEvent&)> onMouseMove, onMouseDown, onMouseUp;
+  std::function<void(int& keyCode, int shift)> onKeyDown;
   std::function<void()> onUnload, onDeactivate, onActivate;
+  // When set, the title bar's close box runs it instead of unloading the window.
+  std::function<void()> onCloseBox;
   // Set by a view: called after a property of the form changed.
   std::function<void()> viewHook;
 

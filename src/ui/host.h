@@ -57,6 +57,8 @@ class Host {
 
   virtual ScreenRect workArea() = 0;
   virtual ScreenPoint cursorPos() = 0;
+  // The text on the clipboard ("" when it holds none).
+  virtual std::string clipboardText() = 0;
   virtual int twipsPerPixelX() { return 15; }
   virtual int twipsPerPixelY() { return 15; }
 };

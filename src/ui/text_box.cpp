@@ -109,6 +109,10 @@ void TextBox::paste(const std::string& s) {
   insertAtSelection(kept);
 }
 
+void TextBox::userKeyUp(int keyCode) {
+  if (enabled() && onKeyUp) onKeyUp(keyCode);
+}
+
 int TextBox::lineCount() const {
   int n = 1;
   for (std::size_t p = text_.find("\r\n"); p != std::string::npos; p = text_.find("\r\n", p + 2)) ++n;

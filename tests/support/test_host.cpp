@@ -29,7 +29,10 @@ std::optional<std::string> TestHost::openFile(const ui::FileDialog& d) {
 
 std::optional<std::string> TestHost::saveFile(const ui::FileDialog& d) { return openFile(d); }
 
-void TestHost::show(ui::Form& f, bool) { shown.push_back(f.name()); }
+void TestHost::show(ui::Form& f, bool modal) {
+  shown.push_back(f.name());
+  if (onShow) onShow(f, modal);
+}
 void TestHost::hide(ui::Form&) {}
 void TestHost::unloaded(ui::Form& f) {
   unloadedForms.push_back(f.name());

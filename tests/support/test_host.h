@@ -30,6 +30,7 @@ class TestHost : public ui::Host {
   void timerRemoved(ui::Timer& t) override;
   ui::ScreenRect workArea() override { return work; }
   ui::ScreenPoint cursorPos() override { return cursor; }
+  std::string clipboardText() override { return clipboard; }
 
   // Ticks every enabled timer with a non-zero interval once.
   void tickTimers();
@@ -44,9 +45,12 @@ class TestHost : public ui::Host {
   std::vector<std::string> unloadedForms;              // form names, in unload order
   int yields = 0;
   std::function<void()> onYield;
+  // Runs inside every show, so a test can answer a modal window before its show returns.
+  std::function<void(ui::Form&, bool modal)> onShow;
   std::set<ui::Timer*> timers;
   ui::ScreenRect work{0, 0, 1024, 768};
   ui::ScreenPoint cursor{0, 0};
+  std::string clipboard;
 };
 
 }  // namespace olvex::test

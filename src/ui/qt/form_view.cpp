@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "ui/controls.h"
 #include "ui/qt/control_widgets.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/dialogs.h"
@@ -38,6 +40,21 @@ int buttonMask(Qt::MouseButtons b) {
 
 int shiftMask(Qt::KeyboardModifiers m) {
   return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+// The program's key code of a Qt key: Enter 13, Esc 27, F1.. 112.., Backspace 8, Tab 9, and the
+// printable keys by their upper-case character; 0 for keys the program has no code for.
+int keyCode(const QKeyEvent& k) {
+  int key = k.key();
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    default: return key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde ? key : 0;
+  }
 }
 
 }  // namespace
@@ -249,6 +266,8 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: return mouse(static_cast<QWidget*>(o), e);
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: return key(o, e);
     default: return false;
   }
 }
@@ -294,6 +313,24 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
       break;
     default: break;
   }
+  return false;
+}
+
+// A key press goes to the window first (it may swallow it), then on to the widget; a key release
+// reaches the text box it happened in.
+bool FormView::key(QObject* o, QEvent* e) {
+  auto* k = static_cast<QKeyEvent*>(e);
+  if (e == lastKey_ && k->timestamp() == lastKeyStamp_) return false;  // propagated to a parent
+  lastKey_ = e;
+  lastKeyStamp_ = k->timestamp();
+  int code = keyCode(*k);
+  if (!acting() || code == 0) return false;
+  if (e->type() == QEvent::KeyPress) {
+    form_->userKeyDown(code, shiftMask(k->modifiers()));
+    return code == 0;
+  }
+  if (Control* c = controlAt(o); c && c->kind() == ControlKind::TextBox && !k->isAutoRepeat())
+    static_cast<TextBox*>(c)->userKeyUp(code);
   return false;
 }
 

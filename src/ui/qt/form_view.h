@@ -58,6 +58,7 @@ class FormView : public QWidget {
   void syncCommon(Control& c, QWidget* w);
   void quitLoops();
   bool mouse(QWidget* w, QEvent* e);
+  bool key(QObject* o, QEvent* e);
 
   QtHost& host_;
   Form* form_;
@@ -71,6 +72,8 @@ class FormView : public QWidget {
   int mouseType_ = 0;
   QPointF mouseGlobal_;
   Control* pressed_ = nullptr;     // a clickable control under a left-button press
+  const QEvent* lastKey_ = nullptr;  // the last key event seen, to skip its propagation
+  quint64 lastKeyStamp_ = 0;
 };
 
 }  // namespace olvex::ui::qt

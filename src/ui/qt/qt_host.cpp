@@ -1,6 +1,8 @@
 #include "ui/qt/qt_host.h"
 
+#include <QClipboard>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QEventLoop>
 #include <QScreen>
 #include <QTimer>
@@ -9,6 +11,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/qt/convert.h"
 #include "ui/qt/dialogs.h"
 #include "ui/qt/form_view.h"
 
@@ -166,6 +169,8 @@ ScreenRect QtHost::workArea() {
   QRect r = screen->availableGeometry();
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
+
+std::string QtHost::clipboardText() { return toBytes(QGuiApplication::clipboard()->text()); }
 
 ScreenPoint QtHost::cursorPos() {
   QPoint p = QCursor::pos();

@@ -34,6 +34,7 @@ class QtHost : public Host {
   void timerRemoved(Timer& t) override;
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
+  std::string clipboardText() override;
   int twipsPerPixelX() override { return twipsPerPixelX_; }
   int twipsPerPixelY() override { return twipsPerPixelY_; }
 

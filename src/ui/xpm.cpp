@@ -1,0 +1,67 @@
+#include "ui/xpm.h"
+
+#include <charconv>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace olvex::ui {
+namespace {
+
+std::vector<std::string_view> quotedStrings(std::string_view text) {
+  std::vector<std::string_view> strings;
+  for (std::size_t at = text.find('"'); at != std::string_view::npos;) {
+    std::size_t end = text.find('"', at + 1);
+    if (end == std::string_view::npos) throw PictureError("unterminated string in picture");
+    strings.push_back(text.substr(at + 1, end - at - 1));
+    at = text.find('"', end + 1);
+  }
+  return strings;
+}
+
+int number(std::string_view& s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  int n = 0;
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
+  if (ec != std::errc() || n <= 0) throw PictureError("bad picture header");
+  s.remove_prefix(static_cast<std::size_t>(end - s.data()));
+  return n;
+}
+
+// "#RRGGBB" as &HBBGGRR; nothing for "None".
+std::optional<Color> colour(std::string_view spec) {
+  std::size_t c = spec.rfind("c ");
+  if (c == std::string_view::npos) throw PictureError("colour line without 'c'");
+  std::string_view value = spec.substr(c + 2);
+  if (value == "None") return std::nullopt;
+  unsigned rgbValue = 0;
+  if (value.size() != 7 || value[0] != '#' ||
+      std::from_chars(value.data() + 1, value.data() + 7, rgbValue, 16).ptr != value.data() + 7)
+    throw PictureError("bad colour: " + std::string(value));
+  return rgb(static_cast<int>(rgbValue >> 16), static_cast<int>(rgbValue >> 8), static_cast<int>(rgbValue));
+}
+
+}  // namespace
+
+void DrawXpm(std::string_view xpm, Canvas& canvas, Color background) {
+  std::vector<std::string_view> s = quotedStrings(xpm);
+  if (s.empty()) throw PictureError("no picture");
+  std::string_view header = s[0];
+  int width = number(header), height = number(header), colours = number(header), cpp = number(header);
+  if (s.size() != 1 + static_cast<std::size_t>(colours) + height) throw PictureError("picture has the wrong size");
+  std::map<std::string_view, std::optional<Color>> palette;
+  for (int i = 1; i <= colours; ++i) palette[s[i].substr(0, cpp)] = colour(s[i].substr(cpp));
+  canvas.resize(width, height, background);
+  for (int y = 0; y < height; ++y) {
+    std::string_view row = s[1 + colours + y];
+    if (row.size() != static_cast<std::size_t>(width) * cpp) throw PictureError("picture row of the wrong width");
+    for (int x = 0; x < width; ++x) {
+      auto it = palette.find(row.substr(static_cast<std::size_t>(x) * cpp, cpp));
+      if (it == palette.end()) throw PictureError("pixel of no colour");
+      if (it->second) canvas.setPixel(x, y, *it->second);
+    }
+  }
+}
+
+}  // namespace olvex::ui
