@@ -3,6 +3,8 @@
 #include "customizers/text_dialogs.h"
 #include "draco/draco_hooks.h"
 #include "draco/patch_writer.h"
+#include "draco/statistics.h"
+#include "furr/command_set.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
 #include "shell/form1.h"
@@ -18,10 +20,21 @@ void InstallModules() {
   patcher::Install();
   draco::InstallDracoHooks();
   customizers::InstallTextDialogs();
-  patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
+  draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
-    draco::WriteDraco(file, {main.Check5.value(), main.Check9.value(), main.Check20.value(),
-                             main.Check21.value()});
+    return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),
+                                    main.Check21.value()};
+  };
+  draco::FurrTableRows = [] {
+    const furr::CommandSet& set = furr::BuiltInCommandSet();
+    std::array<int, 5> rows{static_cast<int>(set.commands.size())};
+    for (furr::ConstKind kind : {furr::ConstKind::Byte, furr::ConstKind::Word, furr::ConstKind::Dword,
+                                 furr::ConstKind::Hex})
+      rows[1 + static_cast<int>(kind)] = static_cast<int>(set.table(kind).size());
+    return rows;
+  };
+  patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
+    draco::WriteDraco(file, draco::CurrentMainOptions());
   };
 }
 

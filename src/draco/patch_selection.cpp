@@ -33,6 +33,12 @@ void SetItemSelected(int k, bool selected) {
   if (gMirror) gMirror->setSelected(k, selected);
 }
 
+void SetItemText(int k, std::string text) {
+  if (!hasItem(k)) return;
+  gItems[k].text = text;
+  if (gMirror) gMirror->setList(k, std::move(text));
+}
+
 int LastItemNamed(std::string_view name) {
   for (int k = ItemCount() - 1; k >= 0; --k)
     if (gItems[k].text == name) return k;

@@ -17,6 +17,7 @@ const std::string& ItemText(int k);  // k must be a position of an item
 bool IsItemSelected(int k);           // false for a position without an item
 void SetItemSelected(int k, bool selected);          // ignored for a position without an item
 int LastItemNamed(std::string_view name);            // -1 when no item has that text
+void SetItemText(int k, std::string text);           // ignored for a position without an item
 
 struct ListItem {
   std::string text;

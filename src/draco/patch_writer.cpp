@@ -12,19 +12,11 @@
 #include "ui/host.h"
 
 namespace olvex::draco {
+
+std::function<RequirementChecks()> MainWindowOptions;
+
+RequirementChecks CurrentMainOptions() { return MainWindowOptions ? MainWindowOptions() : RequirementChecks{}; }
 namespace {
-
-struct Requirement {
-  std::uint8_t PatchRecord::*flag;
-  int RequirementChecks::*check;
-};
-
-constexpr std::array<Requirement, 4> kRequirements = {{
-    {&PatchRecord::RequiresRemap, &RequirementChecks::Check5},
-    {&PatchRecord::RequiresYiff, &RequirementChecks::Check9},
-    {&PatchRecord::RequiresPart, &RequirementChecks::Check20},
-    {&PatchRecord::RequiresSave, &RequirementChecks::Check21},
-}};
 
 // 1 to 8 hex digits of a 0-based offset, as a 1-based file position.
 std::optional<long long> filePosition(std::string_view offset) {

@@ -2,8 +2,12 @@
 // The "DRACO" stage of the patch pass: writes the selected patches whose requirements and
 // dependencies are met into the working copy, and the default bytes of the others that ask for
 // it.
+#include <array>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "draco/patch_record.h"
 
 namespace olvex::platform {
 class RandomAccessFile;
@@ -20,6 +24,25 @@ struct RequirementChecks {
   int Check20 = 0;
   int Check21 = 0;
 };
+
+// A patch's requirement flag, the main-window option it needs, and that option's caption.
+struct Requirement {
+  std::uint8_t PatchRecord::*flag;
+  int RequirementChecks::*check;
+  std::string_view option;
+};
+
+inline constexpr std::array<Requirement, 4> kRequirements = {{
+    {&PatchRecord::RequiresRemap, &RequirementChecks::Check5, "Remap scene memory"},
+    {&PatchRecord::RequiresYiff, &RequirementChecks::Check9, "Extend tomb4.exe size"},
+    {&PatchRecord::RequiresPart, &RequirementChecks::Check20, "Remap particle buffer"},
+    {&PatchRecord::RequiresSave, &RequirementChecks::Check21, "Advanced savegame management"},
+}};
+
+// The main window's current values of those options; the composition of the modules sets it
+// (the patch list window shows the unmet requirements by it). Unset, every option is clear.
+extern std::function<RequirementChecks()> MainWindowOptions;
+RequirementChecks CurrentMainOptions();
 
 // Default bytes and default parameter values are written back only at 1-based file positions
 // below this one (the start of the extended area).
