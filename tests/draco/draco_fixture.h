@@ -70,6 +70,25 @@ inline void param(PatchRecord& r, int k, std::string offset, std::string default
                            static_cast<std::uint8_t>(type)};
 }
 
+// The example record of the patch-set format: one offset slot and one parameter.
+inline PatchRecord examplePatch() {
+  PatchRecord r = patch("Example patch");
+  r.Description = "First line//Second line";
+  r.RequiresYiff = 1;
+  slot(r, 0, "4A3C12", "E80CF5FFFF", "9090909090");
+  param(r, 0, "4A3C13", "20", "", 3, "Speed");
+  return r;
+}
+
+// Its patch layout file, line by line.
+inline const std::vector<std::string> kExampleLayout = {
+    "DRACO=0.3", "", "Omnipresence=1", "Name=Example patch", "Description=First line//Second line", "",
+    "RequiresRemap=0", "RequiresYiff=1", "RequiresPart=0", "RequiresSave=0", "Dependencies=", "",
+    "CondBehave=1", "",
+    "Offffset00=4A3C12", "DeflData00=E80CF5FFFF", "ModNData00=9090909090", "ModRData00=", "",
+    "bambi=0|1", "ronno=0|4A3C13", "gprince=0|20", "faline=0|Speed", "mena=0|3",
+};
+
 // Makes the table the given records behind "Empty patch entry" and refreshes the list.
 inline void setTable(std::vector<PatchRecord> records) {
   ClearPatchList();

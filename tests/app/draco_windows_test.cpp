@@ -1,0 +1,98 @@
+// The DRACO windows opened from the main window after the real start-up: a patch chosen and
+// tuned in them is written by the next pass, and the statistics show the reference config.
+#include <gtest/gtest.h>
+
+#include "draco/param_list_popup.h"
+#include "draco/patch_list.h"
+#include "draco/patch_list_window.h"
+#include "draco/patch_set_writer.h"
+#include "draco/statistics_window.h"
+#include "draco/draco_fixture.h"
+#include "furr/command_set.h"
+#include "patcher/pass_fixture.h"
+
+namespace olvex::app {
+namespace {
+
+using patcher::test::PassTest;
+
+class DracoWindows : public PassTest {};
+
+// Types a value into the shown parameter's box as a user does, then leaves the box.
+void typeValue(draco::Patches& w, const std::string& value) {
+  w.Text1.setFocus();
+  w.Text1.setSelection(0, static_cast<int>(w.Text1.text().size()));
+  for (char c : value) {
+    w.Text1.typeKey(static_cast<unsigned char>(c));
+    w.Text1.userKeyUp(c);
+  }
+  w.Text5.setFocus();
+}
+
+TEST_F(DracoWindows, PatchChosenAndTunedInTheWindowsIsWrittenWithTheTunedBytes) {
+  draco::ClearPatchList();
+  draco::PatchRecord tunable = draco::test::patch("Tunable");
+  draco::test::slot(tunable, 0, "1000", "", "CAFEBABE");
+  draco::test::param(tunable, 0, "1010", "300", "", 4, "Speed");
+  draco::test::param(tunable, 7, "1012", "-1", "", 5, "Tilt");
+  draco::PatchRecord untouched = draco::test::patch("Untouched", 0);
+  draco::test::slot(untouched, 0, "1020", "", "DEADBEEF");
+  draco::PatchList.push_back(tunable);
+  draco::PatchList.push_back(untouched);
+  ASSERT_TRUE(draco::SavePatchSet(dir.file("patches.drc")));
+  draco::ClearPatchList();
+
+  shell::Form1& main = start();
+  main.Command30.userClick();
+  ASSERT_EQ(host.shown.back(), "patches");
+  draco::Patches& w = ui::Forms::get<draco::Patches>();
+  ASSERT_EQ(w.Listbox1.list(1), "Tunable");
+  w.Listbox1.setSelected(1, true);
+  w.Listbox1.setListIndex(1);
+  typeValue(w, "4660");  // 0x1234
+  w.Label3.userClick();  // two parameters: the popup
+  ui::Forms::get<draco::ParamList>().Label1[7].userClick();
+  EXPECT_EQ(w.Label3.caption(), "Tilt:");
+  typeValue(w, "-300");  // corrected to -128 on leaving
+  EXPECT_EQ(w.Text1.text(), "-128");
+  w.Command3.userClick();
+  EXPECT_FALSE(w.visible());
+
+  pass();
+  std::string expected = reflayout::referenceExecutable();
+  expected.replace(0x1000, 4, "\xCA\xFE\xBA\xBE");
+  expected.replace(0x1010, 3, "\x34\x12\x80");
+  EXPECT_EQ(patcher::test::differences(exeBytes(), expected), "");
+  EXPECT_TRUE(host.texts().empty());
+}
+
+TEST_F(DracoWindows, StatisticsOfTheReferenceConfig) {
+  shell::Form1& main = start();
+  main.Image2.userClick();
+  ASSERT_EQ(host.shown.back(), "FLAbout");
+  draco::FLAbout& w = ui::Forms::get<draco::FLAbout>();
+  int zeros = static_cast<int>(std::count(shell::Offsets.begin(), shell::Offsets.end(), 0));
+  const furr::CommandSet& set = furr::BuiltInCommandSet();
+  std::vector<std::string> expected = {
+      "744",
+      std::to_string(zeros),
+      std::to_string(shell::DataKeyCount),
+      "0.76",
+      std::to_string(set.commands.size() - 1),
+      std::to_string(set.table(furr::ConstKind::Byte).size() - 1),
+      std::to_string(set.table(furr::ConstKind::Word).size() - 1),
+      std::to_string(set.table(furr::ConstKind::Dword).size() - 1),
+      "0",  // the built-in set has no hex constants
+      "0",
+      "0",
+      "744",
+  };
+  std::vector<std::string> values;
+  for (int i = 0; i < 12; ++i) values.push_back(w.Value[i].caption());
+  EXPECT_EQ(values, expected);
+  EXPECT_GT(shell::DataKeyCount, 0);
+  EXPECT_TRUE(set.table(furr::ConstKind::Hex).empty());
+}
+
+}  // namespace
+}  // namespace olvex::app
