@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/modules.h"
+#include "shell/run_status.h"
 #include "shell/splash.h"
 #include "ui/form.h"
 #include "ui/qt/qt_host.h"
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
   olvex::ui::qt::QtHost host(app);
   olvex::app::InstallModules();
   olvex::ui::Forms::get<olvex::shell::Splash>().show();
-  return app.exec();
+  int loop = app.exec();
+  return loop != 0 ? loop : static_cast<int>(olvex::shell::RunExitStatus());
 }

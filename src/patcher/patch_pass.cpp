@@ -72,7 +72,7 @@ void removeWorkingCopy(const std::string& path) {
 
 }  // namespace
 
-void ModifyExe() {
+bool ModifyExe() {
   Form1& form = ui::Forms::get<Form1>();
   const std::string exe = form.ExePath;
   const std::string work = exe + "0";
@@ -90,11 +90,13 @@ void ModifyExe() {
     }
     copy.close();
     platform::replaceFile(work, exe);
+    return true;
   } catch (const std::exception&) {
     removeWorkingCopy(work);
     ui::msgBox("Cannot process with " + shell::ExeName +
                    " modifying. Make sure you're using correct config file.",
                ui::MsgButtons::Ok, "Cannot modify file");
+    return false;
   }
 }
 

@@ -6,7 +6,8 @@
 namespace olvex::patcher {
 
 // Runs one pass over the main window's executable (Form1::ExePath) with the current settings.
-void ModifyExe();
+// True when it committed.
+bool ModifyExe();
 
 // Makes ModifyExe the pass behind the main window's "modify" and silent mode.
 void Install();

@@ -6,6 +6,7 @@
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
 #include "shell/form1_hooks.h"
+#include "shell/run_status.h"
 #include "shell/splash.h"
 #include "shell/unload_all.h"
 #include "shell/version_loader.h"
@@ -80,7 +81,16 @@ void Form1::load() {
 
   if (SilentPatch == 1 && canModify()) {
     ui::host().yield();
-    runHook(form1Hooks().ModifyExe);
+    auto& pass = form1Hooks().ModifyExe;
+    if (pass && !pass()) NoteExitStatus(ExitStatus::PassFailed);
+    UnloadAll();
+    return;
+  }
+  if (SilentPatch == 1) NoteExitStatus(ExitStatus::StartUpFailed);
+  if (!ui::host().hasScreen()) {
+    // Nobody could ever answer the main window: the messages are printed, the run ends.
+    ui::msgBox("No screen to show the main window on. The run ends here.");
+    NoteExitStatus(ExitStatus::NoScreen);
     UnloadAll();
     return;
   }
@@ -167,7 +177,7 @@ void Form1::modify() {
     if (ui::msgBox("Are you sure you want to update " + ExeName + " file?", ui::MsgButtons::OkCancel,
                    "Confirm file modifying") == ui::MsgAnswer::Ok) {
       Command1.setEnabled(false);
-      runHook(form1Hooks().ModifyExe);
+      if (auto& pass = form1Hooks().ModifyExe) pass();
     }
   } catch (const std::exception&) {
     ui::msgBox(

@@ -10,8 +10,9 @@
 namespace olvex::shell {
 
 struct Form1Hooks {
-  // The patch pass over a working copy of the executable ("modify" and silent mode).
-  std::function<void()> ModifyExe;
+  // The patch pass over a working copy of the executable ("modify" and silent mode); true when
+  // it committed.
+  std::function<bool()> ModifyExe;
   // Start-up of the patch list, after the config and the version data are read: the single
   // "Empty patch entry" record, the list refresh, the default patch set and the reset.
   std::function<void()> DracoStartUp;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "shell/form1.h"
+#include "shell/run_status.h"
 #include "shell/unload_all.h"
 #include "ui/host.h"
 
@@ -38,6 +39,7 @@ void Splash::firstTick() {
     ui::Forms::get<Form1>().show();
   } catch (const std::exception&) {
     ui::msgBox("Error loading patcher. Possible cause: wrong config/executable or program error.");
+    NoteExitStatus(ExitStatus::StartUpFailed);
     UnloadAll();
   }
 }

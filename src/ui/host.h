@@ -55,6 +55,10 @@ class Host {
   virtual void timerChanged(Timer& t) = 0;
   virtual void timerRemoved(Timer& t) = 0;
 
+  // False on a platform without a screen (offscreen, minimal): no user can ever answer a window
+  // there, so a run must not wait for one.
+  virtual bool hasScreen() { return true; }
+
   virtual ScreenRect workArea() = 0;
   virtual ScreenPoint cursorPos() = 0;
   // The text on the clipboard ("" when it holds none).

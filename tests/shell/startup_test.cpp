@@ -13,6 +13,7 @@
 #include "shell/form1.h"
 #include "shell/form1_hooks.h"
 #include "shell/main_keys.h"
+#include "shell/run_status.h"
 #include "shell/script_slots.h"
 #include "shell/shared_keys.h"
 #include "shell/shared_tables.h"
@@ -59,7 +60,9 @@ class StartUp : public ::testing::Test {
     form1Hooks().ModifyExe = [this] {
       events.push_back("ModifyExe");
       if (modifyFails) throw std::runtime_error("copy failed");
+      return true;
     };
+    ResetExitStatus();
     host.onYield = [this] {
       if (!events.empty() && events.back() != "yield") events.push_back("yield");
     };
@@ -166,6 +169,7 @@ TEST_F(StartUp, SilentModePatchesOnceWithoutShowingAWindowAndEnds) {
   form1Hooks().ModifyExe = [this] {
     events.push_back("ModifyExe");
     EXPECT_FALSE(ui::Forms::get<Form1>().visible());
+    return true;
   };
   startUp();
   EXPECT_EQ(events, (std::vector<std::string>{"DracoStartUp", "yield", "ModifyExe"}));
@@ -211,6 +215,52 @@ TEST_F(StartUp, AFailedStartUpSaysSoAndEndsTheRun) {
   ASSERT_FALSE(host.messages.empty());
   EXPECT_EQ(host.messages.back().text, kLoadError);
   EXPECT_TRUE(ui::Forms::all().empty());
+}
+
+// What a calling script learns from the exit status, and that no run waits for a user who
+// cannot exist.
+TEST_F(StartUp, ExitStatusSaysWhetherTheRunDidWhatWasAsked) {
+  struct Row {
+    const char* name;
+    std::string common;
+    bool exe;
+    bool passCommits;
+    bool screen;
+    ExitStatus status;
+    bool windowUp;
+  } rows[] = {
+      {"silent, committed", "SilentPatch=1\r\n", true, true, true, ExitStatus::Done, false},
+      {"silent, rolled back", "SilentPatch=1\r\n", true, false, true, ExitStatus::PassFailed, false},
+      {"silent, no executable", "SilentPatch=1\r\n", false, true, true, ExitStatus::StartUpFailed, true},
+      {"silent, no executable, no screen", "SilentPatch=1\r\n", false, true, false,
+       ExitStatus::StartUpFailed, false},
+      {"silent, committed, no screen", "SilentPatch=1\r\n", true, true, false, ExitStatus::Done, false},
+      {"windowed", "", true, true, true, ExitStatus::Done, true},
+      {"windowed, no screen", "", true, true, false, ExitStatus::NoScreen, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    ResetExitStatus();
+    ResetConfigState();
+    writeConfig(r.common);
+    std::filesystem::remove(dir.file("game.exe"));
+    if (r.exe) putBytes(dir.file("game.exe"), kExecutable);
+    form1Hooks().ModifyExe = [&] { return r.passCommits; };
+    host.screen = r.screen;
+    host.messages.clear();
+    startUp();
+    EXPECT_EQ(RunExitStatus(), r.status);
+    EXPECT_EQ(ui::Forms::loaded<Form1>(), r.windowUp);
+    if (!r.screen && r.status != ExitStatus::Done) {
+      EXPECT_FALSE(host.messages.empty());  // printed by a host without a screen
+    }
+    ui::Forms::reset();
+  }
+  ResetExitStatus();
+  std::filesystem::remove(dir.file("olvex.cfg"));
+  OverrideBuiltInConfigText("no sections at all");  // a start-up that fails outright
+  startUp();
+  EXPECT_EQ(RunExitStatus(), ExitStatus::StartUpFailed);
 }
 
 TEST_F(StartUp, DefaultsRestoreTheConfigValuesAndReenableTheButtons) {
@@ -293,6 +343,7 @@ TEST_F(StartUp, ModifyAsksFirstAndAlwaysGivesTheButtonsBack) {
     EXPECT_FALSE(f.Command3.enabled());
     EXPECT_FALSE(f.Command1.enabled());
     if (modifyFails) throw std::runtime_error("copy failed");
+    return true;
   };
   struct Row {
     ui::MsgAnswer answer;

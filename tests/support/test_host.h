@@ -28,6 +28,7 @@ class TestHost : public ui::Host {
   void yield() override;
   void timerChanged(ui::Timer& t) override;
   void timerRemoved(ui::Timer& t) override;
+  bool hasScreen() override { return screen; }
   ui::ScreenRect workArea() override { return work; }
   ui::ScreenPoint cursorPos() override { return cursor; }
   std::string clipboardText() override { return clipboard; }
@@ -51,6 +52,7 @@ class TestHost : public ui::Host {
   ui::ScreenRect work{0, 0, 1024, 768};
   ui::ScreenPoint cursor{0, 0};
   std::string clipboard;
+  bool screen = true;
 };
 
 }  // namespace olvex::test

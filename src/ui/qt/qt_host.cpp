@@ -163,6 +163,8 @@ void QtHost::timerRemoved(Timer& t) {
   timers_.erase(it);
 }
 
+bool QtHost::hasScreen() { return !screenless(); }
+
 ScreenRect QtHost::workArea() {
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};

@@ -32,6 +32,7 @@ class QtHost : public Host {
   void yield() override;
   void timerChanged(Timer& t) override;
   void timerRemoved(Timer& t) override;
+  bool hasScreen() override;
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
   std::string clipboardText() override;
