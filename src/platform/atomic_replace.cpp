@@ -34,15 +34,19 @@ UniqueFd createTemporaryFile(const std::string& folder, const std::string& targe
   }
 }
 
+// The permissions of the file a save replaces, when its owner may read and write it; a file its
+// owner cannot use (mode 000, read-only) passes nothing on, so the new file gets the ordinary
+// permissions of a new one.
 std::optional<mode_t> permissionsOf(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if ((st.st_mode & (S_IRUSR | S_IWUSR)) != (S_IRUSR | S_IWUSR)) return std::nullopt;
   return st.st_mode & 07777;
 }
 
 // Has fill write a temporary file beside path, syncs it and renames it over path. The new file
-// gets `mode` when given, else the permissions of the file it replaces. Errors name path, the
-// file the user knows, rather than the temporary file.
+// gets `mode` when given, else the usable permissions of the file it replaces, else those of a
+// new file. Errors name path, the file the user knows, rather than the temporary file.
 void saveByRename(const std::string& path, std::optional<mode_t> mode,
                   const std::function<void(int fd)>& fill) {
   std::string folder = detail::folderOf(path);

@@ -33,6 +33,11 @@ bool fileExists(const std::string& path) {
   return fd.get() >= 0 && ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool pathExists(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::lstat(path.c_str(), &st) == 0;
+}
+
 void removeFile(const std::string& path) {
   // ENOTDIR: a folder on the way is a file, so path cannot exist either.
   if (::unlink(path.c_str()) != 0 && errno != ENOENT && errno != ENOTDIR) {

@@ -46,7 +46,9 @@ std::vector<std::string> splitLines(std::string_view text);
 
 // Whole-file reads and writes. writeFileAtomic writes a temporary file beside path, syncs it,
 // renames it over path and syncs the folder; on any failure before the rename path is left as
-// it was and the temporary file is removed. An existing file keeps its permissions.
+// it was and the temporary file is removed. An existing file keeps its permissions when they let
+// its owner read and write it; otherwise, and for a file written anew, the file gets the
+// ordinary permissions of a new file.
 std::string readFile(const std::string& path);
 void writeFileAtomic(const std::string& path, std::string_view bytes);
 // Writes lines each followed by CR LF, atomically as writeFileAtomic.
@@ -54,6 +56,9 @@ void writeLinesAtomic(const std::string& path, const std::vector<std::string>& l
 
 // True when path names an existing regular file that can be opened for reading.
 bool fileExists(const std::string& path);
+// True when anything is at path (a file of any kind, a folder, a link even if it leads nowhere),
+// readable or not.
+bool pathExists(const std::string& path);
 // Copies from into a synced temporary file beside `to` and renames it over `to` as
 // writeFileAtomic does, so `to` is either the old file or a complete copy.
 void copyFile(const std::string& from, const std::string& to);

@@ -244,7 +244,7 @@ std::string builtInFile() {
 }  // namespace
 
 void ReadCommonConfig() {
-  if (!ConfigFromMemory && !platform::fileExists(ConfigPath)) {
+  if (!ConfigFromMemory && !KeepUnreadableConfig() && !platform::fileExists(ConfigPath)) {
     ui::msgBox(kMissingMessage);
     RecreateConfig();
   }

@@ -30,7 +30,16 @@ std::string_view BuiltInConfigText() {
 
 void OverrideBuiltInConfigText(std::optional<std::string> text) { overrideText() = std::move(text); }
 
+bool KeepUnreadableConfig() {
+  if (!platform::pathExists(ConfigPath) || platform::fileExists(ConfigPath)) return false;
+  ui::msgBox("Can't read config file " + ConfigPath +
+             ". It is left as it is; the built-in config is used for now.");
+  ConfigFromMemory = true;
+  return true;
+}
+
 void RecreateConfig() {
+  if (KeepUnreadableConfig()) return;
   const std::string text = builtInFile();
   try {
     // The user's own file is kept; a file that already holds the built-in text is not, so a

@@ -16,7 +16,12 @@ void OverrideBuiltInConfigText(std::optional<std::string> text);
 // be written; cleared by the next successful RecreateConfig.
 extern bool ConfigFromMemory;
 
-// Writes the built-in text plus CR LF to ConfigPath, atomically. An existing file that differs
+// A config file that exists but cannot be read is the user's and is never overwritten: a message
+// names it and ConfigFromMemory is set for the rest of the run. True when that is the case.
+bool KeepUnreadableConfig();
+
+// Writes the built-in text plus CR LF to ConfigPath, atomically (an unreadable file is kept as
+// KeepUnreadableConfig says). An existing file that differs
 // from it is kept first as ConfigPath & ".bak". When the file cannot be written, says so in a
 // message box and sets ConfigFromMemory, so the readers take the built-in text instead.
 void RecreateConfig();

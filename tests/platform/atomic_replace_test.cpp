@@ -43,6 +43,23 @@ TEST(WriteFileAtomic, CreatesAndReplacesKeepingPermissions) {
   EXPECT_EQ(dir.entries(), Names{"a.cfg"});
 }
 
+// A replaced file its owner cannot read or write passes no permissions on: the new file is
+// usable, with the permissions any new file gets.
+TEST(WriteFileAtomic, ReplacesAnUnusableFileWithTheOrdinaryPermissionsOfANewOne) {
+  TempFolder dir;
+  writeFileAtomic(dir.file("fresh"), "x");
+  const mode_t ordinary = permissionsOf(dir.file("fresh"));
+  EXPECT_EQ(ordinary & 0600u, 0600u);
+  for (mode_t mode : {0000, 0200, 0400, 0044}) {
+    SCOPED_TRACE(mode);
+    putBytes(dir.file("a.cfg"), "old");
+    ::chmod(dir.file("a.cfg").c_str(), mode);
+    writeFileAtomic(dir.file("a.cfg"), "new");
+    EXPECT_EQ(bytesOf(dir.file("a.cfg")), "new");
+    EXPECT_EQ(permissionsOf(dir.file("a.cfg")), ordinary);
+  }
+}
+
 TEST(WriteFileAtomic, FailedRenameLeavesTargetAndNoTemporaryFile) {
   TempFolder dir;
   std::filesystem::create_directory(dir.file("target"));

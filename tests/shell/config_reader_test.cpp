@@ -3,13 +3,18 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <cctype>
+#include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "config_fixture.h"
 #include "resources/embedded.h"
+#include "support/unprivileged.h"
 
 namespace olvex::shell::testing {
 namespace {
@@ -78,6 +83,47 @@ TEST_F(ConfigReader, AnInvalidBuiltInTextEndsTheRecoveries) {
   OverrideBuiltInConfigText(configText({}, "Version=0.75"));
   EXPECT_THROW(LoadCommonConfig(), ConfigReadError);
   EXPECT_EQ(messages(), Strings{kMissing});
+}
+
+// The user's config is never lost: a file that exists but cannot be read stays exactly as it is
+// (no rewrite, no backup, the same permissions) and the built-in text serves the run.
+TEST_F(ConfigReader, AConfigThatCannotBeReadIsKeptAndTheBuiltInTextServes) {
+  const std::string mine = configText({"NumBytesToRead=4"}, "Version=0.75");  // old: replaced if read
+  const bool root = ::geteuid() == 0;
+  struct Row {
+    const char* name;
+    std::function<void()> make;
+    bool needsRoot;  // the file must belong to someone other than the reading user
+  } rows[] = {
+      {"mode 000", [&] { writeConfig(mine); ::chmod(ConfigPath.c_str(), 0); }, false},
+      {"another owner's, mode 600", [&] { writeConfig(mine); ::chmod(ConfigPath.c_str(), 0600); }, true},
+      {"a folder", [&] { std::filesystem::create_directory(ConfigPath); }, false},
+      {"a link that leads nowhere", [&] { std::filesystem::create_symlink("nowhere", ConfigPath); }, false},
+  };
+  ::chmod(dir.path().c_str(), 0777);  // the reader could replace the file if it tried
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    if (r.needsRoot && !root) continue;  // a non-root test run cannot make another user's file
+    SetUp();
+    r.make();
+    struct stat before {};
+    ::lstat(ConfigPath.c_str(), &before);
+    std::string seen = test::RunUnprivileged([&] {
+      LoadCommonConfig();
+      std::string r;
+      for (const auto& m : messages()) r += m + "|";
+      return r + (ConfigFromMemory ? "memory " : "file ") + std::to_string(NumBytesToRead);
+    });
+    EXPECT_EQ(seen, "Can't read config file " + ConfigPath +
+                        ". It is left as it is; the built-in config is used for now.|memory 16");
+    struct stat after {};
+    ::lstat(ConfigPath.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode, before.st_mode);
+    if (S_ISREG(after.st_mode)) EXPECT_EQ(platform::test_files::bytesOf(ConfigPath), mine);
+    EXPECT_EQ(dir.entries(), Strings{"olvex.cfg"});
+    std::filesystem::remove(ConfigPath);
+  }
 }
 
 TEST_F(ConfigReader, AnUnwritableConfigIsReadFromMemory) {
