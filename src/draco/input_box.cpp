@@ -34,6 +34,7 @@ const ModeRow* modeRow() {
 }  // namespace
 
 InputKor::InputKor() : Form("InputKor") {
+  setCaption("Input");
   setBorderless(true);
   setBackColor(kBack);
   move(3000, 3000, kWidth, kHeight);

@@ -36,6 +36,7 @@ long long MapPosition(int strip, double x) {
 }
 
 Form3::Form3() : Form("Form3") {
+  setCaption("Offset map");
   setBorderless(true);
   setBackColor(kFirstBack);
   move(3300, 2800, kWidth, kHeight);

@@ -16,6 +16,7 @@ constexpr int kCharWidth = 105;  // twips a character of the labels' font takes 
 }  // namespace
 
 ParamList::ParamList() : Form("ParamList") {
+  setCaption("Parameters");
   setBorderless(true);
   move(0, 0, 2000, 370);
   for (int k = 0; k < kParamSlots; ++k) {
