@@ -54,6 +54,8 @@ bool InputKor::offsetMode() const { return InputMode == "offsethex" || InputMode
 
 void InputKor::narrow() {
   move(left(), top(), 2100, height());
+  Label1.move(60, Label1.top(), 880, Label1.height());
+  Label1.setFont(ui::Font{"MS Sans Serif", 7});
   Text1.move(950, Text1.top(), 800, Text1.height());
   Image1.setLeft(1750);
   Line2.setPoints(0, 0, 2100, 0);

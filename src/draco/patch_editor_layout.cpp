@@ -46,8 +46,8 @@ struct ButtonRow {
 
 constexpr ButtonRow kButtons[] = {
     {&PatchesConf::Command1, "add", 312, 230},     {&PatchesConf::Command2, "kill", 369, 230},
-    {&PatchesConf::Command12, "import", 312, 404}, {&PatchesConf::Command16, "export", 386, 404},
-    {&PatchesConf::Command3, "apply", 484, 404},   {&PatchesConf::Command28, "cancel", 558, 404},
+    {&PatchesConf::Command12, "import", 312, 430}, {&PatchesConf::Command16, "export", 386, 430},
+    {&PatchesConf::Command3, "apply", 484, 430},   {&PatchesConf::Command28, "cancel", 558, 430},
 };
 
 constexpr const char* kTypeCaptions[] = {"hex (1)", "hex (2)", "hex (4)", "byte (u)",
@@ -58,7 +58,7 @@ constexpr const char* kTypeCaptions[] = {"hex (1)", "hex (2)", "hex (4)", "byte 
 void PatchesConf::layOut() {
   setCaption("Patch configuration");
   setBackColor(kPatchesBack);
-  move(1800, 1000, px(640), px(440));
+  move(1800, 1000, px(640), px(466));
   const ui::Font fixed{"Courier New", 9};
 
   for (const LabelRow& row : kLabels) {
@@ -107,12 +107,12 @@ void PatchesConf::layOut() {
     o.move(px(8 + 140 * i), px(20), px(130), px(17));
   }
 
-  Frame2.move(px(8), px(374), px(292), px(58));
+  Frame2.move(px(8), px(374), px(292), px(84));
   for (int i = 0; i < 8; ++i) {
     ui::OptionButton& o = Option1.add(i);
     o.setContainer(&Frame2);
     o.setCaption(kTypeCaptions[i]);
-    o.move(px(6 + 72 * (i % 4)), px(10 + 24 * (i / 4)), px(70), px(17));
+    o.move(px(6 + 96 * (i % 3)), px(10 + 24 * (i / 3)), px(94), px(17));
   }
 
   Combo1.setStyle(ui::ComboBox::Style::DropDownList);
