@@ -1,6 +1,7 @@
 #include "app/modules.h"
 
 #include "customizers/text_dialogs.h"
+#include "customizers/rules_dialogs.h"
 #include "draco/draco_hooks.h"
 #include "draco/patch_writer.h"
 #include "draco/statistics.h"
@@ -20,6 +21,7 @@ void InstallModules() {
   patcher::Install();
   draco::InstallDracoHooks();
   customizers::InstallTextDialogs();
+  customizers::InstallRulesDialogs();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

@@ -1,6 +1,7 @@
 #pragma once
 // The ways a value becomes the hex text that a write puts into the working copy. Every stage
 // builds its values with these.
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,13 @@ std::string ReversedField(std::string_view dataKey);
 std::string IntHex(std::string_view number, int width);
 // The negative of the leading number of text, as IntHex.
 std::string NegatedHex(std::string_view text, int width);
+// The whole text as a number (the strict reader); a text that is not one, or a number too large
+// to hold, is a PassError.
+double StrictValue(std::string_view text);
+// The negative of StrictValue(text), as IntHex.
+std::string StrictNegatedHex(std::string_view text, int width);
+// A hex text made exactly `digits` long: "0"s put in front, or only its last digits kept.
+std::string FixedHex(std::string_view hex, std::size_t digits);
 // A number as the four little-endian bytes of its single-precision pattern; a value the
 // conversion refuses warns and gives four zero bytes.
 std::string FloatHex(double x);

@@ -79,6 +79,18 @@ TEST(ValuePaths, NumbersBecomeFixedWidthLittleEndianHex) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+TEST(ValuePaths, StrictNumbersAndFixedWidthHex) {
+  EXPECT_EQ(StrictNegatedHex("5", 2), "FB");
+  EXPECT_EQ(StrictNegatedHex(" -1 ", 2), "01");
+  EXPECT_EQ(StrictNegatedHex("200", 4), "38FF");
+  EXPECT_EQ(StrictValue("&H10"), 16);
+  for (const char* bad : {"", "12 apples", "abc", "1e999"}) EXPECT_THROW(StrictValue(bad), PassError) << bad;
+  struct Row { const char* hex; std::size_t digits; const char* fixed; } rows[] = {
+      {"FA50", 4, "FA50"}, {"FF", 4, "00FF"}, {"", 2, "00"}, {"7", 2, "07"}, {"123456789", 8, "23456789"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(FixedHex(r.hex, r.digits), r.fixed) << r.hex;
+}
+
 TEST(ValuePaths, MissingVersionDataIsAnError) {
   shell::ResetVersionTables();
   EXPECT_THROW(Field("VolFXDefData"), PassError);

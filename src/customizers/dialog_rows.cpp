@@ -1,0 +1,18 @@
+#include "customizers/dialog_rows.h"
+
+#include "patcher/value_paths.h"
+#include "shell/conversions.h"
+
+namespace olvex::customizers::rows {
+
+std::string Byte(const std::string& number) { return patcher::IntHex(number, 2); }
+std::string Word(const std::string& number) { return patcher::IntHex(number, 4); }
+std::string NegByte(const std::string& number) { return patcher::StrictNegatedHex(number, 2); }
+std::string NegWord(const std::string& number) { return patcher::StrictNegatedHex(number, 4); }
+std::string LenientNegByte(const std::string& text) { return patcher::NegatedHex(text, 2); }
+// Hex texts are written at the field's width whatever their own length.
+std::string Hex2(const std::string& hex) { return patcher::FixedHex(hex, 2); }
+std::string SwappedHex4(const std::string& hex) { return shell::Invrt(patcher::FixedHex(hex, 4)); }
+std::string SwappedHex8(const std::string& hex) { return shell::Invrt(patcher::FixedHex(hex, 8)); }
+
+}  // namespace olvex::customizers::rows

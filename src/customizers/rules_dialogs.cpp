@@ -1,0 +1,24 @@
+#include "customizers/rules_dialogs.h"
+
+#include "customizers/health_dialog.h"
+#include "customizers/limits_dialog.h"
+#include "customizers/physics_dialog.h"
+#include "customizers/stages.h"
+#include "patcher/pass_hooks.h"
+#include "shell/form1_hooks.h"
+
+namespace olvex::customizers {
+
+void InstallRulesDialogs() {
+  RegisterPhysicsKeys();
+  RegisterLimitsKeys();
+  RegisterHealthKeys();
+  auto& writers = patcher::passHooks().StageWriters;
+  writers["PHYSICS"] = WritePhysics;
+  writers["LIMITS"] = WriteLimits;
+  writers["DAMAGE"] = WriteDamage;
+  shell::form1Hooks().ExtendExeFollowers.push_back(
+      [](bool extended) { ui::Forms::get<CustLaraHP>().extendedChanged(extended); });
+}
+
+}  // namespace olvex::customizers
