@@ -123,25 +123,31 @@ TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
   auto* edit = widget<QLineEdit>(form.text);
   edit->setFocus();
   QTest::keyClicks(edit, "a1b2c3");
+  settle();
   EXPECT_EQ(form.text.text(), "123");
   EXPECT_EQ(edit->text(), "123");
   EXPECT_EQ(form.events["Text1_Change"], 3);
   edit->setCursorPosition(1);
   QTest::keyClicks(edit, "9");
+  settle();
   EXPECT_EQ(form.text.text(), "1923");
   EXPECT_EQ(edit->cursorPosition(), 2);
   QTest::keyClick(edit, Qt::Key_Backspace);
+  settle();
   EXPECT_EQ(form.text.text(), "123");
   QTest::keyClick(edit, Qt::Key_Delete);  // acts on the widget, then writes back
+  settle();
   EXPECT_EQ(form.text.text(), "13");
   EXPECT_EQ(form.text.selStart(), 1);
   EXPECT_EQ(form.events["Text1_Change"], 6);
   form.text.setMaxLength(3);
   QTest::keyClicks(edit, "4567");
+  settle();
   EXPECT_EQ(form.text.text(), "143");
   QGuiApplication::clipboard()->setText("x8y");
   form.text.setText("");
   QTest::keySequence(edit, QKeySequence::Paste);
+  settle();
   EXPECT_EQ(form.text.text(), "8");
 }
 
@@ -150,15 +156,20 @@ TEST_F(FormViewTest, MultiLineTypingKeepsCrLf) {
   edit->setFocus();
   QTest::keyClicks(edit, "ab");
   QTest::keyClick(edit, Qt::Key_Return);
+  settle();
   QTest::keyClicks(edit, "cd");
+  settle();
   EXPECT_EQ(form.memo.text(), "ab\r\ncd");
   EXPECT_EQ(edit->toPlainText(), "ab\ncd");
   EXPECT_EQ(form.memo.selStart(), 6);
   QTest::keyClick(edit, Qt::Key_Up);  // the caret moves in the widget and in the model
+  settle();
   EXPECT_EQ(form.memo.selStart(), 2);
   QTest::keyClick(edit, Qt::Key_Backspace);
+  settle();
   EXPECT_EQ(form.memo.text(), "a\r\ncd");
   QTest::keyClick(edit, Qt::Key_Delete);  // removes the line break
+  settle();
   EXPECT_EQ(form.memo.text(), "acd");
 }
 
@@ -167,10 +178,12 @@ TEST_F(FormViewTest, ButtonsReportClicksOnceAndShowTheModelsValue) {
   auto hit = [](QWidget* w) { return QPoint(6, w->height() / 2); };
   auto* check = widget<QCheckBox>(form.check);
   QTest::mouseClick(check, Qt::LeftButton, {}, hit(check));
+  settle();
   EXPECT_EQ(form.check.value(), 1);
   EXPECT_EQ(check->checkState(), Qt::Checked);
   form.check.setValue(2);
   QTest::mouseClick(check, Qt::LeftButton, {}, hit(check));  // grey -> clear, as the model decides
+  settle();
   EXPECT_EQ(form.check.value(), 0);
   EXPECT_EQ(check->checkState(), Qt::Unchecked);
   EXPECT_EQ(form.events["Check1_Click"], 3);
@@ -178,25 +191,82 @@ TEST_F(FormViewTest, ButtonsReportClicksOnceAndShowTheModelsValue) {
   auto* radio = widget<QRadioButton>(form.option[1]);
   QTest::mouseClick(radio, Qt::LeftButton, {}, hit(radio));
   QTest::mouseClick(radio, Qt::LeftButton, {}, hit(radio));
+  settle();
   EXPECT_TRUE(form.option[1].value());
   EXPECT_FALSE(form.option[0].value());
   for (int i : {0, 1, 2}) EXPECT_EQ(widget<QRadioButton>(form.option[i])->isChecked(), i == 1) << i;
   EXPECT_EQ(form.events["Option1_Click(1)"], 1);
 
   QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
+  settle();
   EXPECT_EQ(form.events["Command1_Click"], 1);
   form.button.setEnabled(false);
   QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
+  settle();
   EXPECT_EQ(form.events["Command1_Click"], 1);
 
   QTest::mouseClick(view->widgetOf(form.label), Qt::LeftButton);
+  settle();
   EXPECT_EQ(form.events["Label1_Click"], 1);
+}
+
+// A handler may open a modal window, whose loop would starve painting if it ran inside the
+// input event's delivery: every handler runs once the delivery is over, in input order.
+TEST_F(FormViewTest, HandlersRunAfterTheInputIsDeliveredInOrder) {
+  std::vector<std::string> seen;
+  auto record = [&seen](ui::Control& c) {
+    c.onMouseDown = [&seen, &c](const ui::MouseEvent&) { seen.push_back(c.name() + "_MouseDown"); };
+    c.onMouseUp = [&seen, &c](const ui::MouseEvent&) { seen.push_back(c.name() + "_MouseUp"); };
+  };
+  record(form.label);
+  record(form.button);
+  form.button.onClick = [&seen] { seen.push_back("Command1_Click"); };
+  form.label.onClick = [&seen] { seen.push_back("Label1_Click"); };
+  QTest::mouseClick(view->widgetOf(form.button), Qt::LeftButton);
+  QTest::mouseClick(view->widgetOf(form.label), Qt::LeftButton);
+  auto* edit = widget<QLineEdit>(form.text);
+  QTest::keyClicks(edit, "7");
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(form.text.text(), "");
+  settle();
+  const std::vector<std::string> order = {"Command1_MouseDown", "Command1_MouseUp", "Command1_Click",
+                                          "Label1_MouseDown",   "Label1_MouseUp",   "Label1_Click"};
+  EXPECT_EQ(seen, order);
+  EXPECT_EQ(form.text.text(), "7");
+}
+
+TEST_F(FormViewTest, AClickNeedsPressAndReleaseOnTheSameControl) {
+  QWidget* label = view->widgetOf(form.label);
+  QWidget* picture = view->widgetOf(form.picture);
+  struct Row { const char* name; QWidget* pressOn; QWidget* releaseOn; QPoint releaseAt; int labelClicks; };
+  const Row rows[] = {
+      {"same control", label, label, QPoint(5, 5), 1},
+      {"released on another control", label, picture, QPoint(5, 5), 0},
+      {"released outside the control", label, label, QPoint(-5, 5), 0},
+      {"pressed elsewhere", picture, label, QPoint(5, 5), 0},
+  };
+  for (const Row& r : rows) {
+    form.events.clear();
+    QTest::mousePress(r.pressOn, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(r.releaseOn, Qt::LeftButton, {}, r.releaseAt);
+    settle();
+    EXPECT_EQ(form.events["Label1_Click"], r.labelClicks) << r.name;
+  }
+}
+
+TEST_F(FormViewTest, AYieldTakesNoUserInput) {
+  QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
+  host->yield();
+  EXPECT_EQ(form.events["Command1_Click"], 0);
+  settle();
+  EXPECT_EQ(form.events["Command1_Click"], 1);
 }
 
 TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   auto* drop = widget<QComboBox>(form.dropList);
   drop->setFocus();
   QTest::keyClick(drop, Qt::Key_Down);
+  settle();
   EXPECT_EQ(form.dropList.listIndex(), 1);
   EXPECT_EQ(form.dropList.text(), "two");
   EXPECT_EQ(form.events["Combo2_Click"], 1);
@@ -204,6 +274,7 @@ TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   auto* combo = widget<QComboBox>(form.combo);
   combo->lineEdit()->setFocus();
   QTest::keyClicks(combo->lineEdit(), "beta");
+  settle();
   EXPECT_EQ(form.combo.text(), "beta");
   EXPECT_EQ(form.combo.listIndex(), 1);  // the typed text matches an item
   EXPECT_EQ(form.events["Combo1_Change"], 4);
@@ -212,22 +283,27 @@ TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   auto* list = widget<QListWidget>(form.list);
   QRect row = list->visualItemRect(list->item(2));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+  settle();
   EXPECT_EQ(form.list.listIndex(), 2);
   EXPECT_EQ(form.events["List1_Click"], 1);
 
   auto* checks = widget<QListWidget>(form.checks);
   checks->item(0)->setCheckState(Qt::Checked);
+  settle();
   EXPECT_TRUE(form.checks.selected(0));
   EXPECT_EQ(form.itemChecks, std::vector<int>{0});
 
   auto* bar = widget<QScrollBar>(form.scroll);
   bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  settle();
   EXPECT_EQ(form.scroll.value(), 10);
   EXPECT_EQ(form.events["HScroll1_Change"], 1);
   EXPECT_EQ(form.events["HScroll1_Scroll"], 0);
   bar->setSliderDown(true);
   bar->setSliderPosition(30);
+  settle();
   bar->setSliderDown(false);
+  settle();
   EXPECT_EQ(form.scroll.value(), 30);
   EXPECT_EQ(form.events["HScroll1_Scroll"], 1);
   EXPECT_EQ(form.events["HScroll1_Change"], 2);
@@ -237,8 +313,10 @@ TEST_F(FormViewTest, MouseEventsArriveInTwipsOnce) {
   QWidget* picture = view->widgetOf(form.picture);
   QTest::mousePress(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
   QTest::mouseRelease(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+  settle();
   QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(3, 4));
   QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(590, 490));
+  settle();
   ASSERT_EQ(form.mice.size(), 3u);
   struct Want { int button, shift; double x, y; };
   const Want want[] = {{ui::kRightButton, 1, 150, 300}, {ui::kLeftButton, 0, 45, 60}, {ui::kLeftButton, 0, 8850, 7350}};
@@ -282,6 +360,7 @@ TEST_F(FormViewTest, ControlsAddedAndRemovedWhileShown) {
 TEST_F(FormViewTest, CloseButtonUnloadsAndDropsTheWindow) {
   QPointer<QWidget> window = view;
   view->close();
+  settle();
   EXPECT_FALSE(ui::Forms::loaded<SampleForm>());
   EXPECT_FALSE(form.text.viewHook);
   EXPECT_FALSE(form.viewHook);

@@ -39,6 +39,15 @@ TEST_F(QtHostServices, ModalShowReturnsWhenTheFormHidesOrUnloads) {
   settle();
 }
 
+// The buttons of a modal window reach its handlers inside its modal loop.
+TEST_F(QtHostServices, AModalFormsButtonEndsItsLoop) {
+  auto& popup = ui::Forms::get<Popup>();
+  popup.ok.onClick = [&popup] { popup.hide(); };
+  QTimer::singleShot(20, [this, &popup] { QTest::mouseClick(host->view(popup)->widgetOf(popup.ok), Qt::LeftButton); });
+  popup.show(true);
+  EXPECT_FALSE(popup.visible());
+}
+
 TEST_F(QtHostServices, TimersTickWhileEnabledEvenOnHiddenForms) {
   auto& form = ui::Forms::get<SampleForm>();  // loaded, never shown
   form.timer.setInterval(5);
@@ -61,6 +70,7 @@ TEST_F(QtHostServices, ActivatingAnotherFormDeactivatesThePreviousOne) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(host->view(popup)));
   sample.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(host->view(sample)));
+  settle();
   EXPECT_EQ(popup.activations, 1);
   EXPECT_EQ(popup.deactivations, 1);
 }

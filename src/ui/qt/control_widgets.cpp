@@ -21,30 +21,29 @@ namespace olvex::ui::qt {
 
 namespace {
 
-// Runs a user action when the view may act, then shows what the model made of it.
+// Runs a user action once Qt has delivered the input, then shows what the model made of it.
+// The signal's arguments are the widget's state at the time of the input.
 template <class Action>
 auto userAction(Control& c, FormView& v, Action action) {
-  return [&c, &v, action](auto&&...) {
+  return [&c, &v, action](auto... args) {
     if (!v.acting()) return;
-    action();
-    v.syncControl(c);
+    v.post(&c, [&c, &v, action, args...] {
+      action(args...);
+      v.syncControl(c);
+    });
   };
 }
 
 void wireComboEdit(QComboBox* w, ComboBox& c, FormView& v) {
   if (QLineEdit* edit = w->lineEdit())
     QObject::connect(edit, &QLineEdit::textEdited, &v,
-                     userAction(c, v, [&c, edit] { c.setText(toBytes(edit->text())); }));
+                     userAction(c, v, [&c](const QString& text) { c.setText(toBytes(text)); }));
 }
 
 QWidget* createCombo(ComboBox& c, FormView& v) {
   auto* w = new QComboBox(&v);
   w->setInsertPolicy(QComboBox::NoInsert);
-  QObject::connect(w, &QComboBox::activated, &v, [&c, &v](int i) {
-    if (!v.acting()) return;
-    c.setListIndex(i);
-    v.syncControl(c);
-  });
+  QObject::connect(w, &QComboBox::activated, &v, userAction(c, v, [&c](int i) { c.setListIndex(i); }));
   w->setEditable(c.style() != ComboBox::Style::DropDownList);
   wireComboEdit(w, c, v);
   return w;
@@ -53,20 +52,16 @@ QWidget* createCombo(ComboBox& c, FormView& v) {
 QWidget* createList(ListBox& c, FormView& v) {
   auto* w = new QListWidget(&v);
   w->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-  QObject::connect(w, &QListWidget::currentRowChanged, &v, [&c, &v](int row) {
-    if (!v.acting() || row >= c.listCount()) return;
-    c.setListIndex(row);
-    v.syncControl(c);
-  });
+  QObject::connect(w, &QListWidget::currentRowChanged, &v, userAction(c, v, [&c](int row) {
+                     if (row < c.listCount()) c.setListIndex(row);
+                   }));
   QObject::connect(w, &QListWidget::itemChanged, &v, [&c, &v, w](QListWidgetItem* item) {
-    int row = w->row(item);
-    if (!v.acting() || !c.checkBoxes() || row < 0 || row >= c.listCount()) return;
-    c.setSelected(row, item->checkState() == Qt::Checked);
-    v.syncControl(c);
+    userAction(c, v, [&c](int row, bool checked) {
+      if (c.checkBoxes() && row >= 0 && row < c.listCount()) c.setSelected(row, checked);
+    })(w->row(item), item->checkState() == Qt::Checked);
   });
-  QObject::connect(w->verticalScrollBar(), &QScrollBar::valueChanged, &v, [&c, &v](int top) {
-    if (v.acting()) c.setTopIndex(top);
-  });
+  QObject::connect(w->verticalScrollBar(), &QScrollBar::valueChanged, &v,
+                   userAction(c, v, [&c](int top) { c.setTopIndex(top); }));
   return w;
 }
 
@@ -74,10 +69,10 @@ QWidget* createScrollBar(HScrollBar& c, FormView& v) {
   auto* w = new QScrollBar(Qt::Horizontal, &v);
   // Dragging the thumb scrolls (Scroll, then Change); the arrows and the track only change.
   QObject::connect(w, &QScrollBar::valueChanged, &v, [&c, &v, w](int value) {
-    if (!v.acting()) return;
-    if (w->isSliderDown()) c.userScroll(value);
-    else if (c.enabled()) c.setValue(value);
-    v.syncControl(c);
+    userAction(c, v, [&c](int value, bool dragged) {
+      if (dragged) c.userScroll(value);
+      else if (c.enabled()) c.setValue(value);
+    })(value, w->isSliderDown());
   });
   return w;
 }
@@ -184,19 +179,19 @@ QWidget* createWidget(Control& c, FormView& v) {
     case ControlKind::TextBox: return TextInput::createEditor(static_cast<TextBox&>(c), v);
     case ControlKind::CheckBox: {
       auto* w = new ModelCheckBox(&v);
-      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c](bool) { c.userClick(); }));
       return w;
     }
     case ControlKind::OptionButton: {
       auto* w = new ModelRadioButton(&v);
       w->setAutoExclusive(false);
-      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c](bool) { c.userClick(); }));
       return w;
     }
     case ControlKind::CommandButton: {
       auto* w = new QPushButton(&v);
       w->setAutoDefault(false);
-      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c] { c.userClick(); }));
+      QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c](bool) { c.userClick(); }));
       return w;
     }
     case ControlKind::ComboBox: return createCombo(static_cast<ComboBox&>(c), v);

@@ -14,6 +14,7 @@
 #include "ui/qt/dialogs.h"
 #include "ui/qt/qt_host.h"
 #include "ui/qt/sync_guard.h"
+#include "ui/qt/user_actions.h"
 
 namespace olvex::ui::qt {
 
@@ -214,7 +215,18 @@ void FormView::alignFocus() {
 
 void FormView::focusEntered(QWidget* w) {
   if (!acting()) return;
-  if (Control* c = controlAt(w)) c->setFocus();
+  if (Control* c = controlAt(w)) post(c, [c] { c->setFocus(); });
+}
+
+void FormView::post(Control* c, std::function<void()> action) {
+  QPointer<FormView> self(this);
+  QPointer<QWidget> w = c ? widgetOf(*c) : this;
+  if (!w) return;
+  UserActions::post([self, c, w, action = std::move(action)] {
+    if (!self || !self->acting() || !w) return;
+    auto it = self->widgets_.find(c);  // c may be gone: compared, never touched
+    if (!c || (it != self->widgets_.end() && it->second == w)) action();
+  });
 }
 
 void FormView::showWindow(bool modal) {
@@ -251,13 +263,13 @@ void FormView::detach() {
 }
 
 bool FormView::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && live_) host_.activated(*this);
+  if (e->type() == QEvent::WindowActivate && live_) post(nullptr, [this] { host_.activated(*this); });
   return QWidget::event(e);
 }
 
 void FormView::closeEvent(QCloseEvent* e) {
   e->ignore();  // the model unloads the form, and the host drops this window
-  if (live_) form_->userClose();
+  if (live_) post(nullptr, [this] { form_->userClose(); });
 }
 
 bool FormView::eventFilter(QObject* o, QEvent* e) {
@@ -294,22 +306,23 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
     case QEvent::MouseButtonPress:
       ev.button = buttonMask(me->button());
       if (c && clickedByMouse(c->kind()) && me->button() == Qt::LeftButton) pressed_ = c;
-      c ? c->userMouseDown(ev) : form_->userMouseDown(ev);
+      post(c, [this, c, ev] { c ? c->userMouseDown(ev) : form_->userMouseDown(ev); });
       break;
     case QEvent::MouseMove:
       ev.button = buttonMask(me->buttons());
-      c ? c->userMouseMove(ev) : form_->userMouseMove(ev);
+      post(c, [this, c, ev] { c ? c->userMouseMove(ev) : form_->userMouseMove(ev); });
       break;
     case QEvent::MouseButtonRelease: {
       ev.button = buttonMask(me->button());
-      c ? c->userMouseUp(ev) : form_->userMouseUp(ev);
-      bool click = c && c == pressed_ && me->button() == Qt::LeftButton;
+      post(c, [this, c, ev] { c ? c->userMouseUp(ev) : form_->userMouseUp(ev); });
+      // A click counts when press and release were both on this control.
+      bool click = c && c == pressed_ && me->button() == Qt::LeftButton && surface->rect().contains(p.toPoint());
       if (me->button() == Qt::LeftButton) pressed_ = nullptr;
-      if (click && acting() && surface->rect().contains(p.toPoint())) c->userClick();
+      if (click) post(c, [c] { c->userClick(); });
       break;
     }
     case QEvent::MouseButtonDblClick:
-      if (c) c->userDblClick();
+      if (c) post(c, [c] { c->userDblClick(); });
       break;
     default: break;
   }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -42,6 +43,9 @@ class FormView : public QWidget {
   void syncControl(Control& c);
   // Qt moved the focus to a widget of this window.
   void focusEntered(QWidget* w);
+  // Runs a user action on c (null: the form) once Qt has finished delivering the input that
+  // caused it, if the window still takes input and still shows c then.
+  void post(Control* c, std::function<void()> action);
 
  protected:
   bool event(QEvent* e) override;

@@ -14,6 +14,7 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/dialogs.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/user_actions.h"
 
 namespace olvex::ui::qt {
 
@@ -138,6 +139,7 @@ void QtHost::activated(FormView& v) {
 
 void QtHost::yield() {
   Nested nested(*this);
+  UserActions::Hold hold;
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -45,8 +45,9 @@ TextInput::TextInput(TextBox& box, QWidget* editor, FormView& view)
   line_ = qobject_cast<QLineEdit*>(editor);
   plain_ = qobject_cast<QPlainTextEdit*>(editor);
   editor->installEventFilter(this);
+  // The widget's state is read when the action runs, in order with the keys before it.
   auto changed = [this] {
-    if (view_.acting()) fromWidget();
+    if (view_.acting()) view_.post(&box_, [this] { fromWidget(); });
   };
   if (line_) {
     connect(line_, &QLineEdit::textEdited, this, changed);
@@ -119,8 +120,10 @@ void TextInput::fromWidget() {
 
 void TextInput::paste() {
   std::string clip = toBytes(QGuiApplication::clipboard()->text());
-  fromWidget();
-  if (view_.acting()) box_.paste(clip);
+  view_.post(&box_, [this, clip] {
+    fromWidget();
+    if (view_.acting()) box_.paste(clip);
+  });
 }
 
 bool TextInput::eventFilter(QObject*, QEvent* e) {
@@ -150,11 +153,13 @@ bool TextInput::key(QEvent* e) {
     for (QChar ch : text)
       if (ch.unicode() <= 255) keys.push_back(ch.unicode());  // others have no byte: dropped
   }
-  fromWidget();
-  for (int key : keys) {
-    if (!view_.acting()) break;
-    box_.typeKey(key);
-  }
+  view_.post(&box_, [this, keys] {
+    fromWidget();
+    for (int key : keys) {
+      if (!view_.acting()) break;
+      box_.typeKey(key);
+    }
+  });
   return true;
 }
 

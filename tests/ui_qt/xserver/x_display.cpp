@@ -1,0 +1,147 @@
+#include "ui_qt/xserver/x_display.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace olvex::test::x {
+
+namespace {
+
+std::string titleOf(Display* d, Window w) {
+  Atom name = XInternAtom(d, "_NET_WM_NAME", False), utf8 = XInternAtom(d, "UTF8_STRING", False);
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  std::string title;
+  if (XGetWindowProperty(d, w, name, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success && data) {
+    title.assign(reinterpret_cast<char*>(data), count);
+    XFree(data);
+  }
+  return title;
+}
+
+// Viewable windows of the tree under `w`, in stacking order (bottom first).
+void collect(Display* d, Window w, std::vector<Window>& out) {
+  Window root, parent, *children = nullptr;
+  unsigned int n = 0;
+  if (!XQueryTree(d, w, &root, &parent, &children, &n)) return;
+  for (unsigned int i = 0; i < n; ++i) {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable) continue;
+    out.push_back(children[i]);
+    collect(d, children[i], out);
+  }
+  if (children) XFree(children);
+}
+
+// The first line Xvfb writes to the -displayfd pipe: its display number.
+std::string readDisplayNumber(int fd) {
+  std::string number;
+  char c;
+  while (::read(fd, &c, 1) == 1 && c != '\n') number += c;
+  return number;
+}
+
+}  // namespace
+
+bool Pixels::uniform(int left, int top, int w, int h) const {
+  for (int y = top; y < top + h; ++y)
+    for (int x = left; x < left + w; ++x)
+      if (at(x, y) != at(left, top)) return false;
+  return true;
+}
+
+bool XDisplay::available() { return std::system("command -v Xvfb >/dev/null 2>&1") == 0; }
+
+XDisplay::XDisplay() {
+  int fds[2];
+  if (::pipe(fds) != 0) throw std::runtime_error("pipe failed");
+  server_ = ::fork();
+  if (server_ == 0) {
+    ::close(fds[0]);
+    int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    std::string fd = std::to_string(fds[1]);
+    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-dpi", "96",
+             "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(fds[1]);
+  std::string number = server_ > 0 ? readDisplayNumber(fds[0]) : "";
+  ::close(fds[0]);
+  if (number.empty()) {
+    if (server_ > 0) ::waitpid(server_, nullptr, 0);
+    server_ = -1;
+    throw std::runtime_error("Xvfb did not start");
+  }
+  name_ = ":" + number;
+  client_ = XOpenDisplay(name_.c_str());
+  if (!client_) throw std::runtime_error("cannot connect to Xvfb on " + name_);
+}
+
+XDisplay::~XDisplay() {
+  if (client_) XCloseDisplay(client_);
+  if (server_ > 0) {
+    ::kill(server_, SIGTERM);
+    ::waitpid(server_, nullptr, 0);
+  }
+}
+
+void XDisplay::moveTo(int x, int y) {
+  XTestFakeMotionEvent(client_, -1, x, y, CurrentTime);
+  XSync(client_, False);
+}
+
+void XDisplay::button(bool press) {
+  XTestFakeButtonEvent(client_, 1, press, CurrentTime);
+  XSync(client_, False);
+}
+
+void XDisplay::key(const std::string& keysym, bool press) {
+  KeySym sym = XStringToKeysym(keysym.c_str());
+  if (sym == NoSymbol) throw std::invalid_argument("no key named " + keysym);
+  XTestFakeKeyEvent(client_, XKeysymToKeycode(client_, sym), press, CurrentTime);
+  XSync(client_, False);
+}
+
+bool XDisplay::findWindow(const std::string& utf8Title, int& left, int& top, int& width, int& height) {
+  std::vector<Window> windows;
+  Window root = DefaultRootWindow(client_);
+  collect(client_, root, windows);
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    if (titleOf(client_, *it) != utf8Title) continue;
+    XWindowAttributes a;
+    Window child;
+    if (!XGetWindowAttributes(client_, *it, &a) || !XTranslateCoordinates(client_, *it, root, 0, 0, &left, &top, &child))
+      continue;
+    width = a.width;
+    height = a.height;
+    return true;
+  }
+  return false;
+}
+
+Pixels XDisplay::grab(int left, int top, int width, int height) {
+  Pixels p;
+  XImage* image = XGetImage(client_, DefaultRootWindow(client_), left, top, width, height, AllPlanes, ZPixmap);
+  if (!image) return p;
+  p.width = width;
+  p.height = height;
+  p.rgb.reserve(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) p.rgb.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
+  XDestroyImage(image);
+  return p;
+}
+
+}  // namespace olvex::test::x

@@ -1,0 +1,104 @@
+#pragma once
+// Window tests on a real X server. A test derives from XSession and writes its scenario as
+// straight-line code passed to run(): the scenario runs on its own thread while the test's main
+// thread runs the window system, so a modal window opened by a click does not block the
+// scenario. Input goes through the X server (XTest) and checks read the screen's pixels.
+//
+//   TEST_F(MyWindowTest, OpensPainted) {
+//     start<shell::Splash>();                         // the program's start-up
+//     run([&] {
+//       auto& main = waitForForm<shell::Form1>();
+//       click(main.Command3);                          // a real mouse click at its centre
+//       Shot box = expectPainted("Confirm file modifying");
+//       EXPECT_TRUE(box.shows("Are you sure"));
+//       clickButton("Confirm file modifying", "Cancel");
+//       waitClosed("Confirm file modifying");
+//     });
+//   }
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui_qt/xserver/x_display.h"
+
+namespace olvex::ui::qt {
+class QtHost;
+}
+
+namespace olvex::test::x {
+
+// What a window showed on the screen.
+struct Shot {
+  std::string caption;
+  std::vector<std::string> texts;  // of its visible labels, buttons, boxes and frames
+  Pixels screen;                   // its client area as the screen shows it
+  bool shows(const std::string& text) const;  // a text holding `text` is among them
+};
+
+class XSession : public ::testing::Test {
+ protected:
+  XSession();
+  ~XSession() override;
+  void SetUp() override;  // skips the test where Xvfb is not installed
+
+  // Runs on this thread before run(): shows the form's default instance (the program starts
+  // with the splash window).
+  template <class F>
+  void start() {
+    ui::Forms::get<F>().show();
+  }
+
+  // Runs the scenario on its own thread while this thread runs the window system; returns when
+  // the scenario has ended. Windows it left open are closed.
+  void run(const std::function<void()>& scenario);
+
+  // --- The calls below are made from the scenario. A wait that times out fails the test and
+  // ends the scenario. ---
+
+  // Runs f on the window thread and waits for it.
+  void onGui(const std::function<void()>& f);
+  // Waits until `condition`, evaluated on the window thread, holds.
+  void waitFor(const std::string& what, const std::function<bool()>& condition);
+
+  // The form's default instance once it is loaded and its window is on the screen.
+  template <class F>
+  F& waitForForm() {
+    F* form = nullptr;
+    waitFor("the window of " + std::string(typeid(F).name()), [&] {
+      if (!ui::Forms::loaded<F>()) return false;
+      form = &ui::Forms::get<F>();
+      return onScreen(*form);
+    });
+    return *form;
+  }
+
+  // A left click at the centre of the control (after its window is on the screen).
+  void click(const ui::Control& c);
+  // A left click on the button showing `text` (with or without its & marker) in the window
+  // titled `caption`: a message box's OK or Cancel, or a form's command button.
+  void clickButton(const std::string& caption, const std::string& text);
+  // A key press and release ("Escape", "Return", "space", "a"), to the focused window.
+  void pressKey(const std::string& keysym);
+
+  // Waits until the window titled `caption` is shown and the screen shows what it draws: its
+  // pixels match the window's own rendering, it is not one flat colour, and every visible
+  // label, button and frame with a text is drawn. Fails the test otherwise.
+  Shot expectPainted(const std::string& caption);
+  // Waits until no visible window has that caption.
+  void waitClosed(const std::string& caption);
+
+  std::unique_ptr<ui::qt::QtHost> host;
+
+ private:
+  bool onScreen(const ui::Form& f);
+  bool callGui(const std::function<void()>& f);  // false when the window thread did not answer
+  [[noreturn]] void abort(const std::string& why);
+  XDisplay& display();
+};
+
+}  // namespace olvex::test::x
