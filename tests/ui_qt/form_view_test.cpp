@@ -235,6 +235,27 @@ TEST_F(FormViewTest, HandlersRunAfterTheInputIsDeliveredInOrder) {
   EXPECT_EQ(form.text.text(), "7");
 }
 
+// Keys are held back with the other input: the window's KeyDown sees each first and may swallow
+// it, the text box types it, then KeyUp follows, in the order the keys came.
+TEST_F(FormViewTest, KeysReachWindowThenTextBoxInOrder) {
+  std::vector<std::string> seen;
+  form.onKeyDown = [&seen](int& code, int) {
+    seen.push_back("KeyDown " + std::to_string(code));
+    if (code == 'X') code = 0;
+  };
+  form.text.onChange = [this, &seen] { seen.push_back("Change " + form.text.text()); };
+  form.text.onKeyUp = [&seen](int code) { seen.push_back("KeyUp " + std::to_string(code)); };
+  auto* edit = widget<QLineEdit>(form.text);
+  edit->setFocus();
+  QTest::keyClicks(edit, "1X2");
+  EXPECT_TRUE(seen.empty());
+  settle();
+  const std::vector<std::string> order = {"KeyDown 49", "Change 1", "KeyUp 49", "KeyDown 88", "KeyUp 88",
+                                          "KeyDown 50", "Change 12", "KeyUp 50"};
+  EXPECT_EQ(seen, order);
+  EXPECT_EQ(edit->text(), "12");
+}
+
 TEST_F(FormViewTest, AClickNeedsPressAndReleaseOnTheSameControl) {
   QWidget* label = view->widgetOf(form.label);
   QWidget* picture = view->widgetOf(form.picture);

@@ -33,11 +33,12 @@ class KnobViewTest : public QtHostTest {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(view));
     dial = view->widgetOf(form.knob);
   }
-  // A mouse event at a point of the dial given in twips.
+  // A mouse event at a point of the dial given in twips, and the handlers it leads to.
   void send(QEvent::Type type, double x, double y, Qt::MouseButton button, Qt::MouseButtons held) {
     QPointF local(x / 15, y / 15);
     QMouseEvent e(type, local, dial->mapToGlobal(local), button, held, Qt::NoModifier);
     QApplication::sendEvent(dial, &e);
+    settle();
   }
   QColor pixelAt(double x, double y) { return dial->grab().toImage().pixelColor(int(x / 15), int(y / 15)); }
   KnobWindow& form;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <memory>
 
 #include "ui/controls.h"
 #include "ui/qt/control_widgets.h"
@@ -222,11 +223,14 @@ void FormView::post(Control* c, std::function<void()> action) {
   QPointer<FormView> self(this);
   QPointer<QWidget> w = c ? widgetOf(*c) : this;
   if (!w) return;
-  UserActions::post([self, c, w, action = std::move(action)] {
+  auto guarded = [self, c, w, action = std::move(action)] {
     if (!self || !self->acting() || !w) return;
     auto it = self->widgets_.find(c);  // c may be gone: compared, never touched
     if (!c || (it != self->widgets_.end() && it->second == w)) action();
-  });
+  };
+  // A replayed key is delivered from a user action already: what it causes follows at once.
+  if (replaying_) guarded();
+  else UserActions::post(std::move(guarded));
 }
 
 void FormView::showWindow(bool modal) {
@@ -330,21 +334,28 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
 }
 
 // A key press goes to the window first (it may swallow it), then on to the widget; a key release
-// reaches the text box it happened in.
+// reaches the text box it happened in, then the widget. Every key event is held back and
+// replayed to its widget once the window's handlers ran, so keys keep their order with the
+// clicks and typing around them.
 bool FormView::key(QObject* o, QEvent* e) {
-  auto* k = static_cast<QKeyEvent*>(e);
-  if (e == lastKey_ && k->timestamp() == lastKeyStamp_) return false;  // propagated to a parent
-  lastKey_ = e;
-  lastKeyStamp_ = k->timestamp();
-  int code = keyCode(*k);
-  if (!acting() || code == 0) return false;
-  if (e->type() == QEvent::KeyPress) {
-    form_->userKeyDown(code, shiftMask(k->modifiers()));
-    return code == 0;
-  }
-  if (Control* c = controlAt(o); c && c->kind() == ControlKind::TextBox && !k->isAutoRepeat())
-    static_cast<TextBox*>(c)->userKeyUp(code);
-  return false;
+  if (e == replaying_ || !acting()) return false;  // a replay, or its propagation to a parent
+  std::shared_ptr<QKeyEvent> k(static_cast<QKeyEvent*>(e)->clone());
+  Control* c = controlAt(o);
+  QPointer<QObject> target(o);
+  post(c, [this, c, k, target] {
+    int code = keyCode(*k);
+    if (code != 0 && k->type() == QEvent::KeyPress) {
+      form_->userKeyDown(code, shiftMask(k->modifiers()));
+      if (code == 0 || !acting()) return;
+    }
+    if (code != 0 && c && c->kind() == ControlKind::TextBox && k->type() == QEvent::KeyRelease && !k->isAutoRepeat())
+      static_cast<TextBox*>(c)->userKeyUp(code);
+    if (!target || !acting()) return;
+    replaying_ = k.get();
+    QCoreApplication::sendEvent(target, k.get());
+    replaying_ = nullptr;
+  });
+  return true;
 }
 
 }  // namespace olvex::ui::qt

@@ -76,8 +76,7 @@ class FormView : public QWidget {
   int mouseType_ = 0;
   QPointF mouseGlobal_;
   Control* pressed_ = nullptr;     // a clickable control under a left-button press
-  const QEvent* lastKey_ = nullptr;  // the last key event seen, to skip its propagation
-  quint64 lastKeyStamp_ = 0;
+  const QEvent* replaying_ = nullptr;  // a held-back key event on its way to its widget
 };
 
 }  // namespace olvex::ui::qt
