@@ -77,6 +77,7 @@ void Patches::layOut() {
   }
   Shape1.move(px(5), px(233), px(251), px(29));
   Shape4.move(px(198), px(193), px(58), px(30));
+  for (ui::Shape* frame : {&Shape1, &Shape3, &Shape4}) frame->setBorderColor(0xA0A0A0);
   Image1.move(px(520), px(244), px(13), px(13));
   Label4.setCaption("DEVELOPER MODE!");
   Label4.setForeColor(ui::rgb(192, 0, 0));
