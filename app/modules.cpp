@@ -1,5 +1,6 @@
 #include "app/modules.h"
 
+#include "customizers/fog_tuner.h"
 #include "customizers/text_dialogs.h"
 #include "customizers/rules_dialogs.h"
 #include "draco/draco_hooks.h"
@@ -22,6 +23,7 @@ void InstallModules() {
   draco::InstallDracoHooks();
   customizers::InstallTextDialogs();
   customizers::InstallRulesDialogs();
+  customizers::InstallFogTuner();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

@@ -13,6 +13,7 @@ TestHost::~TestHost() {
 
 ui::MsgAnswer TestHost::message(const ui::Message& m) {
   messages.push_back(m);
+  if (onMessage) onMessage(m);
   if (answers.empty()) return ui::defaultAnswer(m.buttons);
   auto a = answers.front();
   answers.pop_front();

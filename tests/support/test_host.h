@@ -48,6 +48,7 @@ class TestHost : public ui::Host {
   std::function<void()> onYield;
   // Runs inside every show, so a test can answer a modal window before its show returns.
   std::function<void(ui::Form&, bool modal)> onShow;
+  std::function<void(const ui::Message&)> onMessage;  // runs while a message box is up
   std::set<ui::Timer*> timers;
   ui::ScreenRect work{0, 0, 1024, 768};
   ui::ScreenPoint cursor{0, 0};

@@ -1,0 +1,231 @@
+#include "customizers/dialog.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "shell/config_reader.h"
+#include "shell/config_state.h"
+#include "shell/move_mouse.h"
+#include "ui/host.h"
+
+namespace olvex::customizers {
+
+namespace {
+
+constexpr int kSnapPixels = 10;
+constexpr ui::Color kWhite = 0xFFFFFF;
+
+// One refocus at a time: while a failed field shows its message and takes the focus back, the
+// leave checks that this focus change causes are skipped, so two failing fields never bounce
+// message boxes at each other.
+bool refocusPending = false;
+
+template <class T>
+T* kindOf(ui::Control& c, ui::ControlKind kind) {
+  return c.kind() == kind ? static_cast<T*>(&c) : nullptr;
+}
+
+// Runs `frame` first and then the handler the control had before.
+void chain(std::function<void()>& handler, std::function<void()> frame) {
+  handler = [frame = std::move(frame), previous = handler] {
+    frame();
+    if (previous) previous();
+  };
+}
+
+}  // namespace
+
+void SetDesignerText(ui::Control& c, std::string_view text) {
+  std::string t(text);
+  switch (c.kind()) {
+    case ui::ControlKind::Label: static_cast<ui::Label&>(c).setCaption(t); return;
+    case ui::ControlKind::TextBox: static_cast<ui::TextBox&>(c).setText(t); return;
+    case ui::ControlKind::CheckBox: static_cast<ui::CheckBox&>(c).setCaption(t); return;
+    case ui::ControlKind::OptionButton: static_cast<ui::OptionButton&>(c).setCaption(t); return;
+    case ui::ControlKind::CommandButton: static_cast<ui::CommandButton&>(c).setCaption(t); return;
+    case ui::ControlKind::Frame: static_cast<ui::Frame&>(c).setCaption(t); return;
+    case ui::ControlKind::ComboBox: static_cast<ui::ComboBox&>(c).setText(t); return;
+    default: break;
+  }
+  throw std::logic_error(c.name() + " takes no designer text");
+}
+
+Dialog::Dialog(std::string name, const DialogSpec& spec) : Form(std::move(name)), spec_(spec) {}
+
+ui::Control& Dialog::control(std::string_view name, int index) const {
+  for (ui::Control* c : controls())
+    if (c->name() == name && c->index() == index) return *c;
+  throw std::logic_error(this->name() + " has no control " + std::string(name) +
+                         (index < 0 ? "" : "(" + std::to_string(index) + ")"));
+}
+
+template <class Fn>
+void Dialog::forRange(std::string_view name, int first, int last, Fn fn) const {
+  if (first < 0) {
+    fn(control(name));
+    return;
+  }
+  bool any = false;
+  for (ui::Control* c : controls()) {
+    if (c->name() != name || c->index() < first || c->index() > last) continue;
+    fn(*c);
+    any = true;
+  }
+  if (!any) throw std::logic_error(this->name() + " has no " + std::string(name) + " in range");
+}
+
+void Dialog::open() { show(spec_.modal); }
+
+void Dialog::defaults() {
+  shell::LoadScope = std::string(spec_.scope);
+  try {
+    shell::ReadCommonConfig();
+  } catch (const std::exception& e) {
+    ui::msgBox(std::string("The config file could not be read: ") + e.what());
+  }
+}
+
+void Dialog::build() {
+  setCaption(std::string(spec_.caption));
+  if (spec_.width > 0) move(left(), top(), spec_.width, spec_.height);
+  for (const Place& p : spec_.layout) place(p);
+  // The last row naming a control is its rule.
+  std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
+  for (const FieldRow& row : spec_.fields) {
+    forRange(row.name, row.first, row.last, [&](ui::Control& c) {
+      auto it = std::find_if(fields.begin(), fields.end(), [&](auto& f) { return f.first == &c; });
+      if (it == fields.end()) fields.emplace_back(&c, &row);
+      else it->second = &row;
+    });
+  }
+  for (auto [c, row] : fields) wireField(*c, *row);
+  for (const Swatch& s : spec_.swatches) wireSwatch(s);
+  for (const Coupling& c : spec_.couplings) wireCoupling(c);
+  for (const Readout& r : spec_.readouts) wireReadout(r);
+  for (const Preview& p : spec_.previews) {
+    auto& timer = as<ui::Timer>(p.timer);
+    timer.setInterval(p.interval);
+    timer.setEnabled(p.running);
+    chain(timer.onTimer, [this, tick = p.tick] { tick(*this); });
+  }
+  for (const FocusRedirect& r : spec_.redirects) {
+    ui::Control& to = control(r.to);
+    forRange(r.name, r.first, r.last,
+             [&](ui::Control& c) { chain(c.onGotFocus, [&to] { to.setFocus(); }); });
+  }
+  wireButtons();
+}
+
+void Dialog::place(const Place& p) {
+  ui::Control& c = control(p.name, p.index);
+  if (!p.container.empty()) c.setContainer(&control(p.container));
+  c.move(p.left, p.top, p.width, p.height);
+  if (!p.text.empty()) SetDesignerText(c, p.text);
+}
+
+void Dialog::wireField(ui::Control& c, const FieldRow& row) {
+  std::function<void(int&)>* keyPress = nullptr;
+  if (auto* box = kindOf<ui::TextBox>(c, ui::ControlKind::TextBox)) {
+    box->setMaxLength(row.maxLength);
+    keyPress = &box->onKeyPress;
+    if (row.leave.kind != LeaveRule::Kind::None) {
+      // The frame's check replaces an earlier row's, and runs before the dialog's own handler,
+      // which a failed check skips.
+      auto previous = box->onLostFocus;
+      LeaveRule rule = row.leave;
+      box->onLostFocus = [this, box, rule, previous] {
+        if (refocusPending) return;
+        if (leave(*box, rule) && previous) previous();
+      };
+    }
+  } else if (auto* combo = kindOf<ui::ComboBox>(c, ui::ControlKind::ComboBox)) {
+    keyPress = &combo->onKeyPress;
+  } else {
+    throw std::logic_error(c.name() + " is not a text or combo box");
+  }
+  auto previous = *keyPress;
+  *keyPress = [filter = row.filter, previous](int& key) {
+    key = FilterKey(filter, key);
+    if (key != 0 && previous) previous(key);
+  };
+}
+
+bool Dialog::leave(ui::TextBox& box, const LeaveRule& rule) {
+  LeaveOutcome out = CheckLeave(rule, box.text());
+  box.setText(out.text);
+  if (out.message.empty()) return true;
+  refocusPending = true;
+  try {
+    ui::msgBox(out.message);
+    box.setFocus();
+  } catch (...) {
+    refocusPending = false;
+    throw;
+  }
+  refocusPending = false;
+  return false;
+}
+
+void Dialog::wireSwatch(const Swatch& s) {
+  auto& shape = as<ui::Shape>(s.shape);
+  auto& red = as<ui::TextBox>(s.array, s.red);
+  auto& green = as<ui::TextBox>(s.array, s.green);
+  auto& blue = as<ui::TextBox>(s.array, s.blue);
+  auto recolour = [&shape, &red, &green, &blue] {
+    shape.setFillColor(SwatchColour(red.text(), green.text(), blue.text()));
+  };
+  recolour();
+  for (ui::TextBox* box : {&red, &green, &blue}) chain(box->onChange, recolour);
+}
+
+void Dialog::wireCoupling(const Coupling& c) {
+  auto& check = as<ui::CheckBox>(c.check);
+  std::vector<ui::Control*> targets;
+  forRange(c.target, c.first, c.last, [&](ui::Control& t) { targets.push_back(&t); });
+  auto follow = [&check, targets, whenChecked = c.whenChecked] {
+    bool on = (check.value() == 1) == whenChecked;
+    for (ui::Control* t : targets) t->setEnabled(on);
+  };
+  follow();
+  chain(check.onClick, follow);
+}
+
+void Dialog::wireReadout(const Readout& r) {
+  auto& scroll = as<ui::HScrollBar>(r.scroll);
+  ui::Control& target = control(r.target, r.targetIndex);
+  auto show = [&scroll, &target, r] {
+    int i = scroll.value() - r.firstPosition;
+    if (i < 0 || i >= static_cast<int>(r.entries.size())) return;
+    const ReadoutEntry& e = r.entries[static_cast<std::size_t>(i)];
+    SetDesignerText(target, e.text);
+    if (e.grey < 0) return;
+    target.setBackColor(ui::rgb(e.grey, e.grey, e.grey));
+    target.setForeColor(e.grey == 0 ? kWhite : 0);
+  };
+  show();
+  chain(scroll.onChange, show);
+}
+
+void Dialog::wireButtons() {
+  if (spec_.modal) {
+    if (!spec_.applyButton.empty()) chain(control(spec_.applyButton).onClick, [this] { hide(); });
+    if (!spec_.defaultsButton.empty())
+      chain(control(spec_.defaultsButton).onClick, [this] { defaults(); });
+    // Closing from the title bar keeps the values, as "apply" does.
+    onCloseBox = [this] { hide(); };
+    return;
+  }
+  setBorderless(true);
+  onDeactivate = [this, previous = onDeactivate] {
+    if (previous) previous();
+    hide();
+  };
+  onMouseMove = [this, previous = onMouseMove](const ui::MouseEvent& e) {
+    if (previous) previous(e);
+    shell::DragForm(*this, e.x, e.y, e.button, kSnapPixels);
+  };
+}
+
+}  // namespace olvex::customizers

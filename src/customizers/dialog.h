@@ -1,0 +1,144 @@
+#pragma once
+// The frame every customizer dialog shares. A dialog is a ui::Form whose controls are members
+// (control arrays for boxes that belong together) plus a DialogSpec: tables of its layout, its
+// fields' filters and leave rules, its colour swatches, enable couplings, read-outs, previews and
+// focus redirects. Build() reads the tables once and wires the few generic handlers; a dialog
+// writes by hand only what its own rules add.
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "customizers/field_rules.h"
+#include "ui/control_array.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace olvex::customizers {
+
+class Dialog;
+
+// A control by name and index (-1 outside a control array); rows that cover an array give the
+// first and last index, and skip the holes between.
+struct Place {
+  std::string_view name;
+  int index;
+  int left, top, width, height;  // twips, relative to the container
+  std::string_view text = {};    // caption, or the text of a text or combo box
+  std::string_view container = {};
+};
+
+// Later rows override earlier ones, so a row for a whole array can precede its exceptions.
+struct FieldRow {
+  std::string_view name;
+  int first, last;
+  Filter filter;
+  int maxLength;  // 0: no limit
+  LeaveRule leave = {};
+};
+
+// A filled shape that shows the colour of three boxes of one text box array.
+struct Swatch {
+  std::string_view shape;
+  std::string_view array;
+  int red, green, blue;
+};
+
+// The controls a check box enables: while it holds 1 the targets are enabled (whenChecked) or
+// disabled (!whenChecked), otherwise the reverse. Applied on every change and at build.
+struct Coupling {
+  std::string_view check;
+  std::string_view target;
+  int first, last;
+  bool whenChecked = true;
+};
+
+// A scroll bar's position shown as text (and back colour, when given) in a box or label.
+struct ReadoutEntry {
+  std::string_view text;
+  int grey = -1;  // back colour (grey, grey, grey); the text is white on black, else black
+};
+struct Readout {
+  std::string_view scroll;
+  std::string_view target;
+  int targetIndex;
+  int firstPosition;
+  std::span<const ReadoutEntry> entries;
+};
+
+// A timer that drives a preview: interval, whether it runs from the start, its tick.
+struct Preview {
+  std::string_view timer;
+  int interval;
+  bool running;
+  void (*tick)(Dialog&);
+};
+
+// Controls that never keep the focus: receiving it moves it on to `to`.
+struct FocusRedirect {
+  std::string_view name;
+  int first, last;
+  std::string_view to;
+};
+
+struct DialogSpec {
+  std::string_view caption;
+  std::string_view scope = {};   // "defaults" re-reads the config for this word; empty: none
+  bool modal = true;             // modeless dialogs are borderless, dragged, hidden on deactivation
+  int width = 0, height = 0;     // twips
+  std::string_view applyButton = "Command1";
+  std::string_view defaultsButton = "Command2";
+  std::span<const Place> layout = {};
+  std::span<const FieldRow> fields = {};
+  std::span<const Swatch> swatches = {};
+  std::span<const Coupling> couplings = {};
+  std::span<const Readout> readouts = {};
+  std::span<const Preview> previews = {};
+  std::span<const FocusRedirect> redirects = {};
+};
+
+class Dialog : public ui::Form {
+ public:
+  Dialog(std::string name, const DialogSpec& spec);
+
+  const DialogSpec& spec() const { return spec_; }
+  // Shows the default instance as the spec says; opening never reloads values.
+  void open();
+  // "defaults": the config read again for this dialog's scope word.
+  virtual void defaults();
+
+  // A control of this dialog by name and index; a missing one is a std::logic_error.
+  ui::Control& control(std::string_view name, int index = -1) const;
+  template <class T>
+  T& as(std::string_view name, int index = -1) const {
+    return dynamic_cast<T&>(control(name, index));
+  }
+
+  // Creates elements first..last of a control array.
+  template <class T>
+  static void addRange(ui::ControlArray<T>& array, int first, int last) {
+    for (int i = first; i <= last; ++i) array.add(i);
+  }
+
+ protected:
+  // Lays the controls out and wires the rules; called at the end of the dialog's constructor,
+  // after its own handlers are set (the frame's run first and then call them).
+  void build();
+
+ private:
+  template <class Fn>
+  void forRange(std::string_view name, int first, int last, Fn fn) const;
+  void place(const Place& p);
+  void wireField(ui::Control& c, const FieldRow& row);
+  void wireSwatch(const Swatch& s);
+  void wireCoupling(const Coupling& c);
+  void wireReadout(const Readout& r);
+  void wireButtons();
+  bool leave(ui::TextBox& box, const LeaveRule& rule);  // false: the check failed
+
+  const DialogSpec& spec_;
+};
+
+// Sets the designer text of a control: a caption, or the text of a text or combo box.
+void SetDesignerText(ui::Control& c, std::string_view text);
+
+}  // namespace olvex::customizers

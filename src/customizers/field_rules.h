@@ -1,0 +1,52 @@
+#pragma once
+// The rules of the customizer dialogs' text boxes, as plain functions: what a box checks when it
+// loses the focus, and the colour a swatch shows for its three component boxes.
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include "ui/control.h"
+
+namespace olvex::customizers {
+
+// The KeyPress filter of a box; Swallow drops every typed key (a list chosen from, not typed in).
+enum class Filter { None, Hex, Digit, Signed, Letter, Decimal, Swallow };
+int FilterKey(Filter f, int key);
+
+// What a text box checks when it loses the focus.
+struct LeaveRule {
+  enum class Kind {
+    None,
+    HexWidth,   // fewer than `width` characters: message, focus back; the text stays
+    Clamp,      // a number above max (below min) becomes max (min); empty text becomes emptyText
+    Required,   // empty: message, focus back; above max: silently max
+    Announced,  // empty: message, focus back; above max: max with a message, focus back
+  };
+  Kind kind = Kind::None;
+  int width = 0;
+  double min = std::numeric_limits<double>::lowest();
+  double max = std::numeric_limits<double>::max();
+  std::string_view emptyText = "0";
+};
+
+constexpr LeaveRule hexWidth(int width) { return {LeaveRule::Kind::HexWidth, width}; }
+constexpr LeaveRule clampTo(double max) { return {LeaveRule::Kind::Clamp, 0, LeaveRule{}.min, max}; }
+constexpr LeaveRule clampTo(double min, double max, std::string_view emptyText = "0") {
+  return {LeaveRule::Kind::Clamp, 0, min, max, emptyText};
+}
+constexpr LeaveRule required(double max) { return {LeaveRule::Kind::Required, 0, LeaveRule{}.min, max}; }
+constexpr LeaveRule announced(double max) { return {LeaveRule::Kind::Announced, 0, LeaveRule{}.min, max}; }
+
+// The outcome of a leave check: the box's new text, and the message to show (empty for none);
+// a message always sends the focus back to the box.
+struct LeaveOutcome {
+  std::string text;
+  std::string message;
+};
+LeaveOutcome CheckLeave(const LeaveRule& rule, std::string_view text);
+
+// A swatch component: the box's leading number rounded, held to 0..255 (no number is 0).
+int SwatchComponent(std::string_view text);
+ui::Color SwatchColour(std::string_view red, std::string_view green, std::string_view blue);
+
+}  // namespace olvex::customizers
