@@ -279,6 +279,11 @@ TEST_F(ConfigReader, TheEmbeddedConfigReadsCleanly) {
   }
   EXPECT_GT(dataKeys, 0);
   EXPECT_EQ(DataKeyCount, dataKeys);
+
+  // The text is written out byte for byte, so every line break is CR LF.
+  std::string_view text = BuiltInConfigText();
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+    ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << "bare line feed at byte " << at;
 }
 
 }  // namespace
