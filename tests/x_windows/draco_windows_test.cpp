@@ -1,0 +1,154 @@
+// The DRACO windows opened with the mouse on a real X server: each is painted with its controls
+// and markers, the parameter popup and the input box answer, and the offset map reads out the
+// file position under the pointer.
+#include <gtest/gtest.h>
+
+#include "draco/input_box.h"
+#include "draco/offset_map.h"
+#include "draco/param_list_popup.h"
+#include "draco/patch_editor.h"
+#include "draco/patch_list.h"
+#include "draco/patch_list_window.h"
+#include "draco/patch_set_writer.h"
+#include "draco/statistics_window.h"
+#include "program_fixture.h"
+#include "shell/conversions.h"
+#include "shell/form1.h"
+
+namespace olvex::test::x {
+namespace {
+
+class DracoWindows : public ProgramTest {
+ protected:
+  void SetUp() override {
+    // The default patch set beside the executable: "Needy" needs an unselected patch and two
+    // main-window options, and has two parameters.
+    draco::ClearPatchList();
+    draco::PatchRecord base;
+    base.Omnipresence = 1;
+    base.Name = "Base";
+    draco::PatchRecord needy = base;
+    needy.Name = "Needy";
+    needy.Description = "Shows every marker";
+    needy.Dependencies = "Base";
+    needy.RequiresRemap = 1;
+    needy.RequiresYiff = 1;
+    needy.Offffset[0] = "1000";
+    needy.ModNData[0] = "90";
+    needy.Params[0] = {1, "1010", "5", "", "Speed", 3};
+    needy.Params[4] = {1, "1012", "0A", "", "Colour", 0};
+    draco::PatchList.push_back(base);
+    draco::PatchList.push_back(needy);
+    ASSERT_TRUE(draco::SavePatchSet(dir.file("patches.drc")));
+    draco::ClearPatchList();
+    ProgramTest::SetUp();
+  }
+
+  // The colour the screen shows at the centre of a control's first pixel row and column.
+  static std::uint32_t colourAt(const Shot& shot, const ui::Control& c, int dx, int dy) {
+    return shot.screen.at(c.left() / 15 + dx, c.top() / 15 + dy);
+  }
+};
+
+TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();
+    std::string caption;
+    onGui([&] {
+      caption = main.caption();
+      main.Check5.setValue(0);
+      main.Check9.setValue(0);
+    });
+    expectPainted(caption);
+    click(main.Command30);
+    auto& patches = waitForForm<draco::Patches>();
+    Shot list = expectPainted("Custom patches");
+    for (const char* text : {"load set", "save set", "defaults", "proceed", "search:"})
+      EXPECT_TRUE(list.shows(text)) << text;
+    int items = 0;
+    onGui([&] { items = patches.Listbox1.listCount(); });
+    EXPECT_EQ(items, 3);
+
+    onGui([&] { patches.Listbox1.setListIndex(2); });
+    Shot needy = expectPainted("Custom patches");
+    EXPECT_TRUE(needy.shows("Needy"));
+    EXPECT_TRUE(needy.shows("Speed:"));
+    EXPECT_EQ(colourAt(needy, patches.Image3, 1, 1), 0xC00000u);  // dependency at 515
+    EXPECT_EQ(colourAt(needy, patches.Image6, 1, 1), 0xC06000u);  // remap at 500
+    EXPECT_EQ(colourAt(needy, patches.Image5, 1, 1), 0x0050C0u);  // extend at 485
+    int left = 0;
+    onGui([&] { left = patches.Image5.left() / 15; });
+    EXPECT_EQ(left, 485);
+
+    // The search box: Enter finds the next match, and F3 (seen by the window before the box)
+    // finds none below it and shows the notice until the timer hides it.
+    click(patches.Text5);
+    for (const char* key : {"e", "e", "d"}) pressKey(key);
+    onGui([&] { patches.Listbox1.setListIndex(0); });
+    pressKey("Return");
+    waitFor("the match", [&] { return patches.Listbox1.listIndex() == 2; });
+    pressKey("F3");
+    waitFor("the not-found notice", [&] { return patches.Text6.visible(); });
+    waitFor("the notice to go", [&] { return !patches.Text6.visible(); });
+
+    click(patches.Label3);
+    auto& popup = waitForForm<draco::ParamList>();
+    Shot names = expectPainted("Parameters");
+    EXPECT_TRUE(names.shows("Speed"));
+    EXPECT_TRUE(names.shows("Colour"));
+    click(popup.Label1[4]);
+    waitClosed("Parameters");
+    waitFor("the picked parameter", [&] { return patches.Label3.caption() == "Colour:"; });
+
+    click(patches.Image1);  // the developer layout
+    waitFor("the developer layout", [&] { return patches.Command1.enabled(); });
+    click(patches.Command1);
+    auto& editor = waitForForm<draco::PatchesConf>();
+    Shot edit = expectPainted("Patch configuration");
+    for (const char* text : {"OFFSET LIST", "ORIGINAL", "apply", "cancel", "import", "export", "TRIM",
+                             "Patch requires remap scene memory", "Ignore patch", "long"})
+      EXPECT_TRUE(edit.shows(text)) << text;
+    click(editor.Command1);
+    waitForForm<draco::InputKor>();
+    EXPECT_TRUE(expectPainted("Input").shows("Add offset:"));
+    pressKey("a");
+    pressKey("Return");
+    waitClosed("Input");
+    waitFor("the added offset", [&] { return editor.List1.listCount() == 2; });
+    click(editor.Command28);
+    waitClosed("Patch configuration");
+    click(patches.Command3);
+    waitClosed("Custom patches");
+  });
+}
+
+TEST_F(DracoWindows, StatisticsAndTheMapReadingThePointer) {
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();
+    std::string caption;
+    onGui([&] { caption = main.caption(); });
+    expectPainted(caption);
+    click(main.Image2);
+    auto& about = waitForForm<draco::FLAbout>();
+    Shot figures = expectPainted("OLVEX info");
+    for (const char* text : {"Offsets used in current version:", "744", "DRACO custom patches:", "show map",
+                             "create offsets.txt", "close"})
+      EXPECT_TRUE(figures.shows(text)) << text;
+    click(about.Label28);
+    auto& map = waitForForm<draco::Form3>();
+    Shot drawn = expectPainted("Offset map");
+    EXPECT_TRUE(drawn.shows("Native OLVEX offsets"));
+    click(map.Picture1);  // the pointer rests at the strip's centre
+    int centre = 0;
+    onGui([&] { centre = map.Picture1.width() / 15 / 2; });
+    std::string expected = shell::TrueHex2(std::to_string(draco::MapPosition(0, centre * 15)), 6);
+    waitFor("the position under the pointer", [&] { return map.Label4.caption() == expected; });
+    click(map.Label5);
+    waitClosed("Offset map");
+    click(about.Label1);
+    waitClosed("OLVEX info");
+  });
+}
+
+}  // namespace
+}  // namespace olvex::test::x
