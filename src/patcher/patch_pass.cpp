@@ -1,10 +1,15 @@
 #include "patcher/patch_pass.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "patcher/layout_check.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/progress.h"
 #include "patcher/stage_writes.h"
@@ -20,6 +25,9 @@ namespace {
 
 using shell::Form1;
 using StageWrites = void (*)(platform::RandomAccessFile&, const Form1&);
+
+// The lock beside the executable that keeps two runs from patching it at once.
+constexpr const char* kLockSuffix = ".olvex-lock";
 
 // The writer another module registered for a stage, if any.
 void runHookedWriter(std::string_view caption, platform::RandomAccessFile& file) {
@@ -62,42 +70,76 @@ const Stage kStages[] = {
     {"DONE", 128},
 };
 
-// Removes the working copy; something else at its name (a folder) is left alone.
+// Removes the working copy; something else at its name (a folder, a link) is left alone.
 void removeWorkingCopy(const std::string& path) {
-  try {
-    if (platform::fileExists(path)) platform::removeFile(path);
-  } catch (const std::exception&) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
+}
+
+// What killed runs left: the working copy (the lock says no other run is using it) and the
+// temporary files of their saves, beside the executable and in the work folder.
+void removeLeftovers(const std::string& exe, const std::string& work) {
+  removeWorkingCopy(work);
+  const std::string folder = std::filesystem::path(exe).parent_path().string();
+  platform::removeLeftoverTemporaries(folder);
+  if (!shell::WorkDir.empty() && platform::resolveLinks(shell::WorkDir) != platform::resolveLinks(folder))
+    platform::removeLeftoverTemporaries(shell::WorkDir);
+}
+
+// The pass proper, under the lock: the checks, the copy, the stages and the commit.
+void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, const std::string& work) {
+  removeLeftovers(exe, work);
+  // Before anything is copied or written: the layout is sane and fits the executable.
+  const std::int64_t length = PassLength(form);
+  Layout layout = SectionLayout();
+  CheckExecutable(exe, layout);
+  platform::copyFile(exe, work);
+  platform::RandomAccessFile copy(work, platform::RandomAccessFile::Mode::ReadWrite);
+  copy.limitLength(length);
+  for (const Stage& s : kStages) {
+    progress.stage(s.caption, s.progress);
+    if (s.yields) ui::host().yield();
+    if (s.writes)
+      s.writes(copy, form);
+    else
+      runHookedWriter(s.caption, copy);
   }
+  copy.close();
+  platform::replaceFile(work, exe);
+}
+
+void cannotModify(const std::string& detail) {
+  std::string text = "Cannot process with " + shell::ExeName + " modifying. Make sure you're using correct config file.";
+  if (!detail.empty()) text += "\r\n" + detail;
+  ui::msgBox(text, ui::MsgButtons::Ok, "Cannot modify file");
 }
 
 }  // namespace
 
 bool ModifyExe() {
   Form1& form = ui::Forms::get<Form1>();
-  const std::string exe = form.ExePath;
+  // A link is followed: the file it leads to is patched in place, and the link stays a link.
+  const std::string exe = platform::resolveLinks(form.ExePath);
   const std::string work = exe + "0";
   ProgressDisplay progress(form);
   try {
-    platform::copyFile(exe, work);
-    platform::RandomAccessFile copy(work, platform::RandomAccessFile::Mode::ReadWrite);
-    for (const Stage& s : kStages) {
-      progress.stage(s.caption, s.progress);
-      if (s.yields) ui::host().yield();
-      if (s.writes)
-        s.writes(copy, form);
-      else
-        runHookedWriter(s.caption, copy);
+    platform::FileLock lock(exe + kLockSuffix);
+    try {
+      runPass(form, progress, exe, work);
+      return true;
+    } catch (...) {
+      removeWorkingCopy(work);  // while the lock keeps every other run away from it
+      throw;
     }
-    copy.close();
-    platform::replaceFile(work, exe);
-    return true;
+  } catch (const platform::FileInUse&) {
+    ui::msgBox(shell::ExeName + " is in use by another run of OLVEX. Nothing was changed.", ui::MsgButtons::Ok,
+               "Cannot modify file");
+  } catch (const LayoutError& e) {
+    cannotModify(e.what());
   } catch (const std::exception&) {
-    removeWorkingCopy(work);
-    ui::msgBox("Cannot process with " + shell::ExeName +
-                   " modifying. Make sure you're using correct config file.",
-               ui::MsgButtons::Ok, "Cannot modify file");
-    return false;
+    cannotModify("");
   }
+  return false;
 }
 
 void Install() { shell::form1Hooks().ModifyExe = ModifyExe; }

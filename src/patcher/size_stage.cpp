@@ -1,8 +1,11 @@
 // The SIZE stage: the working copy gets the standard length, or the extended one with an area of
 // 0x90 bytes appended and declared as a fifth section; then the advanced savegame hooks.
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "patcher/layout_check.h"
 #include "patcher/selectors.h"
 #include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
@@ -14,6 +17,8 @@ namespace olvex::patcher {
 namespace {
 
 using shell::Form1;
+
+constexpr std::int64_t kFillChunk = 1 << 20;
 
 // Only 1 extends; a greyed box keeps the standard length.
 int extended(const Form1& f) { return f.Check9.value() == 1; }
@@ -48,17 +53,21 @@ const Row kAdvancedSavegame[] = {
 
 }  // namespace
 
+std::int64_t PassLength(const Form1& form) {
+  Layout layout = SectionLayout();
+  if (!extended(form)) return layout.standard;
+  if (layout.extended == 0) throw LayoutError("ExtendedSizeNum: the version section lacks it");
+  return layout.extended;
+}
+
 void IncreaseSize(platform::RandomAccessFile& file, const Form1& form) {
-  // The standard file ends just before EOFOffset; the appended area is ExtendedSizeNum + 1 bytes.
-  std::int64_t end = PositionOf("EOFOffset");
-  std::int64_t length = end - 1;
-  if (extended(form)) {
-    if (shell::ExtendedSizeNum < 1) throw PassError("the version section lacks ExtendedSizeNum");
-    length += std::int64_t{shell::ExtendedSizeNum} + 1;
-  }
+  // The standard file ends just before EOFOffset; the appended area follows, filled with 0x90.
+  const std::int64_t length = PassLength(form);
   file.setLength(length);
   if (file.length() != length) throw PassError("the working copy's length could not be set");
-  if (extended(form)) file.write(end, std::string(length - end + 1, '\x90'));
+  const std::string fill(std::min<std::int64_t>(length, kFillChunk), '\x90');
+  for (std::int64_t at = SectionLayout().standard; at < length; at += kFillChunk)
+    file.write(at + 1, std::string_view(fill).substr(0, std::min<std::int64_t>(kFillChunk, length - at)));
   WriteRows(file, form, kHeader);
   WriteRows(file, form, kAdvancedSavegame);
 }

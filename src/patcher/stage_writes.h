@@ -1,5 +1,7 @@
 #pragma once
 // The writes of the stages, each into the open working copy from the windows' current state.
+#include <cstdint>
+
 namespace olvex::platform {
 class RandomAccessFile;
 }
@@ -14,5 +16,8 @@ namespace olvex::patcher {
 void WriteMain(platform::RandomAccessFile& file, const shell::Form1& form);
 // SIZE: the standard or the extended length with its PE header, and the advanced savegame hooks.
 void IncreaseSize(platform::RandomAccessFile& file, const shell::Form1& form);
+// The length the pass gives the file: the standard or, with "Extend" on, the extended layout.
+// LayoutError when the version section's layout is out of bounds.
+std::int64_t PassLength(const shell::Form1& form);
 
 }  // namespace olvex::patcher

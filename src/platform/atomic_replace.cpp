@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <functional>
 #include <optional>
@@ -12,6 +11,7 @@
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
+#include "platform/temp_files.h"
 
 namespace olvex::platform {
 
@@ -19,20 +19,6 @@ using detail::throwErrno;
 using detail::UniqueFd;
 
 namespace {
-
-// Creates a new, empty file with a name unique to this process in folder.
-UniqueFd createTemporaryFile(const std::string& folder, const std::string& target,
-                             std::string& tempPath) {
-  static std::atomic<unsigned> counter{0};
-  for (;;) {
-    tempPath = folder + "/.olvex-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter++) + ".tmp";
-    UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (fd.get() >= 0) return fd;
-    // A leftover of an earlier process with the same id: try the next name.
-    if (errno != EEXIST) throwErrno("create a temporary file beside", target);
-  }
-}
 
 // The permissions of the file a save replaces, when its owner may read and write it; a file its
 // owner cannot use (mode 000, read-only) passes nothing on, so the new file gets the ordinary
@@ -49,16 +35,18 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
 // new file. Errors name path, the file the user knows, rather than the temporary file.
 void saveByRename(const std::string& path, std::optional<mode_t> mode,
                   const std::function<void(int fd)>& fill) {
-  std::string folder = detail::folderOf(path);
+  // A symbolic link is followed: the file it leads to is replaced, and the link stays a link.
+  const std::string target = resolveLinks(path);
+  std::string folder = detail::folderOf(target);
   std::string tempPath;
-  UniqueFd fd = createTemporaryFile(folder, path, tempPath);
+  UniqueFd fd = detail::createTemporaryFile(folder, path, tempPath);
   try {
-    if (!mode) mode = permissionsOf(path);
+    if (!mode) mode = permissionsOf(target);
     if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
     fill(fd.get());
     if (::fsync(fd.get()) != 0) throwErrno("sync", path);
     fd.closeChecked(path);
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) throwErrno("replace", path);
+    if (::rename(tempPath.c_str(), target.c_str()) != 0) throwErrno("replace", path);
   } catch (...) {
     ::unlink(tempPath.c_str());  // fd, if still open, is closed on the way out
     throw;

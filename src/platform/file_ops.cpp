@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
@@ -54,6 +56,11 @@ std::string currentDirectory() {
   }
   dir.resize(dir.find('\0'));
   return dir;
+}
+
+std::string resolveLinks(const std::string& path) {
+  std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
+  return real ? std::string(real.get()) : path;
 }
 
 }  // namespace olvex::platform

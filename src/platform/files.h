@@ -13,6 +13,11 @@ struct FileError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A lock another running process holds.
+struct FileInUse : FileError {
+  using FileError::FileError;
+};
+
 // A file opened for reading and writing (or reading only) at 1-based byte positions.
 class RandomAccessFile {
  public:
@@ -28,12 +33,15 @@ class RandomAccessFile {
   std::string read(std::int64_t pos, std::size_t n);
   std::int64_t length();
   void setLength(std::int64_t n);  // cuts or lengthens (new bytes are 0)
+  // From now on a write or length that would reach beyond n bytes is an error.
+  void limitLength(std::int64_t n);
   void sync();                     // flushes to the disk
   void close();                    // idempotent; errors of the final close are thrown
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
   int writableFd(const char* action) const;  // as openFd, and refuses a ReadOnly file
   int fd_ = -1;
+  std::int64_t limit_ = INT64_MAX;
   Mode mode_;
   std::string path_;
 };
@@ -67,5 +75,30 @@ void removeFile(const std::string& path);  // no error when absent
 // folder. On failure target is unchanged and source is left for the caller to remove.
 void replaceFile(const std::string& source, const std::string& target);
 std::string currentDirectory();  // without a trailing separator
+
+// The file path leads to, every symbolic link on the way followed; path itself when nothing is
+// there.
+std::string resolveLinks(const std::string& path);
+
+// Removes the temporary files of saves that runs on this machine left in folder when they were
+// killed; files of processes still running, and every other file, stay. Returns how many were
+// removed.
+int removeLeftoverTemporaries(const std::string& folder);
+
+// An exclusive lock, held while the object lives, through a lock file of its own at path. The
+// file is created exclusively and holds the holder's process id; the lock itself is the
+// kernel's, so the lock file of a killed process is taken over by the next one. Releasing
+// removes the file.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path);  // FileInUse when a running process holds it
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
 
 }  // namespace olvex::platform

@@ -50,6 +50,11 @@ void RandomAccessFile::write(std::int64_t pos, std::string_view bytes) {
   if (bytes.size() > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max() - offset)) {
     throwFileError("write to", path_, "the write would end beyond the largest file size");
   }
+  if (offset + static_cast<std::int64_t>(bytes.size()) > limit_) {
+    throwFileError("write to", path_,
+                   std::to_string(bytes.size()) + " bytes at position " + std::to_string(pos) +
+                       " reach beyond the declared length " + std::to_string(limit_));
+  }
   detail::writeAllAt(fd, bytes.data(), bytes.size(), offset, path_);
 }
 
@@ -76,8 +81,14 @@ std::int64_t RandomAccessFile::length() {
 void RandomAccessFile::setLength(std::int64_t n) {
   int fd = writableFd("set the length of");
   if (n < 0) throwFileError("set the length of", path_, "negative length " + std::to_string(n));
+  if (n > limit_) {
+    throwFileError("set the length of", path_,
+                   std::to_string(n) + " is beyond the declared length " + std::to_string(limit_));
+  }
   if (::ftruncate(fd, static_cast<off_t>(n)) != 0) throwErrno("set the length of", path_);
 }
+
+void RandomAccessFile::limitLength(std::int64_t n) { limit_ = n; }
 
 void RandomAccessFile::sync() {
   if (::fsync(openFd("sync")) != 0) throwErrno("sync", path_);

@@ -14,11 +14,12 @@ const std::string kFailureText =
 
 class RollbackTest : public PassTest {
  protected:
-  // The pass failed: one message, the executable untouched, the progress display hidden.
-  void expectRolledBack(const std::string& original) {
+  // The pass failed: one message (with a second line that names the key when the layout was
+  // refused), the executable untouched, the progress display hidden.
+  void expectRolledBack(const std::string& original, const std::string& detail = "") {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, "Cannot modify file");
-    EXPECT_EQ(host.messages[0].text, kFailureText);
+    EXPECT_EQ(host.messages[0].text, detail.empty() ? kFailureText : kFailureText + "\r\n" + detail);
     EXPECT_EQ(exeBytes(), original);
     auto& f = ui::Forms::get<shell::Form1>();
     EXPECT_FALSE(f.Label10.visible() || f.Shape3.visible() || f.Shape4.visible());
@@ -29,13 +30,14 @@ TEST_F(RollbackTest, VersionSectionLackingAKeyOrAFieldRollsBack) {
   struct Row {
     const char* dropped;  // config lines starting with this are removed
     bool extend;
+    const char* detail = "";
   } rows[] = {
       {"LTOffset=", false},             // main stage, offset key
       {"VolFXDefData=", false},         // main stage, data field
       {"IncStaticLimit7Offset3=", false},
       {"PartBuffer1Offset42=", false},  // last row of the main stage
-      {"EOFOffset=", false},            // size stage, length
-      {"ExtendedSizeNum=", true},
+      {"EOFOffset=", false, "EOFOffset: the version section lacks it"},  // checked before the copy
+      {"ExtendedSizeNum=", true, "ExtendedSizeNum: the version section lacks it"},
       {"ExtSGJmp2DataD=", false},       // size stage, savegame hooks
   };
   for (const Row& r : rows) {
@@ -48,7 +50,7 @@ TEST_F(RollbackTest, VersionSectionLackingAKeyOrAFieldRollsBack) {
     shell::Form1& f = start();
     f.Check9.setValue(r.extend ? 1 : 0);
     pass();
-    expectRolledBack(original);
+    expectRolledBack(original, r.detail);
     EXPECT_FALSE(workingCopyLeft());
     ui::Forms::reset();
   }

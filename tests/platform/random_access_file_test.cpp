@@ -59,6 +59,9 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
       {"set length when read-only", Mode::ReadOnly, [](auto& f) { f.setLength(1); }},
       {"read after close", Mode::ReadWrite, [](auto& f) { f.close(); f.read(1, 1); }},
       {"write after close", Mode::ReadWrite, [](auto& f) { f.close(); f.write(1, "x"); }},
+      {"write ending beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(4); f.write(4, "xy"); }},
+      {"write starting beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(2); f.write(3, "x"); }},
+      {"length beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(4); f.setLength(5); }},
   };
   TempFolder dir;
   for (const auto& c : cases) {
@@ -68,6 +71,19 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
     file.close();
     EXPECT_EQ(bytesOf(dir.file("f")), "abc") << c.name;
   }
+}
+
+TEST(RandomAccessFile, ALimitedFileTakesEverythingUpToItsLimit) {
+  TempFolder dir;
+  putBytes(dir.file("f"), "abcdef");
+  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
+  file.limitLength(4);  // shorter than the file: only writes that would lengthen it count
+  file.write(3, "XY");
+  file.setLength(4);
+  file.limitLength(8);
+  file.write(7, "Z");
+  EXPECT_EQ(file.read(1, 7), "abXY\0\0Z"s);
+  file.setLength(8);
 }
 
 TEST(RandomAccessFile, OpensOnlyExistingRegularFiles) {

@@ -1,0 +1,142 @@
+// Runs that overlap or get killed: the lock keeps two processes apart and passes from a killed
+// holder to the next, and a killed save's temporary file is removed by a later run, while
+// everything that is not such a file stays.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/files.h"
+#include "platform/temp_files.h"
+#include "platform/temp_folder.h"
+
+namespace olvex::platform {
+namespace {
+
+using test_files::bytesOf;
+using test_files::putBytes;
+using test_files::TempFolder;
+using Names = std::vector<std::string>;
+
+// Runs body in a child process and returns its exit status (body's result); -signal when a
+// signal ended it.
+int inChild(const std::function<int()>& body) {
+  pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+// 0: locked; 1: in use; 2: another error.
+int tryLock(const std::string& path) {
+  try {
+    FileLock lock(path);
+    return 0;
+  } catch (const FileInUse&) {
+    return 1;
+  } catch (const FileError&) {
+    return 2;
+  }
+}
+
+TEST(FileLock, KeepsOtherProcessesOutAndIsGoneWhenReleased) {
+  TempFolder dir;
+  const std::string path = dir.file("game.exe.olvex-lock");
+  {
+    FileLock held(path);
+    EXPECT_EQ(std::stoi(bytesOf(path)), ::getpid());
+    EXPECT_EQ(inChild([&] { return tryLock(path); }), 1);
+    EXPECT_EQ(tryLock(path), 1);  // a second lock of the same process is refused too
+  }
+  EXPECT_EQ(dir.entries(), Names{});
+  EXPECT_EQ(inChild([&] { return tryLock(path); }), 0);
+  EXPECT_EQ(dir.entries(), Names{});
+}
+
+TEST(FileLock, TheLockOfAKilledProcessIsTakenOver) {
+  TempFolder dir;
+  const std::string path = dir.file("game.exe.olvex-lock");
+  int pipeFds[2];
+  ASSERT_EQ(::pipe(pipeFds), 0);
+  pid_t holder = ::fork();
+  if (holder == 0) {
+    FileLock lock(path);
+    char ready = 'x';
+    (void)!::write(pipeFds[1], &ready, 1);
+    ::pause();
+    ::_exit(0);
+  }
+  char ready = 0;
+  ASSERT_EQ(::read(pipeFds[0], &ready, 1), 1);
+  EXPECT_EQ(tryLock(path), 1);
+  ::kill(holder, SIGKILL);
+  ::waitpid(holder, nullptr, 0);
+  EXPECT_EQ(dir.entries(), Names{"game.exe.olvex-lock"});  // left behind by the killed holder
+  {
+    FileLock taken(path);
+    EXPECT_EQ(std::stoi(bytesOf(path)), ::getpid());
+  }
+  EXPECT_EQ(dir.entries(), Names{});
+  ::close(pipeFds[0]);
+  ::close(pipeFds[1]);
+}
+
+TEST(FileLock, ALinkAtTheLockNameOrAnUnwritableFolderIsAnError) {
+  TempFolder dir;
+  std::filesystem::create_symlink(dir.file("elsewhere"), dir.file("lock"));
+  EXPECT_EQ(tryLock(dir.file("lock")), 2);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere")));
+  EXPECT_EQ(tryLock(dir.file("no/such/folder/lock")), 2);
+}
+
+TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
+  TempFolder dir;
+  // A save killed between creating its temporary file and renaming it.
+  std::string killed;
+  ASSERT_EQ(inChild([&] {
+              std::string path;
+              detail::createTemporaryFile(dir.path(), dir.file("a.cfg"), path);
+              putBytes(dir.file("name"), path.substr(path.rfind('/') + 1));
+              return 0;
+            }),
+            0);
+  killed = bytesOf(dir.file("name"));
+  std::filesystem::remove(dir.file("name"));
+  std::string running;  // this process's own, still being written
+  detail::createTemporaryFile(dir.path(), dir.file("b.cfg"), running);
+  running = running.substr(running.rfind('/') + 1);
+  // The same name from another machine sharing the folder: its process cannot be asked.
+  std::string otherHost = ".olvex-otherhost" + killed.substr(killed.find('-', 7));
+  const Names kept = {".olvex-.tmp", ".olvex-1-2.tmp", ".olvex-x-y-z.tmp", "game.tmp", "tomb4.exe"};
+  for (const std::string& name : kept) putBytes(dir.file(name), "keep");
+  putBytes(dir.file(otherHost), "keep");
+  std::string folderLike = killed;
+  folderLike.replace(folderLike.rfind('-'), 1, "-9");
+  std::filesystem::create_directory(dir.file(folderLike));  // not a file: not ours
+
+  EXPECT_EQ(removeLeftoverTemporaries(dir.path()), 1);
+  Names expected = kept;
+  for (const std::string& n : {running, otherHost, folderLike}) expected.push_back(n);
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(dir.entries(), expected);
+  EXPECT_EQ(removeLeftoverTemporaries(dir.file("no-such-folder")), 0);
+}
+
+TEST(WriteFileAtomic, ALinkIsFollowedAndStaysALink) {
+  TempFolder dir;
+  std::filesystem::create_directory(dir.file("real"));
+  putBytes(dir.file("real/a.cfg"), "old");
+  std::filesystem::create_symlink("real/a.cfg", dir.file("a.cfg"));
+  writeFileAtomic(dir.file("a.cfg"), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("a.cfg")));
+  EXPECT_EQ(bytesOf(dir.file("real/a.cfg")), "new");
+  EXPECT_EQ(resolveLinks(dir.file("a.cfg")), std::filesystem::canonical(dir.file("real/a.cfg")).string());
+  EXPECT_EQ(resolveLinks(dir.file("none")), dir.file("none"));
+}
+
+}  // namespace
+}  // namespace olvex::platform
