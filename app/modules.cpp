@@ -7,6 +7,7 @@
 #include "draco/patch_writer.h"
 #include "draco/statistics.h"
 #include "furr/command_set.h"
+#include "furr/furr_module.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
 #include "shell/form1.h"
@@ -21,6 +22,7 @@ void InstallModules() {
   shell::RegisterMainKeys();
   patcher::Install();
   draco::InstallDracoHooks();
+  furr::InstallFurr();
   customizers::InstallTextDialogs();
   customizers::InstallRulesDialogs();
   customizers::InstallFogTuner();
@@ -30,7 +32,7 @@ void InstallModules() {
                                     main.Check21.value()};
   };
   draco::FurrTableRows = [] {
-    const furr::CommandSet& set = furr::BuiltInCommandSet();
+    const furr::CommandSet& set = furr::LoadedCommandSet();
     std::array<int, 5> rows{static_cast<int>(set.commands.size())};
     for (furr::ConstKind kind : {furr::ConstKind::Byte, furr::ConstKind::Word, furr::ConstKind::Dword,
                                  furr::ConstKind::Hex})

@@ -189,6 +189,13 @@ void RestoreCommandFile(const std::string& path) {
   platform::writeFileAtomic(path, std::string(BuiltInCommandSetText()) + std::string(kCrLf));
 }
 
+CommandSet ReadCommandSet(const std::string& path) {
+  ParsedCommandSet parsed = ParseCommandSet(platform::readLines(path));
+  if (!parsed.warnings.empty())
+    ui::msgBox("Some commands of " + path + " cannot be compiled as written:" + joinLines(parsed.warnings));
+  return std::move(parsed.set);
+}
+
 CommandSet LoadCommandSet(const std::string& path) {
   auto unreadable = [&](const std::string& reason) {
     ui::msgBox("Command file " + path + " could not be read; it was left unchanged and the built-in command set is used." +
@@ -207,16 +214,21 @@ CommandSet LoadCommandSet(const std::string& path) {
     }
     return BuiltInCommandSet();
   }
-  std::vector<std::string> lines;
   try {
-    lines = platform::readLines(path);
+    return ReadCommandSet(path);
   } catch (const platform::FileError& e) {
     return unreadable(e.what());
   }
-  ParsedCommandSet parsed = ParseCommandSet(lines);
-  if (!parsed.warnings.empty())
-    ui::msgBox("Some commands of " + path + " cannot be compiled as written:" + joinLines(parsed.warnings));
-  return std::move(parsed.set);
 }
+
+namespace {
+CommandSet& loaded() {
+  static CommandSet set = BuiltInCommandSet();
+  return set;
+}
+}  // namespace
+
+const CommandSet& LoadedCommandSet() { return loaded(); }
+void SetLoadedCommandSet(CommandSet set) { loaded() = std::move(set); }
 
 }  // namespace olvex::furr

@@ -56,10 +56,19 @@ const CommandSet& BuiltInCommandSet();
 // Writes the built-in text and a final CR LF to path, atomically. Throws platform::FileError.
 void RestoreCommandFile(const std::string& path);
 
+// Reads the command set at path; templates that cannot compile as written are named in one
+// message. Throws platform::FileError when the file cannot be read.
+CommandSet ReadCommandSet(const std::string& path);
+
 // Loads the command set at path. When no file exists there, says "Command file could not be
 // found or opened. Restoring file to defaults.", writes the built-in set there and returns it. A
 // file that exists but cannot be read is left alone: a message says so and the built-in set is
-// returned. Templates that cannot compile as written are named in one message.
+// returned.
 CommandSet LoadCommandSet(const std::string& path);
+
+// The command set the editors check with and the script writers compile with: the built-in set
+// until a DefaultSyntaxFile key or the editor's "L" loads another.
+const CommandSet& LoadedCommandSet();
+void SetLoadedCommandSet(CommandSet set);
 
 }  // namespace olvex::furr

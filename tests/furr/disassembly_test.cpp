@@ -17,6 +17,7 @@
 #include "furr/race_linker.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
+#include "support/objdump.h"
 #include "support/test_host.h"
 
 namespace olvex::furr {
@@ -24,33 +25,10 @@ namespace {
 
 using platform::test_files::TempFolder;
 
-bool haveObjdump() { return std::system("objdump --version > /dev/null 2>&1") == 0; }
+using test::Disassemble;
+using test::HaveObjdump;
 
-// The instructions of `bytes` loaded at `vma`, one "address: text" line each, blanks collapsed.
-std::vector<std::string> disassemble(const std::string& bytes, std::uint64_t vma) {
-  TempFolder folder;
-  std::string path = folder.file("code.bin");
-  platform::writeFileAtomic(path, bytes);
-  char vmaText[32];
-  std::snprintf(vmaText, sizeof vmaText, "0x%llx", static_cast<unsigned long long>(vma));
-  std::string command = "objdump -D -b binary -m i386 -M intel --insn-width=16 --adjust-vma=" + std::string(vmaText) +
-                        " " + path;
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
-  std::string output;
-  char buffer[4096];
-  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) output += buffer;
-  static const std::regex line(R"(^\s*([0-9a-f]+):\t[0-9a-f ]+\t(.*)$)");
-  static const std::regex blanks(R"(\s+)");
-  std::vector<std::string> instructions;
-  std::size_t start = 0;
-  for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
-    std::smatch m;
-    std::string text = output.substr(start, end - start);
-    if (std::regex_match(text, m, line))
-      instructions.push_back(m[1].str() + ": " + std::regex_replace(m[2].str(), blanks, " "));
-  }
-  return instructions;
-}
+std::vector<std::string> disassemble(const std::string& bytes, std::uint64_t vma) { return Disassemble(bytes, vma); }
 
 // Without addresses, joined by "; ".
 std::string instructionsOf(const std::string& bytes) {
@@ -68,7 +46,7 @@ std::string bytesOfHex(const std::string& hex) {
 class Disassembly : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!haveObjdump()) GTEST_SKIP() << "objdump is not installed";
+    if (!HaveObjdump()) GTEST_SKIP() << "objdump is not installed";
   }
   test::TestHost host;
 };

@@ -254,6 +254,7 @@ const LocationData kLocationData[] = {
     {"BlinkLightCombineOffset", 0, "", "BlinkingLightModData BlinkingLightModRData", false},
     {"FEAddressMapOffset", 0, "FEAddressMapDefData", "FEAddressMapModData", false},
     {"RaceBaseOffset", 0, "IncTimerData", "DecTimerData RaceExtJmpNoRelData RaceExtJmpYoRelData", false},
+    {"RaceFontEffectIDOffset", 0, "00", "", false},
     {"RaceHideLimitOffset", 0, "E0A50100", "", false},
     {"FixFlybyBugOffset", 0, "FixCredsBugDefData", "FixCredsBugModData", false},
     {"UnifyBattleCameraOffset1", 0, "03", "00", false},

@@ -1,0 +1,194 @@
+// Silent runs over the reference executable with scripts in the config's [flipeffects] and
+// [racetimer] sections: the linked images land in the extended area and disassemble to the
+// instructions their commands name, every hook holds the bytes its state asks for, and a script
+// with an error leaves every hook in its default state while the pass still commits.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+
+#include "furr/command_set.h"
+#include "patcher/pass_fixture.h"
+#include "reflayout/layout.h"
+#include "support/objdump.h"
+
+namespace olvex::app {
+namespace {
+
+using patcher::test::Expect;
+using patcher::test::PassTest;
+using patcher::test::positionOf;
+
+constexpr const char* kFlipSection =
+    "/Effect00\r\n/Annotation=kill once\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\n/Effect02\r\nCALL_FLIP 5\r\n";
+constexpr const char* kRaceSection = "/Event01\r\n/Annotation=ping\r\n/Time=0:10\r\nPLAY_SAMPLE 105\r\n";
+constexpr std::size_t kFlipImage = 0x2100 + 49, kRaceImage = 41;  // the scripts' linked lengths
+constexpr std::uint32_t kFlipBase = 0x813000, kFlipBaseRemapped = 0xC13000;
+constexpr std::uint32_t kRaceRva = 8728576, kRaceRvaRemapped = 12922880;
+
+// Messages of a run, without the one about the absent patch set.
+std::vector<std::string> scriptMessages(const test::TestHost& host) {
+  std::vector<std::string> r;
+  for (const std::string& t : host.texts())
+    if (t.find("patch set") == std::string::npos) r.push_back(t);
+  return r;
+}
+
+std::string hex32(std::uint32_t v) {
+  char b[16];
+  std::snprintf(b, sizeof b, "%x", v);
+  return b;
+}
+
+std::uint32_t le32(const std::string& s, std::size_t at) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(s.at(at + i));
+  return v;
+}
+
+class ScriptPassTest : public PassTest {
+ protected:
+  // The built-in config with some [common] values replaced and the two sections' bodies.
+  void writeConfig(const std::map<std::string, std::string>& values, const std::string& flips,
+                   const std::string& events) {
+    std::string text(shell::BuiltInConfigText());
+    for (const auto& [key, value] : values) {
+      std::size_t at = text.find("\n" + key + "=");
+      ASSERT_NE(at, std::string::npos) << key;
+      std::size_t end = text.find("\r\n", at + 1);
+      text.replace(at + 1, end - at - 1, key + "=" + value);
+    }
+    for (auto [open, close, body] : {std::tuple{"[flipeffects]\r\n", "[end flipeffects]", flips},
+                                     std::tuple{"[racetimer]\r\n", "[end racetimer]", events}}) {
+      std::size_t from = text.find(open) + std::string(open).size();
+      text.replace(from, text.find(close, from) - from, body);
+    }
+    patcher::test::putBytes(dir.file("olvex.cfg"), text);
+    patcher::test::putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
+  }
+
+  // Start-up in silent mode: the pass runs and every window is unloaded.
+  void silentRun() {
+    ui::Forms::reset();
+    host.messages.clear();
+    ui::Forms::get<shell::Form1>();
+    ASSERT_FALSE(ui::Forms::loaded<shell::Form1>());
+    EXPECT_FALSE(workingCopyLeft());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("yiff.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("timr.tmp")));
+  }
+
+  static std::map<std::string, std::string> scriptsOn(bool remap, bool call) {
+    return {{"SilentPatch", "1"},          {"ExtendExeSize", "1"},          {"ExtendSaveGame", "1"},
+            {"RemapSceneMemory", remap ? "1" : "0"}, {"EnableFlipeffectEditor", "1"},
+            {"EnableRaceTimerWorkaround", "1"},        {"RaceTimerWorkaroundMethod", call ? "1" : "0"},
+            {"TimerFontEffectID", "300"},             {"TimerVisibleThresh", "1:30"}};
+  }
+
+  // What the main and size stages write for extension, advanced savegame and the remap.
+  static std::vector<Expect> extendedBase(bool remap) {
+    if (!remap)
+      return {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0},
+              {"ExtSGameBaseOffset", 0},     {"ExtSGameInsideOffset#", 0},  {"SavePathOffset", 0},
+              {"StackCorrectionOffset#", 0}};
+    return {{"PEHeaderOffset", 0},         {"Remap#Offset", 0},           {"ResTableBaseOffset", 0},
+            {"ForceBumpMapOffset", 0},     {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 2},
+            {"ExtSizePEHeaderOffset3", 1}, {"ExtSGameBaseOffset", 1},     {"ExtSGameInsideOffset#", 1},
+            {"SavePathOffset", 0},         {"StackCorrectionOffset#", 0}};
+  }
+
+  // The timer's font effect id 300 is written as 255, the visibility limit 1:30 as 2700 frames.
+  static void timerOptions(std::string& file) {
+    file[positionOf("RaceFontEffectIDOffset") - 1] = '\xFF';
+    file.replace(positionOf("RaceHideLimitOffset") - 1, 4, std::string("\x8C\x0A\x00\x00", 4));
+  }
+
+  void expectFile(std::string expected) {
+    timerOptions(expected);
+    EXPECT_EQ(patcher::test::differences(exeBytes(), expected), "");
+  }
+};
+
+TEST_F(ScriptPassTest, LinkedScriptsAndTheirHooksForEachRemapAndEntry) {
+  if (!test::HaveObjdump()) GTEST_SKIP() << "objdump is not installed";
+  for (bool remap : {false, true}) {
+    for (bool call : {false, true}) {
+      SCOPED_TRACE(std::string(remap ? "remapped" : "standard") + (call ? ", call" : ", jump"));
+      patcher::test::putBytes(exe(), reflayout::referenceExecutable());
+      writeConfig(scriptsOn(remap, call), kFlipSection, kRaceSection);
+      silentRun();
+      EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
+      const std::string file = exeBytes();
+      ASSERT_EQ(file.size(), patcher::test::kExtendedLength);
+
+      // Every byte outside the two images is the expected hook or option.
+      std::vector<Expect> expects = extendedBase(remap);
+      const int variant = remap ? 1 : 0;
+      for (const char* hook : {"FEBaseProcOffset", "FEBaseProcOffset2", "FEBaseProcOffset3", "FEOnlyOnceDefProcOffset"})
+        expects.push_back({hook, variant});
+      expects.insert(expects.end(), {{"ConvertFlipTypeOffset#", 0}, {"FEAddressMapOffset", 0}, {"RaceBaseOffset", 1 + variant}});
+      std::string expected = patcher::test::expectedFile(true, expects);
+      if (call) expected[positionOf("RaceBaseOffset") - 1] = '\xE8';
+      const std::size_t flipAt = positionOf("FEExtAddressesBaseOffset") - 1;
+      const std::size_t raceAt = positionOf("RaceExtProcArrayOffset") - 1;
+      expected.replace(flipAt, kFlipImage, file.substr(flipAt, kFlipImage));
+      expected.replace(raceAt, kRaceImage, file.substr(raceAt, kRaceImage));
+      expectFile(expected);
+
+      // The flipeffect image: slot 0 (one-shot) and slot 2 in the address table, their code.
+      const std::uint32_t base = remap ? kFlipBaseRemapped : kFlipBase;
+      const std::string image = file.substr(flipAt, kFlipImage);
+      EXPECT_EQ(le32(image, 0), base + 0x2100);
+      EXPECT_EQ(le32(image, 4), 0u);
+      EXPECT_EQ(le32(image, 8), base + 0x2100 + 42);
+      std::vector<std::string> code;
+      for (const std::string& i : test::Disassemble(image.substr(0x2100, 49), base + 0x2100))
+        code.push_back(i.substr(i.find(": ") + 2));
+      EXPECT_EQ(code, (std::vector<std::string>{
+                          "push ebx", "push ecx", remap ? "mov ecx,0xd90000" : "mov ecx,0x990000", "mov ebx,0x2f",
+                          "sub ebx,0x2f", "mov BYTE PTR [ecx+ebx*1],0x1", "pop ecx", "pop ebx",
+                          "mov WORD PTR ds:0x4acbfe,0x2f", "mov eax,ds:0x80e11c", "mov WORD PTR [eax+0x22],0x0", "ret",
+                          "call DWORD PTR ds:0x4abe94", "ret"}));
+      // The one-shot gate is in place.
+      EXPECT_EQ(test::Disassemble(image.substr(0x1000, 2), base + 0x1000).at(0), hex32(base + 0x1000) + ": push ebx");
+
+      // The race-timer procedure: count, compare with 0:10 (301 frames), the event, return.
+      const std::uint32_t rva = remap ? kRaceRvaRemapped : kRaceRva;
+      EXPECT_EQ(test::Disassemble(file.substr(raceAt, kRaceImage), rva),
+                (std::vector<std::string>{
+                    hex32(rva) + ": inc DWORD PTR ds:0x7f7746", hex32(rva + 6) + ": cmp DWORD PTR ds:0x7f7746,0x12d",
+                    hex32(rva + 16) + ": jne 0x" + hex32(rva + 40), hex32(rva + 22) + ": push 0x0",
+                    hex32(rva + 24) + ": push 0x0", hex32(rva + 26) + ": push 0x69",
+                    hex32(rva + 31) + ": call DWORD PTR ds:0x4b7e2f", hex32(rva + 37) + ": add esp,0xc",
+                    hex32(rva + 40) + ": ret"}));
+    }
+  }
+}
+
+TEST_F(ScriptPassTest, WithoutExtensionEveryHookKeepsItsDefault) {
+  auto values = scriptsOn(false, true);
+  values["ExtendExeSize"] = "0";
+  values["ExtendSaveGame"] = "0";
+  writeConfig(values, kFlipSection, kRaceSection);
+  silentRun();
+  EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
+  // Only the call map follows the enabled editors.
+  expectFile(patcher::test::expectedFile(false, std::vector<Expect>{{"FEAddressMapOffset", 0}}));
+}
+
+TEST_F(ScriptPassTest, AScriptWithAnErrorLeavesEveryHookOffAndThePassCommits) {
+  auto values = scriptsOn(false, true);
+  values["InvertRaceTimer"] = "1";
+  writeConfig(values, std::string(kFlipSection) + "BOGUS 1\r\n", std::string(kRaceSection) + "KILL_LARA 5\r\n");
+  silentRun();
+  EXPECT_EQ(scriptMessages(host), (std::vector<std::string>{
+                              "Errors found in flipeffect 49.\r\nPlease fix all errors and try again",
+                              "Errors found in race timer event 1.\r\nPlease fix all errors and try again"}));
+  // The inverted timer's own step stays at the hook; no image was copied.
+  std::vector<Expect> expects = extendedBase(false);
+  expects.insert(expects.end(), {{"FEAddressMapOffset", 0}, {"RaceBaseOffset", 0}});
+  expectFile(patcher::test::expectedFile(true, expects));
+}
+
+}  // namespace
+}  // namespace olvex::app

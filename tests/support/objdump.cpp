@@ -1,0 +1,40 @@
+#include "support/objdump.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <regex>
+
+#include "platform/files.h"
+#include "platform/temp_folder.h"
+
+namespace olvex::test {
+
+bool HaveObjdump() { return std::system("objdump --version > /dev/null 2>&1") == 0; }
+
+std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma) {
+  platform::test_files::TempFolder folder;
+  std::string path = folder.file("code.bin");
+  platform::writeFileAtomic(path, bytes);
+  char vmaText[32];
+  std::snprintf(vmaText, sizeof vmaText, "0x%llx", vma);
+  std::string command = "objdump -D -b binary -m i386 -M intel --insn-width=16 --adjust-vma=" + std::string(vmaText) +
+                        " " + path;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+  std::string output;
+  char buffer[4096];
+  while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) output += buffer;
+  static const std::regex line(R"(^\s*([0-9a-f]+):\t[0-9a-f ]+\t(.*)$)");
+  static const std::regex blanks(R"(\s+)");
+  std::vector<std::string> instructions;
+  std::size_t start = 0;
+  for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
+    std::smatch m;
+    std::string text = output.substr(start, end - start);
+    if (std::regex_match(text, m, line))
+      instructions.push_back(m[1].str() + ": " + std::regex_replace(m[2].str(), blanks, " "));
+  }
+  return instructions;
+}
+
+}  // namespace olvex::test
