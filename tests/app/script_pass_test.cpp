@@ -55,13 +55,13 @@ class ScriptPassTest : public PassTest {
     for (const auto& [key, value] : values) {
       std::size_t at = text.find("\n" + key + "=");
       ASSERT_NE(at, std::string::npos) << key;
-      std::size_t end = text.find("\r\n", at + 1);
+      std::size_t end = text.find_first_of("\r\n", at + 1);
       text.replace(at + 1, end - at - 1, key + "=" + value);
     }
-    for (auto [open, close, body] : {std::tuple{"[flipeffects]\r\n", "[end flipeffects]", flips},
-                                     std::tuple{"[racetimer]\r\n", "[end racetimer]", events}}) {
-      std::size_t from = text.find(open) + std::string(open).size();
-      text.replace(from, text.find(close, from) - from, body);
+    for (auto [open, close, body] : {std::tuple{"\n[flipeffects]", "\n[end flipeffects]", flips},
+                                     std::tuple{"\n[racetimer]", "\n[end racetimer]", events}}) {
+      std::size_t from = text.find('\n', text.find(open) + 1) + 1;
+      text.replace(from, text.find(close, from) + 1 - from, body);
     }
     patcher::test::putBytes(dir.file("olvex.cfg"), text);
     patcher::test::putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
