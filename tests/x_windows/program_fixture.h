@@ -1,10 +1,10 @@
 #pragma once
-// The program as it starts, on a private X server: a folder holding the reference executable
-// and its config
-// made the current directory, every module installed, the splash window shown first.
+// The program as it starts, on a private X server: a folder holding the reference executable,
+// its config and its command set made the current directory, every module installed, the splash window shown first.
 #include <string>
 
 #include "app/modules.h"
+#include "furr/command_set.h"
 #include "patcher/pass_hooks.h"
 #include "platform/temp_folder.h"
 #include "reflayout/layout.h"
@@ -25,6 +25,7 @@ class ProgramTest : public XSession {
     if (IsSkipped()) return;
     platform::test_files::putBytes(exe(), reflayout::referenceExecutable());
     platform::test_files::putBytes(dir.file("olvex.cfg"), std::string(shell::BuiltInConfigText()));
+    platform::test_files::putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
     shell::ResetConfigState();
     shell::ResetVersionTables();
     shell::ResetSharedTables();
