@@ -1,0 +1,171 @@
+// The program as scripts run it: several real processes on one executable, runs killed in the
+// middle of a pass, and the exit status each kind of run ends with.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "platform/files.h"
+#include "program_runs.h"
+
+namespace olvex::app::test {
+namespace {
+
+using platform::test_files::TempFolder;
+using Names = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+constexpr const char* kInUse = "tomb4.exe is in use by another run of OLVEX. Nothing was changed.";
+
+class ProgramRuns : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    original = reflayout::referenceExecutable();
+    putBytes(exe(), original);
+  }
+  std::string exe() const { return dir.file("tomb4.exe"); }
+  // What a pass makes besides the executable and removes again: the working copy, the lock and
+  // temporary files (other files of the run, such as the command set, do not count).
+  static Names leftovers(const TempFolder& folder) {
+    Names r;
+    for (const std::string& n : folder.entries())
+      if (n == "tomb4.exe0" || n == "tomb4.exe.olvex-lock" || n.rfind(".olvex-", 0) == 0) r.push_back(n);
+    return r;
+  }
+  std::string errFile(int i) const { return logs.file("run" + std::to_string(i) + ".txt"); }
+
+  // The executable a single undisturbed run gives with config, made in a folder of its own.
+  std::string patchedWith(const std::string& config) {
+    TempFolder alone;
+    putBytes(alone.file("olvex.cfg"), config);
+    putBytes(alone.file("tomb4.exe"), original);
+    ProgramRun run(alone.path(), errFile(99));
+    EXPECT_EQ(run.wait(), 0) << run.messages();
+    return bytesOf(alone.file("tomb4.exe"));
+  }
+
+  TempFolder dir, logs;
+  std::string original;
+};
+
+TEST_F(ProgramRuns, RunsAtOnceEndFullyPatchedAndEveryOtherRunSaysInUse) {
+  const std::string config = silentExtendingConfig(true);
+  const std::string patched = patchedWith(config);
+  ASSERT_NE(patched.size(), original.size());
+  putBytes(dir.file("olvex.cfg"), config);
+  int inUse = 0;
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    putBytes(exe(), original);
+    std::vector<std::unique_ptr<ProgramRun>> runs;
+    for (int i = 0; i < 4; ++i) runs.push_back(std::make_unique<ProgramRun>(dir.path(), errFile(i)));
+    int succeeded = 0;
+    for (auto& r : runs) {
+      int status = r->wait();
+      if (status == 0) {
+        ++succeeded;
+        continue;
+      }
+      EXPECT_EQ(status, 1) << r->messages();
+      EXPECT_NE(r->messages().find(kInUse), std::string::npos) << r->messages();
+      ++inUse;
+    }
+    EXPECT_GE(succeeded, 1);
+    EXPECT_TRUE(bytesOf(exe()) == patched) << "the executable is not the fully patched one";
+    EXPECT_EQ(leftovers(dir), Names{});
+  }
+  EXPECT_GT(inUse, 0) << "the runs never overlapped";
+}
+
+TEST_F(ProgramRuns, ARunFindingTheLockHeldChangesNothingAndSaysInUse) {
+  putBytes(dir.file("olvex.cfg"), silentExtendingConfig());
+  platform::FileLock held(exe() + ".olvex-lock");
+  ProgramRun run(dir.path(), errFile(0));
+  EXPECT_EQ(run.wait(), 1);
+  EXPECT_NE(run.messages().find(kInUse), std::string::npos) << run.messages();
+  EXPECT_TRUE(bytesOf(exe()) == original);
+  EXPECT_EQ(leftovers(dir), Names{"tomb4.exe.olvex-lock"});
+}
+
+// Killed at moments through the whole pass (copy, stages, commit); the executable is always
+// the original or the fully patched file, and the next run removes what the killed one left
+// and patches.
+TEST_F(ProgramRuns, AKilledRunLeavesAWholeFileAndTheNextRunCleansUp) {
+  const std::string config = silentExtendingConfig(true);
+  const std::string patched = patchedWith(config);
+  putBytes(dir.file("olvex.cfg"), config);
+  int leftBehind = 0;
+  for (int delayMs : {0, 2, 6, 20, 60}) {
+    SCOPED_TRACE(delayMs);
+    putBytes(exe(), original);
+    {
+      ProgramRun run(dir.path(), errFile(0));
+      // The pass has begun once its lock is there; then the kill comes after the delay.
+      auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+      while (!fs::exists(exe() + ".olvex-lock") && std::chrono::steady_clock::now() < until) {
+        if (::waitpid(run.pid(), nullptr, WNOHANG) != 0) break;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+      ::kill(run.pid(), SIGKILL);
+      run.wait();
+    }
+    std::string after = bytesOf(exe());
+    EXPECT_TRUE(after == original || after == patched) << "a partial executable of " << after.size() << " bytes";
+    if (!leftovers(dir).empty()) ++leftBehind;
+
+    ProgramRun next(dir.path(), errFile(1));
+    EXPECT_EQ(next.wait(), 0) << next.messages();
+    EXPECT_TRUE(bytesOf(exe()) == patched);
+    EXPECT_EQ(leftovers(dir), Names{});
+  }
+  EXPECT_GT(leftBehind, 0) << "no kill hit a pass at work";
+}
+
+// A link is followed: the file it leads to is patched in place, and the link stays a link.
+TEST_F(ProgramRuns, ALinkedExecutableIsPatchedWhereItLives) {
+  const std::string config = silentExtendingConfig();
+  const std::string patched = patchedWith(config);
+  TempFolder game;
+  putBytes(game.file("tomb4.exe"), original);
+  fs::remove(exe());
+  fs::create_symlink(game.file("tomb4.exe"), exe());
+  putBytes(dir.file("olvex.cfg"), config);
+  ProgramRun run(dir.path(), errFile(0));
+  EXPECT_EQ(run.wait(), 0) << run.messages();
+  EXPECT_TRUE(fs::is_symlink(exe()));
+  EXPECT_TRUE(bytesOf(game.file("tomb4.exe")) == patched);
+  EXPECT_EQ(game.entries(), Names{"tomb4.exe"});
+  EXPECT_EQ(leftovers(dir), Names{});
+}
+
+TEST_F(ProgramRuns, TheExitStatusSaysWhatTheRunDid) {
+  struct Row {
+    const char* name;
+    std::string config;
+    bool exe;
+    int status;
+    const char* message;  // part of what the run printed
+  } rows[] = {
+      {"silent, committed", silentExtendingConfig(), true, 0, ""},
+      {"silent, rolled back", configWith({{"SilentPatch", "1"}, {"ExtendedSizeNum", "2147483647"}}), true, 1,
+       "ExtendedSizeNum=2147483647"},
+      {"silent, no executable", silentExtendingConfig(), false, 2, "tomb4.exe not found"},
+      {"windowed, no screen", configWith({{"SilentPatch", "0"}}), true, 3, "No screen"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    putBytes(dir.file("olvex.cfg"), r.config);
+    fs::remove(exe());
+    if (r.exe) putBytes(exe(), original);
+    ProgramRun run(dir.path(), errFile(0));
+    EXPECT_EQ(run.wait(), r.status) << run.messages();
+    EXPECT_NE(run.messages().find(r.message), std::string::npos) << run.messages();
+  }
+}
+
+}  // namespace
+}  // namespace olvex::app::test
