@@ -60,26 +60,31 @@ class ProgramRun {
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
   ~ProgramRun() {
-    if (!done_) {
-      ::kill(pid_, SIGKILL);
-      wait();
-    }
+    kill();
+    wait();
   }
 
-  pid_t pid() const { return pid_; }
+  // True once the run has ended (it is then never signalled again).
+  bool ended() { return done_ || reap(WNOHANG); }
+  void kill() {
+    if (!ended()) ::kill(pid_, SIGKILL);
+  }
   // The exit status; -signal when a signal ended the run.
   int wait() {
-    if (!done_) {
-      int status = 0;
-      ::waitpid(pid_, &status, 0);
-      status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-      done_ = true;
-    }
+    if (!done_) reap(0);
     return status_;
   }
   std::string messages() const { return bytesOf(err_); }
 
  private:
+  bool reap(int options) {
+    int status = 0;
+    if (::waitpid(pid_, &status, options) != pid_) return false;
+    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    done_ = true;
+    return true;
+  }
+
   pid_t pid_ = -1;
   std::string err_;
   bool done_ = false;

@@ -105,12 +105,10 @@ TEST_F(ProgramRuns, AKilledRunLeavesAWholeFileAndTheNextRunCleansUp) {
       ProgramRun run(dir.path(), errFile(0));
       // The pass has begun once its lock is there; then the kill comes after the delay.
       auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-      while (!fs::exists(exe() + ".olvex-lock") && std::chrono::steady_clock::now() < until) {
-        if (::waitpid(run.pid(), nullptr, WNOHANG) != 0) break;
+      while (!fs::exists(exe() + ".olvex-lock") && !run.ended() && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::microseconds(200));
-      }
       std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-      ::kill(run.pid(), SIGKILL);
+      run.kill();
       run.wait();
     }
     std::string after = bytesOf(exe());
