@@ -40,8 +40,8 @@ InputKor::InputKor() : Form("InputKor") {
   move(3000, 3000, kWidth, kHeight);
   Label1.setCaption("Input:");
   Label1.setBackColor(kBack);
-  Label1.move(105, 105, 1455, 225);
-  Text1.move(1560, 75, 2280, 285);
+  Label1.move(105, 105, 1785, 225);
+  Text1.move(1905, 75, 1935, 285);
   Image1.move(3930, 120, 195, 195);
   Line1.setPoints(0, 0, 0, kHeight);
   Line2.setPoints(0, 0, kWidth, 0);
