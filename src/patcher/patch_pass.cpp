@@ -108,6 +108,7 @@ void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, con
   platform::replaceFile(work, exe);
 }
 
+// The pass's failure message; a second line says what went wrong where that helps the user.
 void cannotModify(const std::string& detail) {
   std::string text = "Cannot process with " + shell::ExeName + " modifying. Make sure you're using correct config file.";
   if (!detail.empty()) text += "\r\n" + detail;
@@ -136,6 +137,8 @@ bool ModifyExe() {
                "Cannot modify file");
   } catch (const LayoutError& e) {
     cannotModify(e.what());
+  } catch (const platform::FileError& e) {
+    cannotModify(e.what());  // which file, and what the system said
   } catch (const std::exception&) {
     cannotModify("");
   }
