@@ -2,13 +2,11 @@
 // The health and damage dialog: the damage each enemy kind deals, a few enemy attack values, the
 // health drain in hazards and the SAS grenade fix with its damage, threshold and two options. Its
 // "customize limits..." opens the limits dialog.
-#include "ui/control_array.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "customizers/dialog.h"
 
 namespace olvex::customizers {
 
-class CustLaraHP : public ui::Form {
+class CustLaraHP : public Dialog {
  public:
   CustLaraHP();
 
@@ -17,13 +15,14 @@ class CustLaraHP : public ui::Form {
   ui::CheckBox Check1{*this, "Check1"}, Check2{*this, "Check2"}, Check3{*this, "Check3"}, Check4{*this, "Check4"};
   ui::Label Label3{*this, "Label3"};  // "Damage / threshold:"
   ui::ControlArray<ui::Label> Label1{*this, "Label1"};
-  ui::ControlArray<ui::Frame> Frame1{*this, "Frame1"};
+  ui::Frame Frame1{*this, "Frame1"}, Frame2{*this, "Frame2"}, Frame3{*this, "Frame3"};
   ui::CommandButton Command1{*this, "Command1"}, Command2{*this, "Command2"}, Command5{*this, "Command5"};
 
-  // The SAS grenade controls follow Check2; "blow-up fatality" also needs the extended executable.
-  void followSasFix();
-  // The main window's "Extend tomb4.exe size" changed.
+  // The main window's "Extend tomb4.exe size" changed: "blow-up fatality" needs it and the fix.
   void extendedChanged(bool extended);
+
+ private:
+  void followSasFix();
 };
 
 void RegisterHealthKeys();

@@ -5,9 +5,7 @@
 #include <array>
 #include <string>
 
-#include "ui/control_array.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "customizers/dialog.h"
 #include "ui/round_slider.h"
 
 namespace olvex::customizers {
@@ -19,7 +17,7 @@ struct TurnPair {
 };
 TurnPair KnobTurnPair(int value);
 
-class CustPhys : public ui::Form {
+class CustPhys : public Dialog {
  public:
   CustPhys();
 

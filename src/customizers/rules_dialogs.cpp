@@ -17,7 +17,10 @@ void InstallRulesDialogs() {
   writers["PHYSICS"] = WritePhysics;
   writers["LIMITS"] = WriteLimits;
   writers["DAMAGE"] = WriteDamage;
-  shell::form1Hooks().ExtendExeFollowers.push_back(
+  auto& hooks = shell::form1Hooks();
+  hooks.ButtonActions["Command10"] = [] { ui::Forms::get<CustLaraHP>().open(); };  // "damage \\ HP..."
+  hooks.ButtonActions["Command15"] = [] { ui::Forms::get<CustPhys>().open(); };    // "physics..."
+  hooks.ExtendExeFollowers.push_back(
       [](bool extended) { ui::Forms::get<CustLaraHP>().extendedChanged(extended); });
 }
 
