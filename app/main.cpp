@@ -1,18 +1,18 @@
-// The program: the Qt host, every module installed, and the splash window, whose first timer
-// tick runs the start-up.
-#include <QApplication>
-
+// The program: a host that starts the window toolkit only when something must be shown, every
+// module installed, and the splash window, whose first timer tick runs the start-up.
 #include "app/modules.h"
 #include "shell/run_status.h"
+#include "shell/silent_request.h"
 #include "shell/splash.h"
 #include "ui/form.h"
-#include "ui/qt/qt_host.h"
+#include "ui/qt/lazy_host.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  olvex::ui::qt::QtHost host(app);
+  olvex::ui::qt::LazyHost host(argc, argv);
   olvex::app::InstallModules();
+  // A windowed run shows its splash at once; a silent one only if it comes to show something.
+  if (!olvex::shell::SilentRunRequested()) host.realize();
   olvex::ui::Forms::get<olvex::shell::Splash>().show();
-  int loop = app.exec();
+  int loop = host.exec();
   return loop != 0 ? loop : static_cast<int>(olvex::shell::RunExitStatus());
 }

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -29,18 +30,45 @@ std::string titleOf(Display* d, Window w) {
   return title;
 }
 
-// Viewable windows of the tree under `w`, in stacking order (bottom first).
-void collect(Display* d, Window w, std::vector<Window>& out) {
+// The viewable children of `w`, bottom first.
+std::vector<Window> viewableChildren(Display* d, Window w) {
+  std::vector<Window> out;
   Window root, parent, *children = nullptr;
   unsigned int n = 0;
-  if (!XQueryTree(d, w, &root, &parent, &children, &n)) return;
+  if (!XQueryTree(d, w, &root, &parent, &children, &n)) return out;
   for (unsigned int i = 0; i < n; ++i) {
     XWindowAttributes a;
-    if (!XGetWindowAttributes(d, children[i], &a) || a.map_state != IsViewable) continue;
-    out.push_back(children[i]);
-    collect(d, children[i], out);
+    if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable) out.push_back(children[i]);
   }
   if (children) XFree(children);
+  return out;
+}
+
+// The window's area in root coordinates.
+bool areaOf(Display* d, Window w, Rect& r) {
+  XWindowAttributes a;
+  Window child;
+  if (!XGetWindowAttributes(d, w, &a) ||
+      !XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &r.left, &r.top, &child))
+    return false;
+  r.width = a.width;
+  r.height = a.height;
+  return true;
+}
+
+// The window named `title` in the tree under `w` (a frame a window manager put around it included).
+bool holds(Display* d, Window w, const std::string& title) {
+  if (titleOf(d, w) == title) return true;
+  for (Window child : viewableChildren(d, w))
+    if (holds(d, child, title)) return true;
+  return false;
+}
+
+Window named(Display* d, Window w, const std::string& title) {
+  if (titleOf(d, w) == title) return w;
+  for (Window child : viewableChildren(d, w))
+    if (Window found = named(d, child, title)) return found;
+  return 0;
 }
 
 // The first line Xvfb writes to the -displayfd pipe: its display number.
@@ -54,10 +82,28 @@ std::string readDisplayNumber(int fd) {
 }  // namespace
 
 bool Pixels::uniform(int left, int top, int w, int h) const {
+  std::uint32_t first = kHidden;
+  for (int y = top; y < top + h; ++y)
+    for (int x = left; x < left + w; ++x) {
+      std::uint32_t c = at(x, y);
+      if (c == kHidden) continue;
+      if (first == kHidden) first = c;
+      else if (c != first) return false;
+    }
+  return first != kHidden;
+}
+
+bool Pixels::anyHidden(int left, int top, int w, int h) const {
   for (int y = top; y < top + h; ++y)
     for (int x = left; x < left + w; ++x)
-      if (at(x, y) != at(left, top)) return false;
-  return true;
+      if (at(x, y) == kHidden) return true;
+  return false;
+}
+
+void Pixels::hide(Rect origin, Rect r) {
+  for (int y = std::max(r.top, origin.top); y < std::min(r.top + r.height, origin.top + height); ++y)
+    for (int x = std::max(r.left, origin.left); x < std::min(r.left + r.width, origin.left + width); ++x)
+      rgb[static_cast<std::size_t>(y - origin.top) * width + (x - origin.left)] = kHidden;
 }
 
 bool XDisplay::available() { return std::system("command -v Xvfb >/dev/null 2>&1") == 0; }
@@ -114,18 +160,13 @@ void XDisplay::key(const std::string& keysym, bool press) {
   XSync(client_, False);
 }
 
-bool XDisplay::findWindow(const std::string& utf8Title, int& left, int& top, int& width, int& height) {
-  std::vector<Window> windows;
-  Window root = DefaultRootWindow(client_);
-  collect(client_, root, windows);
-  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
-    if (titleOf(client_, *it) != utf8Title) continue;
-    XWindowAttributes a;
-    Window child;
-    if (!XGetWindowAttributes(client_, *it, &a) || !XTranslateCoordinates(client_, *it, root, 0, 0, &left, &top, &child))
-      continue;
-    width = a.width;
-    height = a.height;
+bool XDisplay::findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above) {
+  std::vector<Window> tops = viewableChildren(client_, DefaultRootWindow(client_));
+  for (std::size_t i = tops.size(); i-- > 0;) {
+    if (!holds(client_, tops[i], utf8Title) || !areaOf(client_, named(client_, tops[i], utf8Title), area)) continue;
+    above.clear();
+    for (std::size_t j = i + 1; j < tops.size(); ++j)
+      if (Rect r; areaOf(client_, tops[j], r)) above.push_back(r);
     return true;
   }
   return false;

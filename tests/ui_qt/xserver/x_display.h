@@ -12,13 +12,21 @@ struct _XDisplay;
 
 namespace olvex::test::x {
 
-// Pixels of a screen area, 0xRRGGBB each, row by row.
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+};
+
+// Pixels of a screen area, 0xRRGGBB each, row by row; kHidden where another window covers it.
 struct Pixels {
+  static constexpr std::uint32_t kHidden = 0x1000000;
   int width = 0, height = 0;
   std::vector<std::uint32_t> rgb;
   std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y) * width + x]; }
-  // One colour everywhere in the rectangle.
+  // One colour on every visible pixel of the rectangle, which has some.
   bool uniform(int left, int top, int w, int h) const;
+  bool anyHidden(int left, int top, int w, int h) const;
+  // Marks the part of `r` (in the same coordinates as this area's `origin`) hidden.
+  void hide(Rect origin, Rect r);
 };
 
 class XDisplay {
@@ -37,9 +45,10 @@ class XDisplay {
   void button(bool press);  // the left button
   void key(const std::string& keysym, bool press);
   Pixels grab(int left, int top, int width, int height);
-  // The client area of the viewable window named `utf8Title` (the newest of several), in root
-  // coordinates; false when there is none. Asks only the X server.
-  bool findWindow(const std::string& utf8Title, int& left, int& top, int& width, int& height);
+  // The client area of the viewable window named `utf8Title` (the topmost of several), in root
+  // coordinates, and the areas of the windows stacked above it; false when there is none. Asks
+  // only the X server.
+  bool findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above);
 
  private:
   pid_t server_ = -1;

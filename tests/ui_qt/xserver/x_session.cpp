@@ -114,27 +114,31 @@ Rendering render(QWidget* window) {
 }
 
 bool close(int a, int b) { return std::abs(a - b) <= 24; }
+bool close(std::uint32_t a, std::uint32_t b) {
+  if (a == Pixels::kHidden || b == Pixels::kHidden) return true;
+  return close(int(a >> 16 & 255), int(b >> 16 & 255)) && close(int(a >> 8 & 255), int(b >> 8 & 255)) &&
+         close(int(a & 255), int(b & 255));
+}
 
-// The share of pixels of `screen` that match `own` (within a small colour distance).
+// The share of pixels of `screen` that match `own` (within a small colour distance); pixels other
+// windows cover count as matching.
 double matching(const Pixels& screen, const Pixels& own) {
   if (screen.width != own.width || screen.height != own.height || own.rgb.empty()) return 0;
   std::size_t same = 0;
-  for (std::size_t i = 0; i < own.rgb.size(); ++i) {
-    std::uint32_t a = screen.rgb[i], b = own.rgb[i];
-    if (close(a >> 16 & 255, b >> 16 & 255) && close(a >> 8 & 255, b >> 8 & 255) && close(a & 255, b & 255)) ++same;
-  }
+  for (std::size_t i = 0; i < own.rgb.size(); ++i)
+    if (close(screen.rgb[i], own.rgb[i])) ++same;
   return static_cast<double>(same) / own.rgb.size();
 }
 
 // Why the screen does not show the rendering; empty when it does.
 std::string unpainted(const Pixels& screen, const Rendering& r) {
   if (r.own.uniform(0, 0, r.own.width, r.own.height)) return "the window draws nothing but one colour";
-  if (screen.uniform(0, 0, screen.width, screen.height)) return "the screen shows one flat colour";
   double share = matching(screen, r.own);
   if (share < 0.97) return "only " + std::to_string(int(share * 100)) + "% of the screen matches the window";
   for (const TextArea& t : r.texts) {
     QRect a = t.rect.intersected(QRect(0, 0, screen.width, screen.height));
-    if (!a.isEmpty() && screen.uniform(a.left(), a.top(), a.width(), a.height())) return "\"" + t.text + "\" is not drawn";
+    if (a.isEmpty() || screen.anyHidden(a.left(), a.top(), a.width(), a.height())) continue;
+    if (screen.uniform(a.left(), a.top(), a.width(), a.height())) return "\"" + t.text + "\" is not drawn";
   }
   return {};
 }
@@ -304,13 +308,15 @@ Shot XSession::expectPainted(const std::string& caption) {
   auto until = std::chrono::steady_clock::now() + kTimeout;
   Shot shot{caption, {}, {}};
   std::string title = ui::qt::toQString(caption).toStdString(), why = "it is not shown";
+  Rect area;
+  std::vector<Rect> above;
   for (;;) {
-    int left, top, width, height;
-    if (display().findWindow(title, left, top, width, height)) {
-      QRect area = QRect(left, top, width, height).intersected(QRect(0, 0, 1280, 1024));
-      shot.screen = display().grab(area.left(), area.top(), area.width(), area.height());
+    if (display().findWindow(title, area, above)) {
+      shot.screen = grabArea(area, above);
+      // Covered in part, it is judged against its rendering at once.
       why = "the screen shows one flat colour";
-      if (!shot.screen.uniform(0, 0, shot.screen.width, shot.screen.height)) break;
+      const Pixels& p = shot.screen;
+      if (!p.uniform(0, 0, p.width, p.height) || p.anyHidden(0, 0, p.width, p.height)) break;
     }
     if (std::chrono::steady_clock::now() > until) {
       if (!shot.screen.rgb.empty()) keep(shot.screen, caption, "-screen");
@@ -325,10 +331,12 @@ Shot XSession::expectPainted(const std::string& caption) {
       QWidget* window = windowTitled(caption);
       if ((shown = exposed(window))) r = render(window);
     });
-    if (shown) {
-      QRect area = r.onScreen.intersected(QRect(0, 0, 1280, 1024));
-      shot.screen = display().grab(area.left(), area.top(), area.width(), area.height());
-      why = area == r.onScreen ? unpainted(shot.screen, r) : "it lies partly off the screen";
+    if (shown && display().findWindow(title, area, above)) {
+      shot.screen = grabArea(area, above);
+      QRect onScreen(area.left, area.top, area.width, area.height);
+      why = onScreen != r.onScreen                              ? "the screen has it elsewhere"
+            : onScreen.intersected(QRect(0, 0, 1280, 1024)) != onScreen ? "it lies partly off the screen"
+                                                                : unpainted(shot.screen, r);
       if (why.empty()) {
         for (const TextArea& t : r.texts) shot.texts.push_back(t.text);
         keep(shot.screen, caption, "");
@@ -344,6 +352,13 @@ Shot XSession::expectPainted(const std::string& caption) {
     }
     std::this_thread::sleep_for(50ms);
   }
+}
+
+Pixels XSession::grabArea(const Rect& area, const std::vector<Rect>& above) {
+  QRect visible = QRect(area.left, area.top, area.width, area.height).intersected(QRect(0, 0, 1280, 1024));
+  Pixels p = display().grab(visible.left(), visible.top(), visible.width(), visible.height());
+  for (const Rect& r : above) p.hide({visible.left(), visible.top(), 0, 0}, r);
+  return p;
 }
 
 void XSession::waitClosed(const std::string& caption) {

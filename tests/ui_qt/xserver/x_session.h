@@ -99,6 +99,8 @@ class XSession : public ::testing::Test {
   bool callGui(const std::function<void()>& f);  // false when the window thread did not answer
   [[noreturn]] void abort(const std::string& why);
   XDisplay& display();
+  // The screen's pixels of a window's area, those of the windows above it hidden.
+  Pixels grabArea(const Rect& area, const std::vector<Rect>& above);
 };
 
 }  // namespace olvex::test::x
