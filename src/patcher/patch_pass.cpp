@@ -14,6 +14,7 @@
 #include "patcher/progress.h"
 #include "patcher/stage_writes.h"
 #include "platform/files.h"
+#include "platform/remove_on_signal.h"
 #include "shell/config_state.h"
 #include "shell/form1.h"
 #include "shell/form1_hooks.h"
@@ -125,6 +126,7 @@ bool ModifyExe() {
   ProgressDisplay progress(form);
   try {
     platform::FileLock lock(exe + kLockSuffix);
+    platform::RemoveOnSignal cleanup({work, exe + kLockSuffix});
     try {
       runPass(form, progress, exe, work);
       return true;

@@ -66,8 +66,9 @@ class ProgramRun {
 
   // True once the run has ended (it is then never signalled again).
   bool ended() { return done_ || reap(WNOHANG); }
-  void kill() {
-    if (!ended()) ::kill(pid_, SIGKILL);
+  void kill() { signal(SIGKILL); }
+  void signal(int sig) {
+    if (!ended()) ::kill(pid_, sig);
   }
   // The exit status; -signal when a signal ended the run.
   int wait() {

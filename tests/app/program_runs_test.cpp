@@ -123,6 +123,21 @@ TEST_F(ProgramRuns, AKilledRunLeavesAWholeFileAndTheNextRunCleansUp) {
   EXPECT_GT(leftBehind, 0) << "no kill hit a pass at work";
 }
 
+// Stopped from outside (SIGTERM, Ctrl+C, a closed terminal) in the middle of its stages, a run
+// removes its working copy and lock itself; the executable stays as it was.
+TEST_F(ProgramRuns, ARunTerminatedMidPassRemovesItsWorkingCopyAndLock) {
+  putBytes(dir.file("olvex.cfg"), silentExtendingConfig(true));
+  ProgramRun run(dir.path(), errFile(0));
+  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!fs::exists(exe() + "0") && !run.ended() && std::chrono::steady_clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::microseconds(100));
+  ASSERT_FALSE(run.ended()) << "the pass ended before the signal";
+  run.signal(SIGTERM);
+  EXPECT_EQ(run.wait(), -SIGTERM);
+  EXPECT_TRUE(bytesOf(exe()) == original);
+  EXPECT_EQ(leftovers(dir), Names{});
+}
+
 // A link is followed: the file it leads to is patched in place, and the link stays a link.
 TEST_F(ProgramRuns, ALinkedExecutableIsPatchedWhereItLives) {
   const std::string config = silentExtendingConfig();

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "platform/files.h"
+#include "platform/remove_on_signal.h"
 #include "platform/temp_files.h"
 #include "platform/temp_folder.h"
 
@@ -124,6 +125,41 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(dir.entries(), expected);
   EXPECT_EQ(removeLeftoverTemporaries(dir.file("no-such-folder")), 0);
+}
+
+TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
+  TempFolder dir;
+  const std::string a = dir.file("work"), b = dir.file("lock");
+  struct Row {
+    const char* name;
+    int sig;
+    bool ignoredBefore;  // the program was started with the signal ignored (nohup)
+    bool released;       // the object is gone when the signal comes
+    int status;          // of the child: -signal, or 0 when it lived on
+    Names left;
+  } rows[] = {
+      {"SIGTERM", SIGTERM, false, false, -SIGTERM, {}},
+      {"SIGINT", SIGINT, false, false, -SIGINT, {}},
+      {"SIGHUP", SIGHUP, false, false, -SIGHUP, {}},
+      {"SIGHUP under nohup", SIGHUP, true, false, 0, {"lock", "work"}},
+      {"after release", SIGTERM, false, true, -SIGTERM, {"lock", "work"}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    putBytes(a, "x");
+    putBytes(b, "y");
+    int status = inChild([&] {
+      if (r.ignoredBefore) ::signal(r.sig, SIG_IGN);
+      {
+        RemoveOnSignal cleanup({a, b});
+        if (!r.released) ::raise(r.sig);
+      }
+      if (r.released) ::raise(r.sig);
+      return 0;
+    });
+    EXPECT_EQ(status, r.status);
+    EXPECT_EQ(dir.entries(), r.left);
+  }
 }
 
 TEST(WriteFileAtomic, ALinkIsFollowedAndStaysALink) {
