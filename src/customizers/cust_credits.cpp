@@ -19,25 +19,89 @@ constexpr int kRulerFirst = 8, kRulerLast = 402;
 
 int twipsPerPixel() { return ui::hostIfSet() ? ui::host().twipsPerPixelX() : 15; }
 
+constexpr const char* kHelpText =
+    "Scripted Lines descriptor:\r\n\r\nIn TR4 engine, some credit lines read from SCRIPT.DAT files.\r\n"
+    "Engine will identify these lines if any %n value found.\r\n"
+    "So, you can disable SCRIPT.DAT lines and use normal text instead of %n lines.";
+
+constexpr int kRulerPixels = 420;
+
+const Place kLayout[] = {
+    {"Picture2", -1, 120, 120, kRulerPixels * 15, 300},
+    {"Image1", -1, 0, 0, 120, 300, {}, "Picture2"},
+    {"Text1", -1, 120, 450, kRulerPixels * 15, 3900},
+    {"Label4", -1, 120, 4410, 2900, 255},
+    {"Label5", -1, 3060, 4410, 3360, 255, "Per-line character limit exceeded."},
+    {"Label1", -1, 120, 4410, 600, 255},
+    {"Caption", 0, 120, 4800, 2700, 255, "Characters in one line:"},
+    {"Text2", -1, 2880, 4755, 420, 285},
+    {"Caption", 1, 120, 5190, 2700, 255, "Normal line effect # / align:"},
+    {"Text3", 0, 2880, 5145, 420, 285},
+    {"Frame1", -1, 3360, 5085, 1200, 390},
+    {"Option1", 0, 60, 90, 300, 255, {}, "Frame1"},
+    {"Option1", 1, 450, 90, 300, 255, {}, "Frame1"},
+    {"Option1", 2, 840, 90, 300, 255, {}, "Frame1"},
+    {"Caption", 2, 120, 5580, 2700, 255, "Scripted line effect # / align:"},
+    {"Text3", 1, 2880, 5535, 420, 285},
+    {"Frame2", -1, 3360, 5475, 1200, 390},
+    {"Option2", 0, 60, 90, 300, 255, {}, "Frame2"},
+    {"Option2", 1, 450, 90, 300, 255, {}, "Frame2"},
+    {"Option2", 2, 840, 90, 300, 255, {}, "Frame2"},
+    {"Caption", 3, 120, 5970, 2700, 255, "Credits audiotrack number:"},
+    {"Text4", 1, 2880, 5925, 420, 285},
+    {"Caption", 4, 120, 6360, 2700, 255, "Credits level jump number:"},
+    {"Text4", 2, 2880, 6315, 420, 285},
+    {"Check1", -1, 120, 6720, 4800, 255, "Don't replace %n lines with SCRIPT.DAT lines"},
+    {"Check2", -1, 120, 7020, 4800, 255, "Fix credits flyby bug"},
+    {"Command1", -1, 4800, 7440, 1080, 375, "apply"},
+    {"Command3", -1, 3600, 7440, 1080, 375, "defaults"},
+    {"Command6", -1, 6000, 7440, 420, 375, "?"},
+    {"Command5", -1, -2400, 0, 900, 375},
+};
+
+const FieldRow kFields[] = {
+    {"Text2", -1, -1, Filter::None, 2},
+    {"Text3", 0, 1, Filter::Digit, 3},
+    {"Text4", 1, 2, Filter::Digit, 3},
+};
+
+const FocusRedirect kRedirects[] = {
+    {"Option1", 0, 2, "Command5"},
+    {"Option2", 0, 2, "Command5"},
+};
+
+const DialogSpec kSpec = {
+    .caption = "Credits sub-customizer",
+    .scope = "creds",
+    .width = 6720,
+    .height = 8340,
+    .defaultsButton = "Command3",
+    .layout = kLayout,
+    .fields = kFields,
+    .redirects = kRedirects,
+};
+
 }  // namespace
 
-CustCredits::CustCredits() : Form("CustCredits") {
+CustCredits::CustCredits() : Dialog("CustCredits", kSpec) {
   Text1.setMultiLine(true);
+  Text1.setFont({"Courier New", 10});
   Text3.add(0).setText("2");
   Text3.add(1).setText("6");
   Text4.add(1).setText("98");
   Text4.add(2).setText("39");
-  for (int i = 0; i < 3; ++i) {
-    Option1.add(i).setContainer(&Frame1);
-    Option2.add(i).setContainer(&Frame2);
-  }
-  Option1[1].setValue(true);
-  Option2[1].setValue(true);
-  Label5.setCaption("Per-line character limit exceeded.");
-  Image1.setContainer(&Picture2);
+  addRange(Option1, 0, 2);
+  addRange(Option2, 0, 2);
+  addRange(Caption, 0, 4);
+  Label1.setVisible(false);
+  Label4.setBackColor(0);  // silver and red read on black
+  Label5.setForeColor(ui::rgb(255, 0, 0));
+  Command6.onClick = [] { ui::msgBox(kHelpText); };
+  drawRuler();
 
   for (auto* event : {&Text1.onChange, &Text1.onClick}) *event = [this] { RecalcCounters(); };
   Text1.onKeyPress = [this](int&) { RecalcCounters(); };
+  Text1.onKeyUp = [this](int) { RecalcCounters(); };
   Text2.onChange = [this] { text2Change(); };
   Text2.onLostFocus = [this] {
     if (shell::Val(Text2.text()) > kMaxLineChars) Text2.setText(std::to_string(kMaxLineChars));
@@ -47,6 +111,23 @@ CustCredits::CustCredits() : Form("CustCredits") {
   Picture2.onMouseDown = Picture2.onMouseMove = [this](const ui::MouseEvent& e) {
     DoRulers(e.button, e.x / twipsPerPixel());
   };
+  build();
+  // Selected once each group has its frame.
+  Option1[1].setValue(true);
+  Option2[1].setValue(true);
+}
+
+// Ticks at every column, longer at every fifth; the marker is a red bar.
+void CustCredits::drawRuler() {
+  auto& ruler = Picture2.canvas();
+  ruler.resize(kRulerPixels, 20, 0xFFFFFF);
+  for (int c = 1; c <= kMaxLineChars; ++c) {
+    int x = static_cast<int>(std::trunc(c * kPlaceColumn));
+    ruler.line(x, c % 5 == 0 ? 8 : 14, x, 19, 0);
+  }
+  Picture2.repaint();
+  Image1.canvas().resize(8, 20, ui::rgb(255, 0, 0));
+  Image1.repaint();
 }
 
 void CustCredits::load() {

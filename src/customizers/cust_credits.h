@@ -4,13 +4,14 @@
 // the credits audio track and level jump, and two switches. It builds the credits image the
 // pass writes.
 #include "customizers/credits_image.h"
+#include "customizers/dialog.h"
 #include "ui/control_array.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
 namespace olvex::customizers {
 
-class CustCredits : public ui::Form {
+class CustCredits : public Dialog {
  public:
   CustCredits();
 
@@ -38,11 +39,15 @@ class CustCredits : public ui::Form {
   ui::PictureBox Picture2{*this, "Picture2"};  // the ruler
   ui::Image Image1{*this, "Image1"};           // the ruler's marker
   ui::CommandButton Command5{*this, "Command5"};  // takes the focus from the option buttons
+  ui::CommandButton Command1{*this, "Command1"}, Command3{*this, "Command3"},
+      Command6{*this, "Command6"};  // apply, defaults, ?
+  ui::ControlArray<ui::Label> Caption{*this, "Caption"};  // the captions beside the fields
 
  protected:
   void load() override;
 
  private:
+  void drawRuler();
   int lineChars() const;
   void placeMarker();
   void text2Change();

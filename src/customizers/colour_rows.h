@@ -1,0 +1,32 @@
+#pragma once
+// Layout of the colour rows the bar and font dialogs share: a caption, the red, green and blue
+// boxes of one text box array, and the swatch that shows their colour.
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "customizers/dialog.h"
+
+namespace olvex::customizers {
+
+struct ColourRow {
+  std::string_view container;  // the frame of the row's group
+  std::string_view caption;
+  int red, green, blue;        // indexes of the boxes
+  std::string_view swatch;     // empty: none
+  int top;                     // twips, inside the container
+};
+
+// Twips of a colour row: caption, three boxes, swatch.
+inline constexpr int kRowCaptionLeft = 120, kRowCaptionWidth = 1080;
+inline constexpr int kRowBoxWidth = 420, kRowBoxStep = 450, kRowHeight = 285;
+inline constexpr int kRowSwatchWidth = 330;
+
+// Appends the places of each row: its caption as element `labelIndex` onward of the label array
+// `labels`, its boxes of `boxes`, its swatch.
+void AddColourRows(std::vector<Place>& layout, std::span<const ColourRow> rows, std::string_view boxes,
+                   std::string_view labels, int& labelIndex);
+// The swatches of the rows that have one.
+std::vector<Swatch> SwatchesOf(std::span<const ColourRow> rows, std::string_view boxes);
+
+}  // namespace olvex::customizers
