@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/modules.h"
 #include "patcher/pass_hooks.h"
@@ -29,6 +30,9 @@ using platform::test_files::bytesOf;
 using platform::test_files::putBytes;
 
 inline constexpr std::size_t kExtendedLength = 1314816;
+
+// The folder's files after start-up: the config, the command set it restores and the executable.
+inline const std::vector<std::string> kFolderAfterStartUp = {"olvex.cfg", "syntax.fln", "tomb4.exe"};
 
 // Every layout location of an offset key gets one of its alternatives. In `key` each "#" stands
 // for a number.

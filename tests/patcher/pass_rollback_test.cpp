@@ -81,8 +81,7 @@ TEST_F(RollbackTest, ReadOnlyFolderIsReportedAndLosesNothing) {
   ::chmod(dir.path().c_str(), 0700);
   EXPECT_EQ(seen, kFailureText + "\r\nCannot create the lock \"" + exe() + ".olvex-lock\": Permission denied|");
   EXPECT_EQ(exeBytes(), reflayout::referenceExecutable());
-  // syntax.fln is the command set that start-up restores beside the config.
-  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"olvex.cfg", "syntax.fln", "tomb4.exe"}));
+  EXPECT_EQ(dir.entries(), kFolderAfterStartUp);
 }
 
 TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {
@@ -113,8 +112,7 @@ TEST_F(PassTest, LeftoverWorkingCopyIsOverwritten) {
   EXPECT_EQ(exeBytes(), reflayout::referenceExecutable());
   EXPECT_FALSE(workingCopyLeft());
   EXPECT_TRUE(host.messages.empty());
-  // syntax.fln is the command set that start-up restores beside the config.
-  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"olvex.cfg", "syntax.fln", "tomb4.exe"}));
+  EXPECT_EQ(dir.entries(), kFolderAfterStartUp);
 }
 
 }  // namespace
