@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
 
 #include "furr/command_set.h"
 #include "patcher/pass_fixture.h"
 #include "reflayout/layout.h"
+#include "shell/config_fixture.h"
 #include "support/objdump.h"
 
 namespace olvex::app {
@@ -48,22 +48,9 @@ std::uint32_t le32(const std::string& s, std::size_t at) {
 
 class ScriptPassTest : public PassTest {
  protected:
-  // The built-in config with some [common] values replaced and the two sections' bodies.
-  void writeConfig(const std::map<std::string, std::string>& values, const std::string& flips,
+  void writeConfig(const std::vector<std::pair<std::string, std::string>>& values, const std::string& flips,
                    const std::string& events) {
-    std::string text(shell::BuiltInConfigText());
-    for (const auto& [key, value] : values) {
-      std::size_t at = text.find("\n" + key + "=");
-      ASSERT_NE(at, std::string::npos) << key;
-      std::size_t end = text.find_first_of("\r\n", at + 1);
-      text.replace(at + 1, end - at - 1, key + "=" + value);
-    }
-    for (auto [open, close, body] : {std::tuple{"\n[flipeffects]", "\n[end flipeffects]", flips},
-                                     std::tuple{"\n[racetimer]", "\n[end racetimer]", events}}) {
-      std::size_t from = text.find('\n', text.find(open) + 1) + 1;
-      text.replace(from, text.find(close, from) + 1 - from, body);
-    }
-    patcher::test::putBytes(dir.file("olvex.cfg"), text);
+    patcher::test::putBytes(dir.file("olvex.cfg"), shell::testing::builtInConfigWith(values, flips, events));
     patcher::test::putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
   }
 
@@ -78,7 +65,7 @@ class ScriptPassTest : public PassTest {
     EXPECT_FALSE(std::filesystem::exists(dir.file("timr.tmp")));
   }
 
-  static std::map<std::string, std::string> scriptsOn(bool remap, bool call) {
+  static std::vector<std::pair<std::string, std::string>> scriptsOn(bool remap, bool call) {
     return {{"SilentPatch", "1"},          {"ExtendExeSize", "1"},          {"ExtendSaveGame", "1"},
             {"RemapSceneMemory", remap ? "1" : "0"}, {"EnableFlipeffectEditor", "1"},
             {"EnableRaceTimerWorkaround", "1"},        {"RaceTimerWorkaroundMethod", call ? "1" : "0"},
@@ -167,8 +154,7 @@ TEST_F(ScriptPassTest, LinkedScriptsAndTheirHooksForEachRemapAndEntry) {
 
 TEST_F(ScriptPassTest, WithoutExtensionEveryHookKeepsItsDefault) {
   auto values = scriptsOn(false, true);
-  values["ExtendExeSize"] = "0";
-  values["ExtendSaveGame"] = "0";
+  values.insert(values.end(), {{"ExtendExeSize", "0"}, {"ExtendSaveGame", "0"}});
   writeConfig(values, kFlipSection, kRaceSection);
   silentRun();
   EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
@@ -178,7 +164,7 @@ TEST_F(ScriptPassTest, WithoutExtensionEveryHookKeepsItsDefault) {
 
 TEST_F(ScriptPassTest, AScriptWithAnErrorLeavesEveryHookOffAndThePassCommits) {
   auto values = scriptsOn(false, true);
-  values["InvertRaceTimer"] = "1";
+  values.push_back({"InvertRaceTimer", "1"});
   writeConfig(values, std::string(kFlipSection) + "BOGUS 1\r\n", std::string(kRaceSection) + "KILL_LARA 5\r\n");
   silentRun();
   EXPECT_EQ(scriptMessages(host), (std::vector<std::string>{
