@@ -42,7 +42,7 @@ TEST_F(PassTest, WhatKilledRunsLeftGoesEvenWhenThePassIsThenRefused) {
   putBytes(dir.file("olvex.cfg"), text);
   start();
   EXPECT_FALSE(shell::form1Hooks().ModifyExe());
-  EXPECT_EQ(dir.entries(), (std::vector<std::string>{"olvex.cfg", "syntax.fln", "tomb4.exe"}));
+  EXPECT_EQ(dir.entries(), kFolderAfterStartUp);
 }
 
 TEST_F(PassTest, ALinkIsFollowedToTheExecutableItLeadsTo) {
