@@ -72,6 +72,7 @@ void OpenGuide(GuideFor mode, const std::string& number, int left, int top) {
   GuideMode = mode;
   Guide& guide = ui::Forms::get<Guide>();
   guide.Text1.setText(number);
+  guide.Text1.setSelection(0, static_cast<int>(number.size()));  // typing replaces the number
   guide.move(left, top, guide.width(), guide.height());
   guide.Text1.setFocus();
   guide.show(true);
