@@ -75,14 +75,6 @@ TEST_F(TextDialogs, TitleTakesAnyKeyAndStaysAsTyped) {
   EXPECT_EQ(digits.text(), "12");
 }
 
-TEST_F(TextDialogs, AlignmentIsPickedNotTyped) {
-  auto& align = fonts().Combo1[0];
-  int key = 'x';
-  align.onKeyPress(key);
-  EXPECT_EQ(key, 0);
-  EXPECT_EQ(align.text(), "center");
-}
-
 TEST_F(TextDialogs, PoisonedPreviewAlternates) {
   const struct { const char* main[3]; const char* poison[3]; ui::Color first, second; } cases[] = {
       {{"255", "0", "0"}, {"0", "255", "0"}, ui::rgb(255, 255, 0), ui::rgb(255, 0, 0)},
@@ -129,15 +121,6 @@ TEST_F(TextDialogs, LegendPreviewRunsForItsTime) {
     EXPECT_FALSE(fonts().Label19.visible());
   }
   EXPECT_EQ(fonts().Timer2.interval(), 30);
-}
-
-TEST_F(TextDialogs, HelpBoxes) {
-  bars().Command4.userClick();
-  ASSERT_EQ(host.texts().size(), 1u);
-  EXPECT_EQ(host.texts()[0], "ABO = Active Bar Overlay\r\nPBO = Passive Bar Overlay (for option bars only)");
-  ui::Forms::get<CustCredits>().Command6.userClick();
-  ASSERT_EQ(host.texts().size(), 2u);
-  EXPECT_EQ(host.texts()[1].substr(0, 28), "Scripted Lines descriptor:\r\n");
 }
 
 TEST_F(TextDialogs, ButtonsOpenTheDialogsModally) {

@@ -33,11 +33,6 @@ TEST(CreditsImage, LineCharsAreBoundedToOneToFifty) {
   for (const auto& c : cases) EXPECT_EQ(LineCharsOf(c.text), c.chars) << "'" << c.text << "'";
 }
 
-TEST(CreditsImage, SlotsFillTheCreditsArea) {
-  const struct { int chars, slots; } cases[] = {{1, 781}, {21, 71}, {22, 67}, {50, 30}};
-  for (const auto& c : cases) EXPECT_EQ(SlotCount(c.chars), c.slots) << c.chars;
-}
-
 class Image : public ::testing::Test {
  protected:
   CreditsImage build(const std::string& text, int chars) {
@@ -89,6 +84,7 @@ TEST(WindowTitle, StoredAndWrittenCutTo33Characters) {
   const std::string longTitle(40, 'T');
   EXPECT_EQ(StoredTitle(longTitle), std::string(33, 'T'));
   EXPECT_EQ(WindowTitleHex("abc"), "61626300");
+  EXPECT_EQ(WindowTitleHex("a\tb"), "61096200");
   std::string t33;
   for (int i = 0; i < 33; ++i) t33 += "54";
   EXPECT_EQ(WindowTitleHex(longTitle), t33 + "00");

@@ -110,15 +110,6 @@ TEST_F(DialogKeys, ValuesTheControlsRejectAreErrors) {
   EXPECT_FALSE(apply("normcreditsalign", "-1"));
 }
 
-TEST_F(DialogKeys, EveryKeyOfTheBuiltInConfigIsKnown) {
-  for (const char* key : {"hmaincolourr", "pbocolourb", "barbordercolorg", "itemfontfadecolourb",
-                          "windowtitle", "mainmenualign", "creditslinechars", "fixcreditsflybybug"})
-    EXPECT_TRUE(shell::ScopeOfKey(key)) << key;
-  EXPECT_EQ(shell::ScopeOfKey("hmaincolourr"), shell::Scope::Bars);
-  EXPECT_EQ(shell::ScopeOfKey("windowtitle"), shell::Scope::Fonts);
-  EXPECT_EQ(shell::ScopeOfKey("creditslinechars"), shell::Scope::Creds);
-}
-
 // The [credits] section fills the editor's text; a read of another scope leaves it.
 TEST_F(DialogKeys, CreditsSectionFillsTheEditor) {
   std::string text = shell::testing::configText({"CreditsLineChars=21"});
@@ -140,14 +131,23 @@ TEST_F(DialogKeys, CreditsSectionFillsTheEditor) {
   EXPECT_EQ(credits().Text2.text(), "21");
 }
 
-TEST_F(DialogKeys, AnEmptyCreditsSectionEmptiesTheText) {
-  std::string text = shell::testing::configText();
-  const std::string body = "%01\r\nBuilt In\r\n";
-  text.erase(text.find(body), body.size());
-  writeConfig(text);
-  credits().Text1.setText("old");
+// Each dialog's "defaults" takes its own keys (and the credits their section) from the config.
+TEST_F(DialogKeys, DefaultsButtonsReadTheirOwnScope) {
+  writeConfig(shell::testing::configText({"CreditsLineChars=21", "HWidth=150", "LegendDispTime=150"}));
   shell::LoadCommonConfig();
-  EXPECT_EQ(credits().Text1.text(), "");
+  credits().Text1.setText("edited");
+  credits().Text2.setText("30");
+  bars().Text2[0].setText("99");
+  fonts().Text1[18].setText("99");
+  credits().Command3.userClick();
+  EXPECT_EQ(credits().Text1.text(), "%01\r\nBuilt In");
+  EXPECT_EQ(credits().Text2.text(), "21");
+  EXPECT_EQ(bars().Text2[0].text(), "99");
+  bars().Command2.userClick();
+  EXPECT_EQ(bars().Text2[0].text(), "150");
+  EXPECT_EQ(fonts().Text1[18].text(), "99");
+  fonts().Command2.userClick();
+  EXPECT_EQ(fonts().Text1[18].text(), "150");
 }
 
 }  // namespace
