@@ -1,8 +1,11 @@
 #include "app/modules.h"
 
+#include "customizers/enemies_dialog.h"
 #include "customizers/fog_tuner.h"
-#include "customizers/text_dialogs.h"
+#include "customizers/inventory_dialog.h"
 #include "customizers/rules_dialogs.h"
+#include "customizers/text_dialogs.h"
+#include "customizers/weapons_dialog.h"
 #include "draco/draco_hooks.h"
 #include "draco/patch_writer.h"
 #include "draco/statistics.h"
@@ -26,6 +29,9 @@ void InstallModules() {
   customizers::InstallTextDialogs();
   customizers::InstallRulesDialogs();
   customizers::InstallFogTuner();
+  customizers::InstallWeaponsDialog();
+  customizers::InstallInventoryDialog();
+  customizers::InstallEnemiesDialog();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

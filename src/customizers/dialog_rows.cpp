@@ -2,10 +2,13 @@
 
 #include "patcher/value_paths.h"
 #include "shell/conversions.h"
+#include "shell/number_text.h"
+#include "shell/settings_keys.h"
 
 namespace olvex::customizers::rows {
 
 std::string Byte(const std::string& number) { return patcher::IntHex(number, 2); }
+std::string LeadingByte(const std::string& text) { return patcher::IntHex(shell::NumberText(shell::Val(text)), 2); }
 std::string Word(const std::string& number) { return patcher::IntHex(number, 4); }
 std::string NegByte(const std::string& number) { return patcher::StrictNegatedHex(number, 2); }
 std::string NegWord(const std::string& number) { return patcher::StrictNegatedHex(number, 4); }

@@ -13,6 +13,16 @@
 
 namespace olvex::customizers::rows {
 
+// The vocabulary the stage tables are written in.
+using patcher::C;
+using patcher::F;
+using patcher::Hex;
+using patcher::kNothing;
+using patcher::L;
+using patcher::Row;
+using patcher::select::always;
+using shell::Form1;
+
 template <class D, ui::CheckBox D::*Box>
 int value() {
   return (ui::Forms::get<D>().*Box).value();
@@ -36,6 +46,26 @@ int whenChecked(const shell::Form1&) {
   return value<D, Box>() == 1 ? 1 : patcher::kNothing;
 }
 
+// The same over element I of a check box array.
+template <class D, ui::ControlArray<ui::CheckBox> D::*Array, int I>
+int choiceAt(const shell::Form1&) {
+  return patcher::select::choiceOf((ui::Forms::get<D>().*Array)[I].value());
+}
+template <class D, ui::ControlArray<ui::CheckBox> D::*Array, int I>
+int whenCheckedAt(const shell::Form1&) {
+  return (ui::Forms::get<D>().*Array)[I].value() == 1 ? 1 : patcher::kNothing;
+}
+
+// Value 0 for a clear box, value 1 for any other state.
+template <class D, ui::CheckBox D::*Box>
+int zeroOrNot(const shell::Form1&) {
+  return value<D, Box>() != 0;
+}
+template <class D, ui::ControlArray<ui::CheckBox> D::*Array, int I>
+int zeroOrNotAt(const shell::Form1&) {
+  return (ui::Forms::get<D>().*Array)[I].value() != 0;
+}
+
 template <class D, ui::ControlArray<ui::TextBox> D::*Array, int I>
 const std::string& text() {
   return (ui::Forms::get<D>().*Array)[I].text();
@@ -43,6 +73,7 @@ const std::string& text() {
 
 // The forms a text box's value is written in.
 std::string Byte(const std::string& number);          // one byte of the number
+std::string LeadingByte(const std::string& text);     // one byte of the leading number
 std::string Word(const std::string& number);          // two bytes, low byte first
 std::string NegByte(const std::string& number);       // one byte of the negated number (strict)
 std::string NegWord(const std::string& number);       // two bytes of the negated number (strict)

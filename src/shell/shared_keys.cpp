@@ -10,9 +10,6 @@ SharedKeyHooks SharedHooks;
 
 namespace {
 
-// Enemy flag pictures are the bitmaps 1 to 6 (flag code + 1).
-constexpr int kLastPictureFlag = 5;
-
 template <class Hook, class... Args>
 void call(const Hook& hook, const Args&... args) {
   if (hook) hook(args...);
@@ -30,13 +27,12 @@ void grenadeLetters() { call(SharedHooks.grenadeLetters, RefreshGrenadeLetters()
 
 template <int Index>
 void setEnemyFlag(const Converted& v) { EnemyFlags[Index] = static_cast<std::uint8_t>(v.number); }
-// Entries 14 and 15 have no key of their own; they follow Demigod1Flag.
-void demigodFollowers() { EnemyFlags[14] = EnemyFlags[15] = 5; }
-void enemyPictures() {
-  for (auto flag : EnemyFlags)
-    if (flag > kLastPictureFlag)
-      throw SettingsKeyError("enemy flag " + std::to_string(flag) + " has no picture");
-  call(SharedHooks.enemyFlagsApplied);
+// The pictures follow every flag key; entries 14 and 15 have no key of their own and follow
+// Demigod1Flag.
+void enemyPictures() { call(SharedHooks.enemyFlagsApplied); }
+void demigodFollowers() {
+  EnemyFlags[14] = EnemyFlags[15] = 5;
+  enemyPictures();
 }
 
 void applyFogUnit(int index, std::string_view value) {
@@ -63,30 +59,30 @@ constexpr KeyRow kWeaponRows[] = {
 };
 
 constexpr KeyRow kEnemyFlagRows[] = {
-    {"skeletonflag", Conversion::Byte, Setter{&setEnemyFlag<0>}},
-    {"baddy1flag", Conversion::Byte, Setter{&setEnemyFlag<1>}},
-    {"baddy2flag", Conversion::Byte, Setter{&setEnemyFlag<2>}},
-    {"scorpionflag", Conversion::Byte, Setter{&setEnemyFlag<3>}},
-    {"mummyflag", Conversion::Byte, Setter{&setEnemyFlag<4>}},
-    {"knighttemplarflag", Conversion::Byte, Setter{&setEnemyFlag<5>}},
-    {"sphinxflag", Conversion::Byte, Setter{&setEnemyFlag<6>}},
-    {"sethaflag", Conversion::Byte, Setter{&setEnemyFlag<7>}},
-    {"horsemenflag", Conversion::Byte, Setter{&setEnemyFlag<8>}},
-    {"hammerheadflag", Conversion::Byte, Setter{&setEnemyFlag<9>}},
-    {"crocodileflag", Conversion::Byte, Setter{&setEnemyFlag<10>}},
-    {"mutantflag", Conversion::Byte, Setter{&setEnemyFlag<11>}},
-    {"guidehpflag", Conversion::Byte, Setter{&setEnemyFlag<12>}},
+    {"skeletonflag", Conversion::Byte, Setter{&setEnemyFlag<0>}, &enemyPictures},
+    {"baddy1flag", Conversion::Byte, Setter{&setEnemyFlag<1>}, &enemyPictures},
+    {"baddy2flag", Conversion::Byte, Setter{&setEnemyFlag<2>}, &enemyPictures},
+    {"scorpionflag", Conversion::Byte, Setter{&setEnemyFlag<3>}, &enemyPictures},
+    {"mummyflag", Conversion::Byte, Setter{&setEnemyFlag<4>}, &enemyPictures},
+    {"knighttemplarflag", Conversion::Byte, Setter{&setEnemyFlag<5>}, &enemyPictures},
+    {"sphinxflag", Conversion::Byte, Setter{&setEnemyFlag<6>}, &enemyPictures},
+    {"sethaflag", Conversion::Byte, Setter{&setEnemyFlag<7>}, &enemyPictures},
+    {"horsemenflag", Conversion::Byte, Setter{&setEnemyFlag<8>}, &enemyPictures},
+    {"hammerheadflag", Conversion::Byte, Setter{&setEnemyFlag<9>}, &enemyPictures},
+    {"crocodileflag", Conversion::Byte, Setter{&setEnemyFlag<10>}, &enemyPictures},
+    {"mutantflag", Conversion::Byte, Setter{&setEnemyFlag<11>}, &enemyPictures},
+    {"guidehpflag", Conversion::Byte, Setter{&setEnemyFlag<12>}, &enemyPictures},
     {"demigod1flag", Conversion::Byte, Setter{&setEnemyFlag<13>}, &demigodFollowers},
-    {"troopsflag", Conversion::Byte, Setter{&setEnemyFlag<16>}},
-    {"sasflag", Conversion::Byte, Setter{&setEnemyFlag<17>}},
-    {"harpyflag", Conversion::Byte, Setter{&setEnemyFlag<18>}},
-    {"wildboarflag", Conversion::Byte, Setter{&setEnemyFlag<19>}},
-    {"dogflag", Conversion::Byte, Setter{&setEnemyFlag<20>}},
-    {"ahmetflag", Conversion::Byte, Setter{&setEnemyFlag<21>}},
-    {"baboonflag", Conversion::Byte, Setter{&setEnemyFlag<22>}},
-    {"batflag", Conversion::Byte, Setter{&setEnemyFlag<23>}},
-    {"bigbeetleflag", Conversion::Byte, Setter{&setEnemyFlag<24>}},
-    {"voncroyflag", Conversion::Byte, Setter{&setEnemyFlag<25>}},
+    {"troopsflag", Conversion::Byte, Setter{&setEnemyFlag<16>}, &enemyPictures},
+    {"sasflag", Conversion::Byte, Setter{&setEnemyFlag<17>}, &enemyPictures},
+    {"harpyflag", Conversion::Byte, Setter{&setEnemyFlag<18>}, &enemyPictures},
+    {"wildboarflag", Conversion::Byte, Setter{&setEnemyFlag<19>}, &enemyPictures},
+    {"dogflag", Conversion::Byte, Setter{&setEnemyFlag<20>}, &enemyPictures},
+    {"ahmetflag", Conversion::Byte, Setter{&setEnemyFlag<21>}, &enemyPictures},
+    {"baboonflag", Conversion::Byte, Setter{&setEnemyFlag<22>}, &enemyPictures},
+    {"batflag", Conversion::Byte, Setter{&setEnemyFlag<23>}, &enemyPictures},
+    {"bigbeetleflag", Conversion::Byte, Setter{&setEnemyFlag<24>}, &enemyPictures},
+    {"voncroyflag", Conversion::Byte, Setter{&setEnemyFlag<25>}, &enemyPictures},
     {"smallscorpionflag", Conversion::Byte, Setter{&setEnemyFlag<26>}, &enemyPictures},
 };
 

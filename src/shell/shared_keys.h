@@ -13,7 +13,7 @@ struct SharedKeyHooks {
   std::function<void()> combosApplied;    // combination selector shows 1, then 0
   std::function<void(const std::array<std::string, 3>&)> crossbowLetters;
   std::function<void(const std::array<std::string, 3>&)> grenadeLetters;
-  std::function<void()> enemyFlagsApplied;  // flag pictures: bitmap EnemyFlags[i] + 1
+  std::function<void()> enemyFlagsApplied;  // an enemy flag changed: the pictures follow
 };
 extern SharedKeyHooks SharedHooks;
 

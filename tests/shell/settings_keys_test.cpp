@@ -249,11 +249,11 @@ TEST_F(SettingsKeys, EnemyFlags) {
   EXPECT_EQ(EnemyFlags[14], 5);
   EXPECT_EQ(EnemyFlags[15], 5);
   EXPECT_FALSE(apply("skeletonflag", "256"));
+  // Every flag key brings the pictures up to date, whatever code it stores.
   EXPECT_TRUE(apply("smallscorpionflag", "4"));
-  EXPECT_EQ(pictures, 1);
   EXPECT_TRUE(apply("skeletonflag", "6"));
-  EXPECT_FALSE(apply("smallscorpionflag", "0"));  // code 6 has no picture
-  EXPECT_EQ(pictures, 1);
+  EXPECT_EQ(EnemyFlags[0], 6);
+  EXPECT_EQ(pictures, 3);
 }
 
 TEST_F(SettingsKeys, AmmoFlagLetters) {
