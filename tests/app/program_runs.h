@@ -44,15 +44,20 @@ inline std::string silentExtendingConfig(bool largeArea = false) {
 
 class ProgramRun {
  public:
-  // Starts the program in folder; its standard error goes to errPath.
-  ProgramRun(const std::string& folder, const std::string& errPath) : err_(errPath) {
+  // Starts the program in folder; its standard error goes to errPath. Qt's offscreen platform
+  // stands in for a screen, or (offscreen false) the run has no display of any kind.
+  ProgramRun(const std::string& folder, const std::string& errPath, bool offscreen = true) : err_(errPath) {
     pid_ = ::fork();
     if (pid_ == 0) {
       int fd = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (fd < 0 || ::chdir(folder.c_str()) != 0) ::_exit(126);
       ::dup2(fd, 1);
       ::dup2(fd, 2);
-      ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      if (offscreen) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      } else {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) ::unsetenv(name);
+      }
       ::execl(OLVEX_PROGRAM, "olvex", static_cast<char*>(nullptr));
       ::_exit(127);
     }

@@ -162,19 +162,23 @@ TEST_F(ProgramRuns, TheExitStatusSaysWhatTheRunDid) {
     bool exe;
     int status;
     const char* message;  // part of what the run printed
+    bool offscreen = true;
   } rows[] = {
       {"silent, committed", silentExtendingConfig(), true, 0, ""},
+      {"silent, committed, no display", silentExtendingConfig(), true, 0, "", false},
       {"silent, rolled back", configWith({{"SilentPatch", "1"}, {"ExtendedSizeNum", "2147483647"}}), true, 1,
        "ExtendedSizeNum=2147483647"},
       {"silent, no executable", silentExtendingConfig(), false, 2, "tomb4.exe not found"},
+      {"silent, no executable, no display", silentExtendingConfig(), false, 2, "tomb4.exe not found", false},
       {"windowed, no screen", configWith({{"SilentPatch", "0"}}), true, 3, "No screen"},
+      {"windowed, no display", configWith({{"SilentPatch", "0"}}), true, 3, "No screen", false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     putBytes(dir.file("olvex.cfg"), r.config);
     fs::remove(exe());
     if (r.exe) putBytes(exe(), original);
-    ProgramRun run(dir.path(), errFile(0));
+    ProgramRun run(dir.path(), errFile(0), r.offscreen);
     EXPECT_EQ(run.wait(), r.status) << run.messages();
     EXPECT_NE(run.messages().find(r.message), std::string::npos) << run.messages();
   }
