@@ -16,6 +16,10 @@ void AddColourRows(std::vector<Place>& layout, std::span<const ColourRow> rows, 
   }
 }
 
+void AddCaptions(ui::ControlArray<ui::Label>& captions, int last) {
+  for (int i = 0; i <= last; ++i) captions.add(i).setTransparent(true);
+}
+
 std::vector<Swatch> SwatchesOf(std::span<const ColourRow> rows, std::string_view boxes) {
   std::vector<Swatch> swatches;
   for (const ColourRow& r : rows)

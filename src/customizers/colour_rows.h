@@ -26,6 +26,8 @@ inline constexpr int kRowSwatchWidth = 330;
 // `labels`, its boxes of `boxes`, its swatch.
 void AddColourRows(std::vector<Place>& layout, std::span<const ColourRow> rows, std::string_view boxes,
                    std::string_view labels, int& labelIndex);
+// Creates the caption labels 0..last, transparent so that they take the colour of their frame.
+void AddCaptions(ui::ControlArray<ui::Label>& captions, int last);
 // The swatches of the rows that have one.
 std::vector<Swatch> SwatchesOf(std::span<const ColourRow> rows, std::string_view boxes);
 

@@ -143,7 +143,7 @@ CustBars::CustBars() : Dialog("CustBars", barsSpec()) {
   for (int i = 0; i < static_cast<int>(kColours.size()); ++i) Text1.add(i).setText(std::to_string(kColours[i]));
   for (int i = 0; i < static_cast<int>(kSizes.size()); ++i) Text2.add(i).setText(std::to_string(kSizes[i]));
   addRange(Option1, 0, 2);
-  addRange(Caption, 0, kRowCount + kSizeCount + 1);
+  AddCaptions(Caption, kRowCount + kSizeCount + 1);
   for (ui::Shape* s : {&Shape4, &Shape5, &Shape6, &Shape7, &Shape8, &Shape9, &Shape10, &Shape11, &Shape13,
                        &Shape15, &Shape16, &Shape17, &Shape19, &Shape20, &Shape21, &Shape22, &Shape24})
     s->setFilled(true);

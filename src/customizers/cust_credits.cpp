@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "customizers/colour_rows.h"
 #include "shell/number_text.h"
 #include "ui/host.h"
 
@@ -92,7 +93,7 @@ CustCredits::CustCredits() : Dialog("CustCredits", kSpec) {
   Text4.add(2).setText("39");
   addRange(Option1, 0, 2);
   addRange(Option2, 0, 2);
-  addRange(Caption, 0, 4);
+  AddCaptions(Caption, 4);
   Label1.setVisible(false);
   Label4.setBackColor(0);  // silver and red read on black
   Label5.setForeColor(ui::rgb(255, 0, 0));

@@ -97,7 +97,7 @@ const DialogSpec& fontsSpec() {
 CustFonts::CustFonts() : Dialog("CustFonts", fontsSpec()) {
   for (int i = 0; i < static_cast<int>(kNumbers.size()); ++i) Text1.add(i).setText(std::to_string(kNumbers[i]));
   Text1.add(kTitleIndex).setText(kGameTitle);
-  addRange(Caption, 0, kColourCaptions + 10);
+  AddCaptions(Caption, kColourCaptions + 10);
   auto& align = Combo1.add(0);
   align.setStyle(ui::ComboBox::Style::DropDownList);
   for (const std::string* entry : {&AlignLeft, &AlignCenter, &AlignRight}) align.addItem(*entry);

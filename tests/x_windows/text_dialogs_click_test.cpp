@@ -44,7 +44,8 @@ TEST_F(TextDialogsClick, EachDialogOpensPaintedFromItsButton) {
     EXPECT_EQ(centreColour(b, bars.Shape6), 0x0000FFu);   // air main colour
     EXPECT_EQ(centreColour(b, bars.Image4), 0xFF0000u);   // the normal style's sample
     click(bars.Option1[1]);
-    waitFor("the TR5-like sample", [&] { return bars.Option1[1].value(); });
+    waitFor("the TR5-like style", [&] { return bars.Option1[1].value(); });
+    EXPECT_EQ(centreColour(expectPainted("Bar customizer"), bars.Image4), 0xED0000u);  // its gradient
     clickButton("Bar customizer", "apply");
     waitClosed("Bar customizer");
 
