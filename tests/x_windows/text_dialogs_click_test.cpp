@@ -68,6 +68,8 @@ TEST_F(TextDialogsClick, EachDialogOpensPaintedFromItsButton) {
                              "Fix credits flyby bug", "1 / 23 [max 71]"})
       EXPECT_TRUE(c.shows(text)) << text;
     EXPECT_EQ(centreColour(c, credits.Image1), 0xFF0000u);  // the ruler's marker
+    click(credits.Picture2);  // the ruler's middle, pixel 210: column 26
+    waitFor("the ruler to set the characters", [&] { return credits.Text2.text() == "26"; });
     clickButton("Credits sub-customizer", "apply");
     waitClosed("Credits sub-customizer");
     clickButton("Text customizer", "apply");
