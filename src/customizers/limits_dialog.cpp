@@ -33,7 +33,7 @@ const Group kGroups[] = {
 };
 const char* const kDesigner[] = {"1000", "1000", "250", "66666667", "02", "1800", "91A2B3C5",
                                  "0A",   "10",   "450", "120",      "06", "88888889", "1"};
-constexpr int kGroupWidth = 3000, kCaption = 1560;
+constexpr int kGroupWidth = 3000, kCaption = 1860, kBox = 900;
 
 const std::vector<Place>& layout() {
   static const std::vector<Place> places = [] {
@@ -44,14 +44,14 @@ const std::vector<Place>& layout() {
       int left = 120 + i * (kGroupWidth + 120);
       p.push_back({g.frame, -1, left, 120, kGroupWidth, 2100, g.title});
       FieldLine maximum{g.maximumCaption, "Text2", g.maximum, kDesigner[g.maximum]};
-      label = LayOutLines(p, {&maximum, 1}, {g.frame, 120, 300, 1, kGroupWidth, kCaption, 1200}, "Label1", label);
+      label = LayOutLines(p, {&maximum, 1}, {g.frame, 120, 300, 1, kGroupWidth, kCaption, kBox}, "Label1", label);
       p.push_back({"Label1", label++, 120, 300 + kLinePitch + 45, 1000, 240, "Raw range:", g.frame});
       p.push_back({"Text2", g.multiplier, 1080, 300 + kLinePitch, 1140, kBoxHeight, kDesigner[g.multiplier], g.frame});
       p.push_back({"Text2", g.shift, 2280, 300 + kLinePitch, 600, kBoxHeight, kDesigner[g.shift], g.frame});
       p.push_back({g.button, -1, 120, 300 + 2 * kLinePitch + 30, kGroupWidth - 240, 375, g.buttonCaption, g.frame});
       int lines = g.extra[1].box.empty() ? 1 : 2;
       label = LayOutLines(p, {g.extra, static_cast<std::size_t>(lines)},
-                          {g.frame, 120, 300 + 3 * kLinePitch + 120, 2, kGroupWidth, kCaption, 1200}, "Label1", label);
+                          {g.frame, 120, 300 + 3 * kLinePitch + 120, 2, kGroupWidth, kCaption, kBox}, "Label1", label);
     }
     p.push_back({"Command2", -1, 6240, 2400, 1380, 375, "defaults"});
     p.push_back({"Command1", -1, 7740, 2400, 1380, 375, "apply"});

@@ -281,6 +281,24 @@ void XSession::click(const ui::Control& c) {
   clickAt(display(), centre);
 }
 
+void XSession::drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path) {
+  QPoint origin;
+  waitFor("control " + c.name() + " on the screen", [&] {
+    ui::qt::FormView* view = host->view(c.form());
+    QWidget* w = view ? view->widgetOf(c) : nullptr;
+    if (!w || !exposed(view) || !w->isVisible()) return false;
+    origin = w->mapToGlobal(QPoint(0, 0));
+    return true;
+  });
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    display().moveTo(origin.x() + path[i].first, origin.y() + path[i].second);
+    std::this_thread::sleep_for(30ms);
+    if (i == 0) display().button(true);
+    std::this_thread::sleep_for(30ms);
+  }
+  display().button(false);
+}
+
 void XSession::clickButton(const std::string& caption, const std::string& text) {
   QPoint centre;
   waitFor("button \"" + text + "\" in \"" + caption + "\"", [&] {

@@ -79,6 +79,9 @@ class XSession : public ::testing::Test {
 
   // A left click at the centre of the control (after its window is on the screen).
   void click(const ui::Control& c);
+  // Moves the pointer to the first point of `path` (pixels from the control's top-left corner),
+  // presses the left button, moves through the other points and releases it at the last.
+  void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
   // A left click on the button showing `text` (with or without its & marker) in the window
   // titled `caption`: a message box's OK or Cancel, or a form's command button.
   void clickButton(const std::string& caption, const std::string& text);
