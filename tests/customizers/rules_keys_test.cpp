@@ -96,6 +96,8 @@ TEST_F(RulesKeys, ValuesReachTheirFieldsWithOldVersionsUpgraded) {
       {"0.76", "shellgravity", "0A", physics(1), "0A"},
       {"0.76", "jumpgravity", "05", physics(2), "5"},
       {"0.76", "fallingdamage", "7.5", physics(3), "7.5"},
+      {"0.76", "killclimbdelay", "2", [] { return std::to_string(Forms::get<CustPhys>().Check3.value()); }, "2"},
+      {"0.76", "donotexplodejeep", "3", [] { return std::string(); }, std::nullopt},
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(std::string(c.key) + "=" + c.value + " version '" + c.version + "'");
@@ -103,22 +105,6 @@ TEST_F(RulesKeys, ValuesReachTheirFieldsWithOldVersionsUpgraded) {
     EXPECT_EQ(ok, c.shows.has_value());
     if (ok) {
       EXPECT_EQ(c.field(), *c.shows);
-    }
-  }
-}
-
-TEST_F(RulesKeys, SwitchesTakeZeroOneOrGrey) {
-  struct Case { const char* key; const char* value; std::function<int()> box; bool ok; } cases[] = {
-      {"donotexplodemotorbike", "1", [] { return Forms::get<CustPhys>().Check1.value(); }, true},
-      {"killclimbdelay", "2", [] { return Forms::get<CustPhys>().Check3.value(); }, true},
-      {"donotexplodejeep", "3", [] { return Forms::get<CustPhys>().Check2.value(); }, false},
-      {"disabledragonlocuts", "1", [] { return Forms::get<CustLaraHP>().Check1.value(); }, true},
-      {"sasgrenfastkill", "1", [] { return Forms::get<CustLaraHP>().Check3.value(); }, true},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(apply("0.76", c.key, c.value), c.ok) << c.key;
-    if (c.ok) {
-      EXPECT_EQ(c.box(), std::stoi(c.value)) << c.key;
     }
   }
 }

@@ -191,6 +191,17 @@ TEST_F(PassTest, SasFixOffRestoresTheGameCode) {
   EXPECT_EQ(differences(exeBytes(), reflayout::referenceExecutable()), "");
 }
 
+TEST_F(PassTest, ExtendingTheExecutableEnablesBlowUpWhileTheFixIsOn) {
+  Form1& f = start();
+  auto& d = Forms::get<CustLaraHP>();
+  d.Check2.setValue(1);
+  EXPECT_FALSE(d.Check4.enabled());
+  f.Check9.setValue(1);
+  EXPECT_TRUE(d.Check4.enabled());
+  f.Check9.setValue(0);
+  EXPECT_FALSE(d.Check4.enabled());
+}
+
 TEST_F(PassTest, ValuesThatAreNoNumberRollBack) {
   const std::vector<std::function<void()>> spoilers = {
       [] { Forms::get<CustLaraHP>().Text1[0].setText("abc"); },
@@ -222,6 +233,7 @@ TEST_F(PassTest, MissingDialogOffsetsRollBack) {
       {"PoleRightOffset=", [](Form1&) {}},
       {"NitroRestorationRate=", [](Form1&) {}},
       {"WildBoarDmgOffset=", [](Form1&) {}},
+      {"FastKillOffset=", [](Form1&) { sasFix(1, 0, 0); }},  // the threshold at +48 is not written either
       {"BlowExtJmpOffset=", [](Form1& f) {
          sasFix(1, 0, 1);
          f.Check9.setValue(1);
