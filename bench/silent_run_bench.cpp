@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/modules.h"
+#include "furr/command_set.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
 #include "reflayout/layout.h"
@@ -21,7 +22,7 @@ namespace {
 using namespace olvex;
 
 // A temporary folder, made the current directory, holding the reference executable, an empty
-// default patch set and a config that asks for the silent run.
+// default patch set, the command set and a config that asks for the silent run.
 class Folder : public platform::test_files::WorkingFolder {
  public:
   Folder() {
@@ -30,6 +31,7 @@ class Folder : public platform::test_files::WorkingFolder {
     config.replace(config.find("SilentPatch=0"), 13, "SilentPatch=1");
     platform::writeFileAtomic(file("olvex.cfg"), config);
     platform::writeFileAtomic(file("patches.drc"), "DRACO=0.3\r\n");
+    platform::writeFileAtomic(file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
   }
   std::string exe() const { return file("tomb4.exe"); }
 };

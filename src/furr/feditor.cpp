@@ -33,11 +33,11 @@ void FEditor::layOut() {
   Text2.setText("Type your custom flipeffect description here!");
   Text2.move(1680, 900, 5280, 285);
   Place(Check2, "One shot", 120, 1290, 1095, 255);
-  Place(Label4, "(mode:", 1320, 1290, 600, 255);
-  Place(Option1.add(0), "pre", 1920, 1290, 735, 255);
-  Place(Option1.add(1), "post", 2700, 1290, 735, 255);
+  Place(Label4, "(mode:", 1320, 1290, 780, 255);
+  Place(Option1.add(0), "pre", 2160, 1290, 735, 255);
+  Place(Option1.add(1), "post", 2940, 1290, 735, 255);
   Option1[0].setValue(true);
-  Place(Label5, ")", 3480, 1290, 135, 255);
+  Place(Label5, ")", 3720, 1290, 135, 255);
   PlaceCodeBox(Text1, Label3, Label2, 120, 1680, 6840, 3600);
   PlaceButtonRow(120, 5760, {{&Command2, "S", 495}, {&Command3, "LIST", 735}, {&Command5, "L", 495},
                              {&Command12, "import", 1095}, {&Command16, "export", 1095},

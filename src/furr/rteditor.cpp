@@ -40,11 +40,11 @@ void RTEditor::layOut() {
   setCaption("Race timer editor");
   move(1200, 900, 7200, 7680);
   Place(Check1, "Enable race timer workaround", 120, 120, 3000, 255);
-  Place(Label13, "(method:", 3240, 120, 735, 255);
-  Place(Option1.add(0), "jump", 3960, 120, 855, 255);
-  Place(Option1.add(1), "call", 4860, 120, 735, 255);
+  Place(Label13, "(method:", 3240, 120, 900, 255);
+  Place(Option1.add(0), "jump", 4200, 120, 855, 255);
+  Place(Option1.add(1), "call", 5100, 120, 735, 255);
   Option1[1].setValue(true);
-  Place(Label14, ")", 5640, 120, 135, 255);
+  Place(Label14, ")", 5880, 120, 135, 255);
   Place(Check2, "Invert race timer", 120, 480, 3000, 255);
   Place(Label8, "Timer font effect ID:", 120, 870, 2400, 255);
   Text3.setText("0");
