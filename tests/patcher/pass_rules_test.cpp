@@ -191,6 +191,33 @@ TEST_F(PassTest, SasFixOffRestoresTheGameCode) {
   EXPECT_EQ(differences(exeBytes(), reflayout::referenceExecutable()), "");
 }
 
+// The same writes reached from the config file: its lines go through the settings keys into the
+// dialogs, which the pass reads.
+TEST_F(PassTest, ConfigValuesReachTheFile) {
+  std::string text(shell::BuiltInConfigText());
+  for (auto [from, to] : {std::pair<const char*, const char*>{"RotStandLeft=FE67", "RotStandLeft=FF"},
+                          {"KillClimbDelay=0", "KillClimbDelay=1"},
+                          {"MaxSPBarValue=120", "MaxSPBarValue=65"},
+                          {"NitroDrainRate=1", "NitroDrainRate=127"},
+                          {"NoAirLeakage=5", "NoAirLeakage=-1"},
+                          {"FixSASGrenades=0", "FixSASGrenades=1"},
+                          {"SASGrenFastKill=0", "SASGrenFastKill=1"}}) {
+    std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, std::string_view(from).size(), to);
+  }
+  putBytes(dir.file("olvex.cfg"), text);
+  start();
+  pass();
+  const std::vector<Expect> options = {{"GrabClimbDelayOffset", 0}, {"SASGrenadeProcOffset", 0}, {"FastKillOffset", 0}};
+  std::string expected = withBytes(
+      expectedFile(false, options),
+      {{"RotStandLeftOffset", 0, "FF00"}, {"MaxSPBarOffset1", 0, "41"}, {"MaxSPBarOffset2", 0, "41"},
+       {"MaxSPBarOffset3", 0, "41"}, {"NitroRestorationRate", 0, "80"}, {"NoAirLeakageOffset", 0, "01"}});
+  EXPECT_EQ(differences(exeBytes(), expected), "");
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(PassTest, ExtendingTheExecutableEnablesBlowUpWhileTheFixIsOn) {
   Form1& f = start();
   auto& d = Forms::get<CustLaraHP>();
