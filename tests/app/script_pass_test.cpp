@@ -152,6 +152,31 @@ TEST_F(ScriptPassTest, LinkedScriptsAndTheirHooksForEachRemapAndEntry) {
   }
 }
 
+TEST_F(ScriptPassTest, OneShotFlagsNeedAdvancedSavegameManagement) {
+  auto values = scriptsOn(false, false);
+  values.push_back({"ExtendSaveGame", "0"});
+  writeConfig(values, kFlipSection, kRaceSection);
+  silentRun();
+  EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
+  // The table calls lead into the image; the one-shot hooks keep their defaults.
+  std::vector<Expect> expects = {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0},
+                                 {"ExtSizePEHeaderOffset3", 0}, {"FEBaseProcOffset", 0},
+                                 {"FEBaseProcOffset2", 0},      {"FEBaseProcOffset3", 0},
+                                 {"FEAddressMapOffset", 0},     {"RaceBaseOffset", 1}};
+  std::string expected = patcher::test::expectedFile(true, expects);
+  const std::string file = exeBytes();
+  const std::size_t flipAt = positionOf("FEExtAddressesBaseOffset") - 1;
+  const std::size_t raceAt = positionOf("RaceExtProcArrayOffset") - 1;
+  const std::size_t plainImage = kFlipImage - 30;  // no one-shot prologue
+  expected.replace(flipAt, plainImage, file.substr(flipAt, plainImage));
+  expected.replace(raceAt, kRaceImage, file.substr(raceAt, kRaceImage));
+  expectFile(expected);
+  // No gate: the plain procedure alone.
+  EXPECT_EQ(file.substr(flipAt + 0x1000, 43), std::string(43, '\0'));
+  EXPECT_EQ(le32(file, flipAt), kFlipBase + 0x2100);
+  EXPECT_EQ(static_cast<unsigned char>(file[flipAt + 0x2100]), 0xA1);  // mov eax,[Lara]
+}
+
 TEST_F(ScriptPassTest, WithoutExtensionEveryHookKeepsItsDefault) {
   auto values = scriptsOn(false, true);
   values.insert(values.end(), {{"ExtendExeSize", "0"}, {"ExtendSaveGame", "0"}});

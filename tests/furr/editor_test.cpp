@@ -132,6 +132,23 @@ TEST_F(EditorTest, TheStatusFollowsTheCaretLine) {
   EXPECT_EQ(r.Label11.caption(), "incomplete time parameter in line 1");
 }
 
+TEST_F(EditorTest, CheckingEverySlotStopsAtTheFirstError) {
+  start({{"TriggerSlots", "4"}, {"EnableFlipeffectEditor", "1"}},
+        "/Effect00\r\nNOP\r\n/Effect02\r\nNOP 1\r\n/Effect03\r\nBOGUS\r\n");
+  FEditor& f = flip();
+  SelectEntry(f.Combo1, "48");
+  f.Command2.userClick();
+  EXPECT_EQ(f.Combo1.text(), "49");
+  EXPECT_EQ(f.Label2.caption(), "unnecessary parameters in line 1");
+  f.Text1.setText("NOP");
+  SelectEntry(f.Combo1, "50");
+  f.Text1.setText("");
+  SelectEntry(f.Combo1, "48");
+  f.Command2.userClick();
+  EXPECT_EQ(f.Combo1.text(), "48");
+  EXPECT_EQ(f.Label2.caption(), "spellcheck OK");
+}
+
 TEST_F(EditorTest, EditorKeysWorkOnlyWithTheExtendedExecutableAndTheEditorOn) {
   start({{"EnableFlipeffectEditor", "1"}});
   FEditor& f = flip();
