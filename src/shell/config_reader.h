@@ -1,7 +1,8 @@
 #pragma once
 // The common reader: [common] (own keys, slot counts, every setting key through the settings key
 // table for LoadScope), [credits], [flipeffects] and [racetimer]. Recovers from a missing,
-// outdated or unreadable config by writing the built-in text and reading again.
+// outdated or faulty config by writing the built-in text and reading again; a config that exists
+// but cannot be read is left as it is and the built-in text is read from memory instead.
 #include <functional>
 #include <stdexcept>
 #include <string>
