@@ -1,7 +1,6 @@
 #include "customizers/limits_dialog.h"
 
 #include "customizers/field_grid.h"
-
 #include "shell/settings_keys.h"
 #include "ui/host.h"
 

@@ -1,9 +1,8 @@
 #include "customizers/physics_dialog.h"
 
-#include "customizers/field_grid.h"
-
 #include <cstdlib>
 
+#include "customizers/field_grid.h"
 #include "shell/conversions.h"
 #include "shell/settings_keys.h"
 
@@ -14,8 +13,8 @@ namespace {
 // The knob value with the smallest turn rate; the rate grows with the distance from it.
 constexpr int kSlowestKnobValue = 3999;
 constexpr int kKnobMax = 9000;
-constexpr ui::Color kSelectorOn = ui::rgb(0, 0, 128);
-constexpr ui::Color kSelectorOff = ui::rgb(212, 208, 200);
+constexpr ui::Color kInk = ui::rgb(0, 0, 128);
+constexpr ui::Color kFace = ui::rgb(212, 208, 200);
 
 // Each knob's caption, selector and the Text2 pairs it writes (with its selector off, and on);
 // the jump and swim knobs have a shortcut picture and a box in place of the second pair.
@@ -124,19 +123,17 @@ const DialogSpec& kSpec() {
   return s;
 }
 
-constexpr ui::Color kIconInk = ui::rgb(0, 0, 128);
-
 // The jump gravity shortcut shows an arrow pointing down, the swim speed one two waves.
 void drawShortcuts(ui::Image& gravity, ui::PictureBox& swim) {
   ui::Canvas& g = gravity.canvas();
-  g.resize(24, 19, ui::rgb(212, 208, 200));
-  g.fillRect(10, 2, 4, 9, kIconInk);
-  for (int i = 0; i < 6; ++i) g.line(6 + i, 11 + i, 17 - i, 11 + i, kIconInk);
+  g.resize(24, 19, kFace);
+  g.fillRect(10, 2, 4, 9, kInk);
+  for (int i = 0; i < 6; ++i) g.line(6 + i, 11 + i, 17 - i, 11 + i, kInk);
   gravity.repaint();
   ui::Canvas& s = swim.canvas();
-  s.resize(24, 19, ui::rgb(212, 208, 200));
+  s.resize(24, 19, kFace);
   for (int row : {6, 12})
-    for (int x = 2; x < 22; ++x) s.setPixel(x, row + ((x / 3) % 2 ? 1 : -1), kIconInk);
+    for (int x = 2; x < 22; ++x) s.setPixel(x, row + ((x / 3) % 2 ? 1 : -1), kInk);
   swim.repaint();
 }
 
@@ -162,7 +159,7 @@ CustPhys::CustPhys() : Dialog("CustPhys", kSpec()) {
   Image2.onClick = [this] { Text1[2].setFocus(); };
   Picture2.onClick = [this] { Text2[10].setFocus(); };
   build();
-  for (int i = 0; i < 8; ++i) Label1[i].setAlignment(ui::Align::Center);
+  for (int i = 0; i < static_cast<int>(std::size(kKnobs)); ++i) Label1[i].setAlignment(ui::Align::Center);
 }
 
 void CustPhys::load() {
@@ -195,10 +192,10 @@ void CustPhys::showSelector(int selector) {
   ui::PictureBox& p = this->*kSelectors[selector];
   ui::Canvas& c = p.canvas();
   const int w = 20, h = 14;
-  c.resize(w, h, kSelectorOff);
+  c.resize(w, h, kFace);
   bool on = selectorOn(selector);
-  c.fillRect(1, 1, w - 2, h / 2 - 1, on ? kSelectorOff : kSelectorOn);
-  c.fillRect(1, h / 2 + 1, w - 2, h / 2 - 2, on ? kSelectorOn : kSelectorOff);
+  c.fillRect(1, 1, w - 2, h / 2 - 1, on ? kFace : kInk);
+  c.fillRect(1, h / 2 + 1, w - 2, h / 2 - 2, on ? kInk : kFace);
   c.line(0, h / 2, w - 1, h / 2, 0);
   p.repaint();
 }
