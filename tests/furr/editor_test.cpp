@@ -279,6 +279,13 @@ TEST_F(EditorTest, ExportThenImportGivesBackTheScript) {
   f.Command12.userClick();
   EXPECT_EQ(host.texts(), std::vector<std::string>(2, "Error opening file! Make sure that selected file isn't corrupted."));
   EXPECT_EQ(shell::FlipCode[3], "NOP\r\n\r\nKILL_LARA");
+
+  // An export that cannot be written says so.
+  host.messages.clear();
+  host.fileAnswers = {dir.file("no/such/folder/flip.txt")};
+  f.Command16.userClick();
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text.rfind("The script could not be saved to ", 0), 0u);
 }
 
 TEST_F(EditorTest, EnablingFollowsTheEditorBoxesAndTheMainWindow) {
