@@ -1,6 +1,7 @@
 #include "app/modules.h"
 
 #include "customizers/enemies_dialog.h"
+#include "customizers/cust_gfx.h"
 #include "customizers/fog_tuner.h"
 #include "customizers/inventory_dialog.h"
 #include "customizers/rules_dialogs.h"
@@ -32,6 +33,7 @@ void InstallModules() {
   customizers::InstallWeaponsDialog();
   customizers::InstallInventoryDialog();
   customizers::InstallEnemiesDialog();
+  customizers::InstallCustGfx();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

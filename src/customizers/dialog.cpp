@@ -91,6 +91,8 @@ void Dialog::build() {
   setCaption(std::string(spec_.caption));
   if (spec_.width > 0) move(left(), top(), spec_.width, spec_.height);
   for (const Place& p : spec_.layout) place(p);
+  for (const LineRow& line : spec_.lines) placeLine(line);
+  for (const DesignerText& t : spec_.texts) SetDesignerText(control(t.name, t.index), t.text);
   // The last row naming a control is its rule.
   std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
   for (const FieldRow& row : spec_.fields) {
@@ -123,6 +125,26 @@ void Dialog::place(const Place& p) {
   if (!p.container.empty()) c.setContainer(&control(p.container));
   c.move(p.left, p.top, p.width, p.height);
   if (!p.text.empty()) SetDesignerText(c, p.text);
+}
+
+void Dialog::placeLine(const LineRow& line) {
+  constexpr int kMargin = 120, kGap = 45, kBoxHeight = 285, kLabelHeight = 255;
+  auto put = [&](const Box& b, int left, int top, int width, int height) {
+    place({b.name, b.index, left, top, width, height, {}, line.container});
+  };
+  if (!line.label.name.empty()) {
+    put(line.label, kMargin, line.top + 30, line.boxLeft - kMargin - kGap, kLabelHeight);
+    SetDesignerText(control(line.label.name, line.label.index), line.caption);
+  }
+  int left = line.boxLeft;
+  for (const Box& b : line.boxes) {
+    if (b.name.empty()) break;
+    put(b, left, line.top, line.boxWidth, kBoxHeight);
+    left += line.boxWidth + kGap;
+  }
+  if (line.swatch.empty()) return;
+  put({line.swatch}, left, line.top, kBoxHeight, kBoxHeight);
+  as<ui::Shape>(line.swatch).setFilled(true);
 }
 
 void Dialog::wireField(ui::Control& c, const FieldRow& row) {

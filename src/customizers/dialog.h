@@ -4,6 +4,7 @@
 // fields' filters and leave rules, its colour swatches, enable couplings, read-outs, previews and
 // focus redirects. Build() reads the tables once and wires the few generic handlers; a dialog
 // writes by hand only what its own rules add.
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +26,30 @@ struct Place {
   int left, top, width, height;  // twips, relative to the container
   std::string_view text = {};    // caption, or the text of a text or combo box
   std::string_view container = {};
+};
+
+// One line of a group: a caption label, then up to three boxes left to right, then an optional
+// colour swatch.
+struct Box {
+  std::string_view name;
+  int index = -1;
+};
+struct LineRow {
+  std::string_view container;
+  int top;
+  Box label;
+  std::string_view caption;
+  int boxLeft;  // twips from the container's left
+  std::array<Box, 3> boxes = {};
+  std::string_view swatch = {};
+  int boxWidth = 495;
+};
+
+// A designer value the layout does not give: the text of a box, or a caption.
+struct DesignerText {
+  std::string_view name;
+  int index;
+  std::string_view text;
 };
 
 // Later rows override earlier ones, so a row for a whole array can precede its exceptions.
@@ -88,6 +113,8 @@ struct DialogSpec {
   std::string_view applyButton = "Command1";
   std::string_view defaultsButton = "Command2";
   std::span<const Place> layout = {};
+  std::span<const LineRow> lines = {};
+  std::span<const DesignerText> texts = {};
   std::span<const FieldRow> fields = {};
   std::span<const Swatch> swatches = {};
   std::span<const Coupling> couplings = {};
@@ -128,6 +155,7 @@ class Dialog : public ui::Form {
   template <class Fn>
   void forRange(std::string_view name, int first, int last, Fn fn) const;
   void place(const Place& p);
+  void placeLine(const LineRow& line);
   void wireField(ui::Control& c, const FieldRow& row);
   void wireSwatch(const Swatch& s);
   void wireCoupling(const Coupling& c);

@@ -88,4 +88,10 @@ std::string valueOf(const shell::Form1&) {
   return Convert(text<D, Array, I>());
 }
 
+// The same from a single text box of the dialog: boxValue<D, &D::Text2, Hex2>.
+template <class D, ui::TextBox D::*Box, std::string (*Convert)(const std::string&)>
+std::string boxValue(const shell::Form1&) {
+  return Convert((ui::Forms::get<D>().*Box).text());
+}
+
 }  // namespace olvex::customizers::rows

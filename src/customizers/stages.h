@@ -1,5 +1,5 @@
 #pragma once
-// The pass stages whose values live in the physics, limits and health dialogs.
+// The pass stages whose values live in the customizer dialogs.
 namespace olvex::platform {
 class RandomAccessFile;
 }
@@ -9,5 +9,6 @@ namespace olvex::customizers {
 void WritePhysics(platform::RandomAccessFile& file);  // PHYSICS
 void WriteLimits(platform::RandomAccessFile& file);   // LIMITS
 void WriteDamage(platform::RandomAccessFile& file);   // DAMAGE
+void WriteGfx1(platform::RandomAccessFile& file);     // GFX1
 
 }  // namespace olvex::customizers
