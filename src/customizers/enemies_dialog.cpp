@@ -76,7 +76,8 @@ const FieldRow kFields[] = {{"Text1", 0, 26, Filter::Digit, 5, clampTo(65535)}};
 const Coupling kCouplings[] = {{"Check1", "Text1", 24, 24}};
 
 void blinkTick(Dialog& d) { static_cast<CustEnemy&>(d).blink(); }
-const Preview kPreviews[] = {{"Timer1", 300, true, &blinkTick}};
+// The blinking runs while the dialog is on the screen.
+const Preview kPreviews[] = {{"Timer1", 300, false, &blinkTick}};
 
 const DialogSpec& designSpec() {
   static const DialogSpec s{.caption = "Enemy HP customizer", .scope = "enemies", .width = 2 * kColumnWidth + 600,
@@ -160,7 +161,12 @@ const std::vector<shell::KeyRow>& keys() {
 void InstallEnemiesDialog() {
   shell::RegisterKeys(shell::Scope::Enemy, keys());
   shell::SharedHooks.enemyFlagsApplied = [] { ui::Forms::get<CustEnemy>().showFlags(); };
-  shell::form1Hooks().ButtonActions["Command19"] = [] { ui::Forms::get<CustEnemy>().open(); };
+  shell::form1Hooks().ButtonActions["Command19"] = [] {
+    auto& enemies = ui::Forms::get<CustEnemy>();
+    enemies.Timer1.setEnabled(true);
+    enemies.open();  // modal: returns once the dialog is hidden
+    enemies.Timer1.setEnabled(false);
+  };
   patcher::passHooks().StageWriters["ENEMY"] = WriteEnemies;
 }
 

@@ -96,7 +96,7 @@ const ColumnRow kTwinGuns[] = {
     {"Check7", -1, "right gun"},
 };
 
-constexpr int kColumnWidth = 4800, kBoxWidth = 840, kRowStep = 330;
+constexpr int kColumnWidth = 4800, kBoxWidth = 840, kRowStep = 330, kFlagsHeight = 1440;
 constexpr int kLeft = 120, kRight = kLeft + kColumnWidth + 120;
 
 int frameHeight(std::size_t rows) { return 300 + static_cast<int>(rows) * kColumnRowHeight + 120; }
@@ -138,20 +138,20 @@ const std::vector<Place>& layout() {
 
     // Ammo flags: a row of letters under the column headers for each weapon.
     int flagsTop = twinTop + frameHeight(std::size(kTwinGuns)) + 120;
-    p.push_back({"Frame6", -1, kRight, flagsTop, kColumnWidth, 1260, ""});
+    p.push_back({"Frame6", -1, kRight, flagsTop, kColumnWidth, kFlagsHeight, ""});
     p.push_back({"Label7", 1, 120, 480, 2400, 255, "Crossbow ammo flags:", "Frame6"});
-    p.push_back({"Label7", 2, 120, 870, 2400, 255, "Grenade ammo flags:", "Frame6"});
+    p.push_back({"Label7", 2, 120, 1020, 2400, 255, "Grenade ammo flags:", "Frame6"});
     constexpr std::string_view kCrossbowHeads[] = {"n", "p", "e"}, kGrenadeHeads[] = {"n", "s", "f"};
     for (int c = 0; c < 3; ++c) {
       int x = 2640 + c * 420;
       p.push_back({"Label7", 3 + c, x, 240, 300, 255, kCrossbowHeads[c], "Frame6"});
-      p.push_back({"Label7", 6 + c, x, 630, 300, 255, kGrenadeHeads[c], "Frame6"});
-      p.push_back({"Label31", c, x, 870, 300, 255, {}, "Frame6"});
+      p.push_back({"Label7", 6 + c, x, 780, 300, 255, kGrenadeHeads[c], "Frame6"});
+      p.push_back({"Label31", c, x, 1020, 300, 255, {}, "Frame6"});
     }
     p.push_back({"Label11", -1, 2640, 480, 300, 255, {}, "Frame6"});
     p.push_back({"Label21", -1, 3060, 480, 300, 255, {}, "Frame6"});
     p.push_back({"Label23", -1, 3480, 480, 300, 255, {}, "Frame6"});
-    p.push_back({"Command4", -1, 4080, 480, 480, 375, "?", "Frame6"});
+    p.push_back({"Command4", -1, 4080, 660, 480, 375, "?", "Frame6"});
 
     // The firing preview: the gun chosen, the gun picture with its flash, start / stop.
     int previewTop = below + frameHeight(std::size(kGrenadesAndBolts)) + 120;
@@ -164,7 +164,7 @@ const std::vector<Place>& layout() {
     p.push_back({"Image3", -1, 3600, 360, 240, 240, {}, "Frame7"});
     p.push_back({"Image4", -1, 3900, 360, 240, 240, {}, "Frame7"});
 
-    int buttons = std::max(previewTop + 1200, flagsTop + 1260) + 180;
+    int buttons = std::max(previewTop + 1200, flagsTop + kFlagsHeight) + 180;
     p.push_back({"Command1", -1, kLeft, buttons, 1455, 375, "apply"});
     p.push_back({"Command2", -1, kLeft + 1575, buttons, 1455, 375, "defaults"});
     return p;
@@ -374,7 +374,11 @@ void InstallWeaponsDialog() {
   shell::SharedHooks.crossbowLetters = [](const std::array<std::string, 3>& l) { weapons().showCrossbowLetters(l); };
   shell::SharedHooks.grenadeLetters = [](const std::array<std::string, 3>& l) { weapons().showGrenadeLetters(l); };
   auto& main = shell::form1Hooks();
-  main.ButtonActions["Command20"] = [] { weapons().open(); };
+  // The preview runs only while the dialog is on the screen: open() returns once it is hidden.
+  main.ButtonActions["Command20"] = [] {
+    weapons().open();
+    weapons().stopPreview();
+  };
   main.StopWeaponsPreview = [] {
     if (ui::Forms::loaded<CustWeapons>()) weapons().stopPreview();
   };

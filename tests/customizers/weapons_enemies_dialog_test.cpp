@@ -145,6 +145,21 @@ TEST_F(WeaponsDialog, PreviewRunsWhileStartedAndStopsOnStopOrDefaults) {
   EXPECT_TRUE(sameIcon(w().Image3));
 }
 
+// Shown from the main window, the dialogs' timers run until the dialog is hidden again (the
+// test host's modal show returns at once, as if the user had pressed "apply").
+TEST_F(DialogTest, PreviewAndBlinkingStopWhenTheDialogCloses) {
+  auto& weapons = dialog<CustWeapons>();
+  weapons.Command10.userClick();
+  ASSERT_TRUE(weapons.Timer1.enabled());
+  shell::form1Hooks().ButtonActions.at("Command20")();
+  EXPECT_EQ(host.shown.back(), "CustWeapons");
+  EXPECT_FALSE(weapons.Timer1.enabled());
+  EXPECT_FALSE(dialog<CustEnemy>().Timer1.enabled());
+  shell::form1Hooks().ButtonActions.at("Command19")();
+  EXPECT_EQ(host.shown.back(), "CustEnemy");
+  EXPECT_FALSE(dialog<CustEnemy>().Timer1.enabled());
+}
+
 TEST_F(WeaponsDialog, HelpShowsTheAmmoFlagLegend) {
   w().Command4.userClick();
   ASSERT_EQ(host.texts().size(), 1u);
@@ -186,7 +201,7 @@ TEST_F(EnemiesDialog, LargeHitPointsBlinkWhileTheTimerTicks) {
   constexpr ui::Color kDarkRed = ui::rgb(64, 0, 0), kGrey = ui::rgb(128, 128, 128);
   e().Text1[3].setText("49152");
   e().Text1[4].setText("32767");
-  EXPECT_TRUE(e().Timer1.enabled());
+  e().Timer1.setEnabled(true);  // as while the dialog is shown
   EXPECT_EQ(e().Timer1.interval(), 300);
   std::vector<ui::Color> large, limit;
   for (int i = 0; i < 3; ++i) {
