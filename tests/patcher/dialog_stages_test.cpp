@@ -133,8 +133,9 @@ TEST_F(StageTest, WeaponFlameTailRemappedAndGreyedOptions) {
 }
 
 TEST_F(StageTest, WeaponFlameTailStandardMemory) {
-  silentRun({{"ExtendExeSize", "1"}, {"XBowFlameTail", "1"}});
+  silentRun({{"ExtendExeSize", "1"}, {"XBowFlameTail", "1"}, {"ShotgunDisp", "155"}});
   EXPECT_EQ(differences(exeBytes(), expected({
+                {"ShotgunDispOffset", 0, "5501"},  // hex shorter than its field is widened
                 {"XBowFlametailBaseOffset", 0, "XBowFlametailBaseModNData"},
                 {"XBowFlametailJmpOffset", 0, "XBowFlametailJmpNData"},
             }, true, kExtended)),
@@ -191,7 +192,8 @@ TEST_F(StageTest, InventoryValuesAndSwitches) {
 
 TEST_F(StageTest, InventoryPistolAmmoFunctionStandardMemoryAndGreyedSwitches) {
   silentRun({{"ExtendExeSize", "1"}, {"DisableUnlPistAmmoLabel", "1"}, {"ReplacePistolsWithAmmo", "1"}, {"SeperateAmount", "2"},
-             {"DefGetPistols", "2"}, {"InvertSmallMediEffect", "2"}, {"AddSavegameSlots", "2"}});
+             {"DefGetPistols", "2"}, {"InvertSmallMediEffect", "2"}, {"AddSavegameSlots", "2"},
+             {"ItemRotateSpeed", "12345"}});
   EXPECT_EQ(differences(exeBytes(), expected({
                 {"DisableUPSLabelOffset", 0, "UPSLabelModData"}, {"PistolAmmoOffset", 0, "PistolDataMod"},
                 {"PistolAmmoOffset", 6, "64"}, {"PickPistolAmmo", 0, "2890"}, {"PickPistolAmmo", -6, "83"},
@@ -201,6 +203,7 @@ TEST_F(StageTest, InventoryPistolAmmoFunctionStandardMemoryAndGreyedSwitches) {
                 {"LPACounterStructOffset", 0, "LPACounterStructNData"},
                 {"BlockHolstersJmpOffset", 0, "BlockHolstersJmpModNData"},
                 {"BlockHolstersProcOffset", 0, "BlockHolstersProcNData"}, {"BlockHolstersProcOffset", 17, "01"},
+                {"ItemRotateSpeedOffset", 0, "4523"},  // hex longer than its field keeps its last digits
             }, true, kExtended)),
             "");
 }
@@ -267,6 +270,15 @@ TEST_F(StageTest, ACombinationWithoutAnItemRollsBack) {
     expectRolledBack();
     ui::Forms::reset();
   }
+}
+
+// The slot is checked before the displacement is added: the stage never writes near the header.
+TEST_F(StageTest, AMissingItemOffsetRollsBack) {
+  configWithout("ItemProcOffset=");
+  putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
+  start();
+  pass();
+  expectRolledBack();
 }
 
 TEST_F(StageTest, EnemyHitPointsFlagsAndSmallScorpion) {
