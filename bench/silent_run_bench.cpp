@@ -5,12 +5,10 @@
 #include <string>
 
 #include "app/modules.h"
-#include "furr/command_set.h"
 #include "platform/files.h"
-#include "platform/temp_folder.h"
 #include "reflayout/layout.h"
+#include "run_folder.h"
 #include "shell/config_state.h"
-#include "shell/default_config.h"
 #include "shell/form1.h"
 #include "shell/shared_tables.h"
 #include "shell/version_table.h"
@@ -21,20 +19,7 @@ namespace {
 
 using namespace olvex;
 
-// A temporary folder, made the current directory, holding the reference executable, an empty
-// default patch set, the command set and a config that asks for the silent run.
-class Folder : public platform::test_files::WorkingFolder {
- public:
-  Folder() {
-    platform::writeFileAtomic(exe(), reflayout::referenceExecutable());
-    std::string config(shell::BuiltInConfigText());
-    config.replace(config.find("SilentPatch=0"), 13, "SilentPatch=1");
-    platform::writeFileAtomic(file("olvex.cfg"), config);
-    platform::writeFileAtomic(file("patches.drc"), "DRACO=0.3\r\n");
-    platform::writeFileAtomic(file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
-  }
-  std::string exe() const { return file("tomb4.exe"); }
-};
+using Folder = bench::RunFolder;
 
 void SilentRun(benchmark::State& state) {
   test::TestHost host;

@@ -1,5 +1,6 @@
 #include "ui/host.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace olvex::ui {
@@ -27,6 +28,10 @@ MsgAnswer defaultAnswer(MsgButtons buttons) {
     case MsgButtons::RetryCancel: return MsgAnswer::Retry;
   }
   return MsgAnswer::Ok;
+}
+
+void printMessage(const Message& m) {
+  std::fprintf(stderr, "%s: %s\n", m.title.empty() ? "OLVEX" : m.title.c_str(), m.text.c_str());
 }
 
 MsgAnswer msgBox(const std::string& text, MsgButtons buttons, const std::string& title, MsgIcon icon) {

@@ -72,6 +72,9 @@ Host& host();
 Host* hostIfSet();
 void setHost(Host* h);
 
+// A message nobody can answer: its title and text on standard error.
+void printMessage(const Message& m);
+
 // Shorthands for the message boxes the program shows.
 MsgAnswer msgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                  const std::string& title = {}, MsgIcon icon = MsgIcon::None);

@@ -64,16 +64,6 @@ bool screenless() {
   return p == QLatin1String("offscreen") || p == QLatin1String("minimal");
 }
 
-bool displayAvailable() {
-  QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
-  return !platform.isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-void printMessage(const Message& m) {
-  std::fprintf(stderr, "%s: %s\n", toBytes(titleOf(m.title)).c_str(), m.text.c_str());
-}
-
 MsgAnswer showMessage(const Message& m, QWidget* parent) {
   if (screenless()) {
     printMessage(m);

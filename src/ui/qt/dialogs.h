@@ -12,11 +12,6 @@ namespace olvex::ui::qt {
 
 // The platform has no screen (offscreen, minimal).
 bool screenless();
-// Before the toolkit starts: a display to show windows on is configured (an X or Wayland
-// display, or a platform other than offscreen and minimal chosen).
-bool displayAvailable();
-// A message nobody can answer: its title and text on standard error.
-void printMessage(const Message& m);
 
 MsgAnswer showMessage(const Message& m, QWidget* parent);
 std::optional<std::string> askFileName(const FileDialog& d, bool save, QWidget* parent);
