@@ -2,6 +2,7 @@
 
 #include "customizers/enemies_dialog.h"
 #include "customizers/cust_gfx.h"
+#include "customizers/cust_gfx2.h"
 #include "customizers/fog_tuner.h"
 #include "customizers/inventory_dialog.h"
 #include "customizers/rules_dialogs.h"
@@ -34,6 +35,7 @@ void InstallModules() {
   customizers::InstallInventoryDialog();
   customizers::InstallEnemiesDialog();
   customizers::InstallCustGfx();
+  customizers::InstallCustGfx2();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

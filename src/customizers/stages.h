@@ -10,5 +10,6 @@ void WritePhysics(platform::RandomAccessFile& file);  // PHYSICS
 void WriteLimits(platform::RandomAccessFile& file);   // LIMITS
 void WriteDamage(platform::RandomAccessFile& file);   // DAMAGE
 void WriteGfx1(platform::RandomAccessFile& file);     // GFX1
+void WriteGfx2(platform::RandomAccessFile& file);     // GFX2
 
 }  // namespace olvex::customizers

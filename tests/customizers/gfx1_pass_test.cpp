@@ -6,8 +6,6 @@
 namespace olvex::customizers::test {
 namespace {
 
-std::string dataHex(const std::string& key) { return std::string(reflayout::findDataKey(key)->hex); }
-
 TEST_F(SilentPassTest, Gfx1WritesEveryValueAwayFromTheDefaults) {
   writeConfig({
       {"LightingRAW1", "12"}, {"LightingRAW2", "34"}, {"LightingRAW3", "2000"}, {"LightingRAW4", "7"},

@@ -33,6 +33,8 @@ inline std::string repeat(std::string_view hex, int times) {
   return r;
 }
 
+inline std::string dataHex(const std::string& key) { return std::string(reflayout::findDataKey(key)->hex); }
+
 class SilentPassTest : public patcher::test::PassTest {
  protected:
   // The built-in config with each "Key=value" line given replacing the line of that key, in
@@ -55,6 +57,7 @@ class SilentPassTest : public patcher::test::PassTest {
     EXPECT_FALSE(ui::Forms::loaded<shell::Form1>());
     EXPECT_FALSE(workingCopyLeft());
   }
+  void restoreExecutable() { patcher::test::putBytes(exe(), reflayout::referenceExecutable()); }
   // Two runs: the first gives exactly the expected file, the second changes nothing.
   void expectRuns(const std::vector<Bytes>& bytes) {
     std::string expected = withBytes(reflayout::referenceExecutable(), bytes);

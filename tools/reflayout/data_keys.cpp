@@ -115,7 +115,7 @@ const DataKey kDataKeys[] = {
     {"WColourOverrideModData3", KeyFamily::Table, "1C"},
     {"WColourOverrideDefData4", KeyFamily::Table, "695A0F72BCF49A"},
     {"WColourOverrideModData4", KeyFamily::Table, "D8"},
-    {"SprinkJmpDefData", KeyFamily::Table, "2ADF9BD975F7"},
+    {"SprinkJmpDefData", KeyFamily::Table, "2ADF9BD97540"},  // ends in the built-in gravity 64
     {"SprinkJmpModData", KeyFamily::Table, "DB3DCE4795FA"},
     {"SprinkExtData", KeyFamily::Table, "4A5929919461DE890A"},
     {"AmberLightColourDefData", KeyFamily::Table, "839773C860FD"},
