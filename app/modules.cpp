@@ -3,6 +3,7 @@
 #include "customizers/enemies_dialog.h"
 #include "customizers/cust_gfx.h"
 #include "customizers/cust_gfx2.h"
+#include "customizers/cust_lite.h"
 #include "customizers/fog_tuner.h"
 #include "customizers/inventory_dialog.h"
 #include "customizers/rules_dialogs.h"
@@ -36,6 +37,7 @@ void InstallModules() {
   customizers::InstallEnemiesDialog();
   customizers::InstallCustGfx();
   customizers::InstallCustGfx2();
+  customizers::InstallCustLite();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

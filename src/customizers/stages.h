@@ -11,5 +11,6 @@ void WriteLimits(platform::RandomAccessFile& file);   // LIMITS
 void WriteDamage(platform::RandomAccessFile& file);   // DAMAGE
 void WriteGfx1(platform::RandomAccessFile& file);     // GFX1
 void WriteGfx2(platform::RandomAccessFile& file);     // GFX2
+void WriteLight(platform::RandomAccessFile& file);    // LIGHT
 
 }  // namespace olvex::customizers

@@ -1,0 +1,80 @@
+// The lights dialog's settings keys (scope "lite"), its stage, its button and the main window
+// option it follows.
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "customizers/cust_lite.h"
+#include "customizers/stages.h"
+#include "patcher/pass_hooks.h"
+#include "shell/form1_hooks.h"
+#include "shell/number_text.h"
+#include "shell/settings_keys.h"
+
+namespace olvex::customizers {
+
+namespace {
+
+using shell::CheckBoxOf;
+using shell::OptionOf;
+using shell::TextBoxOf;
+using C = shell::Conversion;
+
+CustLite& lite() { return ui::Forms::get<CustLite>(); }
+
+template <int I>
+constexpr TextBoxOf text1() { return {&shell::element<CustLite, &CustLite::Text1, I>}; }
+template <ui::CheckBox CustLite::*Box>
+constexpr CheckBoxOf check() { return {&shell::control<CustLite, Box>}; }
+template <ui::ControlArray<ui::OptionButton> CustLite::*Group>
+constexpr OptionOf option() { return {&shell::control<CustLite, Group>}; }
+
+// A value whose leading number is a list entry's number selects that entry ("5" gives "05");
+// any other value is kept as it stands.
+void setBinocularRange(const shell::Converted& v) {
+  ui::ComboBox& combo = lite().Combo1;
+  std::string text = v.text;
+  bool numeric = !v.text.empty() && shell::Val(v.text) == v.number;
+  for (int i = 0; numeric && i < combo.listCount(); ++i)
+    if (std::stod(combo.list(i)) == v.number) text = combo.list(i);
+  combo.setText(text);
+}
+
+const shell::KeyRow kLiteKeys[] = {
+    {"dynlightpower", C::Scroll, shell::ScrollBarOf{&shell::control<CustLite, &CustLite::HScroll4>}},
+    {"pistolflasharea", C::OldHex, text1<0>()},
+    {"revolverflasharea", C::OldHex, text1<2>()},
+    {"shotgunflasharea", C::OldHex, text1<3>()},
+    {"flameemitter1area", C::OldHex, text1<1>()},
+    {"flarecolour", C::Option, option<&CustLite::Option1>()},
+    {"flarelifetime", C::Number, text1<13>()},
+    {"binocsrange", C::Text, shell::Setter{&setBinocularRange}},
+    {"disableblinkflare", C::Check, check<&CustLite::Check8>()},
+    {"disablemotoheadlight", C::Check, check<&CustLite::Check1>()},
+    {"amberlightcolour", C::Option, option<&CustLite::Option2>()},
+    {"amberlighteffectivearea", C::Number, text1<7>()},
+    {"amberlightfadespeed", C::Number, text1<8>()},
+    {"blinkinglightr", C::Number, text1<26>()},
+    {"blinkinglightg", C::Number, text1<25>()},
+    {"blinkinglightb", C::Number, text1<24>()},
+    {"blinkinglightduration", C::Number, text1<5>()},
+    {"blinkinglightinterval", C::Number, text1<4>()},
+    {"blinkinglighteffectivearea", C::Number, text1<6>()},
+    {"replaceblinkingwithalarm", C::Check, check<&CustLite::Check2>()},
+    {"blinkingshowmesh", C::Check, check<&CustLite::Check4>()},
+    {"blinkingpos1", C::Number, text1<9>()},
+    {"blinkingpos2", C::Number, text1<10>()},
+    {"blinkingpos3", C::Number, text1<11>()},
+    {"alarmradius", C::Number, text1<12>()},
+};
+
+}  // namespace
+
+void InstallCustLite() {
+  shell::RegisterKeys(shell::Scope::Lite, kLiteKeys);
+  patcher::passHooks().StageWriters["LIGHT"] = &WriteLight;
+  shell::form1Hooks().ButtonActions["Command13"] = [] { lite().open(); };
+  shell::form1Hooks().ExtendExeFollowers.push_back([](bool checked) { lite().Check2.setEnabled(checked); });
+}
+
+}  // namespace olvex::customizers
