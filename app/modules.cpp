@@ -16,6 +16,7 @@
 #include "furr/furr_module.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
+#include "presets/presets_module.h"
 #include "shell/form1.h"
 #include "shell/main_keys.h"
 #include "shell/shared_keys.h"
@@ -38,6 +39,7 @@ void InstallModules() {
   customizers::InstallCustGfx();
   customizers::InstallCustGfx2();
   customizers::InstallCustLite();
+  presets::InstallPresets();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();
     return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),

@@ -17,6 +17,7 @@ constexpr TextBoxOf text1() { return {&shell::element<CustFonts, &CustFonts::Tex
 void setWindowTitle(const shell::Converted& v) {
   ui::Forms::get<CustFonts>().Text1[kTitleIndex].setText(StoredTitle(v.text));
 }
+std::string windowTitle() { return ui::Forms::get<CustFonts>().Text1[kTitleIndex].text(); }
 
 const shell::KeyRow kFontsKeys[] = {
     {"mainfontmaincolourr", C::OldHex, text1<0>()},
@@ -44,7 +45,7 @@ const shell::KeyRow kFontsKeys[] = {
     {"itemfontfadecolourg", C::OldHex, text1<20>()},
     {"itemfontfadecolourb", C::OldHex, text1<21>()},
     {"legenddisptime", C::OldHex, text1<18>()},
-    {"windowtitle", C::Text, shell::Setter{&setWindowTitle}},
+    {"windowtitle", C::Text, shell::Setter{&setWindowTitle, &windowTitle}},
     {"mainmenunewgameeffectid", C::Number, text1<25>()},
     {"mainmenuloadgameeffectid", C::Number, text1<26>()},
     {"mainmenuoptseffectid", C::Number, text1<27>()},

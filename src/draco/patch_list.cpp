@@ -15,7 +15,7 @@ std::string InputResult;
 
 namespace {
 
-constexpr int kParsedParamSlots = 9;
+
 
 // First record with exactly that name, -1 when none.
 int recordNamed(std::string_view name) {
@@ -96,7 +96,7 @@ void ParseParamValues(std::string_view values, int index) {
   if (index < 0 || index >= static_cast<int>(PatchList.size())) return;
   std::vector<std::string_view> fields = splitAt(values, ';');
   fields.pop_back();  // the text after the last ";" (or the whole text without one)
-  for (int k = 0; k < std::min<int>(fields.size(), kParsedParamSlots); ++k)
+  for (int k = 0; k < std::min<int>(fields.size(), kParamSlots); ++k)
     if (!fields[k].empty()) PatchList[index].Params[k].CurrentValue = fields[k];
 }
 

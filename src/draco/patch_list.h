@@ -36,7 +36,7 @@ void SetPatchSelected(std::string_view name, int flag);
 // of them names a record whose item is not checked; names of no record are not reported.
 int CheckDependencies(int n);
 // Stores the k-th value of a list of values each ended by ";" as the current value of parameter
-// slot k (0..8) of record `index`; empty values and text after the last ";" store nothing; an
+// slot k (0..29) of record `index`; empty values and text after the last ";" store nothing; an
 // index outside the table stores nothing.
 void ParseParamValues(std::string_view values, int index);
 

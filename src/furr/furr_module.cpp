@@ -34,6 +34,7 @@ void setVisibleThreshold(const shell::Converted& v) {
   race().Text4[1].setText(v.text.substr(colon + 1, kMaxTimePart));
   race().Text4[0].setText(v.text.substr(0, colon));
 }
+std::string visibleThreshold() { return race().Text4[0].text() + ":" + race().Text4[1].text(); }
 
 const KeyRow kFlipKeys[] = {
     {"enableflipeffecteditor", Conversion::Check, shell::CheckBoxOf{&control<FEditor, &FEditor::Check1>}},
@@ -46,7 +47,7 @@ const KeyRow kRaceKeys[] = {
     {"timerfonteffectid", Conversion::Number, shell::TextBoxOf{&control<RTEditor, &RTEditor::Text3>}},
     {"enableracetimerworkaround", Conversion::Check, shell::CheckBoxOf{&control<RTEditor, &RTEditor::Check1>}},
     {"racetimerworkaroundmethod", Conversion::OptionByte, shell::OptionOf{&control<RTEditor, &RTEditor::Option1>}},
-    {"timervisiblethresh", Conversion::Text, shell::Setter{&setVisibleThreshold}},
+    {"timervisiblethresh", Conversion::Text, shell::Setter{&setVisibleThreshold, &visibleThreshold}},
 };
 
 // The editor shows the entry again, also when it was already selected, so that it shows what a

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/files.h"
+#include "shell/about_box.h"
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
 #include "shell/form1_hooks.h"
@@ -27,7 +28,7 @@ void runHook(const std::function<void()>& hook) {
 
 // Buttons and images whose Click belongs to another module's window.
 constexpr const char* kForeignActions[] = {
-    "Command8",  "Command10", "Command11", "Command12", "Command13", "Command14", "Command15",
+    "Command10", "Command11", "Command12", "Command13", "Command14", "Command15",
     "Command16", "Command17", "Command18", "Command19", "Command20", "Command21", "Command22",
     "Command24", "Command25", "Command26", "Command27", "Command29", "Command30", "Image2",
 };
@@ -62,10 +63,14 @@ void Form1::wireCommands() {
     runButtonAction("Command23");
   };
   Command1.onClick = [] { UnloadAll(); };
+  Command8.onClick = [] { ui::Forms::get<Form2>().show(true); };
   Command3.onClick = [this] { modify(); };
   Command9.onClick = [this] { reloadDefaults(); };
   Image1.onClick = [this] { reloadMainDefaults(); };
   onUnload = [] { UnloadAll(); };
+  onKeyDown = [](int& keyCode, int shift) {
+    if (auto& keyDown = form1Hooks().KeyDown) keyDown(keyCode, shift);
+  };
 }
 
 // Start-up: config, executable, version data, patch list; then either the silent patch run or

@@ -14,6 +14,10 @@ class Form1 : public ui::Form {
  public:
   Form1();
 
+  // The window's height with the console below its normal bottom edge closed and open (twips).
+  static constexpr int kConsoleClosedHeight = 7380;
+  static constexpr int kConsoleOpenHeight = kConsoleClosedHeight + 435;
+
   // The executable's full path, and whether it existed at start-up (kept for the whole run).
   std::string ExePath;
   bool ExeFound = false;

@@ -31,6 +31,9 @@ struct Form1Hooks {
   // the about box, the patch list, the statistics, the presets), by control name ("Command14",
   // "Image2", ...).
   std::map<std::string, std::function<void()>> ButtonActions;
+
+  // A key went down anywhere in the main window (the console's keys).
+  std::function<void(int& keyCode, int shift)> KeyDown;
 };
 
 Form1Hooks& form1Hooks();

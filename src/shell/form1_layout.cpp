@@ -14,7 +14,7 @@ constexpr int kColumnWidth = 5280;
 constexpr int kRightColumn = kLeftColumn + kColumnWidth + 120;
 constexpr int kIndent = 240;
 constexpr int kFormWidth = kRightColumn + kColumnWidth + 120;
-constexpr int kFormHeight = 7380;  // the console below shows only at a height of 8205
+constexpr int kFormHeight = Form1::kConsoleClosedHeight;  // the console lies below
 
 struct CheckRow {
   ui::CheckBox Form1::*box;

@@ -179,6 +179,12 @@ void ApplyKey(std::string_view scopeWord) {
   }
 }
 
+const KeyRow* FindKeyRow(std::string_view lowerKey) {
+  for (const auto& keys : registry())
+    if (auto it = keys.rows.find(lowerKey); it != keys.rows.end()) return it->second;
+  return nullptr;
+}
+
 std::optional<Scope> ScopeOfKey(std::string_view lowerKey) {
   for (int s = 0; s < kScopeCount; ++s) {
     const auto& keys = registry()[s];

@@ -61,7 +61,11 @@ struct OptionOf { ui::ControlArray<ui::OptionButton>& (*get)(); };  // button(nu
 struct ScrollBarOf { ui::HScrollBar& (*get)(); };  // position = converted number
 struct ListIndexOf { ui::ComboBox& (*get)(); };    // list index = converted number
 struct ComboTextOf { ui::ComboBox& (*get)(); };    // text = converted text
-struct Setter { void (*set)(const Converted&); };  // a shared table or variable
+// A shared table or variable; `get` reads the value back as a key's value (for preset files).
+struct Setter {
+  void (*set)(const Converted&);
+  std::string (*get)() = nullptr;
+};
 using Target = std::variant<TextBoxOf, CheckBoxOf, OptionOf, ScrollBarOf, ListIndexOf, ComboTextOf, Setter>;
 
 struct KeyRow {
@@ -90,6 +94,9 @@ void ClearKeyRegistry();
 void ApplyKey(Scope scope);
 // "all": every scope in order; a scope word: that scope; any other word: nothing.
 void ApplyKey(std::string_view scopeWord);
+
+// The row of a lower-case key in any scope, or null.
+const KeyRow* FindKeyRow(std::string_view lowerKey);
 
 // The scope whose rows or families know a lower-case key.
 std::optional<Scope> ScopeOfKey(std::string_view lowerKey);

@@ -1,0 +1,63 @@
+#pragma once
+// The about box: text pages faded in from black and out again over drifting colour bands, with
+// buttons for a slower and a faster animation and a readout of its counters. Borderless; dragged
+// by its surface; "close" ends it, so the next opening starts from the first page.
+#include <array>
+#include <random>
+#include <string_view>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace olvex::shell {
+
+class Form2 : public ui::Form {
+ public:
+  Form2();
+
+  static constexpr int kPageCount = 17;   // pages 0..16; page 16 starts the sequence again
+  static constexpr int kFadeEnd = 510;    // fade level at which the next page starts
+  static constexpr int kBandsFrom = 200;  // the bands start once the scroll counter passes this
+  static constexpr int kRestartFrom = 580;
+  static constexpr int kIntervalStep = 10;  // ms
+
+  // One animation step (Timer1).
+  void Timer1_Timer();
+
+  int page() const { return page_; }
+  int fadeLevel() const { return level_; }
+  int scrollCounter() const { return scroll_; }
+  ui::Color textColour() const { return Label3.foreColor(); }
+  static std::string_view pageText(int page);
+
+  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the bands under the page text
+  ui::PictureBox Picture2{*this, "Picture2"};  // the band layer, not shown
+  ui::Label Label3{*this, "Label3"};           // the page text over Picture1
+  ui::Timer Timer1{*this, "Timer1"};
+  ui::Label Label1{*this, "Label1"};  // readout of the counters
+  ui::Label Label2{*this, "Label2"};  // "close"
+  ui::Image Image1{*this, "Image1"};  // slower
+  ui::Image Image2{*this, "Image2"};  // faster
+  ui::Image Image3{*this, "Image3"};  // readout on or off
+
+ protected:
+  void load() override;
+
+ private:
+  void layOut();
+  void drawBands();
+  void driftBackground();
+  void compose();
+  void showReadout();
+
+  int level_ = 0;
+  int page_ = 0;
+  int scroll_ = 0;
+  int steps_ = 0;
+  bool restart_ = false;
+  ui::Color back_ = 0;
+  std::array<int, 3> drift_{};  // targets of the back colour's components
+  std::minstd_rand random_;
+};
+
+}  // namespace olvex::shell
