@@ -67,13 +67,15 @@ void Form2::layOut() {
   setBorderless(true);
   setBackColor(0);
   move(0, 0, 5040, 3600);
-  Picture1.move(120, 120, 4800, 2880);
-  Picture2.move(120, 120, 4800, 2880);
+  Picture1.move(120, 120, 4800, 1680);
+  Picture2.move(120, 120, 4800, 1680);
   Picture2.setVisible(false);
-  Label3.move(120, 1260, 4800, 600);
+  // Labels lie beneath pictures, so the page shows on black below the bands.
+  Label3.move(120, 2040, 4800, 840);
   Label3.setAlignment(ui::Align::Center);
-  Label3.setTransparent(true);
+  Label3.setBackColor(0);
   Label3.setForeColor(0);
+  Label3.setFont({"MS Sans Serif", 12, true});
   Label1.setCaption("IZ: ");
   Label1.move(120, 3120, 3600, 255);
   Label1.setForeColor(0xC0C0C0);

@@ -30,9 +30,9 @@ class Form2 : public ui::Form {
   ui::Color textColour() const { return Label3.foreColor(); }
   static std::string_view pageText(int page);
 
-  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the bands under the page text
+  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the bands
   ui::PictureBox Picture2{*this, "Picture2"};  // the band layer, not shown
-  ui::Label Label3{*this, "Label3"};           // the page text over Picture1
+  ui::Label Label3{*this, "Label3"};           // the page text, below Picture1
   ui::Timer Timer1{*this, "Timer1"};
   ui::Label Label1{*this, "Label1"};  // readout of the counters
   ui::Label Label2{*this, "Label2"};  // "close"

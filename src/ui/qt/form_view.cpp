@@ -55,6 +55,9 @@ int keyCode(const QKeyEvent& k) {
     case Qt::Key_Escape: return 27;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde: return 192;  // the key left of 1, with or without shift
     default: return key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde ? key : 0;
   }
 }
