@@ -1,14 +1,11 @@
 // The lights dialog's settings keys (scope "lite"), its stage, its button and the main window
 // option it follows.
-#include <algorithm>
-#include <cmath>
-#include <iterator>
+#include <cctype>
 
 #include "customizers/cust_lite.h"
 #include "customizers/stages.h"
 #include "patcher/pass_hooks.h"
 #include "shell/form1_hooks.h"
-#include "shell/number_text.h"
 #include "shell/settings_keys.h"
 
 namespace olvex::customizers {
@@ -34,7 +31,8 @@ constexpr OptionOf option() { return {&shell::control<CustLite, Group>}; }
 void setBinocularRange(const shell::Converted& v) {
   ui::ComboBox& combo = lite().Combo1;
   std::string text = v.text;
-  bool numeric = !v.text.empty() && shell::Val(v.text) == v.number;
+  std::size_t first = v.text.find_first_not_of(' ');
+  bool numeric = first != std::string::npos && std::isdigit(static_cast<unsigned char>(v.text[first]));
   for (int i = 0; numeric && i < combo.listCount(); ++i)
     if (std::stod(combo.list(i)) == v.number) text = combo.list(i);
   combo.setText(text);
