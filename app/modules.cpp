@@ -6,6 +6,7 @@
 #include "customizers/cust_lite.h"
 #include "customizers/fog_tuner.h"
 #include "customizers/inventory_dialog.h"
+#include "customizers/level_dialogs.h"
 #include "customizers/rules_dialogs.h"
 #include "customizers/text_dialogs.h"
 #include "customizers/weapons_dialog.h"
@@ -32,6 +33,7 @@ void InstallModules() {
   furr::InstallFurr();
   customizers::InstallTextDialogs();
   customizers::InstallRulesDialogs();
+  customizers::InstallLevelDialogs();
   customizers::InstallFogTuner();
   customizers::InstallWeaponsDialog();
   customizers::InstallInventoryDialog();

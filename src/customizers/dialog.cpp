@@ -158,7 +158,6 @@ void Dialog::wireField(ui::Control& c, const FieldRow& row) {
       auto previous = box->onLostFocus;
       LeaveRule rule = row.leave;
       box->onLostFocus = [this, box, rule, previous] {
-        if (refocusPending) return;
         if (leave(*box, rule) && previous) previous();
       };
     }
@@ -175,6 +174,7 @@ void Dialog::wireField(ui::Control& c, const FieldRow& row) {
 }
 
 bool Dialog::leave(ui::TextBox& box, const LeaveRule& rule) {
+  if (refocusPending) return false;
   LeaveOutcome out = CheckLeave(rule, box.text());
   box.setText(out.text);
   if (out.message.empty()) return true;

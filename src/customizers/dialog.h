@@ -150,6 +150,9 @@ class Dialog : public ui::Form {
   // Lays the controls out and wires the rules; called at the end of the dialog's constructor,
   // after its own handlers are set (the frame's run first and then call them).
   void build();
+  // Checks a box against a rule chosen when it is left (rules that follow the dialog's state);
+  // false when the check failed or another box's failed check is taking the focus back.
+  bool leave(ui::TextBox& box, const LeaveRule& rule);
 
  private:
   template <class Fn>
@@ -161,7 +164,6 @@ class Dialog : public ui::Form {
   void wireCoupling(const Coupling& c);
   void wireReadout(const Readout& r);
   void wireButtons();
-  bool leave(ui::TextBox& box, const LeaveRule& rule);  // false: the check failed
 
   const DialogSpec& spec_;
 };

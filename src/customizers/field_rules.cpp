@@ -54,6 +54,14 @@ LeaveOutcome CheckLeave(const LeaveRule& rule, std::string_view text) {
       else if (v > rule.max) out.text = shell::NumberText(rule.max);
       else if (v < rule.min) out.text = shell::NumberText(rule.min);
       break;
+    case LeaveRule::Kind::Limited:
+      if (text.empty()) {
+        out.text = rule.emptyText;
+      } else if (v > rule.max) {
+        out.text = shell::NumberText(rule.max);
+        out.message = rule.message;
+      }
+      break;
     case LeaveRule::Kind::Required:
     case LeaveRule::Kind::Announced:
       if (text.empty()) {

@@ -21,12 +21,14 @@ struct LeaveRule {
     Clamp,      // a number above max (below min) becomes max (min); empty text becomes emptyText
     Required,   // empty: message, focus back; above max: silently max
     Announced,  // empty: message, focus back; above max: max with a message, focus back
+    Limited,    // above max: max with `message`, focus back; empty text becomes emptyText
   };
   Kind kind = Kind::None;
   int width = 0;
   double min = std::numeric_limits<double>::lowest();
   double max = std::numeric_limits<double>::max();
   std::string_view emptyText = "0";
+  std::string_view message = {};
 };
 
 constexpr LeaveRule hexWidth(int width) { return {LeaveRule::Kind::HexWidth, width}; }
@@ -36,6 +38,9 @@ constexpr LeaveRule clampTo(double min, double max, std::string_view emptyText =
 }
 constexpr LeaveRule required(double max) { return {LeaveRule::Kind::Required, 0, LeaveRule{}.min, max}; }
 constexpr LeaveRule announced(double max) { return {LeaveRule::Kind::Announced, 0, LeaveRule{}.min, max}; }
+constexpr LeaveRule limited(double max, std::string_view message) {
+  return {LeaveRule::Kind::Limited, 0, LeaveRule{}.min, max, "0", message};
+}
 
 // The outcome of a leave check: the box's new text, and the message to show (empty for none);
 // a message always sends the focus back to the box.

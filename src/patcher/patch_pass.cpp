@@ -38,7 +38,7 @@ void runHookedWriter(std::string_view caption, platform::RandomAccessFile& file)
 }
 
 // Each stage shows its caption and progress, yields to the event loop where marked, then writes:
-// with its own writes when the shell holds its values, else with the writer its module registered.
+// with its own writes where the shell holds its values, then with the writer a module registered.
 struct Stage {
   std::string_view caption;
   int progress;
@@ -100,10 +100,8 @@ void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, con
   for (const Stage& s : kStages) {
     progress.stage(s.caption, s.progress);
     if (s.yields) ui::host().yield();
-    if (s.writes)
-      s.writes(copy, form);
-    else
-      runHookedWriter(s.caption, copy);
+    if (s.writes) s.writes(copy, form);
+    runHookedWriter(s.caption, copy);
   }
   copy.close();
   platform::replaceFile(work, exe);

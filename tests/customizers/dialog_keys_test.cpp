@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "apply_line.h"
 #include "customizers/cust_bars.h"
 #include "customizers/cust_credits.h"
 #include "customizers/cust_fonts.h"
@@ -25,16 +26,7 @@ class DialogKeys : public shell::testing::ConfigTest {
     InstallTextDialogs();
   }
   // Applies one line with every scope, as a preset or the console does; false when rejected.
-  bool apply(const std::string& key, const std::string& value) {
-    shell::CfgKey = key;
-    shell::CfgValue = value;
-    try {
-      shell::ApplyKey("all");
-      return true;
-    } catch (const shell::SettingsKeyError&) {
-      return false;
-    }
-  }
+  bool apply(const std::string& key, const std::string& value) { return test::ApplyLine(key, value); }
 };
 
 // Text keys: a config with a Version line stores the value, one without reads old hex.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "apply_line.h"
 #include "customizers/health_dialog.h"
 #include "customizers/limits_dialog.h"
 #include "customizers/physics_dialog.h"
@@ -31,17 +32,7 @@ class RulesKeys : public ::testing::Test {
   }
   void TearDown() override { shell::ClearKeyRegistry(); }
   // Applies key=value under a Version line (empty: none); false when the value was refused.
-  bool apply(const char* version, const char* key, const char* value) {
-    shell::CfgVersion = version;
-    shell::CfgKey = key;
-    shell::CfgValue = value;
-    try {
-      shell::ApplyKey("all");
-      return true;
-    } catch (const shell::SettingsKeyError&) {
-      return false;
-    }
-  }
+  bool apply(const char* version, const char* key, const char* value) { return test::ApplyLine(version, key, value); }
   test::TestHost host;
 };
 

@@ -17,6 +17,7 @@
 #include "platform/temp_folder.h"
 #include "reflayout/layout.h"
 #include "shell/config_state.h"
+#include "shell/conversions.h"
 #include "shell/default_config.h"
 #include "shell/form1.h"
 #include "shell/form1_hooks.h"
@@ -76,6 +77,33 @@ inline std::string expectedFile(bool extended, std::span<const Expect> expects =
     EXPECT_TRUE(found) << e.key;
   }
   return file;
+}
+
+// Bytes (as hex) at a key's position plus a displacement.
+struct Bytes {
+  std::string_view key;
+  int plus;
+  std::string hex;
+};
+
+inline std::string withBytes(std::string file, const std::vector<Bytes>& bytes) {
+  for (const Bytes& b : bytes) {
+    std::string raw = shell::wb(b.hex);
+    file.replace(positionOf(b.key) + b.plus - 1, raw.size(), raw);
+  }
+  return file;
+}
+
+// The layout alternatives an extended pass writes, standard and remapped.
+inline const std::vector<Expect> kExtended = {
+    {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0}};
+inline const std::vector<Expect> kExtendedRemapped = {
+    {"PEHeaderOffset", 0}, {"Remap#Offset", 0}, {"ResTableBaseOffset", 0}, {"ForceBumpMapOffset", 0},
+    {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}};
+
+inline std::vector<Expect> join(std::vector<Expect> a, const std::vector<Expect>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 // The differences of two files: their lengths, and the first differing runs with the layout

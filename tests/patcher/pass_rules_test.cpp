@@ -18,21 +18,6 @@ using customizers::CustPhys;
 using shell::Form1;
 using ui::Forms;
 
-// Bytes a value location must hold after the pass.
-struct Bytes {
-  std::string_view key;
-  int plus;
-  std::string_view hex;
-};
-
-std::string withBytes(std::string file, const std::vector<Bytes>& bytes) {
-  for (const Bytes& b : bytes) {
-    std::string raw = shell::wb(b.hex);
-    file.replace(positionOf(b.key) + b.plus - 1, raw.size(), raw);
-  }
-  return file;
-}
-
 struct RulesCase {
   const char* name;
   std::function<void(Form1&)> set;
@@ -45,17 +30,6 @@ void physicsTurns(Form1&) {
   // Each field holds A1 and its own index, so the pairing of fields and positions shows.
   auto& d = Forms::get<CustPhys>();
   for (int i : d.Text2.indexes()) d.Text2[i].setText("A1" + shell::TrueHex2(std::to_string(i), 2));
-}
-
-const std::vector<Expect> kExtended = {
-    {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0}};
-const std::vector<Expect> kExtendedRemapped = {
-    {"PEHeaderOffset", 0}, {"Remap#Offset", 0}, {"ResTableBaseOffset", 0}, {"ForceBumpMapOffset", 0},
-    {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}};
-
-std::vector<Expect> join(std::vector<Expect> a, const std::vector<Expect>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
 }
 
 void sasFix(int fix, int fastKill, int blow) {

@@ -19,13 +19,6 @@ CustBars& bars() { return ui::Forms::get<CustBars>(); }
 CustFonts& fonts() { return ui::Forms::get<CustFonts>(); }
 CustCredits& credits() { return ui::Forms::get<CustCredits>(); }
 
-// Bytes (as hex) at a key's position plus a displacement.
-struct Bytes {
-  std::string_view key;
-  int plus;
-  std::string hex;
-};
-
 std::string repeat(std::string_view hex, int times) {
   std::string r;
   for (int i = 0; i < times; ++i) r += hex;
@@ -39,14 +32,6 @@ struct StageCase {
   std::vector<Expect> expects = {};  // layout alternatives the stage writes
   std::vector<Expect> before = {};   // alternatives the file holds before the pass
 };
-
-std::string apply(std::string file, const std::vector<Bytes>& bytes) {
-  for (const Bytes& b : bytes) {
-    std::string raw = reflayout::bytesOf(b.hex);
-    file.replace(positionOf(b.key) + b.plus - 1, raw.size(), raw);
-  }
-  return file;
-}
 
 void setTexts(ui::ControlArray<ui::TextBox>& array, int first, int last, int firstValue) {
   for (int i = first; i <= last; ++i) array[i].setText(std::to_string(firstValue + i - first));
@@ -206,7 +191,7 @@ class StagePass : public PassTest {
       start();
       c.set();
       pass();
-      EXPECT_EQ(differences(exeBytes(), apply(expectedFile(false, c.expects), c.bytes)), "");
+      EXPECT_EQ(differences(exeBytes(), withBytes(expectedFile(false, c.expects), c.bytes)), "");
       EXPECT_TRUE(host.messages.empty());
       ui::Forms::reset();  // the next case starts with the built-in settings
     }
@@ -228,7 +213,7 @@ TEST_F(StagePass, BorderColourMovesTheBlock) {
   bars().Text1[48].setText("0");
   pass();
   std::string red = exeBytes();
-  EXPECT_EQ(differences(red, apply(original, {{"BorderOffset", 0, "B90000FFFF" + block("BorderOffset", 500) + "90"},
+  EXPECT_EQ(differences(red, withBytes(original, {{"BorderOffset", 0, "B90000FFFF" + block("BorderOffset", 500) + "90"},
                                               {"BorderOffset2", 0, "B80000FFFF" + block("BorderOffset2", 567) + "90"}})),
             "");
   pass();

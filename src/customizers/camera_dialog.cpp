@@ -1,0 +1,96 @@
+#include "customizers/camera_dialog.h"
+
+#include <vector>
+
+#include "customizers/field_grid.h"
+#include "shell/settings_keys.h"
+
+namespace olvex::customizers {
+
+namespace {
+
+const FieldLine kLines[] = {
+    {"Normal camera distance:", "Text1", 2, "1536"},
+    {"Normal camera follow speed:", "Text1", 1, "10"},
+    {"Normal camera top:", "Text1", 4, "1820"},
+    {"Look camera distance:", "Text1", 0, "1024"},
+    {"Add-on battle camera top:", "Text1", 5, "256"},
+    {"", "Check2", -1, "Unify normal / battle camera"},
+};
+constexpr int kCaption = 2520, kBox = 900;
+
+const std::vector<Place>& layout() {
+  static const std::vector<Place> places = [] {
+    std::vector<Place> p;
+    LayOutLines(p, kLines, {{}, 120, 120, 6, 0, kCaption, kBox}, "Label1", 0);
+    int below = 120 + 6 * kLinePitch + 60;
+    p.push_back({"Check1", -1, 120, below, kCaption, kBoxHeight, "Change FOV (buggy):"});
+    p.push_back({"Text1", 3, 120 + kCaption, below, kBox, kBoxHeight, "70"});
+    p.push_back({"Frame1", -1, 120, below + 420, kCaption + kBox, 660, "Free camera (test):"});
+    p.push_back({"Check10", -1, 120, 270, 1400, kBoxHeight, "Lock", "Frame1"});
+    p.push_back({"Check9", -1, 1680, 270, 1400, kBoxHeight, "Stick", "Frame1"});
+    p.push_back({"Command2", -1, 120, below + 1200, 1500, 375, "defaults"});
+    p.push_back({"Command1", -1, 120 + kCaption + kBox - 1500, below + 1200, 1500, 375, "apply"});
+    return p;
+  }();
+  return places;
+}
+
+// Silent clamps; the field of view is at least 1, even when emptied.
+const FieldRow kFields[] = {
+    {"Text1", 0, 5, Filter::Signed, 6, clampTo(-32767, 32767)},
+    {"Text1", 1, 1, Filter::Digit, 3, clampTo(127)},
+    {"Text1", 2, 2, Filter::Digit, 5, clampTo(32767)},
+    {"Text1", 3, 3, Filter::Digit, 3, clampTo(1, 150, "1")},
+};
+
+const Coupling kCouplings[] = {{"Check1", "Text1", 3, 3}};
+
+const DialogSpec& kSpec() {
+  static const DialogSpec s{
+      .caption = "Camera customizer",
+      .scope = "camera",
+      .width = 120 + kCaption + kBox + 240,
+      .height = 120 + 6 * kLinePitch + 60 + 1200 + 375 + 600,
+      .layout = layout(),
+      .fields = kFields,
+      .couplings = kCouplings,
+  };
+  return s;
+}
+
+}  // namespace
+
+CustCamera::CustCamera() : Dialog("CustCamera", kSpec()) {
+  addRange(Text1, 0, 5);
+  addRange(Label1, 0, 4);
+  build();
+}
+
+namespace {
+
+using shell::Conversion;
+
+template <int I>
+constexpr shell::TextBoxOf box() { return {&shell::element<CustCamera, &CustCamera::Text1, I>}; }
+template <auto Box>
+constexpr shell::CheckBoxOf check() { return {&shell::control<CustCamera, Box>}; }
+
+const shell::KeyRow kCameraKeys[] = {
+    {"normcameradist", Conversion::Number, box<2>()},
+    {"normcamerafollowspeed", Conversion::Number, box<1>()},
+    {"normcameratop", Conversion::Text, box<4>()},
+    {"lookbattlecameradist", Conversion::Text, box<0>()},
+    {"changefov", Conversion::Check, check<&CustCamera::Check1>()},
+    {"fov", Conversion::Number, box<3>()},
+    {"addonbattlecameray", Conversion::Number, box<5>()},
+    {"lockfreecamera", Conversion::Check, check<&CustCamera::Check10>()},
+    {"stickfreecamera", Conversion::Check, check<&CustCamera::Check9>()},
+    {"unifybattlecamera", Conversion::Check, check<&CustCamera::Check2>()},
+};
+
+}  // namespace
+
+void RegisterCameraKeys() { shell::RegisterKeys(shell::Scope::Camera, kCameraKeys); }
+
+}  // namespace olvex::customizers
