@@ -53,7 +53,7 @@ constexpr int kColumns = 3, kRowsHigh = 20;
 constexpr int kOneBlockLabels[] = {12, 13, 14};
 constexpr int kLabels = 22;
 // The darts' pairs and triples of boxes, and their captions' width.
-constexpr int kDartsCaption = 1200, kPairBox = (kCaption + kBox - kDartsCaption) / 2,
+constexpr int kDartsCaption = 1500, kPairBox = (kCaption + kBox - kDartsCaption) / 2,
               kTripleBox = (kCaption + kBox - kDartsCaption) / 3;
 
 int groupTop(int row) { return 120 + row * kLinePitch; }

@@ -10,8 +10,8 @@ namespace olvex::customizers {
 
 namespace {
 
-constexpr int kCaption = 2400, kBox = 600, kSwitch = 1500;
-constexpr int kColumn = kCaption + kBox + kSwitch + 240;
+constexpr int kCaption = 2400, kBox = 600, kSwitch = 1800, kLoopedCaption = 3360;
+constexpr int kColumn = kCaption + kBox + kSwitch + 360;
 
 // A track or sound ID line: caption, box and the switch beside it.
 struct SwitchLine {
@@ -47,8 +47,8 @@ const std::vector<Place>& layout() {
     std::vector<Place> p = {
         {"Frame1", -1, 120, 120, kColumn, 300 + 6 * kLinePitch, "music"},
         {"Check1", -1, 120, 300, kColumn - 240, kBoxHeight, "Extend audiotracks from 111 to 127", "Frame1"},
-        {"Check2", -1, 120, 300 + kLinePitch, kCaption, kBoxHeight, "Change looped audiotracks range:", "Frame1"},
-        {"Text1", 0, 120 + kCaption, 300 + kLinePitch, kBox, kBoxHeight, "105", "Frame1"},
+        {"Check2", -1, 120, 300 + kLinePitch, kLoopedCaption, kBoxHeight, "Change looped audiotracks range:", "Frame1"},
+        {"Text1", 0, 120 + kLoopedCaption, 300 + kLinePitch, kBox, kBoxHeight, "105", "Frame1"},
     };
     int label = layOutSwitches(p, kMusicLines, "Frame1", 300 + 2 * kLinePitch, 0);
     int soundTop = 240 + 300 + 6 * kLinePitch;

@@ -210,7 +210,7 @@ TEST_F(LevelDialogs, RateReadOutDartsSwatchAndHelp) {
             std::string::npos);
 }
 
-TEST_F(LevelDialogs, ConditionsOpenBesideTheButtonAndHide) {
+TEST_F(LevelDialogs, ConditionsOpenBesideTheButtonAreDraggedAndHide) {
   shell::form1Hooks() = shell::Form1Hooks{};
   InstallLevelDialogs();
   auto& main = Forms::get<shell::Form1>();
@@ -225,6 +225,14 @@ TEST_F(LevelDialogs, ConditionsOpenBesideTheButtonAndHide) {
   c.userKeyDown(esc, 0);
   EXPECT_FALSE(c.visible());
   main.Command29.userClick();
+  // Borderless, dragged by its surface with the left button.
+  EXPECT_TRUE(c.borderless());
+  host.work = {0, 0, 1024, 768};
+  c.userMouseMove({0, 0, 0, 0});
+  host.cursor = {300, 200};
+  c.userMouseMove({ui::kLeftButton, 0, 0, 0});
+  EXPECT_EQ(c.left(), 300 * 15);
+  EXPECT_EQ(c.top(), 200 * 15);
   c.userDeactivate();
   EXPECT_FALSE(c.visible());
   shell::form1Hooks() = shell::Form1Hooks{};
