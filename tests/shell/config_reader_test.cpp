@@ -120,7 +120,9 @@ TEST_F(ConfigReader, AConfigThatCannotBeReadIsKeptAndTheBuiltInTextServes) {
     ::lstat(ConfigPath.c_str(), &after);
     EXPECT_EQ(after.st_ino, before.st_ino);
     EXPECT_EQ(after.st_mode, before.st_mode);
-    if (S_ISREG(after.st_mode)) EXPECT_EQ(platform::test_files::bytesOf(ConfigPath), mine);
+    if (S_ISREG(after.st_mode)) {
+      EXPECT_EQ(platform::test_files::bytesOf(ConfigPath), mine);
+    }
     EXPECT_EQ(dir.entries(), Strings{"olvex.cfg"});
     std::filesystem::remove(ConfigPath);
   }
@@ -282,8 +284,9 @@ TEST_F(ConfigReader, TheEmbeddedConfigReadsCleanly) {
 
   // The text is written out byte for byte, so every line break is CR LF.
   std::string_view text = BuiltInConfigText();
-  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
+  for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
     ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << "bare line feed at byte " << at;
+  }
 }
 
 }  // namespace
