@@ -37,6 +37,7 @@ void setBinocularRange(const shell::Converted& v) {
     if (std::stod(combo.list(i)) == v.number) text = combo.list(i);
   combo.setText(text);
 }
+std::string binocularRange() { return lite().Combo1.text(); }
 
 const shell::KeyRow kLiteKeys[] = {
     {"dynlightpower", C::Scroll, shell::ScrollBarOf{&shell::control<CustLite, &CustLite::HScroll4>}},
@@ -46,7 +47,7 @@ const shell::KeyRow kLiteKeys[] = {
     {"flameemitter1area", C::OldHex, text1<1>()},
     {"flarecolour", C::Option, option<&CustLite::Option1>()},
     {"flarelifetime", C::Number, text1<13>()},
-    {"binocsrange", C::Text, shell::Setter{&setBinocularRange}},
+    {"binocsrange", C::Text, shell::Setter{&setBinocularRange, &binocularRange}},
     {"disableblinkflare", C::Check, check<&CustLite::Check8>()},
     {"disablemotoheadlight", C::Check, check<&CustLite::Check1>()},
     {"amberlightcolour", C::Option, option<&CustLite::Option2>()},

@@ -179,6 +179,13 @@ void ApplyKey(std::string_view scopeWord) {
   }
 }
 
+std::vector<std::string_view> RegisteredKeys() {
+  std::vector<std::string_view> keys;
+  for (const auto& scope : registry())
+    for (const auto& [key, row] : scope.rows) keys.push_back(key);
+  return keys;
+}
+
 const KeyRow* FindKeyRow(std::string_view lowerKey) {
   for (const auto& keys : registry())
     if (auto it = keys.rows.find(lowerKey); it != keys.rows.end()) return it->second;

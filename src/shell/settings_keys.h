@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "ui/control_array.h"
 #include "ui/controls.h"
@@ -95,6 +96,8 @@ void ApplyKey(Scope scope);
 // "all": every scope in order; a scope word: that scope; any other word: nothing.
 void ApplyKey(std::string_view scopeWord);
 
+// Every key of every scope's rows (not the families), in no particular order.
+std::vector<std::string_view> RegisteredKeys();
 // The row of a lower-case key in any scope, or null.
 const KeyRow* FindKeyRow(std::string_view lowerKey);
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "draco/draco_fixture.h"
 #include "draco/patch_list.h"
@@ -18,6 +19,7 @@
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
 #include "shell/script_slots.h"
+#include "shell/settings_keys.h"
 #include "shell/shared_tables.h"
 
 namespace olvex::presets::test {
@@ -89,6 +91,22 @@ TEST_F(PresetFilesTest, WrittenFileHoldsHeaderKeysAndSections) {
   // Keys the pass writes that only a preset can bring back.
   for (const char* key : {"GuideHPFlag=", "DoNotUseScript=", "InDartsLeakage=", "FogUnit27=", "Combo20="})
     EXPECT_NE(std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(key); }), lines.end()) << key;
+}
+
+// A key a module registers is saved, unless only config files and hand-made presets carry it.
+TEST_F(PresetFilesTest, EveryRegisteredSettingIsSaved) {
+  start();
+  const std::set<std::string_view> readOnly = {"version", "defaultsyntaxfile", "enabletwinponytail"};
+  std::set<std::string> written;
+  for (const std::string& line : PresetLines()) {
+    std::string key = line.substr(0, line.find('='));
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    written.insert(key);
+  }
+  for (std::string_view key : shell::RegisteredKeys())
+    if (!readOnly.count(key))
+      EXPECT_TRUE(written.count(std::string(key)))
+          << key << " is not saved: add it to the preset writer's table (and a get to its Setter)";
 }
 
 TEST_F(PresetFilesTest, SaveIsAtomicCancelSilentFailureNamed) {
