@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "draco/patch_list.h"
+#include "draco/patch_list_window.h"
 #include "platform/files.h"
 #include "presets/apply_line.h"
 #include "presets/preset_format.h"
@@ -112,8 +113,13 @@ void readDracoLine(const std::string& line) {
   }
 }
 
+// The patch list window, when it is open, shows its first patch again with the loaded values.
 void readDraco(Reader& in) {
   eachUntil(in, kDracoEnd, readDracoLine);
+  if (!ui::Forms::loaded<draco::Patches>()) return;
+  ui::ListBox& list = ui::Forms::get<draco::Patches>().Listbox1;
+  list.setListIndex(-1);
+  list.setListIndex(0);
 }
 
 // The flipeffect slots named in the section. The editor's boxes are not cleared through their

@@ -40,6 +40,18 @@ void comboLines(Lines& out) {
                   std::to_string(shell::PuzzleCombos[shell::kComboCount + n]));
 }
 
+// The two credits alignments come from one pass over the option index: for each index, the
+// normal credits' line and then the scripted credits' line when that option is on.
+void creditsAlignLines(Lines& out) {
+  const shell::KeyRow* rows[] = {shell::FindKeyRow("normcreditsalign"), shell::FindKeyRow("scriptedcreditsalign")};
+  const char* keys[] = {"NormCreditsAlign", "ScriptedCreditsAlign"};
+  constexpr int kAlignments = 3;  // left, centre, right
+  for (int i = 0; i < kAlignments; ++i)
+    for (int g = 0; g < 2; ++g)
+      if (auto* option = rows[g] ? std::get_if<shell::OptionOf>(&rows[g]->target) : nullptr)
+        if (option->get().exists(i) && option->get()[i].value()) out.push_back(std::string(keys[g]) + "=" + std::to_string(i));
+}
+
 // The key lines in file order, by window.
 constexpr PresetItem kItems[] = {
     // Form1
@@ -85,7 +97,7 @@ constexpr PresetItem kItems[] = {
     {"MainMenuOptsEffectID"}, {"MainMenuExitEffectID"}, {"MainMenuAlign"},
     // CustCredits
     {"CreditsLineChars"}, {"NormCreditsEffectID"}, {"ScriptedCreditsEffectID"},
-    {"NormCreditsAlign"}, {"ScriptedCreditsAlign"}, {"CreditsAudiotrackNumber"},
+    {{}, &creditsAlignLines}, {"CreditsAudiotrackNumber"},
     {"CreditsLevelJumpNumber"}, {"FixCreditsFlybyBug"}, {"DoNotUseScript"},
     // CustBars
     {"CritBarBlinkSpeed"}, {"StaticBarsStyle"}, {"BarBorderColorR"}, {"BarBorderColorG"},

@@ -8,11 +8,13 @@
 
 #include "draco/draco_fixture.h"
 #include "draco/patch_list.h"
+#include "draco/patch_list_window.h"
 #include "customizers/cust_credits.h"
 #include "furr/feditor.h"
 #include "platform/files.h"
 #include "furr/rteditor.h"
 #include "furr/script_editor.h"
+#include "presets/apply_line.h"
 #include "presets/main_window_fixture.h"
 #include "presets/preset_loader.h"
 #include "presets/preset_writer.h"
@@ -74,6 +76,8 @@ TEST_F(PresetFilesTest, WrittenFileHoldsHeaderKeysAndSections) {
   draco::test::setTable({r});
   draco::SetItemSelected(1, true);
 
+  ApplySettingsLine("NormCreditsAlign=2");
+  ApplySettingsLine("ScriptedCreditsAlign=0");
   host.fileAnswers.push_back(dir.file("out.ovp"));
   f.Command16.userClick();
   const std::string bytes = patcher::test::bytesOf(dir.file("out.ovp"));
@@ -88,6 +92,10 @@ TEST_F(PresetFilesTest, WrittenFileHoldsHeaderKeysAndSections) {
             (std::vector<std::string>{"/Event2", "/Annotation=", "/Time=2.5:30", "PLAY_SAMPLE 1"}));
   EXPECT_EQ(section(lines, "[draco]", "[end draco]"),
             (std::vector<std::string>{"", "DracoPreset0=Empty patch entry,", "DracoPreset1=P,a;;;c;"}));
+  // The credits alignments by option index: the scripted credits' left before the normal right.
+  auto at = [&](const char* l) { return std::find(lines.begin(), lines.end(), l) - lines.begin(); };
+  EXPECT_LT(at("ScriptedCreditsAlign=0"), at("NormCreditsAlign=2"));
+  EXPECT_LT(at("NormCreditsAlign=2"), static_cast<long>(lines.size()));
   // Keys the pass writes that only a preset can bring back.
   for (const char* key : {"GuideHPFlag=", "DoNotUseScript=", "InDartsLeakage=", "FogUnit27=", "Combo20="})
     EXPECT_NE(std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(key); }), lines.end()) << key;
@@ -208,6 +216,8 @@ TEST_F(PresetFilesTest, SlotLinesAndTheEditorsShownSlots) {
 TEST_F(PresetFilesTest, DracoLinesMatchNamesWithCommasAndKeepEmptyFields) {
   shell::Form1& f = start();
   patches();
+  auto& window = ui::Forms::get<draco::Patches>();  // open: it shows the first patch again
+  window.Listbox1.setListIndex(2);
   std::string values;  // 31 values: the 31st has no slot
   for (int k = 0; k <= draco::kParamSlots; ++k) values += std::to_string(k) + ";";
   load(f, {"[preset]", "version=0.76", "[draco]", "", "DracoPreset1=Fix, then jump,a;;c", "DracoPreset1=jump,1;2;",
@@ -219,6 +229,7 @@ TEST_F(PresetFilesTest, DracoLinesMatchNamesWithCommasAndKeepEmptyFields) {
   EXPECT_FALSE(draco::IsItemSelected(2));
   EXPECT_EQ(fix[0].CurrentValue + fix[1].CurrentValue + fix[2].CurrentValue, "adc");
   EXPECT_EQ(jump[0].CurrentValue + jump[1].CurrentValue + jump[2].CurrentValue + jump[3].CurrentValue, "12dx");
+  EXPECT_EQ(window.Listbox1.listIndex(), 0);
 
   load(f, {"[preset]", "version=0.76", "[draco]", "dracopreset0=Fix, then jump," + values, "[end draco]", kNoScripts});
   EXPECT_FALSE(draco::IsItemSelected(1));
