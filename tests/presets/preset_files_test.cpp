@@ -251,6 +251,10 @@ TEST_F(PresetFilesTest, GuideFlagOldNamesAndTheSyntaxFileKept) {
   EXPECT_EQ(patcher::test::bytesOf(dir.file("mine.fln")), "not a command set");
   load(f, {"[preset]", "version=0.76", "GuideHPFlag=2", "[flipeffects]", "[end flipeffects]", "[racetimer]", "[end racetimer]"});
   EXPECT_EQ(shell::EnemyFlags[12], 2);
+  // Without a version line the values are of the oldest format: a range is a slider position.
+  load(f, {"[preset]", "DrawingDistanceRange=2"});
+  EXPECT_EQ(f.Text2.text(), "20480");
+  EXPECT_EQ(shell::CfgVersion, "");
 }
 
 }  // namespace
