@@ -17,7 +17,7 @@ LinkResult LinkFailure(std::string message, int failedSlot) {
 
 LinkResult WriteImage(const std::string& path, std::string image, std::string_view what) {
   try {
-    platform::writeFileAtomic(path, image);
+    platform::writeScratchFile(path, image);
   } catch (const platform::FileError& e) {
     return LinkFailure("The " + std::string(what) + " could not be written to " + path + ".\r\n" + e.what());
   }

@@ -30,10 +30,11 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-// Has fill write a temporary file beside path, syncs it and renames it over path. The new file
+// Has fill write a temporary file beside path, syncs it (when durable) and renames it over path.
+// The new file
 // gets `mode` when given, else the usable permissions of the file it replaces, else those of a
 // new file. Errors name path, the file the user knows, rather than the temporary file.
-void saveByRename(const std::string& path, std::optional<mode_t> mode,
+void saveByRename(const std::string& path, std::optional<mode_t> mode, bool durable,
                   const std::function<void(int fd)>& fill) {
   // A symbolic link is followed: the file it leads to is replaced, and the link stays a link.
   const std::string target = resolveLinks(path);
@@ -44,30 +45,34 @@ void saveByRename(const std::string& path, std::optional<mode_t> mode,
     if (!mode) mode = permissionsOf(target);
     if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
     fill(fd.get());
-    if (::fsync(fd.get()) != 0) throwErrno("sync", path);
+    if (durable && ::fsync(fd.get()) != 0) throwErrno("sync", path);
     fd.closeChecked(path);
     if (::rename(tempPath.c_str(), target.c_str()) != 0) throwErrno("replace", path);
   } catch (...) {
     ::unlink(tempPath.c_str());  // fd, if still open, is closed on the way out
     throw;
   }
-  detail::syncFolder(folder);
+  if (durable) detail::syncFolder(folder);
+}
+
+void saveBytes(const std::string& path, std::string_view bytes, bool durable) {
+  saveByRename(path, std::nullopt, durable, [&](int fd) {
+    detail::writeAllAt(fd, bytes.data(), bytes.size(), 0, path);
+  });
 }
 
 }  // namespace
 
-void writeFileAtomic(const std::string& path, std::string_view bytes) {
-  saveByRename(path, std::nullopt, [&](int fd) {
-    detail::writeAllAt(fd, bytes.data(), bytes.size(), 0, path);
-  });
-}
+void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, true); }
+
+void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, false); }
 
 void copyFile(const std::string& from, const std::string& to) {
   UniqueFd source = detail::openRegular(from, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, true, [&](int fd) {
     std::vector<char> buffer(1 << 20);
     off_t offset = 0;
     for (;;) {

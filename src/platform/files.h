@@ -21,6 +21,9 @@ struct FileInUse : FileError {
 // A file opened for reading and writing (or reading only) at 1-based byte positions.
 class RandomAccessFile {
  public:
+  // A ReadWrite file is held in memory: reads see earlier writes at once, and the writes reach
+  // the disk together at sync or close. Writes not yet flushed when the object is destroyed
+  // are dropped (a failed run removes its copy anyway).
   enum class Mode { ReadOnly, ReadWrite };
   RandomAccessFile(const std::string& path, Mode mode);  // the file must exist
   ~RandomAccessFile();
@@ -35,15 +38,21 @@ class RandomAccessFile {
   void setLength(std::int64_t n);  // cuts or lengthens (new bytes are 0)
   // From now on a write or length that would reach beyond n bytes is an error.
   void limitLength(std::int64_t n);
-  void sync();                     // flushes to the disk
-  void close();                    // idempotent; errors of the final close are thrown
+  void sync();                     // writes what is held and flushes it to the disk
+  void close();                    // writes what is held; idempotent; errors are thrown
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
   int writableFd(const char* action) const;  // as openFd, and refuses a ReadOnly file
+  void resize(std::size_t n, const char* action);  // the held bytes; too many is a FileError
+  void changed(std::size_t from, std::size_t to);  // widens the range still to be written
+  void flush(int fd);  // writes the changed range and sets the file's length
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
   std::string path_;
+  std::string image_;              // a ReadWrite file's bytes, as they are to be
+  std::size_t diskLength_ = 0;     // the length of the file on the disk
+  std::size_t dirtyFrom_ = SIZE_MAX, dirtyTo_ = 0;  // the changed range, 0-based, end excluded
 };
 
 // Reads a text file as lines: CR LF, LF or a lone CR end a line; NUL characters at the end of a
@@ -59,6 +68,9 @@ std::vector<std::string> splitLines(std::string_view text);
 // ordinary permissions of a new file.
 std::string readFile(const std::string& path);
 void writeFileAtomic(const std::string& path, std::string_view bytes);
+// As writeFileAtomic without the syncs: for scratch files a run writes and removes itself, which
+// need no durability.
+void writeScratchFile(const std::string& path, std::string_view bytes);
 // Writes lines each followed by CR LF, atomically as writeFileAtomic.
 void writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
 

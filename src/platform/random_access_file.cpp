@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
 
@@ -26,7 +27,15 @@ off_t offsetOf(std::int64_t pos, const char* action, const std::string& path) {
 }  // namespace
 
 RandomAccessFile::RandomAccessFile(const std::string& path, Mode mode) : mode_(mode), path_(path) {
-  fd_ = detail::openRegular(path, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR).release();
+  detail::UniqueFd fd = detail::openRegular(path, mode == Mode::ReadOnly ? O_RDONLY : O_RDWR);
+  if (mode == Mode::ReadWrite) {
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) throwErrno("get the length of", path_);
+    image_.resize(static_cast<std::size_t>(st.st_size));
+    detail::readExactAt(fd.get(), image_.data(), image_.size(), 0, path_);
+    diskLength_ = image_.size();
+  }
+  fd_ = fd.release();
 }
 
 RandomAccessFile::~RandomAccessFile() {
@@ -45,7 +54,7 @@ int RandomAccessFile::writableFd(const char* action) const {
 }
 
 void RandomAccessFile::write(std::int64_t pos, std::string_view bytes) {
-  int fd = writableFd("write to");
+  writableFd("write to");
   off_t offset = offsetOf(pos, "write to", path_);
   if (bytes.size() > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max() - offset)) {
     throwFileError("write to", path_, "the write would end beyond the largest file size");
@@ -55,48 +64,92 @@ void RandomAccessFile::write(std::int64_t pos, std::string_view bytes) {
                    std::to_string(bytes.size()) + " bytes at position " + std::to_string(pos) +
                        " reach beyond the declared length " + std::to_string(limit_));
   }
-  detail::writeAllAt(fd, bytes.data(), bytes.size(), offset, path_);
+  auto at = static_cast<std::size_t>(offset);
+  const std::size_t end = at + bytes.size();
+  const std::size_t before = image_.size();
+  if (end > before) resize(end, "write to");
+  std::copy(bytes.begin(), bytes.end(), image_.begin() + static_cast<std::ptrdiff_t>(at));
+  changed(std::min(at, before), end);
 }
 
 std::string RandomAccessFile::read(std::int64_t pos, std::size_t n) {
   openFd("read from");
   off_t offset = offsetOf(pos, "read from", path_);
-  std::int64_t size = length();
+  const std::int64_t size = length();
   if (offset > size || n > static_cast<std::uint64_t>(size - offset)) {
     throwFileError("read from", path_,
                    std::to_string(n) + " bytes at position " + std::to_string(pos) +
                        " reach past the end (length " + std::to_string(size) + ")");
   }
+  if (mode_ == Mode::ReadWrite) return image_.substr(static_cast<std::size_t>(offset), n);
   std::string bytes(n, '\0');
   detail::readExactAt(fd_, bytes.data(), n, offset, path_);
   return bytes;
 }
 
 std::int64_t RandomAccessFile::length() {
+  if (mode_ == Mode::ReadWrite) {
+    openFd("get the length of");
+    return static_cast<std::int64_t>(image_.size());
+  }
   struct stat st {};
   if (::fstat(openFd("get the length of"), &st) != 0) throwErrno("get the length of", path_);
   return st.st_size;
 }
 
 void RandomAccessFile::setLength(std::int64_t n) {
-  int fd = writableFd("set the length of");
-  if (n < 0) throwFileError("set the length of", path_, "negative length " + std::to_string(n));
+  const char* action = "set the length of";
+  writableFd(action);
+  if (n < 0) throwFileError(action, path_, "negative length " + std::to_string(n));
   if (n > limit_) {
-    throwFileError("set the length of", path_,
+    throwFileError(action, path_,
                    std::to_string(n) + " is beyond the declared length " + std::to_string(limit_));
   }
-  if (::ftruncate(fd, static_cast<off_t>(n)) != 0) throwErrno("set the length of", path_);
+  const std::size_t before = image_.size();
+  resize(static_cast<std::size_t>(n), action);
+  // Lengthening after a cut must put zeros over what the disk still holds there.
+  if (image_.size() > before) changed(before, image_.size());
+}
+
+void RandomAccessFile::resize(std::size_t n, const char* action) {
+  try {
+    image_.resize(n, '\0');
+  } catch (const std::exception&) {  // bad_alloc, length_error
+    throwFileError(action, path_, std::to_string(n) + " bytes are more than memory holds");
+  }
+}
+
+void RandomAccessFile::changed(std::size_t from, std::size_t to) {
+  dirtyFrom_ = std::min(dirtyFrom_, from);
+  dirtyTo_ = std::max(dirtyTo_, to);
+}
+
+void RandomAccessFile::flush(int fd) {
+  if (mode_ != Mode::ReadWrite) return;
+  const std::size_t to = std::min(dirtyTo_, image_.size());
+  if (dirtyFrom_ < to) {
+    detail::writeAllAt(fd, image_.data() + dirtyFrom_, to - dirtyFrom_, static_cast<off_t>(dirtyFrom_), path_);
+  }
+  if (image_.size() != diskLength_ && ::ftruncate(fd, static_cast<off_t>(image_.size())) != 0) {
+    throwErrno("set the length of", path_);
+  }
+  diskLength_ = image_.size();
+  dirtyFrom_ = SIZE_MAX;
+  dirtyTo_ = 0;
 }
 
 void RandomAccessFile::limitLength(std::int64_t n) { limit_ = n; }
 
 void RandomAccessFile::sync() {
-  if (::fsync(openFd("sync")) != 0) throwErrno("sync", path_);
+  const int fd = openFd("sync");
+  flush(fd);
+  if (::fsync(fd) != 0) throwErrno("sync", path_);
 }
 
 void RandomAccessFile::close() {
-  detail::UniqueFd fd(fd_);
+  detail::UniqueFd fd(fd_);  // closed on the way out even when the flush fails
   fd_ = -1;
+  flush(fd.get());
   fd.closeChecked(path_);
 }
 

@@ -31,14 +31,31 @@ TEST(RandomAccessFile, ReadsAndWritesAtOneBasedPositions) {
   EXPECT_EQ(bytesOf(dir.file("f")), "aXYdef\0\0Z"s);
 }
 
-TEST(RandomAccessFile, SetLengthCutsAndLengthensWithZeros) {
+// Writes are held until sync or close; a length cut and lengthened again is zeros on the disk.
+TEST(RandomAccessFile, WritesAndLengthsReachTheDiskTogetherAtSyncOrClose) {
   TempFolder dir;
   putBytes(dir.file("f"), "abcdef");
-  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
-  file.setLength(2);
-  EXPECT_EQ(file.length(), 2);
-  file.setLength(5);
-  EXPECT_EQ(file.read(1, 5), "ab\0\0\0"s);
+  {
+    RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
+    file.write(2, "X");
+    file.write(8, "Y");
+    EXPECT_EQ(bytesOf(dir.file("f")), "abcdef");
+    file.sync();
+    EXPECT_EQ(bytesOf(dir.file("f")), "aXcdef\0Y"s);
+    file.setLength(2);
+    EXPECT_EQ(file.length(), 2);
+    file.setLength(5);
+    EXPECT_EQ(file.read(1, 5), "aX\0\0\0"s);
+    file.close();
+    EXPECT_EQ(bytesOf(dir.file("f")), "aX\0\0\0"s);
+  }
+  {
+    // Destroyed without close, as when a run fails: what was written stays off the disk.
+    RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
+    file.write(1, "Q");
+    file.setLength(1);
+  }
+  EXPECT_EQ(bytesOf(dir.file("f")), "aX\0\0\0"s);
 }
 
 TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
@@ -62,6 +79,8 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
       {"write ending beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(4); f.write(4, "xy"); }},
       {"write starting beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(2); f.write(3, "x"); }},
       {"length beyond the limit", Mode::ReadWrite, [](auto& f) { f.limitLength(4); f.setLength(5); }},
+      {"write beyond memory", Mode::ReadWrite, [](auto& f) { f.write(INT64_MAX / 2, "x"); }},
+      {"length beyond memory", Mode::ReadWrite, [](auto& f) { f.setLength(INT64_MAX / 2); }},
   };
   TempFolder dir;
   for (const auto& c : cases) {
