@@ -13,7 +13,7 @@ const Place kLayout[] = {
     {"Frame2", -1, 120, 1920, 3480, 2160, "flare options"},
     {"Frame3", -1, 120, 4200, 3480, 1320, "misc"},
     {"Frame4", -1, 3720, 120, 3720, 1440, {}},  // amber light, titled by Label7
-    {"Label7", -1, 3840, 60, 1500, 255, "amber light"},
+    {"Label7", -1, 120, 0, 1500, 255, "amber light", "Frame4"},
     {"Frame5", -1, 3720, 1680, 3720, 3000, "blinking light"},
     {"Frame6", -1, 960, 300, 2400, 255, {}, "Frame4"},   // holds Option2
     {"Frame7", -1, 1560, 300, 1800, 255, {}, "Frame2"},  // holds Option1
@@ -32,7 +32,7 @@ const Place kLayout[] = {
     {"Check8", -1, 120, 660, 3240, 255, "Disable flare blinking effect", "Frame2"},
     {"Check2", -1, 120, 1980, 3000, 255, "Combine with alarm light", "Frame5"},
     {"Check4", -1, 120, 2310, 3000, 255, "Show mesh", "Frame5"},
-    {"HScroll4", -1, 1800, 330, 1080, 255, {}, "Frame3"},
+    {"HScroll4", -1, 1560, 330, 960, 255, {}, "Frame3"},
     {"Check1", -1, 120, 720, 3240, 255, "Turn off motorbike headlight", "Frame3"},
     {"Command1", -1, 4320, 4920, 1455, 375, "apply"},
     {"Command2", -1, 5880, 4920, 1455, 375, "defaults"},
@@ -47,8 +47,8 @@ const LineRow kLines[] = {
     {"Frame2", 300, {"Label1", 4}, "Flare colour:", 1560, {}},
     {"Frame2", 990, {"Label1", 5}, "Flare lifetime (seconds):", 2280, {{{"Text1", 13}}}, {}, 615},
     {"Frame2", 1320, {"Label1", 6}, "Binoculars light range:", 2280, {{{"Combo1"}}}, {}, 735},
-    {"Frame3", 300, {"Label1", 7}, "Blend intensity:", 1800, {}},
-    {"Frame3", 330, {}, {}, 2940, {{{"Text4"}}}, {}, 435},
+    {"Frame3", 300, {"Label1", 7}, "Blend intensity:", 1560, {}},
+    {"Frame3", 330, {}, {}, 2580, {{{"Text4"}}}, {}, 840},
     {"Frame4", 300, {"Label1", 8}, "Colour:", 960, {}},
     {"Frame4", 660, {"Label1", 9}, "Effective area:", 2280, {{{"Text1", 7}}}},
     {"Frame4", 990, {"Label1", 10}, "Fade speed:", 2280, {{{"Text1", 8}}}, {}, 615},
