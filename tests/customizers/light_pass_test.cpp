@@ -83,5 +83,14 @@ TEST_F(SilentPassTest, LightCombinedWithTheAlarmOnTheExtendedExecutable) {
   }
 }
 
+TEST_F(SilentPassTest, AFlareLifetimeThatIsNoNumberRollsThePassBack) {
+  start();
+  ui::Forms::get<CustLite>().Text1[13].setText("");
+  pass();
+  EXPECT_EQ(exeBytes(), reflayout::referenceExecutable());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, "Cannot modify file");
+}
+
 }  // namespace
 }  // namespace olvex::customizers::test
