@@ -64,6 +64,18 @@ TEST_F(FormViewTest, BuildsOneWidgetPerControlKind) {
   EXPECT_EQ(view->widgetOf(form.line)->geometry(), QRect(8, 287, 193, 1));
 }
 
+// The controls lie at fixed places: the window takes the form's size and no other, also after
+// the form is resized from code.
+TEST_F(FormViewTest, TheWindowKeepsTheFormsSize) {
+  EXPECT_EQ(view->minimumSize(), QSize(600, 500));
+  EXPECT_EQ(view->maximumSize(), QSize(600, 500));
+  view->resize(900, 800);
+  EXPECT_EQ(view->size(), QSize(600, 500));
+  form.move(form.left(), form.top(), 6000, 4500);
+  EXPECT_EQ(view->size(), QSize(400, 300));
+  EXPECT_EQ(view->maximumSize(), QSize(400, 300));
+}
+
 TEST_F(FormViewTest, CodeChangesReachTheirWidget) {
   form.label.setCaption("Caf\xE9");
   EXPECT_EQ(widget<QLabel>(form.label)->text(), QString::fromUtf8("Café"));

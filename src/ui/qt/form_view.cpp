@@ -163,11 +163,13 @@ void FormView::syncForm() {
   int tx = host_.twipsPerPixelX(), ty = host_.twipsPerPixelY();
   QRect place(toPixels(form_->left(), tx), toPixels(form_->top(), ty), toPixels(form_->width(), tx),
               toPixels(form_->height(), ty));
-  // Only the model's own moves are applied: where the user dragged the window, it stays.
+  // Only the model's own moves are applied: where the user dragged the window, it stays. The
+  // size is the form's alone: its controls lie at fixed places, so the window manager may not
+  // resize or maximise it.
   if (place != placed_) {
     placed_ = place;
     move(place.topLeft());
-    resize(place.size());
+    setFixedSize(place.size());
   }
   applyColors(this, kWindowText, form_->backColor());
   Control* active = form_->activeControl();
