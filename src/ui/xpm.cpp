@@ -1,9 +1,9 @@
 #include "ui/xpm.h"
 
 #include <charconv>
-#include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace olvex::ui {
@@ -42,6 +42,12 @@ std::optional<Color> colour(std::string_view spec) {
   return rgb(static_cast<int>(rgbValue >> 16), static_cast<int>(rgbValue >> 8), static_cast<int>(rgbValue));
 }
 
+bool sameCode(const char* a, const char* b, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 }  // namespace
 
 void DrawXpm(std::string_view xpm, Canvas& canvas, Color background) {
@@ -50,16 +56,22 @@ void DrawXpm(std::string_view xpm, Canvas& canvas, Color background) {
   std::string_view header = s[0];
   int width = number(header), height = number(header), colours = number(header), cpp = number(header);
   if (s.size() != 1 + static_cast<std::size_t>(colours) + height) throw PictureError("picture has the wrong size");
-  std::map<std::string_view, std::optional<Color>> palette;
+  std::unordered_map<std::string_view, std::optional<Color>> palette;
   for (int i = 1; i <= colours; ++i) palette[s[i].substr(0, cpp)] = colour(s[i].substr(cpp));
   canvas.resize(width, height, background);
+  const auto step = static_cast<std::size_t>(cpp);
   for (int y = 0; y < height; ++y) {
     std::string_view row = s[1 + colours + y];
-    if (row.size() != static_cast<std::size_t>(width) * cpp) throw PictureError("picture row of the wrong width");
-    for (int x = 0; x < width; ++x) {
-      auto it = palette.find(row.substr(static_cast<std::size_t>(x) * cpp, cpp));
+    if (row.size() != static_cast<std::size_t>(width) * step) throw PictureError("picture row of the wrong width");
+    // Pictures run in spans of one colour: one look-up and one fill a span.
+    for (std::size_t x = 0, end = static_cast<std::size_t>(width); x < end;) {
+      const char* code = row.data() + x * step;
+      std::size_t next = x + 1;
+      while (next < end && sameCode(code, row.data() + next * step, step)) ++next;
+      auto it = palette.find(std::string_view(code, step));
       if (it == palette.end()) throw PictureError("pixel of no colour");
-      if (it->second) canvas.setPixel(x, y, *it->second);
+      if (it->second) canvas.fillRect(static_cast<int>(x), y, static_cast<int>(next - x), 1, *it->second);
+      x = next;
     }
   }
 }
