@@ -103,6 +103,20 @@ TEST(QtFilter, PairsBecomeQtFilterEntries) {
   for (auto [in, out] : table) EXPECT_EQ(ui::qt::toQtFilter(in), QString(out)) << in;
 }
 
+// A save dialog adds the chosen filter's extension to a bare name, so the open dialog with the
+// same filter lists the file; a wildcard extension adds none.
+TEST(QtFilter, TheChosenFiltersExtensionIsTheDefault) {
+  const std::pair<const char*, const char*> table[] = {
+      {"OLVEX preset (*.ovp)", "ovp"},
+      {"Scripts (*.txt *.scr)", "txt"},
+      {"All Files (*.*)", ""},
+      {"Any (*)", ""},
+      {"Some (a*.txt)", ""},
+      {"", ""},
+  };
+  for (auto [in, out] : table) EXPECT_EQ(ui::qt::filterSuffix(in), QString(out)) << in;
+}
+
 TEST(QtConvert, TextIsLatin1Bytes) {
   std::string bytes = "A\xE9\xFF\x80";
   EXPECT_EQ(ui::qt::toQString(bytes), QString::fromUtf8("Aé\u00FF\u0080"));

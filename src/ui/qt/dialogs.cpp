@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 #include <cstdio>
 #include <utility>
@@ -100,11 +101,24 @@ std::optional<std::string> askFileName(const FileDialog& d, bool save, QWidget* 
   if (screenless()) return std::nullopt;
   QString dir = d.initialDir.empty() ? QDir::currentPath() : toQString(d.initialDir);
   QString start = d.fileName.empty() ? dir : QDir(dir).filePath(toQString(d.fileName));
-  QString title = toQString(d.title), filter = toQtFilter(d.filter);
-  QString chosen = save ? QFileDialog::getSaveFileName(parent, title, start, filter)
-                        : QFileDialog::getOpenFileName(parent, title, start, filter);
-  if (chosen.isEmpty()) return std::nullopt;
-  return toBytes(QDir::toNativeSeparators(chosen));
+  QFileDialog dialog(parent, toQString(d.title), start, toQtFilter(d.filter));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // A name saved without an extension takes the chosen filter's, so that the open dialog with
+  // the same filter lists the file again.
+  if (save) {
+    dialog.setDefaultSuffix(filterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return toBytes(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+}
+
+QString filterSuffix(const QString& nameFilter) {
+  static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*?\\s)]+)[\\s)]"));
+  QRegularExpressionMatch m = pattern.match(nameFilter);
+  return m.hasMatch() ? m.captured(1) : QString();
 }
 
 }  // namespace olvex::ui::qt

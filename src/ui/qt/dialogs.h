@@ -20,4 +20,8 @@ std::optional<std::string> askFileName(const FileDialog& d, bool save, QWidget* 
 // replace whatever the description shows in parentheses.
 QString toQtFilter(const std::string& filter);
 
+// The extension a Qt name filter's first pattern gives ("Preset (*.ovp *.x)" -> "ovp"); empty
+// where that pattern has a wildcard in its extension ("All Files (*.*)").
+QString filterSuffix(const QString& nameFilter);
+
 }  // namespace olvex::ui::qt
