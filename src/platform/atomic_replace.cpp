@@ -61,18 +61,12 @@ void saveBytes(const std::string& path, std::string_view bytes, bool durable) {
   });
 }
 
-}  // namespace
-
-void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, true); }
-
-void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, false); }
-
-void copyFile(const std::string& from, const std::string& to) {
+void copyBytes(const std::string& from, const std::string& to, bool durable) {
   UniqueFd source = detail::openRegular(from, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, true, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, durable, [&](int fd) {
     std::vector<char> buffer(1 << 20);
     off_t offset = 0;
     for (;;) {
@@ -87,6 +81,16 @@ void copyFile(const std::string& from, const std::string& to) {
     }
   });
 }
+
+}  // namespace
+
+void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, true); }
+
+void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, false); }
+
+void copyFile(const std::string& from, const std::string& to) { copyBytes(from, to, true); }
+
+void copyToScratchFile(const std::string& from, const std::string& to) { copyBytes(from, to, false); }
 
 void replaceFile(const std::string& source, const std::string& target) {
   UniqueFd fd = detail::openRegular(source, O_RDONLY);

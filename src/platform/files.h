@@ -82,6 +82,8 @@ bool pathExists(const std::string& path);
 // Copies from into a synced temporary file beside `to` and renames it over `to` as
 // writeFileAtomic does, so `to` is either the old file or a complete copy.
 void copyFile(const std::string& from, const std::string& to);
+// As copyFile without the syncs: for a working copy that replaceFile syncs when it commits it.
+void copyToScratchFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& path);  // no error when absent
 // Syncs source and renames it over target (in the same folder) in one step, then syncs the
 // folder. On failure target is unchanged and source is left for the caller to remove.
