@@ -111,10 +111,11 @@ TEST_F(PresetFilesTest, EveryRegisteredSettingIsSaved) {
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     written.insert(key);
   }
-  for (std::string_view key : shell::RegisteredKeys())
-    if (!readOnly.count(key))
-      EXPECT_TRUE(written.count(std::string(key)))
-          << key << " is not saved: add it to the preset writer's table (and a get to its Setter)";
+  for (std::string_view key : shell::RegisteredKeys()) {
+    if (readOnly.count(key)) continue;
+    EXPECT_TRUE(written.count(std::string(key)))
+        << key << " is not saved: add it to the preset writer's table (and a get to its Setter)";
+  }
 }
 
 TEST_F(PresetFilesTest, SaveIsAtomicCancelSilentFailureNamed) {
