@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "customizers/field_grid.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 
 namespace olvex::customizers {
@@ -72,18 +73,17 @@ namespace {
 using shell::Conversion;
 
 template <int I>
-constexpr shell::TextBoxOf box() { return {&shell::element<CustCamera, &CustCamera::Text1, I>}; }
-template <auto Box>
-constexpr shell::CheckBoxOf check() { return {&shell::control<CustCamera, Box>}; }
+constexpr shell::TextBoxOf box = keys::textAt<&CustCamera::Text1, I>();
+using keys::check;
 
 const shell::KeyRow kCameraKeys[] = {
-    {"normcameradist", Conversion::Number, box<2>()},
-    {"normcamerafollowspeed", Conversion::Number, box<1>()},
-    {"normcameratop", Conversion::Text, box<4>()},
-    {"lookbattlecameradist", Conversion::Text, box<0>()},
+    {"normcameradist", Conversion::Number, box<2>},
+    {"normcamerafollowspeed", Conversion::Number, box<1>},
+    {"normcameratop", Conversion::Text, box<4>},
+    {"lookbattlecameradist", Conversion::Text, box<0>},
     {"changefov", Conversion::Check, check<&CustCamera::Check1>()},
-    {"fov", Conversion::Number, box<3>()},
-    {"addonbattlecameray", Conversion::Number, box<5>()},
+    {"fov", Conversion::Number, box<3>},
+    {"addonbattlecameray", Conversion::Number, box<5>},
     {"lockfreecamera", Conversion::Check, check<&CustCamera::Check10>()},
     {"stickfreecamera", Conversion::Check, check<&CustCamera::Check9>()},
     {"unifybattlecamera", Conversion::Check, check<&CustCamera::Check2>()},

@@ -1,5 +1,6 @@
 #include "customizers/conditions_dialog.h"
 
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 
 namespace olvex::customizers {
@@ -72,13 +73,12 @@ namespace {
 
 using shell::Conversion;
 
-template <auto Box>
-constexpr shell::TextBoxOf box() { return {&shell::control<SLevelConditions, Box>}; }
+using keys::box;
 
 const shell::KeyRow kConditionsKeys[] = {
     {"bonuslevelsecrets", Conversion::Number, box<&SLevelConditions::Text5>()},
-    {"bonuslevelminutes", Conversion::Number, {shell::TextBoxOf{&shell::element<SLevelConditions, &SLevelConditions::Text6, 0>}}},
-    {"bonuslevelseconds", Conversion::Number, {shell::TextBoxOf{&shell::element<SLevelConditions, &SLevelConditions::Text6, 1>}}},
+    {"bonuslevelminutes", Conversion::Number, {keys::textAt<&SLevelConditions::Text6, 0>()}},
+    {"bonuslevelseconds", Conversion::Number, {keys::textAt<&SLevelConditions::Text6, 1>()}},
     {"bonusleveldistance", Conversion::Number, box<&SLevelConditions::Text1>()},
     {"bonuslevelmedkitsused", Conversion::Number, box<&SLevelConditions::Text3>()},
     {"bonuslevelammoused", Conversion::Number, box<&SLevelConditions::Text2>()},

@@ -6,25 +6,21 @@
 #include "customizers/stages.h"
 #include "patcher/pass_hooks.h"
 #include "shell/form1_hooks.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 
 namespace olvex::customizers {
 
 namespace {
 
-using shell::CheckBoxOf;
-using shell::OptionOf;
-using shell::TextBoxOf;
 using C = shell::Conversion;
 
 CustLite& lite() { return ui::Forms::get<CustLite>(); }
 
 template <int I>
-constexpr TextBoxOf text1() { return {&shell::element<CustLite, &CustLite::Text1, I>}; }
-template <ui::CheckBox CustLite::*Box>
-constexpr CheckBoxOf check() { return {&shell::control<CustLite, Box>}; }
-template <ui::ControlArray<ui::OptionButton> CustLite::*Group>
-constexpr OptionOf option() { return {&shell::control<CustLite, Group>}; }
+constexpr shell::TextBoxOf text1 = keys::textAt<&CustLite::Text1, I>();
+using keys::check;
+using keys::option;
 
 // A value whose leading number is a list entry's number selects that entry ("5" gives "05");
 // any other value is kept as it stands.
@@ -41,30 +37,30 @@ std::string binocularRange() { return lite().Combo1.text(); }
 
 const shell::KeyRow kLiteKeys[] = {
     {"dynlightpower", C::Scroll, shell::ScrollBarOf{&shell::control<CustLite, &CustLite::HScroll4>}},
-    {"pistolflasharea", C::OldHex, text1<0>()},
-    {"revolverflasharea", C::OldHex, text1<2>()},
-    {"shotgunflasharea", C::OldHex, text1<3>()},
-    {"flameemitter1area", C::OldHex, text1<1>()},
+    {"pistolflasharea", C::OldHex, text1<0>},
+    {"revolverflasharea", C::OldHex, text1<2>},
+    {"shotgunflasharea", C::OldHex, text1<3>},
+    {"flameemitter1area", C::OldHex, text1<1>},
     {"flarecolour", C::Option, option<&CustLite::Option1>()},
-    {"flarelifetime", C::Number, text1<13>()},
+    {"flarelifetime", C::Number, text1<13>},
     {"binocsrange", C::Text, shell::Setter{&setBinocularRange, &binocularRange}},
     {"disableblinkflare", C::Check, check<&CustLite::Check8>()},
     {"disablemotoheadlight", C::Check, check<&CustLite::Check1>()},
     {"amberlightcolour", C::Option, option<&CustLite::Option2>()},
-    {"amberlighteffectivearea", C::Number, text1<7>()},
-    {"amberlightfadespeed", C::Number, text1<8>()},
-    {"blinkinglightr", C::Number, text1<26>()},
-    {"blinkinglightg", C::Number, text1<25>()},
-    {"blinkinglightb", C::Number, text1<24>()},
-    {"blinkinglightduration", C::Number, text1<5>()},
-    {"blinkinglightinterval", C::Number, text1<4>()},
-    {"blinkinglighteffectivearea", C::Number, text1<6>()},
+    {"amberlighteffectivearea", C::Number, text1<7>},
+    {"amberlightfadespeed", C::Number, text1<8>},
+    {"blinkinglightr", C::Number, text1<26>},
+    {"blinkinglightg", C::Number, text1<25>},
+    {"blinkinglightb", C::Number, text1<24>},
+    {"blinkinglightduration", C::Number, text1<5>},
+    {"blinkinglightinterval", C::Number, text1<4>},
+    {"blinkinglighteffectivearea", C::Number, text1<6>},
     {"replaceblinkingwithalarm", C::Check, check<&CustLite::Check2>()},
     {"blinkingshowmesh", C::Check, check<&CustLite::Check4>()},
-    {"blinkingpos1", C::Number, text1<9>()},
-    {"blinkingpos2", C::Number, text1<10>()},
-    {"blinkingpos3", C::Number, text1<11>()},
-    {"alarmradius", C::Number, text1<12>()},
+    {"blinkingpos1", C::Number, text1<9>},
+    {"blinkingpos2", C::Number, text1<10>},
+    {"blinkingpos3", C::Number, text1<11>},
+    {"alarmradius", C::Number, text1<12>},
 };
 
 }  // namespace

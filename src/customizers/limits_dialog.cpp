@@ -1,6 +1,7 @@
 #include "customizers/limits_dialog.h"
 
 #include "customizers/field_grid.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 #include "ui/host.h"
 
@@ -130,23 +131,23 @@ namespace {
 using shell::Conversion;
 
 template <int I>
-constexpr shell::TextBoxOf field() { return {&shell::element<CustLimits, &CustLimits::Text2, I>}; }
+constexpr shell::TextBoxOf field = keys::textAt<&CustLimits::Text2, I>();
 
 const shell::KeyRow kLimitsKeys[] = {
-    {"maxhpbarvalue", Conversion::OldHex, field<0>()},
-    {"rawhpbarrange", Conversion::Text, field<3>()},
-    {"divider", Conversion::Text, field<4>()},
-    {"medkitshplimiter", Conversion::OldHex, field<1>()},
-    {"criticalhpthresh", Conversion::OldHex, field<2>()},
-    {"maxapbarvalue", Conversion::Number, field<5>()},
-    {"rawapbarrange", Conversion::Text, field<6>()},
-    {"apdivider", Conversion::Text, field<7>()},
-    {"airrestorationrate", Conversion::Number, field<8>()},
-    {"criticalapthresh", Conversion::Number, field<9>()},
-    {"maxspbarvalue", Conversion::Number, field<10>()},
-    {"rawspbarrange", Conversion::Text, field<12>()},
-    {"spbardivider", Conversion::Text, field<11>()},
-    {"nitrodrainrate", Conversion::Number, field<13>()},
+    {"maxhpbarvalue", Conversion::OldHex, field<0>},
+    {"rawhpbarrange", Conversion::Text, field<3>},
+    {"divider", Conversion::Text, field<4>},
+    {"medkitshplimiter", Conversion::OldHex, field<1>},
+    {"criticalhpthresh", Conversion::OldHex, field<2>},
+    {"maxapbarvalue", Conversion::Number, field<5>},
+    {"rawapbarrange", Conversion::Text, field<6>},
+    {"apdivider", Conversion::Text, field<7>},
+    {"airrestorationrate", Conversion::Number, field<8>},
+    {"criticalapthresh", Conversion::Number, field<9>},
+    {"maxspbarvalue", Conversion::Number, field<10>},
+    {"rawspbarrange", Conversion::Text, field<12>},
+    {"spbardivider", Conversion::Text, field<11>},
+    {"nitrodrainrate", Conversion::Number, field<13>},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "shell/form1.h"
 #include "shell/form1_hooks.h"
 #include "shell/number_text.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 #include "shell/shared_keys.h"
 #include "shell/shared_tables.h"
@@ -315,49 +316,48 @@ void CustWeapons::showGrenadeLetters(const std::array<std::string, 3>& letters) 
 namespace {
 
 template <int I>
-constexpr shell::TextBoxOf text5() { return {&shell::element<CustWeapons, &CustWeapons::Text5, I>}; }
-template <auto Member>
-constexpr shell::CheckBoxOf check() { return {&shell::control<CustWeapons, Member>}; }
+constexpr shell::TextBoxOf text5 = keys::textAt<&CustWeapons::Text5, I>();
+using keys::check;
 
 using C = shell::Conversion;
 
 // The ammo flags' rows live with the shared tables.
 const shell::KeyRow kKeys[] = {
-    {"pistoldamage", C::OldHex, text5<0>()},
-    {"pistolrate", C::OldHex, text5<1>()},
-    {"pistoldisp", C::OldHex, text5<2>()},
-    {"pistolflash", C::OldHex, text5<3>()},
-    {"uzidamage", C::OldHex, text5<15>()},
-    {"uzirate", C::OldHex, text5<6>()},
-    {"uzidisp", C::OldHex, text5<5>()},
-    {"uziflash", C::OldHex, text5<4>()},
-    {"revoldamage", C::OldHex, text5<13>()},
-    {"revolrate", C::OldHex, text5<9>()},
-    {"revoldisp", C::OldHex, text5<8>()},
-    {"revolflash", C::OldHex, text5<7>()},
-    {"shotgundamage", C::OldHex, text5<14>()},
-    {"shotgunflash", C::OldHex, text5<10>()},
-    {"xbowdamage", C::OldHex, text5<18>()},
-    {"xbowpoisondamage", C::OldHex, text5<17>()},
-    {"explosivedamage", C::OldHex, text5<16>()},
+    {"pistoldamage", C::OldHex, text5<0>},
+    {"pistolrate", C::OldHex, text5<1>},
+    {"pistoldisp", C::OldHex, text5<2>},
+    {"pistolflash", C::OldHex, text5<3>},
+    {"uzidamage", C::OldHex, text5<15>},
+    {"uzirate", C::OldHex, text5<6>},
+    {"uzidisp", C::OldHex, text5<5>},
+    {"uziflash", C::OldHex, text5<4>},
+    {"revoldamage", C::OldHex, text5<13>},
+    {"revolrate", C::OldHex, text5<9>},
+    {"revoldisp", C::OldHex, text5<8>},
+    {"revolflash", C::OldHex, text5<7>},
+    {"shotgundamage", C::OldHex, text5<14>},
+    {"shotgunflash", C::OldHex, text5<10>},
+    {"xbowdamage", C::OldHex, text5<18>},
+    {"xbowpoisondamage", C::OldHex, text5<17>},
+    {"explosivedamage", C::OldHex, text5<16>},
     {"enablepoisondamagechanging", C::Check, check<&CustWeapons::Check1>()},
-    {"xbowflyspeed", C::OldHex, text5<20>()},
+    {"xbowflyspeed", C::OldHex, text5<20>},
     {"xbowflametail", C::Check, check<&CustWeapons::Check9>()},
-    {"shotgundisp", C::Text, text5<11>()},
-    {"shotgunshotamount", C::OldHex, text5<19>()},
-    {"grenadetimeout", C::Number, text5<21>()},
+    {"shotgundisp", C::Text, text5<11>},
+    {"shotgunshotamount", C::OldHex, text5<19>},
+    {"grenadetimeout", C::Number, text5<21>},
     {"reviveshotgunflash", C::Check, check<&CustWeapons::Check2>()},
-    {"sgflashxpos", C::Number, text5<22>()},
-    {"sgflashypos", C::Number, text5<23>()},
-    {"sgsmokepuffypos", C::Number, text5<24>()},
-    {"pistolstargetdistance", C::Number, text5<25>()},
-    {"uzistargetdistance", C::Number, text5<27>()},
-    {"revolvertargetdistance", C::Number, text5<28>()},
-    {"shotguntargetdistance", C::Number, text5<29>()},
-    {"grenadeguntargetdistance", C::Number, text5<30>()},
-    {"xbowtargetdistance", C::Number, text5<31>()},
-    {"grenadeweight", C::Number, text5<32>()},
-    {"grenadelaunchpower", C::Number, text5<33>()},
+    {"sgflashxpos", C::Number, text5<22>},
+    {"sgflashypos", C::Number, text5<23>},
+    {"sgsmokepuffypos", C::Number, text5<24>},
+    {"pistolstargetdistance", C::Number, text5<25>},
+    {"uzistargetdistance", C::Number, text5<27>},
+    {"revolvertargetdistance", C::Number, text5<28>},
+    {"shotguntargetdistance", C::Number, text5<29>},
+    {"grenadeguntargetdistance", C::Number, text5<30>},
+    {"xbowtargetdistance", C::Number, text5<31>},
+    {"grenadeweight", C::Number, text5<32>},
+    {"grenadelaunchpower", C::Number, text5<33>},
     {"disablegrenaderotation", C::Check, check<&CustWeapons::Check4>()},
     {"forceonetouchgrenade", C::Check, check<&CustWeapons::Check5>()},
     {"removeleftgun", C::Check, check<&CustWeapons::Check6>()},
