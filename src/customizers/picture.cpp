@@ -6,7 +6,10 @@
 namespace olvex::customizers {
 
 void LoadPicture(ui::PictureBox& picture, std::string_view resource, ui::Color background) {
-  ui::DrawXpm(resources::get(resource), picture.canvas(), background);
+  // Drawn when first shown: a dialog loaded only for its values never draws its pictures.
+  picture.canvas().drawLater([xpm = resources::get(resource), background](ui::Canvas& canvas) {
+    ui::DrawXpm(xpm, canvas, background);
+  });
   picture.repaint();
 }
 

@@ -6,8 +6,8 @@
 
 namespace olvex::customizers {
 
-// Draws the embedded picture `resource` on `background` and shows it; a missing or malformed
-// picture throws.
+// Draws the embedded picture `resource` on `background` and shows it; a missing picture throws
+// now, a malformed one when it is first shown (it is drawn then).
 void LoadPicture(ui::PictureBox& picture, std::string_view resource, ui::Color background = 0xD8E9EC);
 
 }  // namespace olvex::customizers

@@ -5,25 +5,40 @@
 
 namespace olvex::ui {
 
+void Canvas::drawLater(std::function<void(Canvas&)> draw) { pending_ = std::move(draw); }
+
+void Canvas::drawPending() const {
+  std::function<void(Canvas&)> draw = std::move(pending_);
+  pending_ = nullptr;
+  draw(const_cast<Canvas&>(*this));  // only mutable members change
+}
+
 void Canvas::resize(int w, int h, Color fill) {
+  pending_ = nullptr;
   width_ = std::max(0, w);
   height_ = std::max(0, h);
   pixels_.assign(static_cast<std::size_t>(width_) * height_, fill);
 }
 
 Color Canvas::pixel(int x, int y) const {
+  settle();
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return pixels_[static_cast<std::size_t>(y) * width_ + x];
 }
 
 void Canvas::setPixel(int x, int y, Color c) {
+  settle();
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   pixels_[static_cast<std::size_t>(y) * width_ + x] = c;
 }
 
-void Canvas::fill(Color c) { std::fill(pixels_.begin(), pixels_.end(), c); }
+void Canvas::fill(Color c) {
+  settle();
+  std::fill(pixels_.begin(), pixels_.end(), c);
+}
 
 void Canvas::fillRect(int x, int y, int w, int h, Color c) {
+  settle();
   int x0 = std::max(0, x), y0 = std::max(0, y);
   int x1 = std::min(width_, x + w), y1 = std::min(height_, y + h);
   for (int j = y0; j < y1; ++j)
