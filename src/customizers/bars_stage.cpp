@@ -2,6 +2,7 @@
 #include "customizers/dialog_stages.h"
 
 #include "customizers/cust_bars.h"
+#include "customizers/stage_vocabulary.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "platform/files.h"
@@ -12,12 +13,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::L;
-using patcher::Row;
-using shell::Form1;
+using namespace stage;
 
 CustBars& bars() { return ui::Forms::get<CustBars>(); }
 

@@ -4,6 +4,7 @@
 
 #include "customizers/conditions_dialog.h"
 #include "customizers/level_stages.h"
+#include "customizers/stage_vocabulary.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "shell/form1.h"
@@ -14,15 +15,8 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::kNothing;
-using patcher::Row;
-using shell::Form1;
+using namespace stage;
 using D = SLevelConditions;
-
-constexpr patcher::Hex kNone{};
 
 // The routine needs the option and the extended executable: off (0), or the standard (1) or
 // remapped (2) variant. A greyed remap option gives the standard variant, as the section header

@@ -2,6 +2,7 @@
 #include "customizers/camera_dialog.h"
 #include "customizers/dialog_rows.h"
 #include "customizers/level_stages.h"
+#include "customizers/stage_vocabulary.h"
 #include "patcher/value_paths.h"
 #include "shell/number_text.h"
 #include "shell/settings_keys.h"
@@ -10,15 +11,8 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 using D = CustCamera;
-
-constexpr patcher::Hex kNone{};
 
 template <int I, std::string (*Convert)(const std::string&)>
 constexpr patcher::Hex box() { return C(&rows::valueOf<D, &D::Text1, I, Convert>); }

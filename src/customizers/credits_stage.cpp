@@ -2,6 +2,7 @@
 #include "customizers/align_codes.h"
 #include "customizers/cust_credits.h"
 #include "customizers/dialog_stages.h"
+#include "customizers/stage_vocabulary.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "shell/form1.h"
@@ -10,11 +11,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::C;
-using patcher::F;
-using patcher::L;
-using patcher::Row;
-using shell::Form1;
+using namespace stage;
 
 CustCredits& credits() { return ui::Forms::get<CustCredits>(); }
 

@@ -2,22 +2,15 @@
 // locust switch and the SAS grenade fix with its options.
 #include "customizers/dialog_rows.h"
 #include "customizers/health_dialog.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/stages.h"
 
 namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::kNothing;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 using D = CustLaraHP;
-
-constexpr patcher::Hex kNone{};
 
 template <int I, std::string (*Convert)(const std::string&)>
 constexpr patcher::Hex box1() { return C(&rows::valueOf<D, &D::Text1, I, Convert>); }

@@ -4,24 +4,14 @@
 // values when the user never opened it).
 #include <string>
 
-#include "patcher/selectors.h"
-#include "patcher/write_rows.h"
-#include "shell/form1.h"
+#include "customizers/stage_vocabulary.h"
 #include "ui/control_array.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
 namespace olvex::customizers::rows {
 
-// The vocabulary the stage tables are written in.
-using patcher::C;
-using patcher::F;
-using patcher::Hex;
-using patcher::kNothing;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
-using shell::Form1;
+using namespace stage;
 
 template <class D, ui::CheckBox D::*Box>
 int value() {

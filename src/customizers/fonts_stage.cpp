@@ -2,6 +2,7 @@
 #include "customizers/align_codes.h"
 #include "customizers/cust_fonts.h"
 #include "customizers/dialog_stages.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/window_title.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
@@ -11,9 +12,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::C;
-using patcher::Row;
-using shell::Form1;
+using namespace stage;
 
 CustFonts& fonts() { return ui::Forms::get<CustFonts>(); }
 

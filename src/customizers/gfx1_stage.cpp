@@ -1,5 +1,6 @@
 // GFX1: the graphics dialog's lightning, blood, smoke, blend colours, waterfall and sky values.
 #include "customizers/cust_gfx.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/weapons_dialog.h"
 #include "customizers/dialog_rows.h"
 #include "customizers/stages.h"
@@ -9,13 +10,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
-using shell::Form1;
+using namespace stage;
 
 const std::string& text1(int i) { return ui::Forms::get<CustGfx>().Text1[i].text(); }
 

@@ -1,6 +1,7 @@
 // GFX2: the graphics 2 dialog's values and the volumetric fog colour table.
 #include "customizers/cust_gfx2.h"
 #include "customizers/dialog_rows.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/stages.h"
 #include "patcher/value_paths.h"
 #include "shell/number_text.h"
@@ -10,14 +11,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::Hex;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
-using shell::Form1;
+using namespace stage;
 
 constexpr int kFogEntryBytes = 4;
 constexpr double kLongGravity = 128;

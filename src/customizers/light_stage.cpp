@@ -4,6 +4,7 @@
 
 #include "customizers/cust_lite.h"
 #include "customizers/dialog_rows.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/stages.h"
 #include "patcher/value_paths.h"
 #include "shell/number_text.h"
@@ -14,16 +15,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::Hex;
-using patcher::kNothing;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
-using patcher::select::choiceOf;
-using shell::Form1;
+using namespace stage;
 
 CustLite& lite() { return ui::Forms::get<CustLite>(); }
 

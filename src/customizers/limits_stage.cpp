@@ -2,6 +2,7 @@
 // the critical thresholds, the air restoration and the bike nitro drain.
 #include "customizers/dialog_rows.h"
 #include "customizers/limits_dialog.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/stages.h"
 #include "patcher/value_paths.h"
 #include "shell/settings_keys.h"
@@ -10,10 +11,7 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 
 template <int I, std::string (*Convert)(const std::string&)>
 constexpr patcher::Hex field() { return C(&rows::valueOf<CustLimits, &CustLimits::Text2, I, Convert>); }

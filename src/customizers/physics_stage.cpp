@@ -1,18 +1,14 @@
 // PHYSICS: the physics dialog's turn rates, speed, gravities, falling damage and switches.
 #include "customizers/dialog_rows.h"
 #include "customizers/physics_dialog.h"
+#include "customizers/stage_vocabulary.h"
 #include "customizers/stages.h"
 
 namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 
 template <int I>
 constexpr patcher::Hex turn() { return C(&rows::valueOf<CustPhys, &CustPhys::Text2, I, rows::SwappedHex4>); }

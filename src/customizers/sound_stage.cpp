@@ -6,22 +6,15 @@
 #include "customizers/dialog_rows.h"
 #include "customizers/level_stages.h"
 #include "customizers/sound_dialog.h"
+#include "customizers/stage_vocabulary.h"
 #include "shell/conversions.h"
 
 namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::kNothing;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 using D = CustSnd;
-
-constexpr patcher::Hex kNone{};
 
 template <auto Array, int I, std::string (*Convert)(const std::string&) = rows::Byte>
 constexpr patcher::Hex box() { return C(&rows::valueOf<D, Array, I, Convert>); }

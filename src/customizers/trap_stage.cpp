@@ -3,6 +3,7 @@
 #include "customizers/dialog_rows.h"
 #include "customizers/level_stages.h"
 #include "customizers/objects_dialog.h"
+#include "customizers/stage_vocabulary.h"
 #include "patcher/value_paths.h"
 #include "shell/number_text.h"
 #include "shell/settings_keys.h"
@@ -11,16 +12,8 @@ namespace olvex::customizers {
 
 namespace {
 
-using patcher::At;
-using patcher::C;
-using patcher::F;
-using patcher::kNothing;
-using patcher::L;
-using patcher::Row;
-using patcher::select::always;
+using namespace stage;
 using D = CustObj;
-
-constexpr patcher::Hex kNone{};
 
 std::string Long(const std::string& number) { return patcher::IntHex(number, 8); }
 std::string NegLong(const std::string& number) { return patcher::StrictNegatedHex(number, 8); }
