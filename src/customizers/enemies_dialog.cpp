@@ -10,6 +10,7 @@
 #include "patcher/pass_hooks.h"
 #include "shell/form1_hooks.h"
 #include "shell/number_text.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 #include "shell/shared_keys.h"
 #include "shell/shared_tables.h"
@@ -139,7 +140,7 @@ using C = shell::Conversion;
 template <std::size_t Row>
 shell::KeyRow hpRow() {
   return {kEnemyKinds[Row].hpKey, C::OldHex,
-          shell::TextBoxOf{&shell::element<CustEnemy, &CustEnemy::Text1, kEnemyKinds[Row].hpBox>}};
+          keys::textAt<&CustEnemy::Text1, kEnemyKinds[Row].hpBox>()};
 }
 
 template <std::size_t... Rows>
@@ -147,11 +148,11 @@ std::vector<shell::KeyRow> hpRows(std::index_sequence<Rows...>) {
   std::vector<shell::KeyRow> rows{hpRow<Rows>()...};
   std::erase_if(rows, [](const shell::KeyRow& r) { return r.key.empty(); });
   rows.push_back({"enablesmallscorpionhpchange", C::Check,
-                  shell::CheckBoxOf{&shell::control<CustEnemy, &CustEnemy::Check1>}});
+                  keys::check<&CustEnemy::Check1>()});
   return rows;
 }
 
-const std::vector<shell::KeyRow>& keys() {
+const std::vector<shell::KeyRow>& enemyKeys() {
   static const std::vector<shell::KeyRow> rows = hpRows(std::make_index_sequence<kEnemyKindCount>());
   return rows;
 }
@@ -159,7 +160,7 @@ const std::vector<shell::KeyRow>& keys() {
 }  // namespace
 
 void InstallEnemiesDialog() {
-  shell::RegisterKeys(shell::Scope::Enemy, keys());
+  shell::RegisterKeys(shell::Scope::Enemy, enemyKeys());
   shell::SharedHooks.enemyFlagsApplied = [] { ui::Forms::get<CustEnemy>().showFlags(); };
   shell::form1Hooks().ButtonActions["Command19"] = [] {
     auto& enemies = ui::Forms::get<CustEnemy>();

@@ -4,6 +4,7 @@
 
 #include "customizers/field_grid.h"
 #include "shell/form1.h"
+#include "customizers/key_targets.h"
 #include "shell/settings_keys.h"
 
 namespace olvex::customizers {
@@ -128,25 +129,23 @@ namespace {
 
 using shell::Conversion;
 
-template <auto Array, int I>
-constexpr shell::TextBoxOf box() { return {&shell::element<CustSnd, Array, I>}; }
-template <auto Box>
-constexpr shell::CheckBoxOf check() { return {&shell::control<CustSnd, Box>}; }
+using keys::check;
+using keys::textAt;
 
 const shell::KeyRow kSoundKeys[] = {
     {"fixuwdoorbug", Conversion::Check, check<&CustSnd::Check5>()},
-    {"uwdoorbugsoundid", Conversion::OldHex, box<&CustSnd::Text5, 18>()},
+    {"uwdoorbugsoundid", Conversion::OldHex, textAt<&CustSnd::Text5, 18>()},
     {"fixnoammobug", Conversion::Check, check<&CustSnd::Check7>()},
-    {"noammobugsoundid", Conversion::OldHex, box<&CustSnd::Text5, 0>()},
+    {"noammobugsoundid", Conversion::OldHex, textAt<&CustSnd::Text5, 0>()},
     {"samplerate", Conversion::Scroll, shell::ScrollBarOf{&shell::control<CustSnd, &CustSnd::HScroll3>}},
     {"extendaudiotracks", Conversion::Check, check<&CustSnd::Check1>()},
     {"changeloopedrange", Conversion::Check, check<&CustSnd::Check2>()},
-    {"loopedmarker", Conversion::Number, box<&CustSnd::Text1, 0>()},
-    {"insidejeeptrack", Conversion::Number, box<&CustSnd::Text1, 2>()},
+    {"loopedmarker", Conversion::Number, textAt<&CustSnd::Text1, 0>()},
+    {"insidejeeptrack", Conversion::Number, textAt<&CustSnd::Text1, 2>()},
     {"insidejeeptrackdisable", Conversion::Check, check<&CustSnd::Check3>()},
-    {"outsidejeeptrack", Conversion::Number, box<&CustSnd::Text1, 3>()},
+    {"outsidejeeptrack", Conversion::Number, textAt<&CustSnd::Text1, 3>()},
     {"outsidejeeptrackdisable", Conversion::Check, check<&CustSnd::Check4>()},
-    {"secrettrack", Conversion::Number, box<&CustSnd::Text1, 4>()},
+    {"secrettrack", Conversion::Number, textAt<&CustSnd::Text1, 4>()},
     {"secrettrackdisable", Conversion::Check, check<&CustSnd::Check8>()},
     {"extendsamplesize", Conversion::Check, check<&CustSnd::Check6>()},
     {"enablericochetsound", Conversion::Check, check<&CustSnd::Check9>()},
