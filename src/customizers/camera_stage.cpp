@@ -21,8 +21,6 @@ constexpr patcher::Hex box() { return C(&rows::valueOf<D, &D::Text1, I, Convert>
 std::string fieldOfView(const shell::Form1&) {
   return patcher::IntHex(shell::NumberText(shell::Val(rows::text<D, &D::Text1, 3>()) * 208), 4);
 }
-std::string negatedLong(const std::string& number) { return patcher::StrictNegatedHex(number, 8); }
-std::string longValue(const std::string& number) { return patcher::IntHex(number, 8); }
 
 constexpr auto changeFov = &rows::choice<D, &D::Check1>;
 
@@ -35,8 +33,8 @@ const Row kCameraRows[] = {
     {always, At{"NormCameraDistOffset"}, {box<2, rows::Word>()}},
     {always, At{"NormCameraFollowOffset"}, {box<1, rows::Byte>()}},
     {always, At{"NormCameraTopOffset"}, {box<4, rows::NegWord>()}},
-    {always, At{"LookDistanceOffset"}, {box<0, negatedLong>()}},
-    {always, At{"AddOnBattleCameraYOffset"}, {box<5, longValue>()}},
+    {always, At{"LookDistanceOffset"}, {box<0, rows::NegLong>()}},
+    {always, At{"AddOnBattleCameraYOffset"}, {box<5, rows::Long>()}},
     {&rows::test<D, &D::Check2>, At{"UnifyBattleCameraOffset#", 3}, {L("03"), L("00")}},
 };
 

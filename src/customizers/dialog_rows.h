@@ -65,9 +65,13 @@ const std::string& text() {
 std::string Byte(const std::string& number);          // one byte of the number
 std::string LeadingByte(const std::string& text);     // one byte of the leading number
 std::string Word(const std::string& number);          // two bytes, low byte first
+std::string Long(const std::string& number);          // four bytes, low byte first
 std::string NegByte(const std::string& number);       // one byte of the negated number (strict)
 std::string NegWord(const std::string& number);       // two bytes of the negated number (strict)
+std::string NegLong(const std::string& number);       // four bytes of the negated number (strict)
 std::string LenientNegByte(const std::string& text);  // one byte of the negated leading number
+std::string LenientNegWord(const std::string& text);  // two bytes of the negated leading number
+std::string LenientNegLong(const std::string& text);  // four bytes of the negated leading number
 std::string Hex2(const std::string& hex);             // two hex digits as they stand
 std::string SwappedHex4(const std::string& hex);      // four hex digits, low byte first
 std::string SwappedHex8(const std::string& hex);      // eight hex digits, low byte first

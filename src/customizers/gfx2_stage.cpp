@@ -29,7 +29,6 @@ constexpr auto choice = &rows::choice<CustGfx2, Box>;
 int longGravity(const Form1&) {
   return shell::Val(ui::Forms::get<CustGfx2>().Text1[30].text()) >= kLongGravity;
 }
-std::string negatedDword(const std::string& text) { return patcher::NegatedHex(text, 8); }
 
 constexpr Hex kUnifyDefault = F("SparklesUnifyDefAmount");
 
@@ -90,7 +89,7 @@ const Row kAfterFog[] = {
     {longGravity, At{"SprinkGravityOffset", 1, 5}, {byte1<30>(), Hex{}}},
     {longGravity, At{"SprinkExtOffset"}, {L("909090909090909090"), F("SprinkExtData")}},
     {longGravity, At{"SprinkExtOffset", 1, 4}, {Hex{}, C(&rows::valueOf<CustGfx2, &CustGfx2::Text1, 30, rows::Word>)}},
-    {always, At{"SprinkArchOffset"}, {C(&rows::valueOf<CustGfx2, &CustGfx2::Text1, 42, negatedDword>)}},
+    {always, At{"SprinkArchOffset"}, {C(&rows::valueOf<CustGfx2, &CustGfx2::Text1, 42, rows::LenientNegLong>)}},
     {always, At{"SparkleColRedOffset"}, {byte1<39>()}},
     {always, At{"SparkleColGreenOffset"}, {byte1<38>()}},
     {always, At{"SparkleColBlueOffset"}, {byte1<37>()}},

@@ -71,8 +71,6 @@ std::string inverseLifetime(const Form1&) {
   return patcher::IntHex(shell::NumberText(24 - t), 8);
 }
 
-std::string negatedWord(const std::string& text) { return patcher::NegatedHex(text, 4); }
-
 int amberSet(const Form1&) { return lite().Option2[0].value() ? 0 : 1; }
 int amberPatternShown(const Form1&) {
   if (lite().Option2[0].value()) return kNothing;
@@ -129,7 +127,7 @@ const Row kLightRows[] = {
     {always, At{"FlareLifetimeInvOffset"}, {C(&inverseLifetime)}},
     {choice<&CustLite::Check1>, At{"MotorbikeHeadlightOffset"}, {L("83"), L("C3")}},
     {choice<&CustLite::Check1>, At{"MotorbikeLightMeshOffset"}, {F("MotorbikeLightDefData"), F("MotorbikeLightModData")}},
-    {always, At{"AmberLightFadeOffset"}, {C(&rows::valueOf<CustLite, &CustLite::Text1, 8, negatedWord>)}},
+    {always, At{"AmberLightFadeOffset"}, {C(&rows::valueOf<CustLite, &CustLite::Text1, 8, rows::LenientNegWord>)}},
     {always, At{"AmberLightOffset", 1, 10}, {byte1<7>()}},
     {amberSet, At{"AmberLightOffset"}, {F("AmberLightColourDefData"), F("AmberLightColourModData")}},
     {amberPatternShown, At{"AmberLightOffset", 1, 3}, {C(&amberPattern)}},

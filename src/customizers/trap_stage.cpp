@@ -15,9 +15,6 @@ namespace {
 using namespace stage;
 using D = CustObj;
 
-std::string Long(const std::string& number) { return patcher::IntHex(number, 8); }
-std::string NegLong(const std::string& number) { return patcher::StrictNegatedHex(number, 8); }
-
 template <int I, std::string (*Convert)(const std::string&)>
 constexpr patcher::Hex box() { return C(&rows::valueOf<D, &D::Text1, I, Convert>); }
 
@@ -62,7 +59,7 @@ constexpr auto squishy = &rows::choice<D, &D::Check2>;
 const Row kTrapRows[] = {
     {oneBlock, At{"1BPLoadingOffset"}, {F("1BPDefltLoadingData"), F("1BPNoRelLoadingData"), F("1BPRelocLoadingData")}},
     {oneBlockCode, At{"1BPExtendedOffset"}, {kNone, F("1BPNoRelData"), F("1BPRelocData")}},
-    {oneBlockToo, At{"1BPDepressDistOffset"}, {box<21, Long>(), box<21, NegLong>()}},
+    {oneBlockToo, At{"1BPDepressDistOffset"}, {box<21, rows::Long>(), box<21, rows::NegLong>()}},
     {oneBlockToo, At{"1BPDepressSpedOffset"}, {box<22, rows::Byte>(), box<22, rows::NegByte>()}},
     {oneBlockToo, At{"1BPRepressSpedOffset"}, {box<23, rows::NegByte>(), box<23, rows::Byte>()}},
     {oneBlockToo, At{"1BPOCBModeInvDirOffset1"}, {L("7D"), L("7C")}},
@@ -71,7 +68,7 @@ const Row kTrapRows[] = {
     {oneBlockChoice<&D::Check9>, At{"1BPInvertDirSecndOffset"}, {L("7E"), L("7F")}},
     {oneBlockChoice<&D::Check9>, At{"1BPInvertDirThirdOffset"}, {L("2B"), L("03")}},
     {always, At{"SpikeTimerOffset"}, {box<0, rows::Word>()}},
-    {twoBlockToo, At{"2BPDepressDistOffset"}, {box<4, Long>(), box<4, NegLong>()}},
+    {twoBlockToo, At{"2BPDepressDistOffset"}, {box<4, rows::Long>(), box<4, rows::NegLong>()}},
     {twoBlockToo, At{"2BPDepressSpedOffset"}, {box<5, rows::Byte>(), box<5, rows::NegByte>()}},
     {twoBlockToo, At{"2BPRepressSpedOffset"}, {box<6, rows::NegByte>(), box<6, rows::Byte>()}},
     {twoBlockToo, At{"2BPOCBModeInvDirOffset1"}, {L("7D"), L("7C")}},
@@ -94,15 +91,15 @@ const Row kTrapRows[] = {
     {&rows::choice<D, &D::Check6>, At{"RBFakeHeightOffset"}, {L("0010"), C(scaled<2, 1024, 0, 4>)}},
     {always, At{"2BPFixVisibilityOffset"}, {F("TwoBlock15ModeFixDefData")}},
     {always, At{"FallinBlockTimerOffset"}, {box<7, rows::Word>()}},
-    {always, At{"FallinBlockTrmOffset#", 2}, {box<8, Long>()}},
+    {always, At{"FallinBlockTrmOffset#", 2}, {box<8, rows::Long>()}},
     {squishy, At{"SqyishyTimerOffset", 1, -4}, {F("SqyishyDefData"), F("SqyishyModData")}},
     {squishy, At{"SqyishyTimerOffset"}, {box<14, rows::Byte>(), box<14, rows::Word>()}},
-    {squishyAt<0>, At{"SqyishyTrembleOffset"}, {box<18, NegLong>()}},
-    {squishyAt<1>, At{"SqyishyTrembleOffset", 1, 1}, {box<18, NegLong>()}},
+    {squishyAt<0>, At{"SqyishyTrembleOffset"}, {box<18, rows::NegLong>()}},
+    {squishyAt<1>, At{"SqyishyTrembleOffset", 1, 1}, {box<18, rows::NegLong>()}},
     {squishyTremble<0>, At{"SqyishyTrembleDisOffset"}, {F("SqyishyTrembleDefData"), L("9090909090")}},
     {squishyTremble<1>, At{"SqyishyTrembleDisOffset", 1, 1}, {F("SqyishyTrembleDefData"), L("9090909090")}},
     {always, At{"BoulderGravityOffset"}, {box<10, rows::Byte>()}},
-    {always, At{"SlicerDicerSpeedOffset"}, {box<9, Long>()}},
+    {always, At{"SlicerDicerSpeedOffset"}, {box<9, rows::Long>()}},
     {always, At{"SlicerDicerRadiusOffset#", 2}, {C(scaled<19, -1, 20, 2>)}},
     {always, At{"ConductorInterval"}, {box<20, rows::Byte>()}},
 };
