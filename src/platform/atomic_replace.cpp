@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <vector>
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
@@ -67,16 +67,18 @@ void copyBytes(const std::string& from, const std::string& to, bool durable) {
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
   saveByRename(to, st.st_mode & 07777, durable, [&](int fd) {
-    std::vector<char> buffer(1 << 20);
+    // Left uninitialised: every byte written is one just read.
+    constexpr std::size_t kBufferSize = 1 << 20;
+    auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
     off_t offset = 0;
     for (;;) {
-      ssize_t got = ::read(source.get(), buffer.data(), buffer.size());
+      ssize_t got = ::read(source.get(), buffer.get(), kBufferSize);
       if (got < 0) {
         if (errno == EINTR) continue;
         throwErrno("read", from);
       }
       if (got == 0) break;
-      detail::writeAllAt(fd, buffer.data(), static_cast<std::size_t>(got), offset, to);
+      detail::writeAllAt(fd, buffer.get(), static_cast<std::size_t>(got), offset, to);
       offset += got;
     }
   });

@@ -168,9 +168,9 @@ class Pass {
       ApplyKey(scope_);
       return;
     }
-    ApplyKey(Scope::Main);
-    if (auto* host = ui::hostIfSet()) host->yield();
-    for (int s = static_cast<int>(Scope::Main) + 1; s < kScopeCount; ++s) ApplyKey(static_cast<Scope>(s));
+    ApplyKeyInAll([] {
+      if (auto* host = ui::hostIfSet()) host->yield();
+    });
   }
 
   void readCredits() {

@@ -51,6 +51,17 @@ std::array<ScopeKeys, kScopeCount>& registry() {
   return r;
 }
 
+// Every scope's rows in one map, so a key applied in all scopes is looked up once. A key is the
+// row of at most one scope (registering it twice is refused).
+struct ScopedRow {
+  int scope;
+  const KeyRow* row;
+};
+std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>>& allRows() {
+  static std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>> r;
+  return r;
+}
+
 [[noreturn]] void fail(std::string_view what, std::string_view value) {
   throw SettingsKeyError(std::string(what) + ": '" + std::string(value) + "'");
 }
@@ -129,6 +140,17 @@ bool applyFamily(const KeyFamily& f, std::string_view key, std::string_view valu
   return true;
 }
 
+// CfgKey in one scope whose row for it, if any, is `row`: the row, else the first family that
+// takes the key.
+void applyIn(int scope, const KeyRow* row) {
+  if (row) {
+    applyRow(*row, CfgValue);
+    return;
+  }
+  for (const auto& f : registry()[scope].families)
+    if (applyFamily(f, CfgKey, CfgValue)) return;
+}
+
 }  // namespace
 
 std::string_view ScopeWord(Scope s) { return kScopeWords[static_cast<int>(s)]; }
@@ -145,7 +167,10 @@ void RegisterKeys(Scope scope, std::span<const KeyRow> rows) {
   if (std::find(keys.tables.begin(), keys.tables.end(), rows.data()) != keys.tables.end()) return;
   for (const auto& row : rows)
     if (ScopeOfKey(row.key)) throw std::logic_error("setting key registered twice: " + std::string(row.key));
-  for (const auto& row : rows) keys.rows.emplace(row.key, &row);
+  for (const auto& row : rows) {
+    keys.rows.emplace(row.key, &row);
+    allRows().emplace(row.key, ScopedRow{static_cast<int>(scope), &row});
+  }
   keys.tables.push_back(rows.data());
 }
 
@@ -158,22 +183,36 @@ void RegisterKeyFamily(Scope scope, const KeyFamily& family) {
 
 void ClearKeyRegistry() {
   for (auto& s : registry()) s = ScopeKeys{};
+  allRows().clear();
 }
 
 void ApplyKey(Scope scope) {
   if (CfgKey.empty()) return;
-  const auto& keys = registry()[static_cast<int>(scope)];
-  if (auto it = keys.rows.find(std::string_view(CfgKey)); it != keys.rows.end()) {
-    applyRow(*it->second, CfgValue);
+  const auto& rows = registry()[static_cast<int>(scope)].rows;
+  auto it = rows.find(std::string_view(CfgKey));
+  applyIn(static_cast<int>(scope), it == rows.end() ? nullptr : it->second);
+}
+
+void ApplyKeyInAll(void (*afterMain)()) {
+  if (CfgKey.empty()) {
+    if (afterMain) afterMain();
     return;
   }
-  for (const auto& f : keys.families)
-    if (applyFamily(f, CfgKey, CfgValue)) return;
+  const std::string key = CfgKey;
+  const auto& rows = allRows();
+  auto it = rows.find(std::string_view(key));
+  const ScopedRow hit = it == rows.end() ? ScopedRow{-1, nullptr} : it->second;
+  for (int s = 0; s < kScopeCount; ++s) {
+    // A follow-up or the caller's hook may have read another line: look that key up afresh.
+    if (CfgKey != key) ApplyKey(static_cast<Scope>(s));
+    else applyIn(s, hit.scope == s ? hit.row : nullptr);
+    if (s == static_cast<int>(Scope::Main) && afterMain) afterMain();
+  }
 }
 
 void ApplyKey(std::string_view scopeWord) {
   if (scopeWord == "all") {
-    for (int s = 0; s < kScopeCount; ++s) ApplyKey(static_cast<Scope>(s));
+    ApplyKeyInAll(nullptr);
   } else if (auto s = ScopeFromWord(scopeWord)) {
     ApplyKey(*s);
   }

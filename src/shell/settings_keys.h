@@ -93,6 +93,9 @@ void ClearKeyRegistry();
 // Applies CfgKey / CfgValue with the rows of one scope; a key that is not the scope's does
 // nothing. Errors throw SettingsKeyError.
 void ApplyKey(Scope scope);
+// Every scope in order, calling `afterMain` (if any) once the main scope has had the key (also
+// for a line without one); the key is looked up once for all scopes.
+void ApplyKeyInAll(void (*afterMain)());
 // "all": every scope in order; a scope word: that scope; any other word: nothing.
 void ApplyKey(std::string_view scopeWord);
 
