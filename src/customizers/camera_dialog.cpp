@@ -47,8 +47,8 @@ const FieldRow kFields[] = {
 
 const Coupling kCouplings[] = {{"Check1", "Text1", 3, 3}};
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s{
+const DialogTable& kTable() {
+  static const DialogTable s{
       .caption = "Camera customizer",
       .scope = "camera",
       .width = 120 + kCaption + kBox + 240,
@@ -62,7 +62,7 @@ const DialogSpec& kSpec() {
 
 }  // namespace
 
-CustCamera::CustCamera() : Dialog("CustCamera", kSpec()) {
+CustCamera::CustCamera() : Dialog("CustCamera", kTable()) {
   addRange(Text1, 0, 5);
   addRange(Label1, 0, 4);
   build();

@@ -39,7 +39,7 @@ const FieldRow kFields[] = {
     {"Text5", -1, -1, Filter::Digit, 3, clampTo(255)},
 };
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "Secret level conditions",
     .modal = false,
     .width = kWidth,
@@ -50,7 +50,7 @@ const DialogSpec kSpec{
 
 }  // namespace
 
-SLevelConditions::SLevelConditions() : Dialog("SLevelConditions", kSpec) {
+SLevelConditions::SLevelConditions() : Dialog("SLevelConditions", kTable) {
   Text6.add(0);
   Text6.add(1);
   addRange(Label1, 0, 5);

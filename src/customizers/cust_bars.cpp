@@ -109,10 +109,10 @@ const Preview kPreviews[] = {
     {"Timer1", 500, true, [](Dialog& d) { static_cast<CustBars&>(d).poisonTick(); }},
 };
 
-const DialogSpec& barsSpec() {
+const DialogTable& barsSpec() {
   static const std::vector<Place> places = layout();
   static const std::vector<Swatch> swatches = SwatchesOf(kColourRows, "Text1");
-  static const DialogSpec s = {
+  static const DialogTable s = {
       .caption = "Bar customizer",
       .scope = "bars",
       .width = 9840,

@@ -71,7 +71,7 @@ const FocusRedirect kRedirects[] = {
     {"Option2", 0, 2, "Command5"},
 };
 
-const DialogSpec kSpec = {
+const DialogTable kTable = {
     .caption = "Credits sub-customizer",
     .scope = "creds",
     .width = 6720,
@@ -84,7 +84,7 @@ const DialogSpec kSpec = {
 
 }  // namespace
 
-CustCredits::CustCredits() : Dialog("CustCredits", kSpec) {
+CustCredits::CustCredits() : Dialog("CustCredits", kTable) {
   Text1.setMultiLine(true);
   Text1.setFont({"Courier New", 10});
   Text3.add(0).setText("2");

@@ -76,10 +76,10 @@ const Preview kPreviews[] = {
     {"Timer2", 30, false, [](Dialog& d) { static_cast<CustFonts&>(d).legendTick(); }},
 };
 
-const DialogSpec& fontsSpec() {
+const DialogTable& fontsSpec() {
   static const std::vector<Place> places = layout();
   static const std::vector<Swatch> swatches = SwatchesOf(kColours, "Text1");
-  static const DialogSpec s = {
+  static const DialogTable s = {
       .caption = "Text customizer",
       .scope = "fonts",
       .width = 7440,

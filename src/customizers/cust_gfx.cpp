@@ -90,7 +90,7 @@ const Coupling kCouplings[] = {
     {"Check5", "Text1", 35, 37},
 };
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "GFX customizer",
     .scope = "gfx",
     .width = 12120,
@@ -105,7 +105,7 @@ const DialogSpec kSpec{
 
 }  // namespace
 
-CustGfx::CustGfx() : Dialog("CustGfx", kSpec) {
+CustGfx::CustGfx() : Dialog("CustGfx", kTable) {
   addRange(Text1, 0, 37);
   addRange(Label1, 0, kLastLabel);
   for (int unused : {25, 26}) Label1.remove(unused);

@@ -94,7 +94,7 @@ const Swatch kSwatches[] = {
     {"Shape13", "Text1", 36, 35, 34}, {"Shape14", "Text1", 39, 38, 37},
 };
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "GFX customizer 2",
     .scope = "gfx2",
     .width = 11640,
@@ -116,7 +116,7 @@ std::uint8_t byteOf(const std::string& text) {
 
 }  // namespace
 
-CustGfx2::CustGfx2() : Dialog("CustGfx2", kSpec) {
+CustGfx2::CustGfx2() : Dialog("CustGfx2", kTable) {
   addRange(Text1, 0, 42);
   Text2.add(1);
   Text2.add(3);

@@ -87,7 +87,7 @@ const Readout kReadouts[] = {{"HScroll4", "Text4", -1, -1, kIntensities}};
 
 const FocusRedirect kRedirects[] = {{"Option1", 0, 4, "Command3"}, {"Option2", 0, 6, "Command3"}};
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "Light customizer",
     .scope = "lite",
     .width = 7680,
@@ -119,7 +119,7 @@ constexpr const char* kAmberCaptions[] = {
 
 }  // namespace
 
-CustLite::CustLite() : Dialog("CustLite", kSpec) {
+CustLite::CustLite() : Dialog("CustLite", kTable) {
   addRange(Text1, 0, 13);
   addRange(Text1, 24, 26);
   addRange(Label1, 0, kLastLabel - 1);

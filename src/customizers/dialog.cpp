@@ -52,7 +52,7 @@ void SetDesignerText(ui::Control& c, std::string_view text) {
   throw std::logic_error(c.name() + " takes no designer text");
 }
 
-Dialog::Dialog(std::string name, const DialogSpec& spec) : Form(std::move(name)), spec_(spec) {}
+Dialog::Dialog(std::string name, const DialogTable& table) : Form(std::move(name)), table_(table) {}
 
 ui::Control& Dialog::control(std::string_view name, int index) const {
   for (ui::Control* c : controls())
@@ -76,10 +76,10 @@ void Dialog::forRange(std::string_view name, int first, int last, Fn fn) const {
   if (!any) throw std::logic_error(this->name() + " has no " + std::string(name) + " in range");
 }
 
-void Dialog::open() { show(spec_.modal); }
+void Dialog::open() { show(table_.modal); }
 
 void Dialog::defaults() {
-  shell::LoadScope = std::string(spec_.scope);
+  shell::LoadScope = std::string(table_.scope);
   try {
     shell::ReadCommonConfig();
   } catch (const std::exception& e) {
@@ -88,14 +88,14 @@ void Dialog::defaults() {
 }
 
 void Dialog::build() {
-  setCaption(std::string(spec_.caption));
-  if (spec_.width > 0) move(left(), top(), spec_.width, spec_.height);
-  for (const Place& p : spec_.layout) place(p);
-  for (const LineRow& line : spec_.lines) placeLine(line);
-  for (const DesignerText& t : spec_.texts) SetDesignerText(control(t.name, t.index), t.text);
+  setCaption(std::string(table_.caption));
+  if (table_.width > 0) move(left(), top(), table_.width, table_.height);
+  for (const Place& p : table_.layout) place(p);
+  for (const LineRow& line : table_.lines) placeLine(line);
+  for (const DesignerText& t : table_.texts) SetDesignerText(control(t.name, t.index), t.text);
   // The last row naming a control is its rule.
   std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
-  for (const FieldRow& row : spec_.fields) {
+  for (const FieldRow& row : table_.fields) {
     forRange(row.name, row.first, row.last, [&](ui::Control& c) {
       auto it = std::find_if(fields.begin(), fields.end(), [&](auto& f) { return f.first == &c; });
       if (it == fields.end()) fields.emplace_back(&c, &row);
@@ -103,16 +103,16 @@ void Dialog::build() {
     });
   }
   for (auto [c, row] : fields) wireField(*c, *row);
-  for (const Swatch& s : spec_.swatches) wireSwatch(s);
-  for (const Coupling& c : spec_.couplings) wireCoupling(c);
-  for (const Readout& r : spec_.readouts) wireReadout(r);
-  for (const Preview& p : spec_.previews) {
+  for (const Swatch& s : table_.swatches) wireSwatch(s);
+  for (const Coupling& c : table_.couplings) wireCoupling(c);
+  for (const Readout& r : table_.readouts) wireReadout(r);
+  for (const Preview& p : table_.previews) {
     auto& timer = as<ui::Timer>(p.timer);
     timer.setInterval(p.interval);
     timer.setEnabled(p.running);
     chain(timer.onTimer, [this, tick = p.tick] { tick(*this); });
   }
-  for (const FocusRedirect& r : spec_.redirects) {
+  for (const FocusRedirect& r : table_.redirects) {
     ui::Control& to = control(r.to);
     forRange(r.name, r.first, r.last,
              [&](ui::Control& c) { chain(c.onGotFocus, [&to] { to.setFocus(); }); });
@@ -231,10 +231,10 @@ void Dialog::wireReadout(const Readout& r) {
 }
 
 void Dialog::wireButtons() {
-  if (spec_.modal) {
-    if (!spec_.applyButton.empty()) chain(control(spec_.applyButton).onClick, [this] { hide(); });
-    if (!spec_.defaultsButton.empty())
-      chain(control(spec_.defaultsButton).onClick, [this] { defaults(); });
+  if (table_.modal) {
+    if (!table_.applyButton.empty()) chain(control(table_.applyButton).onClick, [this] { hide(); });
+    if (!table_.defaultsButton.empty())
+      chain(control(table_.defaultsButton).onClick, [this] { defaults(); });
     // Closing from the title bar keeps the values, as "apply" does.
     onCloseBox = [this] { hide(); };
     return;

@@ -1,6 +1,6 @@
 #pragma once
 // The frame every customizer dialog shares. A dialog is a ui::Form whose controls are members
-// (control arrays for boxes that belong together) plus a DialogSpec: tables of its layout, its
+// (control arrays for boxes that belong together) plus a DialogTable: tables of its layout, its
 // fields' filters and leave rules, its colour swatches, enable couplings, read-outs, previews and
 // focus redirects. Build() reads the tables once and wires the few generic handlers; a dialog
 // writes by hand only what its own rules add.
@@ -105,7 +105,7 @@ struct FocusRedirect {
   std::string_view to;
 };
 
-struct DialogSpec {
+struct DialogTable {
   std::string_view caption;
   std::string_view scope = {};   // "defaults" re-reads the config for this word; empty: none
   bool modal = true;             // modeless dialogs are borderless, dragged, hidden on deactivation
@@ -125,10 +125,10 @@ struct DialogSpec {
 
 class Dialog : public ui::Form {
  public:
-  Dialog(std::string name, const DialogSpec& spec);
+  Dialog(std::string name, const DialogTable& table);
 
-  const DialogSpec& spec() const { return spec_; }
-  // Shows the default instance as the spec says; opening never reloads values.
+  const DialogTable& table() const { return table_; }
+  // Shows the default instance as the table says; opening never reloads values.
   void open();
   // "defaults": the config read again for this dialog's scope word.
   virtual void defaults();
@@ -165,7 +165,7 @@ class Dialog : public ui::Form {
   void wireReadout(const Readout& r);
   void wireButtons();
 
-  const DialogSpec& spec_;
+  const DialogTable& table_;
 };
 
 // Sets the designer text of a control: a caption, or the text of a text or combo box.

@@ -80,8 +80,8 @@ void blinkTick(Dialog& d) { static_cast<CustEnemy&>(d).blink(); }
 // The blinking runs while the dialog is on the screen.
 const Preview kPreviews[] = {{"Timer1", 300, false, &blinkTick}};
 
-const DialogSpec& designSpec() {
-  static const DialogSpec s{.caption = "Enemy HP customizer", .scope = "enemies", .width = 2 * kColumnWidth + 600,
+const DialogTable& designSpec() {
+  static const DialogTable s{.caption = "Enemy HP customizer", .scope = "enemies", .width = 2 * kColumnWidth + 600,
                             .height = DialogHeight(layout()), .layout = layout(), .fields = kFields,
                             .couplings = kCouplings, .previews = kPreviews};
   return s;

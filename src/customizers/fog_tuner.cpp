@@ -26,7 +26,7 @@ const Place kLayout[] = {
     {"Label1", -1, 230 * px, 16 * px, 30 * px, 14 * px, "208"},
 };
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "Fog Tuner",
     .modal = false,
     .width = 264 * px,
@@ -36,7 +36,7 @@ const DialogSpec kSpec{
 
 }  // namespace
 
-FogTuner::FogTuner() : Dialog("fogtuner", kSpec) {
+FogTuner::FogTuner() : Dialog("fogtuner", kTable) {
   Shape1.setBorderColor(0x404040);
   Line1.setPoints(0, 0, 0, 6 * px);
   Line2.setPoints(0, 0, 0, 6 * px);

@@ -85,7 +85,7 @@ const Coupling kCouplings[] = {
     {"Check2", "Check3", -1, -1},
 };
 
-DialogSpec spec() {
+DialogTable table() {
   return {
       .caption = "HP \\ Damage customizer",
       .scope = "larahp",
@@ -97,14 +97,14 @@ DialogSpec spec() {
   };
 }
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s = spec();
+const DialogTable& kTable() {
+  static const DialogTable s = table();
   return s;
 }
 
 }  // namespace
 
-CustLaraHP::CustLaraHP() : Dialog("CustLaraHP", kSpec()) {
+CustLaraHP::CustLaraHP() : Dialog("CustLaraHP", kTable()) {
   addRange(Text1, 0, 27);
   addRange(Text2, 5, 8);
   addRange(Label1, 0, kLabels - 1);

@@ -105,8 +105,8 @@ const FieldRow kFields[] = {
     {"Text3", -1, -1, Filter::Letter, 4},
 };
 
-const DialogSpec& designSpec() {
-  static const DialogSpec s{.caption = "Inventory customizer", .scope = "inventory", .width = kRight + kFrameWidth + 240,
+const DialogTable& designSpec() {
+  static const DialogTable s{.caption = "Inventory customizer", .scope = "inventory", .width = kRight + kFrameWidth + 240,
                             .height = DialogHeight(layout()), .layout = layout(), .fields = kFields};
   return s;
 }

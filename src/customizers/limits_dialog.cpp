@@ -75,8 +75,8 @@ const FieldRow kFields[] = {
     {"Text2", 11, 11, Filter::Hex, 2, hexWidth(2)},
 };
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s{
+const DialogTable& kTable() {
+  static const DialogTable s{
       .caption = "Limit sub-customizer",
       .scope = "limits",
       .width = 9480,
@@ -89,7 +89,7 @@ const DialogSpec& kSpec() {
 
 }  // namespace
 
-CustLimits::CustLimits() : Dialog("CustLimits", kSpec()) {
+CustLimits::CustLimits() : Dialog("CustLimits", kTable()) {
   addRange(Text2, 0, 13);
   addRange(Label1, 0, 10);
   for (Bar bar : {Bar::Health, Bar::Air, Bar::Sprint}) {

@@ -118,8 +118,8 @@ const std::vector<FieldRow>& fields() {
 
 const Swatch kSwatches[] = {{"Shape7", "Text1", 15, 16, 17}};
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s{
+const DialogTable& kTable() {
+  static const DialogTable s{
       .caption = "Object (trap) customizer",
       .scope = "obj",
       .width = 120 + kColumns * (kGroupWidth + 120) + 120,
@@ -140,7 +140,7 @@ constexpr const char* kHelpText =
 
 }  // namespace
 
-CustObj::CustObj() : Dialog("CustObj", kSpec()) {
+CustObj::CustObj() : Dialog("CustObj", kTable()) {
   addRange(Text1, 0, 23);
   addRange(Label1, 0, kLabels - 1);
   Check10.onClick = [this] { followOneBlock(); };

@@ -111,8 +111,8 @@ const FieldRow kFields[] = {
     {"Text1", 2, 3, Filter::Digit, 3, announced(127)},
 };
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s{
+const DialogTable& kTable() {
+  static const DialogTable s{
       .caption = "Physics customizer",
       .scope = "physics",
       .width = 7440,
@@ -145,8 +145,8 @@ TurnPair KnobTurnPair(int value) {
   return {shell::TrueHex2(std::to_string(65536 - d), 4), shell::TrueHex2(std::to_string(d), 4)};
 }
 
-CustPhys::CustPhys() : Dialog("CustPhys", kSpec()) {
-  for (const Place& place : kSpec().layout)
+CustPhys::CustPhys() : Dialog("CustPhys", kTable()) {
+  for (const Place& place : kTable().layout)
     if (place.name == "Text2" && !Text2.exists(place.index)) Text2.add(place.index);
   addRange(Text1, 1, 3);
   addRange(Label1, 0, 9);

@@ -30,8 +30,8 @@ const FieldRow kFields[] = {
     {"Combo2", -1, -1, Filter::Swallow, 0},
 };
 
-const DialogSpec& designSpec() {
-  static const DialogSpec s{.caption = "Item configurator", .scope = "items", .width = 7560, .height = 2220,
+const DialogTable& designSpec() {
+  static const DialogTable s{.caption = "Item configurator", .scope = "items", .width = 7560, .height = 2220,
                             .layout = kLayout, .fields = kFields};
   return s;
 }

@@ -84,8 +84,8 @@ const Coupling kCouplings[] = {
 const ReadoutEntry kRates[] = {{"11025 Hz"}, {"22050 Hz"}, {"44100 Hz"}, {"48000 Hz"}};
 const Readout kReadouts[] = {{"HScroll3", "Text1", 1, 0, kRates}};
 
-const DialogSpec& kSpec() {
-  static const DialogSpec s{
+const DialogTable& kTable() {
+  static const DialogTable s{
       .caption = "Sound \\ music customizer",
       .scope = "sound",
       .width = kColumn + 360,
@@ -102,7 +102,7 @@ constexpr std::string_view kTrackLimit = "You can't use audiotracks more than 11
 
 }  // namespace
 
-CustSnd::CustSnd() : Dialog("CustSnd", kSpec()) {
+CustSnd::CustSnd() : Dialog("CustSnd", kTable()) {
   addRange(Text1, 0, 4);
   Text5.add(0);
   Text5.add(18);

@@ -199,8 +199,8 @@ void tick(Dialog& d);
 
 const Preview kPreviews[] = {{"Timer1", 10, false, &tick}};
 
-const DialogSpec& designSpec() {
-  static const DialogSpec s{.caption = "Weapon customizer", .scope = "weapons", .width = kRight + kColumnWidth + 240,
+const DialogTable& designSpec() {
+  static const DialogTable s{.caption = "Weapon customizer", .scope = "weapons", .width = kRight + kColumnWidth + 240,
                             .height = DialogHeight(layout()), .layout = layout(), .fields = kFields,
                             .couplings = kCouplings, .previews = kPreviews};
   return s;

@@ -30,10 +30,10 @@ int number(std::string_view& s) {
 }
 
 // "#RRGGBB" as &HBBGGRR; nothing for "None".
-std::optional<Color> colour(std::string_view spec) {
-  std::size_t c = spec.rfind("c ");
+std::optional<Color> colour(std::string_view entry) {
+  std::size_t c = entry.rfind("c ");
   if (c == std::string_view::npos) throw PictureError("colour line without 'c'");
-  std::string_view value = spec.substr(c + 2);
+  std::string_view value = entry.substr(c + 2);
   if (value == "None") return std::nullopt;
   unsigned rgbValue = 0;
   if (value.size() != 7 || value[0] != '#' ||

@@ -38,7 +38,7 @@ const Place kLayout[] = {
     {"Check1", -1, 120, 1320, 2000, 255, "override"},
 };
 
-const DialogSpec kSpec{
+const DialogTable kTable{
     .caption = "Sample customizer",
     .scope = "gfx",
     .layout = kLayout,
@@ -52,7 +52,7 @@ const DialogSpec kSpec{
 
 class Sample : public Dialog {
  public:
-  Sample() : Dialog("Sample", kSpec) {
+  Sample() : Dialog("Sample", kTable) {
     addRange(Text1, 0, 5);
     addRange(Option1, 0, 1);
     HScroll1.setRange(-1, 1);
