@@ -347,6 +347,8 @@ struct Index {
 
   Index() {
     targets.reserve(1200);
+    slots.reserve(kOffsetSlotCount);
+    dataFields.reserve(kDataFieldCount);
     for (int i = 0; i < kOffsetSlotCount; ++i) {
       slots.emplace(LowerCase(kOffsetKeys[i]), i);
       if (i != kVersionCheckSlot)

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "shell/config_lines.h"
 #include "shell/config_state.h"
 
 namespace olvex::shell {
@@ -51,6 +53,26 @@ TEST(ParseConfigLine, SplitsKeyAndValue) {
 TEST(ParseConfigLine, KeepsValueCaseAndLowersKey) {
   EXPECT_EQ(ParseConfigLine("FlyCheatMagicWord=QuAb"), "QuAb");
   EXPECT_EQ(CfgKey, "flycheatmagicword");
+}
+
+TEST(ConfigLines, EveryLineEndEndsOneLine) {
+  using Lines = std::vector<std::string>;
+  const std::pair<std::string, Lines> cases[] = {
+      {"", {}},
+      {"\r\n", {""}},
+      {"a\r\nb", {"a", "b"}},
+      {"a\nb\n", {"a", "b"}},
+      {"a\rb", {"a", "b"}},
+      {"a\n\rb", {"a", "", "b"}},
+      {"a\r\r\nb", {"a", "", "b"}},
+      {std::string("a\0\0\r\nb\0", 8), {"a", "b"}},
+  };
+  for (const auto& [text, want] : cases) {
+    ConfigLines lines(text);
+    Lines got;
+    for (std::string_view line; lines.next(line);) got.emplace_back(line);
+    EXPECT_EQ(got, want) << testing::PrintToString(text);
+  }
 }
 
 }  // namespace
