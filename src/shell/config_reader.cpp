@@ -236,11 +236,6 @@ class Pass {
   std::string_view scope_;
 };
 
-std::string builtInFile() {
-  std::string text(BuiltInConfigText());
-  return text += "\r\n";
-}
-
 }  // namespace
 
 void ReadCommonConfig() {
@@ -265,7 +260,7 @@ void ReadCommonConfig() {
     }
     if (outcome == Outcome::Complete) return;
     // Rewriting cannot mend the built-in text itself; stop instead of looping.
-    if (text == builtInFile()) throw ConfigReadError("the built-in config text is not valid");
+    if (text == BuiltInConfigFile()) throw ConfigReadError("the built-in config text is not valid");
     ui::msgBox(outcome == Outcome::Old     ? kOldMessage
                : outcome == Outcome::Newer ? kNewerMessage
                                            : kErrorMessage);

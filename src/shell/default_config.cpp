@@ -13,13 +13,12 @@ std::optional<std::string>& overrideText() {
   return text;
 }
 
-std::string builtInFile() {
-  std::string text(BuiltInConfigText());
-  text += "\r\n";
-  return text;
-}
-
 }  // namespace
+
+std::string BuiltInConfigFile() {
+  std::string text(BuiltInConfigText());
+  return text += "\r\n";
+}
 
 bool ConfigFromMemory = false;
 
@@ -40,7 +39,7 @@ bool KeepUnreadableConfig() {
 
 void RecreateConfig() {
   if (KeepUnreadableConfig()) return;
-  const std::string text = builtInFile();
+  const std::string text = BuiltInConfigFile();
   try {
     // The user's own file is kept; a file that already holds the built-in text is not, so a
     // second recovery never overwrites the backup with the default text.
@@ -54,6 +53,6 @@ void RecreateConfig() {
   }
 }
 
-std::string ConfigText() { return ConfigFromMemory ? builtInFile() : platform::readFile(ConfigPath); }
+std::string ConfigText() { return ConfigFromMemory ? BuiltInConfigFile() : platform::readFile(ConfigPath); }
 
 }  // namespace olvex::shell

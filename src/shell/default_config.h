@@ -11,6 +11,8 @@ namespace olvex::shell {
 std::string_view BuiltInConfigText();
 // Replaces the built-in text (tests); nullopt returns to the resource.
 void OverrideBuiltInConfigText(std::optional<std::string> text);
+// The config file as RecreateConfig writes it: the built-in text plus CR LF.
+std::string BuiltInConfigFile();
 
 // True while the config in force is the built-in text held in memory because the file could not
 // be written; cleared by the next successful RecreateConfig.
