@@ -94,8 +94,7 @@ void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, con
   const std::int64_t length = PassLength(form);
   Layout layout = SectionLayout();
   CheckExecutable(exe, layout);
-  platform::copyToScratchFile(exe, work);  // synced by its commit
-  platform::RandomAccessFile copy(work, platform::RandomAccessFile::Mode::ReadWrite);
+  platform::RandomAccessFile copy(work, platform::RandomAccessFile::CopyOf{exe});  // synced by its commit
   copy.limitLength(length);
   for (const Stage& s : kStages) {
     progress.stage(s.caption, s.progress);

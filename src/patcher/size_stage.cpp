@@ -65,8 +65,9 @@ void IncreaseSize(platform::RandomAccessFile& file, const Form1& form) {
   const std::int64_t length = PassLength(form);
   file.setLength(length);
   if (file.length() != length) throw PassError("the working copy's length could not be set");
-  const std::string fill(std::min<std::int64_t>(length, kFillChunk), '\x90');
-  for (std::int64_t at = SectionLayout().standard; at < length; at += kFillChunk)
+  const std::int64_t standard = SectionLayout().standard;
+  const std::string fill(std::clamp<std::int64_t>(length - standard, 0, kFillChunk), '\x90');
+  for (std::int64_t at = standard; at < length; at += kFillChunk)
     file.write(at + 1, std::string_view(fill).substr(0, std::min<std::int64_t>(kFillChunk, length - at)));
   WriteRows(file, form, kHeader);
   WriteRows(file, form, kAdvancedSavegame);

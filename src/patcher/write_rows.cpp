@@ -11,20 +11,23 @@ namespace olvex::patcher {
 
 namespace {
 
-// text with every "#" replaced by n.
-std::string numbered(std::string_view text, int n) {
-  std::string r;
-  for (char c : text) {
-    if (c == '#') r += std::to_string(n);
-    else r += c;
+// text with every "#" replaced by n; the result lives in `buffer` when text has a "#".
+std::string_view numbered(std::string_view text, int n, std::string& buffer) {
+  std::size_t hash = text.find('#');
+  if (hash == std::string_view::npos) return text;
+  buffer.clear();
+  for (std::size_t from = 0;; from = hash + 1, hash = text.find('#', from)) {
+    buffer.append(text.substr(from, hash - from));
+    if (hash == std::string_view::npos) return buffer;
+    buffer += std::to_string(n);
   }
-  return r;
 }
 
 std::string hexOf(const Hex& v, const shell::Form1& form, int n) {
+  std::string key;
   switch (v.kind) {
-    case Hex::Kind::Field: return Field(numbered(v.text, n));
-    case Hex::Kind::Reversed: return ReversedField(numbered(v.text, n));
+    case Hex::Kind::Field: return Field(numbered(v.text, n, key));
+    case Hex::Kind::Reversed: return ReversedField(numbered(v.text, n, key));
     case Hex::Kind::Literal: return std::string(v.text);
     case Hex::Kind::Computed: return v.compute(form);
     case Hex::Kind::None: break;
@@ -60,8 +63,9 @@ void WriteRows(platform::RandomAccessFile& file, const shell::Form1& form, std::
     bool perPosition = value.text.find('#') != std::string_view::npos;
     std::optional<std::string> once;
     if (!perPosition) once = hexOf(value, form, 0);
+    std::string key;
     for (int n = 1; n <= row.at.count; ++n) {
-      Put(file, numbered(row.at.key, n), row.at.plus, once ? *once : hexOf(value, form, n));
+      Put(file, numbered(row.at.key, n, key), row.at.plus, once ? *once : hexOf(value, form, n));
     }
   }
 }

@@ -61,12 +61,12 @@ void saveBytes(const std::string& path, std::string_view bytes, bool durable) {
   });
 }
 
-void copyBytes(const std::string& from, const std::string& to, bool durable) {
+void copyBytes(const std::string& from, const std::string& to) {
   UniqueFd source = detail::openRegular(from, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, durable, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, true, [&](int fd) {
     // Left uninitialised: every byte written is one just read.
     constexpr std::size_t kBufferSize = 1 << 20;
     auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
@@ -90,9 +90,11 @@ void writeFileAtomic(const std::string& path, std::string_view bytes) { saveByte
 
 void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, false); }
 
-void copyFile(const std::string& from, const std::string& to) { copyBytes(from, to, true); }
+void copyFile(const std::string& from, const std::string& to) { copyBytes(from, to); }
 
-void copyToScratchFile(const std::string& from, const std::string& to) { copyBytes(from, to, false); }
+void detail::createEmptyFile(const std::string& path, mode_t mode) {
+  saveByRename(path, mode, false, [](int) {});
+}
 
 void replaceFile(const std::string& source, const std::string& target) {
   UniqueFd fd = detail::openRegular(source, O_RDONLY);

@@ -2,9 +2,11 @@
 // File access as the program needs it: a random-access channel at 1-based positions, byte-exact
 // text lines, copy / delete / atomic replace, and the current directory. Errors are FileError.
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace olvex::platform {
@@ -26,6 +28,13 @@ class RandomAccessFile {
   // are dropped (a failed run removes its copy anyway).
   enum class Mode { ReadOnly, ReadWrite };
   RandomAccessFile(const std::string& path, Mode mode);  // the file must exist
+  // A working copy of `source`, opened ReadWrite: path is made anew (a file there is replaced)
+  // with source's permissions, and holds source's bytes, which reach it at sync or close.
+  // Nothing is synced until then.
+  struct CopyOf {
+    const std::string& source;
+  };
+  RandomAccessFile(const std::string& path, CopyOf copy);
   ~RandomAccessFile();
   RandomAccessFile(const RandomAccessFile&) = delete;
   RandomAccessFile& operator=(const RandomAccessFile&) = delete;
@@ -50,7 +59,24 @@ class RandomAccessFile {
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
   std::string path_;
-  std::string image_;              // a ReadWrite file's bytes, as they are to be
+  // Grows without zeroing: every byte is read or written before it is used.
+  template <class T>
+  struct Uninitialised : std::allocator<T> {
+    template <class U>
+    struct rebind {
+      using other = Uninitialised<U>;
+    };
+    template <class U>
+    void construct(U* p) noexcept {
+      ::new (static_cast<void*>(p)) U;
+    }
+    using std::allocator<T>::allocator;
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+  };
+  std::vector<char, Uninitialised<char>> image_;  // a ReadWrite file's bytes, as they are to be
   std::size_t diskLength_ = 0;     // the length of the file on the disk
   std::size_t dirtyFrom_ = SIZE_MAX, dirtyTo_ = 0;  // the changed range, 0-based, end excluded
 };
@@ -82,8 +108,6 @@ bool pathExists(const std::string& path);
 // Copies from into a synced temporary file beside `to` and renames it over `to` as
 // writeFileAtomic does, so `to` is either the old file or a complete copy.
 void copyFile(const std::string& from, const std::string& to);
-// As copyFile without the syncs: for a working copy that replaceFile syncs when it commits it.
-void copyToScratchFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& path);  // no error when absent
 // Syncs source and renames it over target (in the same folder) in one step, then syncs the
 // folder. On failure target is unchanged and source is left for the caller to remove.

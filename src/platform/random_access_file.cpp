@@ -38,6 +38,17 @@ RandomAccessFile::RandomAccessFile(const std::string& path, Mode mode) : mode_(m
   fd_ = fd.release();
 }
 
+RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy) : mode_(Mode::ReadWrite), path_(path) {
+  detail::UniqueFd source = detail::openRegular(copy.source, O_RDONLY);
+  struct stat st {};
+  if (::fstat(source.get(), &st) != 0) throwErrno("open", copy.source);
+  image_.resize(static_cast<std::size_t>(st.st_size));
+  detail::readExactAt(source.get(), image_.data(), image_.size(), 0, copy.source);
+  detail::createEmptyFile(path, st.st_mode & 07777);
+  fd_ = detail::openRegular(path, O_RDWR).release();
+  changed(0, image_.size());  // the whole copy is still to be written
+}
+
 RandomAccessFile::~RandomAccessFile() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -81,7 +92,7 @@ std::string RandomAccessFile::read(std::int64_t pos, std::size_t n) {
                    std::to_string(n) + " bytes at position " + std::to_string(pos) +
                        " reach past the end (length " + std::to_string(size) + ")");
   }
-  if (mode_ == Mode::ReadWrite) return image_.substr(static_cast<std::size_t>(offset), n);
+  if (mode_ == Mode::ReadWrite) return std::string(image_.data() + offset, n);
   std::string bytes(n, '\0');
   detail::readExactAt(fd_, bytes.data(), n, offset, path_);
   return bytes;

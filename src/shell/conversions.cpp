@@ -123,8 +123,11 @@ std::string TrueHex2(std::string_view s, int width) {
 std::string wb(std::string_view s) {
   s = atLeastOnePair(s, "Warning: error during byte array conversion. Source hex string length is less than 2 chars.");
   std::string bytes(s.size() / 2, '\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i)
-    bytes[i] = static_cast<char>(HexToLong(s.substr(2 * i, 2)) & 0xFF);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const int high = hexDigit(s[2 * i]), low = hexDigit(s[2 * i + 1]);
+    // A pair that is not two hex digits goes through HexToLong for its message.
+    bytes[i] = static_cast<char>(high >= 0 && low >= 0 ? high << 4 | low : HexToLong(s.substr(2 * i, 2)) & 0xFF);
+  }
   return bytes;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -63,6 +64,14 @@ long magnitude(const Decimal& d) {
 // Locale-independent: a program whose view layer sets the C locale from the user's must not read
 // "1.5" as 1.
 double toDouble(const Decimal& d) {
+  // Whole numbers of up to 18 digits fit an int64 exactly, and its conversion rounds as
+  // from_chars does.
+  if (d.fracDigits.empty() && d.exponent == 0 && d.intDigits.size() <= 18) {
+    std::int64_t whole = 0;
+    for (char digit : d.intDigits) whole = whole * 10 + (digit - '0');
+    const auto value = static_cast<double>(whole);
+    return d.negative ? -value : value;
+  }
   std::string text = (d.intDigits.empty() ? "0" : d.intDigits) + "." + d.fracDigits + "0e" +
                      std::to_string(d.exponent);
   double value = 0;

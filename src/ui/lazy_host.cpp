@@ -50,8 +50,8 @@ bool LazyHost::realizeForUser() {
 
 int LazyHost::exec() {
   while (!shown_) {
+    if (Forms::all().empty()) return 0;  // the unloaded forms go with the host
     Forms::collect();
-    if (Forms::all().empty()) return 0;
     auto next = std::min_element(due_.begin(), due_.end(), [](auto& a, auto& b) { return a.second < b.second; });
     if (next == due_.end()) {
       realize();  // forms stay loaded with nothing left to run: the run goes on with windows up

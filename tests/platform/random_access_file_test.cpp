@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 
@@ -109,6 +110,39 @@ TEST(RandomAccessFile, OpensOnlyExistingRegularFiles) {
   TempFolder dir;
   EXPECT_THROW(RandomAccessFile(dir.file("missing"), Mode::ReadWrite), FileError);
   EXPECT_THROW(RandomAccessFile(dir.path(), Mode::ReadOnly), FileError);
+  // A working copy of a missing or unreadable source is refused before anything is made.
+  const std::string missing = dir.file("missing");
+  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{missing}), FileError);
+  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{dir.path()}), FileError);
+  EXPECT_FALSE(fileExists(dir.file("copy")));
+}
+
+// A working copy replaces what was at its path, takes its source's permissions and reaches the
+// disk, with the writes made to it, only at close; the source is never touched.
+TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilClose) {
+  TempFolder dir;
+  const std::string source = dir.file("game.exe");
+  putBytes(source, "abcdef");
+  ::chmod(source.c_str(), 0750);
+  putBytes(dir.file("game.exe0"), "left over by a killed run");
+  {
+    RandomAccessFile copy(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
+    EXPECT_EQ(bytesOf(dir.file("game.exe0")), "");
+    EXPECT_EQ(copy.length(), 6);
+    EXPECT_EQ(copy.read(1, 6), "abcdef");
+    copy.write(3, "XY");
+    copy.close();
+  }
+  EXPECT_EQ(bytesOf(dir.file("game.exe0")), "abXYef");
+  EXPECT_EQ(bytesOf(source), "abcdef");
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("game.exe0").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0750u);
+  {
+    RandomAccessFile unclosed(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
+    unclosed.write(1, "Q");
+  }
+  EXPECT_EQ(bytesOf(dir.file("game.exe0")), "");  // a failed run removes it
 }
 
 }  // namespace

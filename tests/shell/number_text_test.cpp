@@ -21,6 +21,10 @@ TEST(Val, ReadsTheLeadingNumber) {
       {"&hff", 255},    {"&H 1 0", 16},    {"&O17", 15},      {"&O8", 0},
       {"&H", 0},        {"&Z1", 0},        {"-&H10", 0},      {"&HFFFFFFFF", 4294967295.0},
       {"1e999", kInf},  {"-1e999", -kInf}, {"1e-999", 0},     {"0.0001e999", kInf},
+      // Long whole numbers round to the nearest double, however many digits they have.
+      {"000123", 123},  {"9007199254740993", 9007199254740993.0},
+      {"-999999999999999999", -999999999999999999.0},
+      {"12345678901234567891", 12345678901234567891.0},
   };
   for (const Case& c : cases) EXPECT_EQ(Val(c.text), c.want) << '"' << c.text << '"';
 }
