@@ -1,6 +1,5 @@
 #include "customizers/item_table.h"
 
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -59,9 +58,8 @@ constexpr Single kSingles[] = {
 };
 
 std::string hex2(int v) {
-  char buf[3];
-  std::snprintf(buf, sizeof buf, "%02X", v & 0xFF);
-  return buf;
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[v >> 4 & 0xF], kDigits[v & 0xF]};
 }
 
 std::vector<ItemRow> buildItems() {

@@ -44,6 +44,25 @@ class Cursor {
   bool skipBlanks_;
 };
 
+// Whole numbers of up to 18 digits fit an int64 exactly, and its conversion to double rounds as
+// from_chars does.
+constexpr std::size_t kWholeDigits = 18;
+double wholeNumber(std::string_view digits, bool negative) {
+  std::int64_t whole = 0;
+  for (char digit : digits) whole = whole * 10 + (digit - '0');
+  const auto value = static_cast<double>(whole);
+  return negative ? -value : value;
+}
+
+// The common text: an optional sign and digits, nothing else.
+std::optional<double> plainWholeNumber(std::string_view s) {
+  const bool signed_ = !s.empty() && (s[0] == '-' || s[0] == '+');
+  std::string_view digits = s.substr(signed_ ? 1 : 0);
+  if (digits.empty() || digits.size() > kWholeDigits || !std::all_of(digits.begin(), digits.end(), isDigit))
+    return std::nullopt;
+  return wholeNumber(digits, s[0] == '-');
+}
+
 // A decimal number taken apart, blanks already removed.
 struct Decimal {
   bool negative = false;
@@ -64,14 +83,8 @@ long magnitude(const Decimal& d) {
 // Locale-independent: a program whose view layer sets the C locale from the user's must not read
 // "1.5" as 1.
 double toDouble(const Decimal& d) {
-  // Whole numbers of up to 18 digits fit an int64 exactly, and its conversion rounds as
-  // from_chars does.
-  if (d.fracDigits.empty() && d.exponent == 0 && d.intDigits.size() <= 18) {
-    std::int64_t whole = 0;
-    for (char digit : d.intDigits) whole = whole * 10 + (digit - '0');
-    const auto value = static_cast<double>(whole);
-    return d.negative ? -value : value;
-  }
+  if (d.fracDigits.empty() && d.exponent == 0 && d.intDigits.size() <= kWholeDigits)
+    return wholeNumber(d.intDigits, d.negative);
   std::string text = (d.intDigits.empty() ? "0" : d.intDigits) + "." + d.fracDigits + "0e" +
                      std::to_string(d.exponent);
   double value = 0;
@@ -146,6 +159,7 @@ std::optional<double> scanRadix(Cursor& c, bool& prefixSeen) {
 }  // namespace
 
 double Val(std::string_view s) {
+  if (auto v = plainWholeNumber(s)) return *v;
   Cursor c(s, true);
   bool prefixSeen = false;
   if (auto v = scanRadix(c, prefixSeen)) return *v;
@@ -156,6 +170,7 @@ double Val(std::string_view s) {
 std::optional<double> StrictNumber(std::string_view s) {
   while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  if (auto v = plainWholeNumber(s)) return v;
   Cursor c(s, false);
   bool prefixSeen = false;
   std::optional<double> v = scanRadix(c, prefixSeen);

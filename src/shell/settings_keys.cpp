@@ -288,11 +288,7 @@ std::string ConvertOldRange(std::string_view value, std::string_view lowerKey) {
 
 std::string NumberText(double x) {
   if (x == 0) return "0";  // also -0
-  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.0f", x);
-    return buf;
-  }
+  if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.15G", x);
   std::string s = buf;
