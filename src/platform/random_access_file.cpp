@@ -140,6 +140,7 @@ void RandomAccessFile::flush(int fd) {
   const std::size_t to = std::min(dirtyTo_, image_.size());
   if (dirtyFrom_ < to) {
     detail::writeAllAt(fd, image_.data() + dirtyFrom_, to - dirtyFrom_, static_cast<off_t>(dirtyFrom_), path_);
+    diskLength_ = std::max(diskLength_, to);
   }
   if (image_.size() != diskLength_ && ::ftruncate(fd, static_cast<off_t>(image_.size())) != 0) {
     throwErrno("set the length of", path_);
