@@ -34,34 +34,46 @@ constexpr std::array<ConstKeyword, 4> kConstKeywords = {{{"!ASSIGN_BYTE", ConstK
 
 
 std::optional<ConstKind> constKind(std::string_view line) {
-  if (line.size() < 12) return std::nullopt;
-  std::string head = shell::UpperCase(line.substr(0, 12));
+  if (!line.starts_with('!')) return std::nullopt;  // the first character of every keyword
   for (const ConstKeyword& k : kConstKeywords)
-    if (head == k.keyword) return k.kind;
+    if (shell::StartsWithNoCase(line, k.keyword)) return k.kind;
   return std::nullopt;
 }
 
-// Splits on single spaces into at most maxFields fields (two spaces in a row make an empty
-// field). `overflow` tells that a space was met inside the last field.
-std::vector<std::string_view> splitFields(std::string_view line, std::size_t maxFields, bool& overflow) {
-  std::vector<std::string_view> fields;
-  overflow = false;
+// The fields of a line split on single spaces (two spaces in a row make an empty field); fields
+// the line does not have are empty. `overflow` tells that a space was met inside the last field.
+template <std::size_t N>
+struct Fields {
+  std::array<std::string_view, N> at{};
+  bool overflow = false;
+};
+
+template <std::size_t N>
+Fields<N> splitFields(std::string_view line) {
+  Fields<N> f;
   std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != ' ') continue;
-    fields.push_back(line.substr(start, i - start));
-    if (fields.size() == maxFields) {
-      overflow = true;
-      return fields;
+  for (std::size_t n = 0;; ++n) {
+    std::size_t space = line.find(' ', start);
+    f.at[n] = line.substr(start, space - start);
+    if (space == std::string_view::npos) return f;
+    if (n + 1 == N) {
+      f.overflow = true;
+      return f;
     }
-    start = i + 1;
+    start = space + 1;
   }
-  fields.push_back(line.substr(start));
-  return fields;
 }
 
-std::string_view field(const std::vector<std::string_view>& fields, std::size_t i) {
-  return i < fields.size() ? fields[i] : std::string_view();
+// The next line of text: CR LF, LF or a lone CR end a line, and NUL characters at its end are
+// not part of it. `rest` moves past the line and its line end.
+std::string_view nextLine(std::string_view& rest) {
+  std::size_t lf = std::min(rest.find('\n'), rest.size());
+  std::size_t end = std::min(rest.substr(0, lf).find('\r'), lf);
+  std::string_view line = rest.substr(0, end);
+  bool crLf = rest.substr(end, 2) == kCrLf;
+  rest.remove_prefix(std::min(rest.size(), end + (crLf ? 2 : 1)));
+  std::size_t last = line.find_last_not_of('\0');
+  return line.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
 // A number as the decimal text the tables hold.
@@ -93,15 +105,17 @@ bool isTemplateHex(std::string_view t) {
 }
 
 void checkTemplate(const Command& c, std::size_t lineNumber, std::vector<std::string>& warnings) {
-  std::string where = "line " + std::to_string(lineNumber) + ", " + c.name + ": ";
-  if (c.templ.size() % 2 != 0) warnings.push_back(where + "the template has an odd number of digits");
-  if (!isTemplateHex(c.templ)) warnings.push_back(where + "the template holds characters that are not hex digits");
+  auto warn = [&](const std::string& what) {
+    warnings.push_back("line " + std::to_string(lineNumber) + ", " + c.name + ": " + what);
+  };
+  if (c.templ.size() % 2 != 0) warn("the template has an odd number of digits");
+  if (!isTemplateHex(c.templ)) warn("the template holds characters that are not hex digits");
   const std::int64_t bytes = static_cast<std::int64_t>(c.templ.size() / 2);
   const std::array<std::pair<std::string_view, int>, 2> params = {{{c.type1, c.offset1}, {c.type2, c.offset2}}};
   for (std::size_t p = 0; p < params.size(); ++p) {
     int width = ParamWidth(ParseParamType(params[p].first));
     if (width > 0 && (params[p].second < 0 || params[p].second + width > bytes))
-      warnings.push_back(where + "parameter " + std::to_string(p + 1) + " does not fit inside the template");
+      warn("parameter " + std::to_string(p + 1) + " does not fit inside the template");
   }
 }
 
@@ -112,12 +126,11 @@ Row& rowAt(std::vector<Row>& table, std::size_t row) {
 }
 
 void parseCommandLine(std::string_view line, std::size_t row, std::size_t lineNumber, ParsedCommandSet& out) {
-  bool overflow = false;
-  std::vector<std::string_view> f = splitFields(line, kCommandFields, overflow);
-  if (overflow) return;  // a seventh field: the line is dropped, its row stays used
+  Fields<kCommandFields> f = splitFields<kCommandFields>(line);
+  if (f.overflow) return;  // a seventh field: the line is dropped, its row stays used
   Command& c = rowAt(out.set.commands, row);
-  c = Command{shell::UpperCase(field(f, 0)), offsetValue(field(f, 1)), offsetValue(field(f, 2)),
-              shell::UpperCase(field(f, 3)), shell::UpperCase(field(f, 4)), shell::UpperCase(field(f, 5))};
+  c = Command{shell::UpperCase(f.at[0]), offsetValue(f.at[1]), offsetValue(f.at[2]),
+              shell::UpperCase(f.at[3]), shell::UpperCase(f.at[4]), shell::UpperCase(f.at[5])};
   checkTemplate(c, lineNumber, out.warnings);
 }
 
@@ -140,18 +153,13 @@ std::vector<std::string> allowedCommands(std::string_view list) {
 }
 
 void parseConstantLine(std::string_view line, ConstKind kind, std::size_t row, ParsedCommandSet& out) {
-  bool overflow = false;
-  std::vector<std::string_view> f = splitFields(line, kConstantFields, overflow);
+  Fields<kConstantFields> f = splitFields<kConstantFields>(line);
   // A fifth field drops the line, except for byte constants, which keep their first four.
-  if (overflow && kind != ConstKind::Byte) return;
+  if (f.overflow && kind != ConstKind::Byte) return;
   Constant& c = rowAt(out.set.constants[static_cast<std::size_t>(kind)], row);
-  c.value = kind == ConstKind::Hex ? shell::UpperCase(field(f, 1)) : decimalText(shell::Val(field(f, 1)));
-  c.name = std::string(field(f, 2));
-  c.allowed = allowedCommands(field(f, 3));
-}
-
-CommandSet parseBuiltIn() {
-  return ParseCommandSet(platform::splitLines(BuiltInCommandSetText())).set;
+  c.value = kind == ConstKind::Hex ? shell::UpperCase(f.at[1]) : decimalText(shell::Val(f.at[1]));
+  c.name = std::string(f.at[2]);
+  c.allowed = allowedCommands(f.at[3]);
 }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -162,17 +170,17 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-ParsedCommandSet ParseCommandSet(const std::vector<std::string>& lines) {
+ParsedCommandSet ParseCommandSet(std::string_view text) {
   ParsedCommandSet out;
   std::array<std::size_t, 4> constRows{};
   std::size_t commandRow = 0;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
+  for (std::size_t lineNumber = 1; !text.empty(); ++lineNumber) {
+    std::string_view line = nextLine(text);
     if (line.empty() || line.front() == ';') continue;
     if (std::optional<ConstKind> kind = constKind(line)) {
       parseConstantLine(line, *kind, constRows[static_cast<std::size_t>(*kind)]++, out);
     } else {
-      parseCommandLine(line, commandRow++, i + 1, out);
+      parseCommandLine(line, commandRow++, lineNumber, out);
     }
   }
   return out;
@@ -181,7 +189,7 @@ ParsedCommandSet ParseCommandSet(const std::vector<std::string>& lines) {
 std::string_view BuiltInCommandSetText() { return resources::get("syntax.fln"); }
 
 const CommandSet& BuiltInCommandSet() {
-  static const CommandSet set = parseBuiltIn();
+  static const CommandSet set = ParseCommandSet(BuiltInCommandSetText()).set;
   return set;
 }
 
@@ -190,7 +198,7 @@ void RestoreCommandFile(const std::string& path) {
 }
 
 CommandSet ReadCommandSet(const std::string& path) {
-  ParsedCommandSet parsed = ParseCommandSet(platform::readLines(path));
+  ParsedCommandSet parsed = ParseCommandSet(platform::readFile(path));
   if (!parsed.warnings.empty())
     ui::msgBox("Some commands of " + path + " cannot be compiled as written:" + joinLines(parsed.warnings));
   return std::move(parsed.set);
@@ -222,13 +230,14 @@ CommandSet LoadCommandSet(const std::string& path) {
 }
 
 namespace {
-CommandSet& loaded() {
-  static CommandSet set = BuiltInCommandSet();
+// Empty until a set is loaded: the built-in set stands in until then.
+std::optional<CommandSet>& loaded() {
+  static std::optional<CommandSet> set;
   return set;
 }
 }  // namespace
 
-const CommandSet& LoadedCommandSet() { return loaded(); }
+const CommandSet& LoadedCommandSet() { return loaded() ? *loaded() : BuiltInCommandSet(); }
 void SetLoadedCommandSet(CommandSet set) { loaded() = std::move(set); }
 
 }  // namespace olvex::furr

@@ -45,9 +45,10 @@ struct ParsedCommandSet {
   std::vector<std::string> warnings;
 };
 
-// Reads the lines of a command-set file. Never fails: every line is a comment, a constant or a
-// command, and a line with too many fields is dropped.
-ParsedCommandSet ParseCommandSet(const std::vector<std::string>& lines);
+// Reads the text of a command-set file: CR LF, LF or a lone CR end a line, and NUL characters at
+// the end of a line are dropped. Never fails: every line is a comment, a constant or a command,
+// and a line with too many fields is dropped.
+ParsedCommandSet ParseCommandSet(std::string_view text);
 
 // The built-in default command set: its text (CR LF lines, no final line end) and its tables.
 std::string_view BuiltInCommandSetText();

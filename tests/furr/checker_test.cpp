@@ -14,10 +14,11 @@ namespace {
 // hex constants, CURR_FLIP and a name with two rows.
 CommandSet testSet() {
   CommandSet set = BuiltInCommandSet();
-  CommandSet extra = ParseCommandSet({"90 0 0 UINT UNSIGNEDINTEGER", "90 0 0 ODD WEIRD", "90 0 0 HEXY ASSIGN_HEX",
-                                      "9090 0 0 CUR CURR_FLIP", "C3 0 0 TWICE SIGNEDBYTE", "C3 0 0 TWICE UNSIGNEDBYTE",
-                                      "!ASSIGN_HEXA C0FFEE COFFEE", "!ASSIGN_HEXA 01 LIMITED OTHER",
-                                      "!ASSIGN_HEXA 12//5678 SLASHED"})
+  CommandSet extra = ParseCommandSet(
+                         "90 0 0 UINT UNSIGNEDINTEGER\r\n90 0 0 ODD WEIRD\r\n90 0 0 HEXY ASSIGN_HEX\r\n"
+                         "9090 0 0 CUR CURR_FLIP\r\nC3 0 0 TWICE SIGNEDBYTE\r\nC3 0 0 TWICE UNSIGNEDBYTE\r\n"
+                         "!ASSIGN_HEXA C0FFEE COFFEE\r\n!ASSIGN_HEXA 01 LIMITED OTHER\r\n"
+                         "!ASSIGN_HEXA 12//5678 SLASHED")
                          .set;
   set.commands.insert(set.commands.end(), extra.commands.begin(), extra.commands.end());
   set.constants[static_cast<std::size_t>(ConstKind::Hex)] = extra.table(ConstKind::Hex);
@@ -96,8 +97,9 @@ TEST(CheckScript, ShowsTheFirstFailingLine) {
 }
 
 TEST(ResolveConstant, FirstRowThatAllowsTheCommand) {
-  CommandSet set = ParseCommandSet({"!ASSIGN_WORD 1 DUP A_CMD", "!ASSIGN_WORD 2 dup B_CMD", "!ASSIGN_WORD 3 Dup",
-                                    "!ASSIGN_WORD 4 ONLY c_cmd"})
+  CommandSet set = ParseCommandSet(
+                       "!ASSIGN_WORD 1 DUP A_CMD\r\n!ASSIGN_WORD 2 dup B_CMD\r\n!ASSIGN_WORD 3 Dup\r\n"
+                       "!ASSIGN_WORD 4 ONLY c_cmd")
                        .set;
   struct Case {
     const char* name;

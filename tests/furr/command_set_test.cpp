@@ -17,7 +17,13 @@ using platform::test_files::TempFolder;
 
 const std::string kRestoring = "Command file could not be found or opened. Restoring file to defaults.";
 
-CommandSet parse(const std::vector<std::string>& lines) { return ParseCommandSet(lines).set; }
+std::string text(const std::vector<std::string>& lines) {
+  std::string t;
+  for (const std::string& line : lines) t += line + "\r\n";
+  return t;
+}
+
+CommandSet parse(const std::vector<std::string>& lines) { return ParseCommandSet(text(lines)).set; }
 
 std::string describe(const Command& c) {
   return c.templ + "|" + std::to_string(c.offset1) + "|" + std::to_string(c.offset2) + "|" + c.name + "|" +
@@ -44,6 +50,33 @@ TEST(CommandSetReader, CommandLinesSplitOnSingleSpaces) {
     CommandSet set = parse({c.line});
     ASSERT_EQ(set.commands.size(), 1u);
     EXPECT_EQ(describe(set.commands[0]), *c.row ? c.row : "|0|0|||") << c.line;
+  }
+}
+
+TEST(CommandSetReader, LineEnds) {
+  using namespace std::string_literals;
+  struct Case {
+    std::string text;
+    std::string read;  // the command names, then the warnings' line numbers
+  };
+  const std::vector<Case> cases = {
+      {"C3 0 0 A\r\nC3 0 0 B", "A,B|"},             // a final line without a line end
+      {"C3 0 0 A\nC3 0 0 B\n", "A,B|"},
+      {"C3 0 0 A\rC3 0 0 B\r", "A,B|"},
+      {"C3 0 0 A\r\r\nC 0 0 B", "A,B|3"},           // a lone CR, then CR LF: an empty line 2
+      {"C3 0 0 A\n\rC 0 0 B", "A,B|3"},              // LF, then a lone CR
+      {"\r\n\nC 0 0 A\r\n", "A|3"},
+      {"C3 0 0 A\0\0\r\nC3 0 0 B\0"s, "A,B|"},      // NULs at a line's end are dropped
+      {"\0\0\r\nC 0 0 A\0 \0"s, "A\0|2"s},         // ... and only there
+      {"", "|"},
+  };
+  for (const Case& c : cases) {
+    ParsedCommandSet p = ParseCommandSet(c.text);
+    std::string read;
+    for (const Command& command : p.set.commands) read += (read.empty() ? "" : ",") + command.name;
+    read += "|";
+    for (const std::string& w : p.warnings) read += w.substr(5, w.find(',') - 5);
+    EXPECT_EQ(read, c.read) << c.text;
   }
 }
 
@@ -105,7 +138,7 @@ TEST(CommandSetReader, AllowedListsKeepSixteenEntries) {
 }
 
 TEST(CommandSetReader, WarnsAboutTemplatesThatCannotCompile) {
-  ParsedCommandSet p = ParseCommandSet({
+  ParsedCommandSet p = ParseCommandSet(text({
       "C6055634120001 2 6 GOOD ADDRESS SIGNEDBYTE",
       "E8//00454B30 0 0 CALLS",          // a relative target marker is fine
       "C60556341200 2 6 SHORT ADDRESS SIGNEDBYTE",  // the byte at offset 6 is missing
@@ -113,7 +146,7 @@ TEST(CommandSetReader, WarnsAboutTemplatesThatCannotCompile) {
       "C6XX 0 0 NOTHEX",
       "FF15 3 0 FAR FLIPEFFECT",
       "90 0 0 ANYHEX ASSIGN_HEX",        // hex constants have no fixed width
-  });
+  }));
   ASSERT_EQ(p.warnings.size(), 4u);
   EXPECT_EQ(p.warnings[0], "line 3, SHORT: parameter 2 does not fit inside the template");
   EXPECT_EQ(p.warnings[1], "line 4, ODD: the template has an odd number of digits");
@@ -122,7 +155,7 @@ TEST(CommandSetReader, WarnsAboutTemplatesThatCannotCompile) {
 }
 
 TEST(BuiltInCommandSet, HoldsEveryCommandAndConstant) {
-  ParsedCommandSet p = ParseCommandSet(platform::splitLines(BuiltInCommandSetText()));
+  ParsedCommandSet p = ParseCommandSet(BuiltInCommandSetText());
   EXPECT_TRUE(p.warnings.empty()) << p.warnings.front();
   EXPECT_EQ(p.set.commands.size(), 105u);
   EXPECT_EQ(p.set.table(ConstKind::Byte).size(), 16u);

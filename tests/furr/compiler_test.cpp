@@ -12,9 +12,9 @@ namespace {
 
 const char* const kUnknownType = "Unknown parameter type detected in command file. Bypassing parameters...";
 
-CommandSet setWith(const std::vector<std::string>& lines) {
+CommandSet setWith(std::string_view text) {
   CommandSet set = BuiltInCommandSet();
-  CommandSet extra = ParseCommandSet(lines).set;
+  CommandSet extra = ParseCommandSet(text).set;
   set.commands.insert(set.commands.end(), extra.commands.begin(), extra.commands.end());
   for (std::size_t k = 0; k < set.constants.size(); ++k)
     set.constants[k].insert(set.constants[k].end(), extra.constants[k].begin(), extra.constants[k].end());
@@ -24,9 +24,10 @@ CommandSet setWith(const std::vector<std::string>& lines) {
 class Compiler : public ::testing::Test {
  protected:
   test::TestHost host;
-  CommandSet set = setWith({"90 0 0 UINT UNSIGNEDINTEGER", "C605 2 0 SHORT LONG", "C60500 2 0 SHORT2 LONG",
-                            "C6055634 1 0 OVERLAP LONG", "90 0 0 ODD WEIRD", "0000 0 0 CUR CURR_FLIP",
-                            "00000000 0 0 HEXY ASSIGN_HEX", "!ASSIGN_HEXA C0FFEE COFFEE"});
+  CommandSet set = setWith(
+      "90 0 0 UINT UNSIGNEDINTEGER\r\nC605 2 0 SHORT LONG\r\nC60500 2 0 SHORT2 LONG\r\n"
+      "C6055634 1 0 OVERLAP LONG\r\n90 0 0 ODD WEIRD\r\n0000 0 0 CUR CURR_FLIP\r\n"
+      "00000000 0 0 HEXY ASSIGN_HEX\r\n!ASSIGN_HEXA C0FFEE COFFEE");
 };
 
 TEST_F(Compiler, FlipeffectLines) {

@@ -182,7 +182,7 @@ TEST_F(Disassembly, EveryTemplateOfTheBuiltInSet) {
 
 CommandSet withRelativeCall() {
   CommandSet set = BuiltInCommandSet();
-  set.commands.push_back(ParseCommandSet({"E8//00454B30 0 0 KILLCALL"}).set.commands[0]);
+  set.commands.push_back(ParseCommandSet("E8//00454B30 0 0 KILLCALL").set.commands[0]);
   return set;
 }
 

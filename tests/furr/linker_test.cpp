@@ -37,7 +37,7 @@ void put(std::string& image, std::size_t at, const std::string& b) {
 // and one that stores the flipeffect's own number.
 CommandSet linkSet() {
   CommandSet set = BuiltInCommandSet();
-  CommandSet extra = ParseCommandSet({"E8//00454B30 0 0 KILLCALL", "66C705FECB4A000000 7 0 THISFLIP CURR_FLIP"}).set;
+  CommandSet extra = ParseCommandSet("E8//00454B30 0 0 KILLCALL\r\n66C705FECB4A000000 7 0 THISFLIP CURR_FLIP").set;
   set.commands.insert(set.commands.end(), extra.commands.begin(), extra.commands.end());
   return set;
 }
