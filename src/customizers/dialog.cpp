@@ -8,6 +8,7 @@
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
 #include "shell/move_mouse.h"
+#include "ui/control_index.h"
 #include "ui/host.h"
 
 namespace olvex::customizers {
@@ -40,13 +41,13 @@ void chain(std::function<void()>& handler, std::function<void()> frame) {
 void SetDesignerText(ui::Control& c, std::string_view text) {
   std::string t(text);
   switch (c.kind()) {
-    case ui::ControlKind::Label: static_cast<ui::Label&>(c).setCaption(t); return;
-    case ui::ControlKind::TextBox: static_cast<ui::TextBox&>(c).setText(t); return;
-    case ui::ControlKind::CheckBox: static_cast<ui::CheckBox&>(c).setCaption(t); return;
-    case ui::ControlKind::OptionButton: static_cast<ui::OptionButton&>(c).setCaption(t); return;
-    case ui::ControlKind::CommandButton: static_cast<ui::CommandButton&>(c).setCaption(t); return;
-    case ui::ControlKind::Frame: static_cast<ui::Frame&>(c).setCaption(t); return;
-    case ui::ControlKind::ComboBox: static_cast<ui::ComboBox&>(c).setText(t); return;
+    case ui::ControlKind::Label: static_cast<ui::Label&>(c).setCaption(std::move(t)); return;
+    case ui::ControlKind::TextBox: static_cast<ui::TextBox&>(c).setText(std::move(t)); return;
+    case ui::ControlKind::CheckBox: static_cast<ui::CheckBox&>(c).setCaption(std::move(t)); return;
+    case ui::ControlKind::OptionButton: static_cast<ui::OptionButton&>(c).setCaption(std::move(t)); return;
+    case ui::ControlKind::CommandButton: static_cast<ui::CommandButton&>(c).setCaption(std::move(t)); return;
+    case ui::ControlKind::Frame: static_cast<ui::Frame&>(c).setCaption(std::move(t)); return;
+    case ui::ControlKind::ComboBox: static_cast<ui::ComboBox&>(c).setText(std::move(t)); return;
     default: break;
   }
   throw std::logic_error(c.name() + " takes no designer text");
@@ -54,27 +55,36 @@ void SetDesignerText(ui::Control& c, std::string_view text) {
 
 Dialog::Dialog(std::string name, const DialogTable& table) : Form(std::move(name)), table_(table) {}
 
-ui::Control& Dialog::control(std::string_view name, int index) const {
-  for (ui::Control* c : controls())
-    if (c->name() == name && c->index() == index) return *c;
-  throw std::logic_error(this->name() + " has no control " + std::string(name) +
-                         (index < 0 ? "" : "(" + std::to_string(index) + ")"));
-}
+// The dialog's controls as its tables name them; a name the dialog lacks is a std::logic_error.
+class TableControls {
+ public:
+  explicit TableControls(const Dialog& dialog) : dialog_(dialog), index_(dialog.controls()) {}
 
-template <class Fn>
-void Dialog::forRange(std::string_view name, int first, int last, Fn fn) const {
-  if (first < 0) {
-    fn(control(name));
-    return;
+  ui::Control& operator()(std::string_view name, int index = -1) const {
+    if (ui::Control* c = index_.find(name, index)) return *c;
+    throw std::logic_error(dialog_.name() + " has no control " + std::string(name) +
+                           (index < 0 ? "" : "(" + std::to_string(index) + ")"));
   }
-  bool any = false;
-  for (ui::Control* c : controls()) {
-    if (c->name() != name || c->index() < first || c->index() > last) continue;
-    fn(*c);
-    any = true;
+  template <class T>
+  T& as(std::string_view name, int index = -1) const {
+    return dynamic_cast<T&>((*this)(name, index));
   }
-  if (!any) throw std::logic_error(this->name() + " has no " + std::string(name) + " in range");
-}
+  // Calls fn(Control&) for a row's controls: the one control for first < 0, else the array's
+  // elements first..last (holes skipped, at least one).
+  template <class Fn>
+  void forRange(std::string_view name, int first, int last, Fn fn) const {
+    if (first < 0) {
+      fn((*this)(name));
+      return;
+    }
+    if (index_.forRange(name, first, last, fn) == 0)
+      throw std::logic_error(dialog_.name() + " has no " + std::string(name) + " in range");
+  }
+
+ private:
+  const Dialog& dialog_;
+  ui::ControlIndex index_;
+};
 
 void Dialog::open() { show(table_.modal); }
 
@@ -90,51 +100,42 @@ void Dialog::defaults() {
 void Dialog::build() {
   setCaption(std::string(table_.caption));
   if (table_.width > 0) move(left(), top(), table_.width, table_.height);
-  for (const Place& p : table_.layout) place(p);
-  for (const LineRow& line : table_.lines) placeLine(line);
-  for (const DesignerText& t : table_.texts) SetDesignerText(control(t.name, t.index), t.text);
-  // The last row naming a control is its rule.
-  std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
-  for (const FieldRow& row : table_.fields) {
-    forRange(row.name, row.first, row.last, [&](ui::Control& c) {
-      auto it = std::find_if(fields.begin(), fields.end(), [&](auto& f) { return f.first == &c; });
-      if (it == fields.end()) fields.emplace_back(&c, &row);
-      else it->second = &row;
-    });
-  }
-  for (auto [c, row] : fields) wireField(*c, *row);
-  for (const Swatch& s : table_.swatches) wireSwatch(s);
-  for (const Coupling& c : table_.couplings) wireCoupling(c);
-  for (const Readout& r : table_.readouts) wireReadout(r);
+  const TableControls at(*this);
+  for (const Place& p : table_.layout) place(at, p);
+  for (const LineRow& line : table_.lines) placeLine(at, line);
+  for (const DesignerText& t : table_.texts) SetDesignerText(at(t.name, t.index), t.text);
+  wireFields(at);
+  for (const Swatch& s : table_.swatches) wireSwatch(at, s);
+  for (const Coupling& c : table_.couplings) wireCoupling(at, c);
+  for (const Readout& r : table_.readouts) wireReadout(at, r);
   for (const Preview& p : table_.previews) {
-    auto& timer = as<ui::Timer>(p.timer);
+    auto& timer = at.as<ui::Timer>(p.timer);
     timer.setInterval(p.interval);
     timer.setEnabled(p.running);
     chain(timer.onTimer, [this, tick = p.tick] { tick(*this); });
   }
   for (const FocusRedirect& r : table_.redirects) {
-    ui::Control& to = control(r.to);
-    forRange(r.name, r.first, r.last,
-             [&](ui::Control& c) { chain(c.onGotFocus, [&to] { to.setFocus(); }); });
+    ui::Control& to = at(r.to);
+    at.forRange(r.name, r.first, r.last, [&](ui::Control& c) { chain(c.onGotFocus, [&to] { to.setFocus(); }); });
   }
-  wireButtons();
+  wireButtons(at);
 }
 
-void Dialog::place(const Place& p) {
-  ui::Control& c = control(p.name, p.index);
-  if (!p.container.empty()) c.setContainer(&control(p.container));
+void Dialog::place(const TableControls& at, const Place& p) {
+  ui::Control& c = at(p.name, p.index);
+  if (!p.container.empty()) c.setContainer(&at(p.container));
   c.move(p.left, p.top, p.width, p.height);
   if (!p.text.empty()) SetDesignerText(c, p.text);
 }
 
-void Dialog::placeLine(const LineRow& line) {
+void Dialog::placeLine(const TableControls& at, const LineRow& line) {
   constexpr int kMargin = 120, kGap = 45, kBoxHeight = 285, kLabelHeight = 255;
   auto put = [&](const Box& b, int left, int top, int width, int height) {
-    place({b.name, b.index, left, top, width, height, {}, line.container});
+    place(at, {b.name, b.index, left, top, width, height, {}, line.container});
   };
   if (!line.label.name.empty()) {
     put(line.label, kMargin, line.top + 30, line.boxLeft - kMargin - kGap, kLabelHeight);
-    SetDesignerText(control(line.label.name, line.label.index), line.caption);
+    SetDesignerText(at(line.label.name, line.label.index), line.caption);
   }
   int left = line.boxLeft;
   for (const Box& b : line.boxes) {
@@ -144,7 +145,17 @@ void Dialog::placeLine(const LineRow& line) {
   }
   if (line.swatch.empty()) return;
   put({line.swatch}, left, line.top, kBoxHeight, kBoxHeight);
-  as<ui::Shape>(line.swatch).setFilled(true);
+  at.as<ui::Shape>(line.swatch).setFilled(true);
+}
+
+void Dialog::wireFields(const TableControls& at) {
+  // The last row naming a control is its rule.
+  std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
+  for (const FieldRow& row : table_.fields)
+    at.forRange(row.name, row.first, row.last, [&](ui::Control& c) { fields.emplace_back(&c, &row); });
+  std::stable_sort(fields.begin(), fields.end(), [](auto& a, auto& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    if (i + 1 == fields.size() || fields[i + 1].first != fields[i].first) wireField(*fields[i].first, *fields[i].second);
 }
 
 void Dialog::wireField(ui::Control& c, const FieldRow& row) {
@@ -190,11 +201,11 @@ bool Dialog::leave(ui::TextBox& box, const LeaveRule& rule) {
   return false;
 }
 
-void Dialog::wireSwatch(const Swatch& s) {
-  auto& shape = as<ui::Shape>(s.shape);
-  auto& red = as<ui::TextBox>(s.array, s.red);
-  auto& green = as<ui::TextBox>(s.array, s.green);
-  auto& blue = as<ui::TextBox>(s.array, s.blue);
+void Dialog::wireSwatch(const TableControls& at, const Swatch& s) {
+  auto& shape = at.as<ui::Shape>(s.shape);
+  auto& red = at.as<ui::TextBox>(s.array, s.red);
+  auto& green = at.as<ui::TextBox>(s.array, s.green);
+  auto& blue = at.as<ui::TextBox>(s.array, s.blue);
   auto recolour = [&shape, &red, &green, &blue] {
     shape.setFillColor(SwatchColour(red.text(), green.text(), blue.text()));
   };
@@ -202,10 +213,10 @@ void Dialog::wireSwatch(const Swatch& s) {
   for (ui::TextBox* box : {&red, &green, &blue}) chain(box->onChange, recolour);
 }
 
-void Dialog::wireCoupling(const Coupling& c) {
-  auto& check = as<ui::CheckBox>(c.check);
+void Dialog::wireCoupling(const TableControls& at, const Coupling& c) {
+  auto& check = at.as<ui::CheckBox>(c.check);
   std::vector<ui::Control*> targets;
-  forRange(c.target, c.first, c.last, [&](ui::Control& t) { targets.push_back(&t); });
+  at.forRange(c.target, c.first, c.last, [&](ui::Control& t) { targets.push_back(&t); });
   auto follow = [&check, targets, whenChecked = c.whenChecked] {
     bool on = (check.value() == 1) == whenChecked;
     for (ui::Control* t : targets) t->setEnabled(on);
@@ -214,9 +225,9 @@ void Dialog::wireCoupling(const Coupling& c) {
   chain(check.onClick, follow);
 }
 
-void Dialog::wireReadout(const Readout& r) {
-  auto& scroll = as<ui::HScrollBar>(r.scroll);
-  ui::Control& target = control(r.target, r.targetIndex);
+void Dialog::wireReadout(const TableControls& at, const Readout& r) {
+  auto& scroll = at.as<ui::HScrollBar>(r.scroll);
+  ui::Control& target = at(r.target, r.targetIndex);
   auto show = [&scroll, &target, r] {
     int i = scroll.value() - r.firstPosition;
     if (i < 0 || i >= static_cast<int>(r.entries.size())) return;
@@ -230,11 +241,10 @@ void Dialog::wireReadout(const Readout& r) {
   chain(scroll.onChange, show);
 }
 
-void Dialog::wireButtons() {
+void Dialog::wireButtons(const TableControls& at) {
   if (table_.modal) {
-    if (!table_.applyButton.empty()) chain(control(table_.applyButton).onClick, [this] { hide(); });
-    if (!table_.defaultsButton.empty())
-      chain(control(table_.defaultsButton).onClick, [this] { defaults(); });
+    if (!table_.applyButton.empty()) chain(at(table_.applyButton).onClick, [this] { hide(); });
+    if (!table_.defaultsButton.empty()) chain(at(table_.defaultsButton).onClick, [this] { defaults(); });
     // Closing from the title bar keeps the values, as "apply" does.
     onCloseBox = [this] { hide(); };
     return;

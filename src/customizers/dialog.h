@@ -17,6 +17,7 @@
 namespace olvex::customizers {
 
 class Dialog;
+class TableControls;
 
 // A control by name and index (-1 outside a control array); rows that cover an array give the
 // first and last index, and skip the holes between.
@@ -133,13 +134,6 @@ class Dialog : public ui::Form {
   // "defaults": the config read again for this dialog's scope word.
   virtual void defaults();
 
-  // A control of this dialog by name and index; a missing one is a std::logic_error.
-  ui::Control& control(std::string_view name, int index = -1) const;
-  template <class T>
-  T& as(std::string_view name, int index = -1) const {
-    return dynamic_cast<T&>(control(name, index));
-  }
-
   // Creates elements first..last of a control array.
   template <class T>
   static void addRange(ui::ControlArray<T>& array, int first, int last) {
@@ -155,15 +149,14 @@ class Dialog : public ui::Form {
   bool leave(ui::TextBox& box, const LeaveRule& rule);
 
  private:
-  template <class Fn>
-  void forRange(std::string_view name, int first, int last, Fn fn) const;
-  void place(const Place& p);
-  void placeLine(const LineRow& line);
+  void place(const TableControls& at, const Place& p);
+  void placeLine(const TableControls& at, const LineRow& line);
+  void wireFields(const TableControls& at);
   void wireField(ui::Control& c, const FieldRow& row);
-  void wireSwatch(const Swatch& s);
-  void wireCoupling(const Coupling& c);
-  void wireReadout(const Readout& r);
-  void wireButtons();
+  void wireSwatch(const TableControls& at, const Swatch& s);
+  void wireCoupling(const TableControls& at, const Coupling& c);
+  void wireReadout(const TableControls& at, const Readout& r);
+  void wireButtons(const TableControls& at);
 
   const DialogTable& table_;
 };

@@ -1,8 +1,8 @@
 #pragma once
-// A control array: elements share a name and handlers and are told apart by index. Indexes may
-// have holes.
+// A control array: elements share a name and handlers and are told apart by index (0 or more).
+// Indexes may have holes.
 #include <functional>
-#include <map>
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -16,29 +16,44 @@ template <class T>
 class ControlArray {
  public:
   ControlArray(Form& f, std::string name) : form_(f), name_(std::move(name)) {}
+  ControlArray(const ControlArray&) = delete;
+  ControlArray& operator=(const ControlArray&) = delete;
+  // Elements go last first, the reverse of the usual order of their creation.
+  ~ControlArray() {
+    while (!items_.empty()) items_.pop_back();
+  }
 
   // Creates element i (at design time or in Load) and routes its events to the array's.
   T& add(int i) {
-    auto& slot = items_[i];
+    if (i < 0) throw std::out_of_range(name_ + ": control array index " + std::to_string(i) + " below 0");
+    if (i >= static_cast<int>(items_.size())) items_.resize(static_cast<std::size_t>(i) + 1);
+    auto& slot = items_[static_cast<std::size_t>(i)];
     slot = std::make_unique<T>(form_, name_, i);
     wire(*slot, i);
     return *slot;
   }
-  void remove(int i) { items_.erase(i); }
-  bool exists(int i) const { return items_.count(i) != 0; }
+  void remove(int i) {
+    if (!exists(i)) return;
+    items_[static_cast<std::size_t>(i)].reset();
+    while (!items_.empty() && !items_.back()) items_.pop_back();
+  }
+  bool exists(int i) const { return i >= 0 && i < static_cast<int>(items_.size()) && items_[static_cast<std::size_t>(i)]; }
   T& operator[](int i) {
-    auto it = items_.find(i);
-    if (it == items_.end()) throw std::out_of_range(name_ + "(" + std::to_string(i) + ") does not exist");
-    return *it->second;
+    if (!exists(i)) throw std::out_of_range(name_ + "(" + std::to_string(i) + ") does not exist");
+    return *items_[static_cast<std::size_t>(i)];
   }
   const T& operator[](int i) const { return const_cast<ControlArray&>(*this)[i]; }
   std::vector<int> indexes() const {
     std::vector<int> r;
-    for (auto& [i, c] : items_) r.push_back(i);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+      if (items_[i]) r.push_back(static_cast<int>(i));
     return r;
   }
-  int count() const { return static_cast<int>(items_.size()); }
-  int ubound() const { return items_.empty() ? -1 : items_.rbegin()->first; }
+  int count() const {
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](auto& c) { return c != nullptr; }));
+  }
+  // The last slot is never a hole.
+  int ubound() const { return static_cast<int>(items_.size()) - 1; }
   const std::string& name() const { return name_; }
 
   std::function<void(int)> onClick, onDblClick, onGotFocus, onLostFocus, onChange, onScroll, onTimer;
@@ -66,7 +81,7 @@ class ControlArray {
 
   Form& form_;
   std::string name_;
-  std::map<int, std::unique_ptr<T>> items_;
+  std::vector<std::unique_ptr<T>> items_;  // by index; null: a hole
 };
 
 }  // namespace olvex::ui

@@ -69,7 +69,9 @@ void Form::add(Control* c) {
 }
 
 void Form::remove(Control* c) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  // Controls mostly go in the reverse order of their creation: the search starts at the end.
+  auto it = std::find(controls_.rbegin(), controls_.rend(), c);
+  if (it != controls_.rend()) controls_.erase(std::next(it).base());
   if (active_ == c) active_ = nullptr;
   if (focusNotified_ == c) focusNotified_ = nullptr;
   changed();

@@ -120,6 +120,28 @@ TEST_F(FormRules, ControlArrayKeepsHoles) {
   EXPECT_EQ(f.Boxes.ubound(), 2);
 }
 
+TEST_F(FormRules, ControlArrayAddAndRemoveKeepIndexesAndTheFormsControls) {
+  auto& f = Forms::get<SampleForm>();
+  auto controls = f.controls().size();
+  f.Boxes.add(5);
+  EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{0, 2, 5}));
+  EXPECT_EQ(f.Boxes.ubound(), 5);
+  f.Boxes.remove(5);  // the last: the bound goes back to the element before the holes
+  f.Boxes.remove(7);  // no such element
+  EXPECT_EQ(f.Boxes.ubound(), 2);
+  f.Boxes.remove(0);
+  EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{2}));
+  EXPECT_EQ(f.Boxes.count(), 1);
+  EXPECT_EQ(f.controls().size(), controls - 1);
+  EXPECT_THROW(f.Boxes.add(-1), std::out_of_range);
+  EXPECT_FALSE(f.Boxes.exists(-1));
+  f.Boxes.remove(2);
+  EXPECT_EQ(f.Boxes.ubound(), -1);
+  EXPECT_EQ(f.Boxes.count(), 0);
+  f.Boxes.add(1).setText("again");  // events still route with the index
+  EXPECT_EQ(events().back(), "Boxes_Change 1");
+}
+
 TEST_F(FormRules, ComboAndListSelection) {
   auto& f = Forms::get<SampleForm>();
   for (auto s : {"47", "48", "49"}) f.Combo1.addItem(s);
