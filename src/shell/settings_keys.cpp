@@ -41,25 +41,36 @@ struct KeyHash {
 };
 
 struct ScopeKeys {
-  std::unordered_map<std::string_view, const KeyRow*, KeyHash, std::equal_to<>> rows;
   std::vector<const KeyRow*> tables;  // first row of each registered table
   std::vector<KeyFamily> families;
 };
 
-std::array<ScopeKeys, kScopeCount>& registry() {
-  static std::array<ScopeKeys, kScopeCount> r;
-  return r;
-}
-
-// Every scope's rows in one map, so a key applied in all scopes is looked up once. A key is the
-// row of at most one scope (registering it twice is refused).
+// A row and the scope that registered it.
 struct ScopedRow {
   int scope;
   const KeyRow* row;
 };
-std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>>& allRows() {
-  static std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>> r;
+
+// Every scope's rows in one map, so a key is looked up once whatever the scopes it is applied
+// in. A key is the row of at most one scope (registering it twice is refused).
+struct Registry {
+  std::array<ScopeKeys, kScopeCount> scopes;
+  std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>> rows;
+};
+
+Registry& registry() {
+  static Registry r;
   return r;
+}
+
+// The row of a lower-case key and its scope; scope -1 and no row for a key no table has.
+ScopedRow rowOf(const Registry& r, std::string_view key) {
+  auto it = r.rows.find(key);
+  return it == r.rows.end() ? ScopedRow{-1, nullptr} : it->second;
+}
+
+bool familyKnows(const KeyFamily& f, std::string_view key) {
+  return key.size() > f.longerThan && key.substr(0, f.prefix.size()) == f.prefix;
 }
 
 [[noreturn]] void fail(std::string_view what, std::string_view value) {
@@ -133,7 +144,7 @@ void applyRow(const KeyRow& row, std::string_view value) {
 }
 
 bool applyFamily(const KeyFamily& f, std::string_view key, std::string_view value) {
-  if (key.size() <= f.longerThan || key.substr(0, f.prefix.size()) != f.prefix) return false;
+  if (!familyKnows(f, key)) return false;
   std::string_view number = key.substr(f.prefix.size());
   int index = static_cast<int>(inRange(RoundHalfEven(Val(number)), 0, 255, key));
   f.apply(index, value);
@@ -142,12 +153,12 @@ bool applyFamily(const KeyFamily& f, std::string_view key, std::string_view valu
 
 // CfgKey in one scope whose row for it, if any, is `row`: the row, else the first family that
 // takes the key.
-void applyIn(int scope, const KeyRow* row) {
+void applyIn(const ScopeKeys& scope, const KeyRow* row) {
   if (row) {
     applyRow(*row, CfgValue);
     return;
   }
-  for (const auto& f : registry()[scope].families)
+  for (const auto& f : scope.families)
     if (applyFamily(f, CfgKey, CfgValue)) return;
 }
 
@@ -163,34 +174,30 @@ std::optional<Scope> ScopeFromWord(std::string_view word) {
 
 void RegisterKeys(Scope scope, std::span<const KeyRow> rows) {
   if (rows.empty()) return;
-  auto& keys = registry()[static_cast<int>(scope)];
-  if (std::find(keys.tables.begin(), keys.tables.end(), rows.data()) != keys.tables.end()) return;
+  auto& r = registry();
+  auto& tables = r.scopes[static_cast<int>(scope)].tables;
+  if (std::find(tables.begin(), tables.end(), rows.data()) != tables.end()) return;
   for (const auto& row : rows)
     if (ScopeOfKey(row.key)) throw std::logic_error("setting key registered twice: " + std::string(row.key));
-  for (const auto& row : rows) {
-    keys.rows.emplace(row.key, &row);
-    allRows().emplace(row.key, ScopedRow{static_cast<int>(scope), &row});
-  }
-  keys.tables.push_back(rows.data());
+  for (const auto& row : rows) r.rows.emplace(row.key, ScopedRow{static_cast<int>(scope), &row});
+  tables.push_back(rows.data());
 }
 
 void RegisterKeyFamily(Scope scope, const KeyFamily& family) {
-  auto& families = registry()[static_cast<int>(scope)].families;
+  auto& families = registry().scopes[static_cast<int>(scope)].families;
   for (const auto& f : families)
     if (f.prefix == family.prefix) return;
   families.push_back(family);
 }
 
-void ClearKeyRegistry() {
-  for (auto& s : registry()) s = ScopeKeys{};
-  allRows().clear();
-}
+void ClearKeyRegistry() { registry() = Registry{}; }
 
 void ApplyKey(Scope scope) {
   if (CfgKey.empty()) return;
-  const auto& rows = registry()[static_cast<int>(scope)].rows;
-  auto it = rows.find(std::string_view(CfgKey));
-  applyIn(static_cast<int>(scope), it == rows.end() ? nullptr : it->second);
+  const auto& r = registry();
+  const ScopedRow hit = rowOf(r, CfgKey);
+  int s = static_cast<int>(scope);
+  applyIn(r.scopes[s], hit.scope == s ? hit.row : nullptr);
 }
 
 void ApplyKeyInAll(void (*afterMain)()) {
@@ -199,13 +206,12 @@ void ApplyKeyInAll(void (*afterMain)()) {
     return;
   }
   const std::string key = CfgKey;
-  const auto& rows = allRows();
-  auto it = rows.find(std::string_view(key));
-  const ScopedRow hit = it == rows.end() ? ScopedRow{-1, nullptr} : it->second;
+  const auto& r = registry();
+  const ScopedRow hit = rowOf(r, key);
   for (int s = 0; s < kScopeCount; ++s) {
     // A follow-up or the caller's hook may have read another line: look that key up afresh.
     if (CfgKey != key) ApplyKey(static_cast<Scope>(s));
-    else applyIn(s, hit.scope == s ? hit.row : nullptr);
+    else applyIn(r.scopes[s], hit.scope == s ? hit.row : nullptr);
     if (s == static_cast<int>(Scope::Main) && afterMain) afterMain();
   }
 }
@@ -220,26 +226,21 @@ void ApplyKey(std::string_view scopeWord) {
 
 std::vector<std::string_view> RegisteredKeys() {
   std::vector<std::string_view> keys;
-  for (const auto& scope : registry())
-    for (const auto& [key, row] : scope.rows) keys.push_back(key);
+  for (const auto& [key, row] : registry().rows) keys.push_back(key);
   return keys;
 }
 
-const KeyRow* FindKeyRow(std::string_view lowerKey) {
-  for (const auto& keys : registry())
-    if (auto it = keys.rows.find(lowerKey); it != keys.rows.end()) return it->second;
-  return nullptr;
-}
+const KeyRow* FindKeyRow(std::string_view lowerKey) { return rowOf(registry(), lowerKey).row; }
 
 std::optional<Scope> ScopeOfKey(std::string_view lowerKey) {
-  for (int s = 0; s < kScopeCount; ++s) {
-    const auto& keys = registry()[s];
-    bool known = keys.rows.count(lowerKey) != 0;
-    for (const auto& f : keys.families)
-      known = known || (lowerKey.size() > f.longerThan && lowerKey.substr(0, f.prefix.size()) == f.prefix);
-    if (known) return static_cast<Scope>(s);
-  }
-  return std::nullopt;
+  const auto& r = registry();
+  const int rowScope = rowOf(r, lowerKey).scope;
+  // The first scope whose families take the key, if it comes before the scope of its row.
+  for (int s = 0; s < (rowScope < 0 ? kScopeCount : rowScope); ++s)
+    for (const auto& f : r.scopes[s].families)
+      if (familyKnows(f, lowerKey)) return static_cast<Scope>(s);
+  if (rowScope < 0) return std::nullopt;
+  return static_cast<Scope>(rowScope);
 }
 
 Converted Convert(Conversion c, std::string_view value, std::string_view lowerKey) {

@@ -4,9 +4,6 @@
 
 namespace olvex::shell {
 
-char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 std::string LowerCase(std::string_view s) {
   std::string r(s);
   std::transform(r.begin(), r.end(), r.begin(), LowerChar);
@@ -17,11 +14,6 @@ std::string UpperCase(std::string_view s) {
   std::string r(s);
   std::transform(r.begin(), r.end(), r.begin(), UpperChar);
   return r;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return LowerChar(x) == LowerChar(y); });
 }
 
 bool StartsWithNoCase(std::string_view s, std::string_view prefix) {

@@ -1,14 +1,15 @@
 #include "shell/version_table.h"
 #include "shell/text_case.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <stdexcept>
-#include <unordered_map>
 
 namespace olvex::shell {
 
 std::array<std::int32_t, kOffsetSlotCount> Offsets{};
 
-const std::array<std::string_view, kOffsetSlotCount> kOffsetKeys = {
+constexpr std::array<std::string_view, kOffsetSlotCount> kOffsetKeys = {
     "ObjectBufferSizeOffset", "VersionCheckOffset", "DDOffset", "ObjectBufferZoneOffset",
     "LTOffset", "VEOffset", "VEOffset2", "DDisOffset1", "DDisOffset2", "DDisOffset3", "FDisOffset",
     "SRateOffset", "NEscOffset", "BLOffset", "DLiteIntOffset", "WeaponOffset", "SBarOffset",
@@ -210,7 +211,7 @@ const std::array<std::string_view, kOffsetSlotCount> kOffsetKeys = {
 
 std::array<std::string, kDataFieldCount> VersionDataFields;
 
-const std::array<std::string_view, kDataFieldCount> kDataKeys = {
+constexpr std::array<std::string_view, kDataFieldCount> kDataKeys = {
     "TargetBufferDefData", "TargetBufferModData", "IncreasedEnemyLimitNoRel", "IncreasedEnemyLimit",
     "EnemyLimitZoneDefData", "EnemyLimitZoneModData", "LevelBuffer1DefData", "LevelBuffer1ModData",
     "LevelBuffer2DefData", "LevelBuffer2ModData", "ObjectBufferSizeDefData",
@@ -311,18 +312,10 @@ std::int32_t RaceExtRVANoRel = 0, RaceExtRVAYoRel = 0;
 
 namespace {
 
-// Lookups by string_view without building a string.
-struct KeyHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-template <class V>
-using KeyMap = std::unordered_map<std::string, V, KeyHash, std::equal_to<>>;
-
 struct NamedText { std::string_view key; std::string* field; };
 struct NamedNumber { std::string_view key; std::int32_t* field; };
 
-const NamedText kFurrTexts[] = {
+constexpr NamedText kFurrTexts[] = {
     {"FEBaseProcDefData", &FEBaseProcDefData}, {"FEBaseProcModDataNoRel", &FEBaseProcModDataNoRel},
     {"FEBaseProcModDataYoRel", &FEBaseProcModDataYoRel}, {"FEBaseProc2DefData", &FEBaseProc2DefData},
     {"FEBaseProc2ModDataNoRel", &FEBaseProc2ModDataNoRel},
@@ -335,69 +328,109 @@ const NamedText kFurrTexts[] = {
     {"DecTimerData", &DecTimerData},
 };
 
-const NamedNumber kNumbers[] = {
+constexpr NamedNumber kNumbers[] = {
     {"ExtendedSizeNum", &ExtendedSizeNum}, {"CharArrayBaseOffset", &CharArrayBaseOffset},
     {"RaceExtRVANoRel", &RaceExtRVANoRel}, {"RaceExtRVAYoRel", &RaceExtRVAYoRel},
 };
 
-// Lower-case key to destination, and offset and data names to their index; built once.
-struct Index {
-  KeyMap<VersionKeyTarget> targets;
-  KeyMap<int> slots, dataFields;
-
-  Index() {
-    targets.reserve(1200);
-    slots.reserve(kOffsetSlotCount);
-    dataFields.reserve(kDataFieldCount);
-    for (int i = 0; i < kOffsetSlotCount; ++i) {
-      slots.emplace(LowerCase(kOffsetKeys[i]), i);
-      if (i != kVersionCheckSlot)
-        add(kOffsetKeys[i], {VersionKeyTarget::Kind::Offset, &Offsets[i], nullptr});
-    }
-    for (int i = 0; i < kDataFieldCount; ++i) {
-      dataFields.emplace(LowerCase(kDataKeys[i]), i);
-      add(kDataKeys[i], {VersionKeyTarget::Kind::Text, nullptr, &VersionDataFields[i]});
-    }
-    for (int i = 1; i < kFlareColourCount; ++i) {
-      std::string n = "FlareColourData" + std::to_string(i);
-      add(n + "Def", {VersionKeyTarget::Kind::Text, nullptr, &FlareColourDef[i]});
-      add(n + "Mod", {VersionKeyTarget::Kind::Text, nullptr, &FlareColourMod[i]});
-      add(n + "Red", {VersionKeyTarget::Kind::Text, nullptr, &FlareColourRed[i]});
-    }
-    for (const auto& t : kFurrTexts) add(t.key, {VersionKeyTarget::Kind::Text, nullptr, t.field});
-    for (const auto& n : kNumbers) add(n.key, {VersionKeyTarget::Kind::Number, n.field, nullptr});
+// FlareColourData<i>Def, Mod and Red for i = 1..9, in that order.
+constexpr std::size_t kFlareKeyLength = 19;
+constexpr auto kFlareKeys = [] {
+  std::array<std::array<char, kFlareKeyLength>, 3 * (kFlareColourCount - 1)> keys{};
+  constexpr std::string_view stem = "FlareColourData", kinds[] = {"Def", "Mod", "Red"};
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    auto end = std::copy(stem.begin(), stem.end(), keys[k].begin());
+    *end++ = static_cast<char>('1' + k / 3);
+    std::copy(kinds[k % 3].begin(), kinds[k % 3].end(), end);
   }
-  void add(std::string_view key, VersionKeyTarget t) {
-    if (!targets.emplace(LowerCase(key), t).second)
-      throw std::logic_error("version key listed twice: " + std::string(key));
-  }
-};
+  return keys;
+}();
 
-const Index& index() {
-  static const Index i;
-  return i;
+// Every version key has a number: the offset slots, then the data fields, the flare colours,
+// the texts and the numbers.
+constexpr int kFirstData = kOffsetSlotCount;
+constexpr int kFirstFlare = kFirstData + kDataFieldCount;
+constexpr int kFirstText = kFirstFlare + static_cast<int>(std::size(kFlareKeys));
+constexpr int kFirstNumber = kFirstText + static_cast<int>(std::size(kFurrTexts));
+constexpr int kKeyCount = kFirstNumber + static_cast<int>(std::size(kNumbers));
+
+constexpr std::string_view keyName(int id) {
+  if (id < kFirstData) return kOffsetKeys[id];
+  if (id < kFirstFlare) return kDataKeys[id - kFirstData];
+  if (id < kFirstText) return {kFlareKeys[id - kFirstFlare].data(), kFlareKeyLength};
+  if (id < kFirstNumber) return kFurrTexts[id - kFirstText].key;
+  return kNumbers[id - kFirstNumber].key;
 }
 
-int find(const KeyMap<int>& m, std::string_view key, const char* what) {
-  auto it = m.find(LowerCase(key));
-  if (it == m.end()) throw std::out_of_range(std::string("no ") + what + " " + std::string(key));
-  return it->second;
+constexpr VersionKeyTarget targetOf(int id) {
+  using Kind = VersionKeyTarget::Kind;
+  if (id < kFirstData) return {Kind::Offset, &Offsets[id], nullptr};
+  if (id < kFirstFlare) return {Kind::Text, nullptr, &VersionDataFields[id - kFirstData]};
+  if (id < kFirstText) {
+    int flare = id - kFirstFlare;
+    auto* table = flare % 3 == 0 ? &FlareColourDef : flare % 3 == 1 ? &FlareColourMod : &FlareColourRed;
+    return {Kind::Text, nullptr, &(*table)[flare / 3 + 1]};
+  }
+  if (id < kFirstNumber) return {Kind::Text, nullptr, kFurrTexts[id - kFirstText].field};
+  return {Kind::Number, kNumbers[id - kFirstNumber].field, nullptr};
+}
+
+constexpr auto kTargets = [] {
+  std::array<VersionKeyTarget, kKeyCount> targets{};
+  for (int id = 0; id < kKeyCount; ++id) targets[id] = targetOf(id);
+  return targets;
+}();
+
+// Open addressing over the key numbers (number + 1, 0 for a free place), placed by the top bits
+// of NoCaseHash and built by the compiler; a key listed twice in any case stops the build.
+constexpr int kIndexBits = 12;
+constexpr std::size_t kIndexSize = std::size_t{1} << kIndexBits;  // about four times kKeyCount
+using KeyIndex = std::array<std::uint16_t, kIndexSize>;
+static_assert(kKeyCount * 2 < kIndexSize);
+
+constexpr std::size_t firstPlace(std::string_view key) { return NoCaseHash(key) >> (64 - kIndexBits); }
+constexpr std::size_t nextPlace(std::size_t at) { return (at + 1) & (kIndexSize - 1); }
+
+constexpr KeyIndex buildIndex() {
+  KeyIndex index{};
+  for (int id = 0; id < kKeyCount; ++id) {
+    std::size_t at = firstPlace(keyName(id));
+    for (; index[at] != 0; at = nextPlace(at))
+      if (EqualNoCase(keyName(index[at] - 1), keyName(id))) throw std::logic_error("version key listed twice");
+    index[at] = static_cast<std::uint16_t>(id + 1);
+  }
+  return index;
+}
+
+constexpr KeyIndex kIndex = buildIndex();
+
+// The number of a key in any case, or -1.
+int keyNumber(std::string_view key) {
+  for (std::size_t at = firstPlace(key); kIndex[at] != 0; at = nextPlace(at))
+    if (EqualNoCase(keyName(kIndex[at] - 1), key)) return kIndex[at] - 1;
+  return -1;
+}
+
+// The key's number minus `first` when it lies in [first, end); out_of_range otherwise.
+int numberIn(std::string_view key, int first, int end, const char* what) {
+  int id = keyNumber(key);
+  if (id < first || id >= end) throw std::out_of_range(std::string("no ") + what + " " + std::string(key));
+  return id - first;
 }
 
 }  // namespace
 
-int OffsetSlot(std::string_view key) { return find(index().slots, key, "offset key"); }
+int OffsetSlot(std::string_view key) { return numberIn(key, 0, kFirstData, "offset key"); }
 std::int32_t OffsetOf(std::string_view key) { return Offsets[OffsetSlot(key)]; }
-int DataFieldIndex(std::string_view key) { return find(index().dataFields, key, "data key"); }
+int DataFieldIndex(std::string_view key) { return numberIn(key, kFirstData, kFirstFlare, "data key"); }
 const std::string& VersionData(std::string_view key) { return VersionDataFields[DataFieldIndex(key)]; }
 
-const VersionKeyTarget* FindVersionKey(std::string_view lowerKey) {
-  const auto& t = index().targets;
-  auto it = t.find(lowerKey);
-  return it == t.end() ? nullptr : &it->second;
+const VersionKeyTarget* FindVersionKey(std::string_view key) {
+  int id = keyNumber(key);
+  return id < 0 || id == kVersionCheckSlot ? nullptr : &kTargets[id];
 }
 
-std::size_t VersionKeyCount() { return index().targets.size(); }
+std::size_t VersionKeyCount() { return kKeyCount - 1; }  // all but VersionCheckOffset
 
 void ResetVersionTables() {
   Offsets.fill(0);

@@ -48,9 +48,9 @@ struct VersionKeyTarget {
   std::int32_t* number = nullptr;  // Offset, Number
   std::string* text = nullptr;     // Text
 };
-// The destination of a lower-case key; null for keys no version section sets (VersionCheckOffset
+// The destination of a key (any case); null for keys no version section sets (VersionCheckOffset
 // among them).
-const VersionKeyTarget* FindVersionKey(std::string_view lowerKey);
+const VersionKeyTarget* FindVersionKey(std::string_view key);
 // Number of keys the lookup knows.
 std::size_t VersionKeyCount();
 

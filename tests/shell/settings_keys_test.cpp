@@ -179,6 +179,13 @@ TEST_F(SettingsKeys, RegistrationIsIdempotentAndRejectsSharedKeys) {
   RegisterSharedKeys();
   static constexpr KeyRow clash[] = {{"checkkey", Conversion::Check, Setter{nullptr}}};
   EXPECT_THROW(RegisterKeys(Scope::Gfx, clash), std::logic_error);
+  // A table is refused whole; a key a family of another scope takes is refused too.
+  static constexpr KeyRow halfClash[] = {{"freshkey", Conversion::Text, Setter{nullptr}},
+                                         {"fogunit99", Conversion::Text, Setter{nullptr}}};
+  EXPECT_THROW(RegisterKeys(Scope::Race, halfClash), std::logic_error);
+  EXPECT_EQ(ScopeOfKey("freshkey"), std::nullopt);
+  EXPECT_EQ(FindKeyRow("freshkey"), nullptr);
+  EXPECT_EQ(FindKeyRow("checkkey"), &kTestRows[1]);
   EXPECT_EQ(ScopeOfKey("checkkey"), Scope::Camera);
   EXPECT_EQ(ScopeOfKey("fogunit07"), Scope::Gfx2);
   EXPECT_EQ(ScopeOfKey("combo1"), std::nullopt);
@@ -289,6 +296,10 @@ TEST(NumberText, PlainDecimal) {
   EXPECT_EQ(NumberText(1.5), "1.5");
   EXPECT_EQ(NumberText(0.1), "0.1");
   EXPECT_EQ(NumberText(4294967295.0), "4294967295");
+  EXPECT_EQ(NumberText(999999999999999.0), "999999999999999");
+  EXPECT_EQ(NumberText(-123456789012345.0), "-123456789012345");
+  EXPECT_EQ(NumberText(1e15), "1E+15");
+  EXPECT_EQ(NumberText(-2.5), "-2.5");
   EXPECT_EQ(NumberText(1e20), "1E+20");
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "config_fixture.h"
+#include "shell/text_case.h"
+#include "shell/version_table.h"
 
 namespace olvex::shell::testing {
 using namespace std::string_literals;
@@ -36,6 +38,61 @@ TEST(VersionTable, KeyCounts) {
   EXPECT_EQ(OffsetSlot("PartBuffer1Offset42"), 689);
   EXPECT_EQ(DataFieldIndex("seclevelextdefdata"), 328);
   EXPECT_THROW(OffsetSlot("NoSuchOffset"), std::out_of_range);
+}
+
+TEST(VersionTable, EveryNameFindsItsOwnPlaceInAnyCase) {
+  for (int slot = 0; slot < kOffsetSlotCount; ++slot) {
+    std::string name(kOffsetKeys[slot]);
+    ASSERT_EQ(OffsetSlot(LowerCase(name)), slot) << name;
+    ASSERT_EQ(OffsetSlot(UpperCase(name)), slot) << name;
+    const VersionKeyTarget* t = FindVersionKey(LowerCase(name));
+    if (slot == kVersionCheckSlot) ASSERT_EQ(t, nullptr);
+    else ASSERT_TRUE(t && t->kind == VersionKeyTarget::Kind::Offset && t->number == &Offsets[slot]) << name;
+  }
+  for (int i = 0; i < kDataFieldCount; ++i) {
+    std::string name(kDataKeys[i]);
+    ASSERT_EQ(DataFieldIndex(UpperCase(name)), i) << name;
+    const VersionKeyTarget* t = FindVersionKey(LowerCase(name));
+    ASSERT_TRUE(t && t->kind == VersionKeyTarget::Kind::Text && t->text == &VersionDataFields[i]) << name;
+  }
+}
+
+TEST(VersionTable, KeysOutsideTheOffsetsAndDataFields) {
+  using Kind = VersionKeyTarget::Kind;
+  struct Case {
+    std::string_view key;
+    Kind kind;
+    const void* target;
+  };
+  const Case cases[] = {
+      {"flarecolourdata1def", Kind::Text, &FlareColourDef[1]},
+      {"FLARECOLOURDATA5MOD", Kind::Text, &FlareColourMod[5]},
+      {"FlareColourData9Red", Kind::Text, &FlareColourRed[9]},
+      {"febaseproc3moddatayorel", Kind::Text, &FEBaseProc3ModDataYoRel},
+      {"DecTimerData", Kind::Text, &DecTimerData},
+      {"extendedsizenum", Kind::Number, &ExtendedSizeNum},
+      {"RaceExtRVAYoRel", Kind::Number, &RaceExtRVAYoRel},
+  };
+  for (const auto& c : cases) {
+    const VersionKeyTarget* t = FindVersionKey(c.key);
+    ASSERT_NE(t, nullptr) << c.key;
+    EXPECT_EQ(t->kind, c.kind) << c.key;
+    EXPECT_EQ(c.kind == Kind::Text ? static_cast<const void*>(t->text) : t->number, c.target) << c.key;
+  }
+}
+
+TEST(VersionTable, UnknownKeys) {
+  for (std::string_view key : {"", "ddoffse", "ddoffsetx", " ddoffset", "ddoffset ", "dd\x10offset",
+                               "dd\xCFoffset", "flarecolourdata0def", "flarecolourdata10def", "versiondata"}) {
+    EXPECT_EQ(FindVersionKey(key), nullptr) << key;
+    EXPECT_THROW(OffsetSlot(key), std::out_of_range) << key;
+    EXPECT_THROW(DataFieldIndex(key), std::out_of_range) << key;
+  }
+  // Each lookup knows only its own kind of key.
+  EXPECT_THROW(OffsetSlot("LockCameraData"), std::out_of_range);
+  EXPECT_THROW(DataFieldIndex("DDOffset"), std::out_of_range);
+  EXPECT_THROW(OffsetSlot("IncTimerData"), std::out_of_range);
+  EXPECT_EQ(OffsetSlot("versioncheckoffset"), kVersionCheckSlot);
 }
 
 TEST_F(VersionLoader, LoadsTheMatchingSection) {
