@@ -126,14 +126,16 @@ const DialogTable& barsSpec() {
 }
 
 // A bar sample: a white border around rows of the health colour, each row's shade given by
-// `shade` (0..255) of its distance from the middle row (0) and of the column.
+// `shade` (0..255) of its distance from the middle row (0) and of the column. Drawn when the
+// sample is first used.
 template <class Shade>
 void drawBar(ui::Image& image, Shade shade) {
-  constexpr int kWidth = 120, kHeight = 14;
-  auto& c = image.canvas();
-  c.resize(kWidth, kHeight, 0xFFFFFF);
-  for (int y = 1; y < kHeight - 1; ++y)
-    for (int x = 1; x < kWidth - 1; ++x) c.setPixel(x, y, ui::rgb(shade(std::abs(2 * y - kHeight + 1), x), 0, 0));
+  image.canvas().drawLater([shade](ui::Canvas& c) {
+    constexpr int kWidth = 120, kHeight = 14;
+    c.resize(kWidth, kHeight, 0xFFFFFF);
+    for (int y = 1; y < kHeight - 1; ++y)
+      for (int x = 1; x < kWidth - 1; ++x) c.setPixel(x, y, ui::rgb(shade(std::abs(2 * y - kHeight + 1), x), 0, 0));
+  });
   image.repaint();
 }
 

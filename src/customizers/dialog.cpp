@@ -149,27 +149,29 @@ void Dialog::placeLine(const TableControls& at, const LineRow& line) {
 }
 
 void Dialog::wireFields(const TableControls& at) {
-  // The last row naming a control is its rule.
-  std::vector<std::pair<ui::Control*, const FieldRow*>> fields;
+  std::vector<std::pair<ui::Control*, const FieldRow*>> rules;
   for (const FieldRow& row : table_.fields)
-    at.forRange(row.name, row.first, row.last, [&](ui::Control& c) { fields.emplace_back(&c, &row); });
-  std::stable_sort(fields.begin(), fields.end(), [](auto& a, auto& b) { return a.first < b.first; });
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    if (i + 1 == fields.size() || fields[i + 1].first != fields[i].first) wireField(*fields[i].first, *fields[i].second);
+    at.forRange(row.name, row.first, row.last, [&](ui::Control& c) { rules.emplace_back(&c, &row); });
+  // By control, then by row: the last row naming a control is its rule.
+  std::sort(rules.begin(), rules.end());
+  fields_.reserve(rules.size());
+  for (std::size_t i = 0; i < rules.size(); ++i)
+    if (i + 1 == rules.size() || rules[i + 1].first != rules[i].first) fields_.push_back({rules[i].first, rules[i].second});
+  // From here on fields_ keeps its size: the boxes' handlers hold its elements' addresses.
+  for (Field& f : fields_) wireField(f);
 }
 
-void Dialog::wireField(ui::Control& c, const FieldRow& row) {
+void Dialog::wireField(Field& f) {
+  ui::Control& c = *f.control;
   std::function<void(int&)>* keyPress = nullptr;
   if (auto* box = kindOf<ui::TextBox>(c, ui::ControlKind::TextBox)) {
-    box->setMaxLength(row.maxLength);
+    box->setMaxLength(f.row->maxLength);
     keyPress = &box->onKeyPress;
-    if (row.leave.kind != LeaveRule::Kind::None) {
-      // The frame's check replaces an earlier row's, and runs before the dialog's own handler,
-      // which a failed check skips.
-      auto previous = box->onLostFocus;
-      LeaveRule rule = row.leave;
-      box->onLostFocus = [this, box, rule, previous] {
-        if (leave(*box, rule) && previous) previous();
+    if (f.row->leave.kind != LeaveRule::Kind::None) {
+      // The frame's check runs before the dialog's own handler, which a failed check skips.
+      f.lostFocus = std::move(box->onLostFocus);
+      box->onLostFocus = [this, &f] {
+        if (leave(static_cast<ui::TextBox&>(*f.control), f.row->leave) && f.lostFocus) f.lostFocus();
       };
     }
   } else if (auto* combo = kindOf<ui::ComboBox>(c, ui::ControlKind::ComboBox)) {
@@ -177,10 +179,10 @@ void Dialog::wireField(ui::Control& c, const FieldRow& row) {
   } else {
     throw std::logic_error(c.name() + " is not a text or combo box");
   }
-  auto previous = *keyPress;
-  *keyPress = [filter = row.filter, previous](int& key) {
-    key = FilterKey(filter, key);
-    if (key != 0 && previous) previous(key);
+  f.keyPress = std::move(*keyPress);
+  *keyPress = [&f](int& key) {
+    key = FilterKey(f.row->filter, key);
+    if (key != 0 && f.keyPress) f.keyPress(key);
   };
 }
 

@@ -5,9 +5,11 @@
 // focus redirects. Build() reads the tables once and wires the few generic handlers; a dialog
 // writes by hand only what its own rules add.
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "customizers/field_rules.h"
 #include "ui/control_array.h"
@@ -151,14 +153,22 @@ class Dialog : public ui::Form {
  private:
   void place(const TableControls& at, const Place& p);
   void placeLine(const TableControls& at, const LineRow& line);
+  // A text or combo box's row, and the handlers it had before the frame's filter and check.
+  struct Field {
+    ui::Control* control;
+    const FieldRow* row;
+    std::function<void(int&)> keyPress = {};
+    std::function<void()> lostFocus = {};
+  };
   void wireFields(const TableControls& at);
-  void wireField(ui::Control& c, const FieldRow& row);
+  void wireField(Field& f);
   void wireSwatch(const TableControls& at, const Swatch& s);
   void wireCoupling(const TableControls& at, const Coupling& c);
   void wireReadout(const TableControls& at, const Readout& r);
   void wireButtons(const TableControls& at);
 
   const DialogTable& table_;
+  std::vector<Field> fields_;
 };
 
 // Sets the designer text of a control: a caption, or the text of a text or combo box.

@@ -99,6 +99,7 @@ CustEnemy::CustEnemy() : Dialog("CustEnemy", designSpec()) {
   Image2.setMouseIcon(ui::kHandCursor);
   LoadPicture(Image2, "set-picture.xpm");
   Image2.setVisible(false);
+  shownFlags_.fill(-1);
   showFlags();
 
   // A double click advances the flag twice: once for its click, once for itself.
@@ -118,11 +119,19 @@ void CustEnemy::RecalcFlags(int index) {
     if (index == fixed) return;
   auto& flag = shell::EnemyFlags[index];
   flag = flag >= kLastFlag ? 0 : flag + 1;
-  LoadPicture(Image1[index], FlagPicture(flag));
+  showFlag(index);
 }
 
 void CustEnemy::showFlags() {
-  for (int i : Image1.indexes()) LoadPicture(Image1[i], FlagPicture(shell::EnemyFlags[i]));
+  for (int i = 0; i < shell::kEnemyFlagCount; ++i) showFlag(i);
+}
+
+void CustEnemy::showFlag(int index) {
+  int code = shell::EnemyFlags[static_cast<std::size_t>(index)];
+  int& shown = shownFlags_[static_cast<std::size_t>(index)];
+  if (shown == code) return;
+  shown = code;
+  LoadPicture(Image1[index], FlagPicture(code));
 }
 
 void CustEnemy::blink() {

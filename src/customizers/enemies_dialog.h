@@ -1,9 +1,11 @@
 #pragma once
 // The enemies dialog: hit points of 27 enemy kinds, and each kind's hit flag (EnemyFlags) as a
 // picture that a click advances. Hit points above 32767 blink.
+#include <array>
 #include <string_view>
 
 #include "customizers/dialog.h"
+#include "shell/shared_tables.h"
 
 namespace olvex::customizers {
 
@@ -34,7 +36,10 @@ class CustEnemy : public Dialog {
       Command4{*this, "Command4"};
 
  private:
+  // Entry `index`'s picture shows its EnemyFlags code (loaded only when the code it shows differs).
+  void showFlag(int index);
   bool blinkState_ = false;
+  std::array<int, shell::kEnemyFlagCount> shownFlags_;  // the code each picture shows; -1: none
 };
 
 // Settings keys, the main window's button and the ENEMY stage.
