@@ -69,21 +69,32 @@ class TableControls {
   T& as(std::string_view name, int index = -1) const {
     return dynamic_cast<T&>((*this)(name, index));
   }
-  // Calls fn(Control&) for a row's controls: the one control for first < 0, else the array's
-  // elements first..last (holes skipped, at least one).
+  // Calls fn for a row's controls (as ControlIndex::forRange): the one control for first < 0,
+  // else the array's elements first..last (holes skipped, at least one).
   template <class Fn>
   void forRange(std::string_view name, int first, int last, Fn fn) const {
     if (first < 0) {
-      fn((*this)(name));
+      if (index_.forRange(name, -1, -1, fn) == 0) (*this)(name);  // throws
       return;
     }
     if (index_.forRange(name, first, last, fn) == 0)
       throw std::logic_error(dialog_.name() + " has no " + std::string(name) + " in range");
   }
+  const ui::ControlIndex& slots() const { return index_; }
+  // The container of a row: rows of one group name the same one, so the last is kept.
+  ui::Control& container(std::string_view name) const {
+    if (name.data() != containerName_.data() || name.size() != containerName_.size()) {
+      container_ = &(*this)(name);
+      containerName_ = name;
+    }
+    return *container_;
+  }
 
  private:
   const Dialog& dialog_;
   ui::ControlIndex index_;
+  mutable std::string_view containerName_;
+  mutable ui::Control* container_ = nullptr;
 };
 
 void Dialog::open() { show(table_.modal); }
@@ -123,7 +134,7 @@ void Dialog::build() {
 
 void Dialog::place(const TableControls& at, const Place& p) {
   ui::Control& c = at(p.name, p.index);
-  if (!p.container.empty()) c.setContainer(&at(p.container));
+  if (!p.container.empty()) c.setContainer(&at.container(p.container));
   c.move(p.left, p.top, p.width, p.height);
   if (!p.text.empty()) SetDesignerText(c, p.text);
 }
@@ -149,15 +160,19 @@ void Dialog::placeLine(const TableControls& at, const LineRow& line) {
 }
 
 void Dialog::wireFields(const TableControls& at) {
-  std::vector<std::pair<ui::Control*, const FieldRow*>> rules;
-  for (const FieldRow& row : table_.fields)
-    at.forRange(row.name, row.first, row.last, [&](ui::Control& c) { rules.emplace_back(&c, &row); });
-  // By control, then by row: the last row naming a control is its rule.
-  std::sort(rules.begin(), rules.end());
-  fields_.reserve(rules.size());
-  for (std::size_t i = 0; i < rules.size(); ++i)
-    if (i + 1 == rules.size() || rules[i + 1].first != rules[i].first) fields_.push_back({rules[i].first, rules[i].second});
-  // From here on fields_ keeps its size: the boxes' handlers hold its elements' addresses.
+  // The last row naming a control is its rule.
+  std::vector<const FieldRow*> ruleOf(at.slots().slotCount());
+  std::size_t count = 0;
+  for (const FieldRow& row : table_.fields) {
+    at.forRange(row.name, row.first, row.last, [&](ui::Control&, std::size_t slot) {
+      if (!ruleOf[slot]) ++count;
+      ruleOf[slot] = &row;
+    });
+  }
+  // fields_ is sized here once: the boxes' handlers hold its elements' addresses.
+  fields_.reserve(count);
+  for (std::size_t slot = 0; slot < ruleOf.size(); ++slot)
+    if (ruleOf[slot]) fields_.push_back({at.slots().atSlot(slot), ruleOf[slot]});
   for (Field& f : fields_) wireField(f);
 }
 

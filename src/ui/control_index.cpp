@@ -5,9 +5,13 @@
 namespace olvex::ui {
 
 std::uint32_t ControlIndex::hash(std::string_view name) {
-  std::uint32_t h = 2166136261u;  // FNV-1a
-  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-  return h;
+  // Names of one form differ mostly in their length and their last characters.
+  if (name.empty()) return 0;
+  std::uint32_t h = static_cast<std::uint32_t>(name.size());
+  h = h * 31 + static_cast<unsigned char>(name.front());
+  h = h * 31 + static_cast<unsigned char>(name.back());
+  if (name.size() > 2) h = h * 31 + static_cast<unsigned char>(name[name.size() - 2]);
+  return (h * 2654435769u) >> 12;  // the middle bits of the product mix every input bit
 }
 
 std::size_t ControlIndex::bucketOf(std::string_view name) const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "ui/control.h"
@@ -23,20 +24,27 @@ class ControlIndex {
     return slots_[g->offset + static_cast<std::size_t>(index - g->first)];
   }
   // Calls fn(Control&) for each control named `name` whose index lies in first..last, in index
-  // order; returns how many there were.
+  // order; returns how many there were. A callback that also takes a std::size_t gets the
+  // control's slot too.
   template <class Fn>
   int forRange(std::string_view name, int first, int last, Fn fn) const {
     const Group* g = group(name);
     if (!g) return 0;
     int count = 0;
     for (int i = std::max(first, g->first); i <= std::min(last, g->last); ++i) {
-      if (Control* c = slots_[g->offset + static_cast<std::size_t>(i - g->first)]) {
-        fn(*c);
+      std::size_t slot = g->offset + static_cast<std::size_t>(i - g->first);
+      if (Control* c = slots_[slot]) {
+        if constexpr (std::is_invocable_v<Fn, Control&, std::size_t>) fn(*c, slot);
+        else fn(*c);
         ++count;
       }
     }
     return count;
   }
+  // Each control has its own slot below slotCount(), for tables kept beside the index; a slot
+  // may be empty (null).
+  std::size_t slotCount() const { return slots_.size(); }
+  Control* atSlot(std::size_t slot) const { return slots_[slot]; }
 
  private:
   // The controls of one name: a slot for each index first..last, null for a hole.

@@ -1,6 +1,7 @@
 // Lookups by name and index over a form's controls, whatever order they were created in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,6 +74,23 @@ TEST(ControlIndex, RangesByNameAndIndex) {
   EXPECT_EQ(index.find("Check"), &form.Check);
   EXPECT_EQ(index.find("Text", 3), nullptr);
   EXPECT_EQ(index.find("Twin"), &form.Twin1);
+}
+
+TEST(ControlIndex, EachControlHasItsOwnSlot) {
+  test::TestHost host;
+  Mixed form;
+  ControlIndex index(form.controls());
+  std::vector<Control*> seen(index.slotCount());
+  for (const char* name : {"Caption", "Text", "Labels", "Check", "Tex", "Twin"}) {
+    index.forRange(name, -1, 100, [&](Control& c, std::size_t slot) {
+      ASSERT_LT(slot, seen.size());
+      EXPECT_EQ(seen[slot], nullptr) << name;
+      EXPECT_EQ(index.atSlot(slot), &c);
+      seen[slot] = &c;
+    });
+  }
+  EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](Control* c) { return c != nullptr; }),
+            static_cast<std::ptrdiff_t>(form.controls().size()) - 1);  // the second twin has no slot
 }
 
 TEST(ControlIndex, ManyNamesAllFound) {
