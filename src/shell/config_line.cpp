@@ -18,9 +18,8 @@ std::string_view trimRight(std::string_view s) {
   return s.substr(0, n);
 }
 
-}  // namespace
-
-std::string ParseConfigLine(std::string_view line) {
+// Sets CfgKey and gives the value as a part of `line`.
+std::string_view splitLine(std::string_view line) {
   CfgKey.clear();
   if (trimLeft(line).empty() || line.front() == ';' || line.front() == '[') return {};
 
@@ -28,14 +27,20 @@ std::string ParseConfigLine(std::string_view line) {
   bool hasValue = eq != std::string_view::npos && eq <= kMaxKeyLength;
   std::string_view key = line.substr(0, hasValue ? eq : kMaxKeyLength);
   CfgKey.resize(key.size());
-  for (std::size_t i = 0; i < key.size(); ++i) CfgKey[i] = LowerChar(key[i]);
+  LowerCaseInto(key, CfgKey.data());
   if (CfgKey.size() >= 4 && CfgKey.compare(CfgKey.size() - 4, 4, "data") == 0) ++DataKeyCount;
   if (!hasValue) return {};
 
   std::string_view value = trimLeft(line.substr(eq + 1));
   if (auto semi = value.find(';'); semi != std::string_view::npos)
     value = trimRight(value.substr(0, semi));
-  return std::string(value);
+  return value;
 }
+
+}  // namespace
+
+std::string ParseConfigLine(std::string_view line) { return std::string(splitLine(line)); }
+
+void ParseConfigLine(std::string_view line, std::string& value) { value.assign(splitLine(line)); }
 
 }  // namespace olvex::shell

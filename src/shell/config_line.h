@@ -12,5 +12,7 @@ inline constexpr std::size_t kMaxKeyLength = 255;
 // untrimmed text before "=", at most 255 characters; a line without "=" in that range gives its
 // first 255 characters as key and an empty value. A key ending in "data" counts in DataKeyCount.
 std::string ParseConfigLine(std::string_view line);
+// The same, the value stored into `value` (which keeps its buffer).
+void ParseConfigLine(std::string_view line, std::string& value);
 
 }  // namespace olvex::shell

@@ -156,7 +156,7 @@ class Pass {
     skipTo("[common]");
     do {
       CfgLine.assign(next());
-      CfgValue = ParseConfigLine(CfgLine);
+      ParseConfigLine(CfgLine, CfgValue);
       for (const auto& own : kOwnKeys)
         if (CfgKey == own.key) own.take(CfgValue);
       dispatch();

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "shell/config_state.h"
@@ -35,38 +35,67 @@ constexpr RangePosition kOldRanges[] = {
     {25, "", "80384"},      {26, "", "84992"},      {27, "", "90112"},      {28, "", "95232"},
     {29, "", "102400"}};
 
-struct KeyHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-};
-
-struct ScopeKeys {
-  std::vector<const KeyRow*> tables;  // first row of each registered table
-  std::vector<KeyFamily> families;
-};
-
-// A row and the scope that registered it.
+// A row or a family and the scope that registered it.
 struct ScopedRow {
+  int scope = -1;
+  const KeyRow* row = nullptr;
+};
+struct ScopedFamily {
   int scope;
-  const KeyRow* row;
+  KeyFamily family;
 };
 
-// Every scope's rows in one map, so a key is looked up once whatever the scopes it is applied
-// in. A key is the row of at most one scope (registering it twice is refused).
+// Every scope's rows by key, so a key is looked up once whatever the scopes it is applied in:
+// open addressing over a power-of-two table kept at most half full.
+class RowTable {
+ public:
+  RowTable() : slots_(1024) {}  // room for the program's tables without growing
+
+  // The row of a key; scope -1 and no row when no table has it.
+  ScopedRow find(std::string_view key) const {
+    std::size_t at = placeOf(key);
+    while (slots_[at].row && slots_[at].row->key != key) at = nextPlace(at);
+    return slots_[at];
+  }
+  // Adds a row unless its key is there already.
+  void add(ScopedRow row) {
+    if (2 * (count_ + 1) > slots_.size()) rebuild(2 * slots_.size());
+    std::size_t at = placeOf(row.row->key);
+    while (slots_[at].row && slots_[at].row->key != row.row->key) at = nextPlace(at);
+    if (slots_[at].row) return;
+    slots_[at] = row;
+    ++count_;
+  }
+  template <class F>
+  void forEach(F f) const {
+    for (const auto& slot : slots_)
+      if (slot.row) f(slot);
+  }
+
+ private:
+  std::size_t placeOf(std::string_view key) const { return std::hash<std::string_view>{}(key) & (slots_.size() - 1); }
+  std::size_t nextPlace(std::size_t at) const { return (at + 1) & (slots_.size() - 1); }
+  void rebuild(std::size_t size) {
+    std::vector<ScopedRow> old = std::exchange(slots_, std::vector<ScopedRow>(size));
+    count_ = 0;
+    for (const auto& slot : old)
+      if (slot.row) add(slot);
+  }
+
+  std::vector<ScopedRow> slots_;
+  std::size_t count_ = 0;
+};
+
+// A key is the row of at most one scope (registering it twice is refused).
 struct Registry {
-  std::array<ScopeKeys, kScopeCount> scopes;
-  std::unordered_map<std::string_view, ScopedRow, KeyHash, std::equal_to<>> rows;
+  std::array<std::vector<const KeyRow*>, kScopeCount> tables;  // first row of each table
+  std::vector<ScopedFamily> families;                          // in scope order
+  RowTable rows;
 };
 
 Registry& registry() {
   static Registry r;
   return r;
-}
-
-// The row of a lower-case key and its scope; scope -1 and no row for a key no table has.
-ScopedRow rowOf(const Registry& r, std::string_view key) {
-  auto it = r.rows.find(key);
-  return it == r.rows.end() ? ScopedRow{-1, nullptr} : it->second;
 }
 
 bool familyKnows(const KeyFamily& f, std::string_view key) {
@@ -152,14 +181,15 @@ bool applyFamily(const KeyFamily& f, std::string_view key, std::string_view valu
 }
 
 // CfgKey in one scope whose row for it, if any, is `row`: the row, else the first family that
-// takes the key.
-void applyIn(const ScopeKeys& scope, const KeyRow* row) {
+// takes the key. False when neither applies (nothing ran).
+bool applyIn(const Registry& r, int scope, const KeyRow* row) {
   if (row) {
     applyRow(*row, CfgValue);
-    return;
+    return true;
   }
-  for (const auto& f : scope.families)
-    if (applyFamily(f, CfgKey, CfgValue)) return;
+  for (const auto& f : r.families)
+    if (f.scope == scope && applyFamily(f.family, CfgKey, CfgValue)) return true;
+  return false;
 }
 
 }  // namespace
@@ -175,19 +205,21 @@ std::optional<Scope> ScopeFromWord(std::string_view word) {
 void RegisterKeys(Scope scope, std::span<const KeyRow> rows) {
   if (rows.empty()) return;
   auto& r = registry();
-  auto& tables = r.scopes[static_cast<int>(scope)].tables;
+  auto& tables = r.tables[static_cast<int>(scope)];
   if (std::find(tables.begin(), tables.end(), rows.data()) != tables.end()) return;
   for (const auto& row : rows)
     if (ScopeOfKey(row.key)) throw std::logic_error("setting key registered twice: " + std::string(row.key));
-  for (const auto& row : rows) r.rows.emplace(row.key, ScopedRow{static_cast<int>(scope), &row});
+  for (const auto& row : rows) r.rows.add({static_cast<int>(scope), &row});
   tables.push_back(rows.data());
 }
 
 void RegisterKeyFamily(Scope scope, const KeyFamily& family) {
-  auto& families = registry().scopes[static_cast<int>(scope)].families;
+  auto& families = registry().families;
+  const int s = static_cast<int>(scope);
   for (const auto& f : families)
-    if (f.prefix == family.prefix) return;
-  families.push_back(family);
+    if (f.scope == s && f.family.prefix == family.prefix) return;
+  auto after = std::find_if(families.begin(), families.end(), [s](const ScopedFamily& f) { return f.scope > s; });
+  families.insert(after, {s, family});
 }
 
 void ClearKeyRegistry() { registry() = Registry{}; }
@@ -195,9 +227,9 @@ void ClearKeyRegistry() { registry() = Registry{}; }
 void ApplyKey(Scope scope) {
   if (CfgKey.empty()) return;
   const auto& r = registry();
-  const ScopedRow hit = rowOf(r, CfgKey);
+  const ScopedRow hit = r.rows.find(CfgKey);
   int s = static_cast<int>(scope);
-  applyIn(r.scopes[s], hit.scope == s ? hit.row : nullptr);
+  applyIn(r, s, hit.scope == s ? hit.row : nullptr);
 }
 
 void ApplyKeyInAll(void (*afterMain)()) {
@@ -207,12 +239,16 @@ void ApplyKeyInAll(void (*afterMain)()) {
   }
   const std::string key = CfgKey;
   const auto& r = registry();
-  const ScopedRow hit = rowOf(r, key);
+  const ScopedRow hit = r.rows.find(key);
+  bool ran = false;  // code ran that may have changed CfgKey
   for (int s = 0; s < kScopeCount; ++s) {
     // A follow-up or the caller's hook may have read another line: look that key up afresh.
-    if (CfgKey != key) ApplyKey(static_cast<Scope>(s));
-    else applyIn(r.scopes[s], hit.scope == s ? hit.row : nullptr);
-    if (s == static_cast<int>(Scope::Main) && afterMain) afterMain();
+    if (ran && CfgKey != key) ApplyKey(static_cast<Scope>(s));
+    else ran = applyIn(r, s, hit.scope == s ? hit.row : nullptr);
+    if (s == static_cast<int>(Scope::Main) && afterMain) {
+      afterMain();
+      ran = true;
+    }
   }
 }
 
@@ -226,19 +262,20 @@ void ApplyKey(std::string_view scopeWord) {
 
 std::vector<std::string_view> RegisteredKeys() {
   std::vector<std::string_view> keys;
-  for (const auto& [key, row] : registry().rows) keys.push_back(key);
+  registry().rows.forEach([&keys](const ScopedRow& r) { keys.push_back(r.row->key); });
   return keys;
 }
 
-const KeyRow* FindKeyRow(std::string_view lowerKey) { return rowOf(registry(), lowerKey).row; }
+const KeyRow* FindKeyRow(std::string_view lowerKey) { return registry().rows.find(lowerKey).row; }
 
 std::optional<Scope> ScopeOfKey(std::string_view lowerKey) {
   const auto& r = registry();
-  const int rowScope = rowOf(r, lowerKey).scope;
+  const int rowScope = r.rows.find(lowerKey).scope;
   // The first scope whose families take the key, if it comes before the scope of its row.
-  for (int s = 0; s < (rowScope < 0 ? kScopeCount : rowScope); ++s)
-    for (const auto& f : r.scopes[s].families)
-      if (familyKnows(f, lowerKey)) return static_cast<Scope>(s);
+  for (const auto& f : r.families) {
+    if (rowScope >= 0 && f.scope >= rowScope) break;
+    if (familyKnows(f.family, lowerKey)) return static_cast<Scope>(f.scope);
+  }
   if (rowScope < 0) return std::nullopt;
   return static_cast<Scope>(rowScope);
 }

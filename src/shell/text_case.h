@@ -13,6 +13,8 @@ namespace olvex::shell {
 constexpr char LowerChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 constexpr char UpperChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 std::string LowerCase(std::string_view s);
+// LowerChar of each character of `s` into out[0] to out[s.size() - 1].
+void LowerCaseInto(std::string_view s, char* out);
 std::string UpperCase(std::string_view s);
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 bool IsHexDigit(char c);  // 0-9, A-F, a-f

@@ -52,7 +52,7 @@ void loadSection(ConfigLines& lines) {
   std::string_view line;
   do {
     if (!lines.next(line)) throw ReadError("version section without [end version]");
-    CfgValue = ParseConfigLine(line);
+    ParseConfigLine(line, CfgValue);
     if (CfgKey.empty()) continue;
     const VersionKeyTarget* t = FindVersionKey(CfgKey);
     if (!t) continue;

@@ -47,6 +47,9 @@ TEST(ParseConfigLine, SplitsKeyAndValue) {
     EXPECT_EQ(ParseConfigLine(c.line), c.value) << c.line;
     EXPECT_EQ(CfgKey, c.key) << c.line;
     EXPECT_EQ(DataKeyCount, c.dataKeys) << c.line;
+    std::string value = "a stale value longer than the short-string buffer";
+    ParseConfigLine(c.line, value);
+    EXPECT_EQ(value, c.value) << c.line;
   }
 }
 
@@ -66,6 +69,9 @@ TEST(ConfigLines, EveryLineEndEndsOneLine) {
       {"a\n\rb", {"a", "", "b"}},
       {"a\r\r\nb", {"a", "", "b"}},
       {std::string("a\0\0\r\nb\0", 8), {"a", "b"}},
+      {"a\r\nb\nc\rd\r\n\ne\r", {"a", "b", "c", "d", "", "e"}},
+      {"one\ntwo\nthree", {"one", "two", "three"}},
+      {"one\rtwo\r\rthree\n", {"one", "two", "", "three"}},
   };
   for (const auto& [text, want] : cases) {
     ConfigLines lines(text);
