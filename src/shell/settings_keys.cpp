@@ -49,7 +49,7 @@ struct ScopedFamily {
 // open addressing over a power-of-two table kept at most half full.
 class RowTable {
  public:
-  RowTable() : slots_(1024) {}  // room for the program's tables without growing
+  RowTable() : slots_(2048) {}  // room for the program's tables without growing
 
   // The row of a key; scope -1 and no row when no table has it.
   ScopedRow find(std::string_view key) const {
@@ -90,6 +90,7 @@ class RowTable {
 struct Registry {
   std::array<std::vector<const KeyRow*>, kScopeCount> tables;  // first row of each table
   std::vector<ScopedFamily> families;                          // in scope order
+  std::array<bool, kScopeCount> hasFamilies{};
   RowTable rows;
 };
 
@@ -214,12 +215,13 @@ void RegisterKeys(Scope scope, std::span<const KeyRow> rows) {
 }
 
 void RegisterKeyFamily(Scope scope, const KeyFamily& family) {
-  auto& families = registry().families;
+  auto& r = registry();
   const int s = static_cast<int>(scope);
-  for (const auto& f : families)
+  for (const auto& f : r.families)
     if (f.scope == s && f.family.prefix == family.prefix) return;
-  auto after = std::find_if(families.begin(), families.end(), [s](const ScopedFamily& f) { return f.scope > s; });
-  families.insert(after, {s, family});
+  auto after = std::find_if(r.families.begin(), r.families.end(), [s](const ScopedFamily& f) { return f.scope > s; });
+  r.families.insert(after, {s, family});
+  r.hasFamilies[s] = true;
 }
 
 void ClearKeyRegistry() { registry() = Registry{}; }
@@ -244,7 +246,7 @@ void ApplyKeyInAll(void (*afterMain)()) {
   for (int s = 0; s < kScopeCount; ++s) {
     // A follow-up or the caller's hook may have read another line: look that key up afresh.
     if (ran && CfgKey != key) ApplyKey(static_cast<Scope>(s));
-    else ran = applyIn(r, s, hit.scope == s ? hit.row : nullptr);
+    else if (hit.scope == s || r.hasFamilies[s]) ran = applyIn(r, s, hit.scope == s ? hit.row : nullptr);
     if (s == static_cast<int>(Scope::Main) && afterMain) {
       afterMain();
       ran = true;

@@ -11,12 +11,17 @@ std::string LowerCase(std::string_view s) {
 }
 
 void LowerCaseInto(std::string_view s, char* out) {
-  std::size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    std::uint64_t w = text_case_detail::lowerWord(text_case_detail::load8(s.data() + i));
-    std::memcpy(out + i, &w, 8);
+  using namespace text_case_detail;
+  if (s.size() < 8) {
+    for (std::size_t i = 0; i < s.size(); ++i) out[i] = LowerChar(s[i]);
+    return;
   }
-  for (; i < s.size(); ++i) out[i] = LowerChar(s[i]);
+  auto lowerEight = [&](std::size_t i) {
+    std::uint64_t w = lowerWord(load8(s.data() + i));
+    std::memcpy(out + i, &w, 8);
+  };
+  for (std::size_t i = 0; i + 8 < s.size(); i += 8) lowerEight(i);
+  lowerEight(s.size() - 8);  // the last eight, overlapping the words before when need be
 }
 
 std::string UpperCase(std::string_view s) {

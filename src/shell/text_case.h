@@ -43,8 +43,12 @@ constexpr std::uint64_t lowerWord(std::uint64_t w) {
   return w | (upper >> 2);                               // 0x80 >> 2 is the case bit 0x20
 }
 
-// The characters s[i] to s[i + 7] in lower case as one word, zero-padded past the end of `s`.
-constexpr std::uint64_t lowerWordAt(std::string_view s, std::size_t i) {
+}  // namespace text_case_detail
+
+// The characters s[i] to s[i + 7] in lower case as one little-endian word, zero-padded past the
+// end of `s`: two texts of one length are equal but for case when all their words are equal.
+constexpr std::uint64_t LowerWordAt(std::string_view s, std::size_t i) {
+  using namespace text_case_detail;
   std::size_t n = s.size() - i;
   if (n >= 8) return lowerWord(load8(s.data() + i));
   if (s.size() >= 8) return lowerWord(load8(s.data() + s.size() - 8) >> (64 - 8 * n));  // the last n
@@ -53,25 +57,12 @@ constexpr std::uint64_t lowerWordAt(std::string_view s, std::size_t i) {
   return lowerWord(w);
 }
 
-}  // namespace text_case_detail
-
 // Compares eight characters at a time.
 constexpr bool EqualNoCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); i += 8)
-    if (text_case_detail::lowerWordAt(a, i) != text_case_detail::lowerWordAt(b, i)) return false;
+    if (LowerWordAt(a, i) != LowerWordAt(b, i)) return false;
   return true;
-}
-
-// A hash that is the same for texts EqualNoCase finds equal; its top bits are well mixed.
-constexpr std::uint64_t NoCaseHash(std::string_view s) {
-  constexpr std::uint64_t k = 0x9E3779B97F4A7C15u;
-  std::uint64_t h = s.size();
-  for (std::size_t i = 0; i < s.size(); i += 8) {
-    h = (h ^ text_case_detail::lowerWordAt(s, i)) * k;
-    h ^= h >> 29;
-  }
-  return h * k;
 }
 
 }  // namespace olvex::shell

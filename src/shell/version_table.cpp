@@ -381,22 +381,56 @@ constexpr auto kTargets = [] {
   return targets;
 }();
 
-// Open addressing over the key numbers (number + 1, 0 for a free place), placed by the top bits
-// of NoCaseHash and built by the compiler; a key listed twice in any case stops the build.
+// A key as its lower-case words (LowerWordAt), zero-padded to the longest key, and its length.
+constexpr std::size_t kLongestKey = [] {
+  std::size_t longest = 0;
+  for (int id = 0; id < kKeyCount; ++id) longest = std::max(longest, keyName(id).size());
+  return longest;
+}();
+
+struct FoldedKey {
+  std::array<std::uint64_t, (kLongestKey + 7) / 8> words{};
+  std::size_t length = 0;
+  bool operator==(const FoldedKey&) const = default;
+};
+
+constexpr FoldedKey folded(std::string_view key) {  // key.size() <= kLongestKey
+  FoldedKey f;
+  f.length = key.size();
+  for (std::size_t i = 0; i < key.size(); i += 8) f.words[i / 8] = LowerWordAt(key, i);
+  return f;
+}
+
+constexpr auto kFoldedKeys = [] {
+  std::array<FoldedKey, kKeyCount> keys{};
+  for (int id = 0; id < kKeyCount; ++id) keys[id] = folded(keyName(id));
+  return keys;
+}();
+
+// Open addressing over the key numbers (number + 1, 0 for a free place), built by the compiler;
+// a key listed twice in any case stops the build.
 constexpr int kIndexBits = 12;
 constexpr std::size_t kIndexSize = std::size_t{1} << kIndexBits;  // about four times kKeyCount
 using KeyIndex = std::array<std::uint16_t, kIndexSize>;
 static_assert(kKeyCount * 2 < kIndexSize);
 
-constexpr std::size_t firstPlace(std::string_view key) { return NoCaseHash(key) >> (64 - kIndexBits); }
+constexpr std::size_t firstPlace(const FoldedKey& key) {
+  constexpr std::uint64_t k = 0x9E3779B97F4A7C15u;
+  std::uint64_t h = key.length;
+  for (std::uint64_t w : key.words) {
+    h = (h ^ w) * k;
+    h ^= h >> 29;
+  }
+  return (h * k) >> (64 - kIndexBits);
+}
 constexpr std::size_t nextPlace(std::size_t at) { return (at + 1) & (kIndexSize - 1); }
 
 constexpr KeyIndex buildIndex() {
   KeyIndex index{};
   for (int id = 0; id < kKeyCount; ++id) {
-    std::size_t at = firstPlace(keyName(id));
+    std::size_t at = firstPlace(kFoldedKeys[id]);
     for (; index[at] != 0; at = nextPlace(at))
-      if (EqualNoCase(keyName(index[at] - 1), keyName(id))) throw std::logic_error("version key listed twice");
+      if (kFoldedKeys[index[at] - 1] == kFoldedKeys[id]) throw std::logic_error("version key listed twice");
     index[at] = static_cast<std::uint16_t>(id + 1);
   }
   return index;
@@ -406,8 +440,10 @@ constexpr KeyIndex kIndex = buildIndex();
 
 // The number of a key in any case, or -1.
 int keyNumber(std::string_view key) {
-  for (std::size_t at = firstPlace(key); kIndex[at] != 0; at = nextPlace(at))
-    if (EqualNoCase(keyName(kIndex[at] - 1), key)) return kIndex[at] - 1;
+  if (key.size() > kLongestKey) return -1;
+  const FoldedKey f = folded(key);
+  for (std::size_t at = firstPlace(f); kIndex[at] != 0; at = nextPlace(at))
+    if (kFoldedKeys[kIndex[at] - 1] == f) return kIndex[at] - 1;
   return -1;
 }
 
