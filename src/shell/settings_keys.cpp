@@ -246,7 +246,7 @@ void ApplyKeyInAll(void (*afterMain)()) {
   for (int s = 0; s < kScopeCount; ++s) {
     // A follow-up or the caller's hook may have read another line: look that key up afresh.
     if (ran && CfgKey != key) ApplyKey(static_cast<Scope>(s));
-    else if (hit.scope == s || r.hasFamilies[s]) ran = applyIn(r, s, hit.scope == s ? hit.row : nullptr);
+    else ran = (hit.scope == s || r.hasFamilies[s]) && applyIn(r, s, hit.scope == s ? hit.row : nullptr);
     if (s == static_cast<int>(Scope::Main) && afterMain) {
       afterMain();
       ran = true;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/config_state.h"
 #include "shell/shared_keys.h"
@@ -189,6 +190,45 @@ TEST_F(SettingsKeys, RegistrationIsIdempotentAndRejectsSharedKeys) {
   EXPECT_EQ(ScopeOfKey("checkkey"), Scope::Camera);
   EXPECT_EQ(ScopeOfKey("fogunit07"), Scope::Gfx2);
   EXPECT_EQ(ScopeOfKey("combo1"), std::nullopt);
+}
+
+std::vector<std::string> seen;
+
+// A follow-up that reads another line: the scopes after its own get the new key.
+TEST_F(SettingsKeys, LaterScopesTakeTheKeyAFollowUpRead) {
+  static constexpr KeyRow sound[] = {
+      {"switchkey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("switch=" + v.text); }},
+       [] {
+         CfgKey = CfgValue == "late" ? "laterkey" : CfgValue == "early" ? "earlykey" : "textkey";
+         CfgValue = "7";
+       }}};
+  static constexpr KeyRow race[] = {
+      {"laterkey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("later=" + v.text); }}}};
+  static constexpr KeyRow main[] = {
+      {"earlykey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("early=" + v.text); }}}};
+  RegisterKeys(Scope::Snd, sound);
+  RegisterKeys(Scope::Race, race);
+  RegisterKeys(Scope::Main, main);
+  static int hooks = 0;
+  struct Case {
+    const char* value;
+    std::vector<std::string> want;
+  };
+  const Case cases[] = {
+      {"late", {"switch=late", "later=7"}},
+      {"early", {"switch=early"}},  // the main scope has passed
+      {"camera", {"switch=camera"}},
+  };
+  for (const auto& c : cases) {
+    seen.clear();
+    hooks = 0;
+    CfgKey = "switchkey";
+    CfgValue = c.value;
+    ApplyKeyInAll([] { ++hooks; });
+    EXPECT_EQ(seen, c.want) << c.value;
+    EXPECT_EQ(hooks, 1) << c.value;
+  }
+  EXPECT_EQ(form().Text1.text(), "7");
 }
 
 TEST_F(SettingsKeys, ScopeWordsRoundTrip) {
