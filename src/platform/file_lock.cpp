@@ -46,9 +46,6 @@ FileLock::FileLock(const std::string& path) : path_(path) {
     // The holder before us removes the file before it lets go: a lock on a file no longer at
     // path guards nothing, so start again with the one that is there now.
     if (!sameFile(fd.get(), path)) continue;
-    std::string pid = std::to_string(::getpid()) + "\n";
-    if (::ftruncate(fd.get(), 0) != 0) throwErrno("write the lock", path);
-    detail::writeAllAt(fd.get(), pid.data(), pid.size(), 0, path);
     fd_ = fd.release();
     return;
   }

@@ -2,12 +2,12 @@
 // File access as the program needs it: a random-access channel at 1-based positions, byte-exact
 // text lines, copy / delete / atomic replace, and the current directory. Errors are FileError.
 #include <cstdint>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+#include "platform/image_allocator.h"
 
 namespace olvex::platform {
 
@@ -59,24 +59,7 @@ class RandomAccessFile {
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
   std::string path_;
-  // Grows without zeroing: every byte is read or written before it is used.
-  template <class T>
-  struct Uninitialised : std::allocator<T> {
-    template <class U>
-    struct rebind {
-      using other = Uninitialised<U>;
-    };
-    template <class U>
-    void construct(U* p) noexcept {
-      ::new (static_cast<void*>(p)) U;
-    }
-    using std::allocator<T>::allocator;
-    template <class U, class... Args>
-    void construct(U* p, Args&&... args) {
-      ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
-    }
-  };
-  std::vector<char, Uninitialised<char>> image_;  // a ReadWrite file's bytes, as they are to be
+  std::vector<char, detail::ImageAllocator> image_;  // a ReadWrite file's bytes, as they are to be
   std::size_t diskLength_ = 0;     // the length of the file on the disk
   std::size_t dirtyFrom_ = SIZE_MAX, dirtyTo_ = 0;  // the changed range, 0-based, end excluded
 };
@@ -124,9 +107,9 @@ std::string resolveLinks(const std::string& path);
 int removeLeftoverTemporaries(const std::string& folder);
 
 // An exclusive lock, held while the object lives, through a lock file of its own at path. The
-// file is created exclusively and holds the holder's process id; the lock itself is the
-// kernel's, so the lock file of a killed process is taken over by the next one. Releasing
-// removes the file.
+// file is created exclusively and stays empty (a written file costs its removal a flush of
+// its data); the lock itself is the kernel's, so the lock file of a killed process is taken
+// over by the next one. Releasing removes the file.
 class FileLock {
  public:
   explicit FileLock(const std::string& path);  // FileInUse when a running process holds it
