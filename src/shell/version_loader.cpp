@@ -28,7 +28,8 @@ struct ReadError : std::runtime_error {
 };
 
 bool headerMatches(std::string_view line) {
-  return StartsWithNoCase(line, kHeader) && line.substr(kHeader.size(), VersionSig.size()) == VersionSig;
+  return !line.empty() && line.front() == kHeader.front() && StartsWithNoCase(line, kHeader) &&
+         line.substr(kHeader.size(), VersionSig.size()) == VersionSig;
 }
 
 bool isEndLine(std::string_view line) { return EqualNoCase(line, "[end version]"); }
