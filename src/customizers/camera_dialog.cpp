@@ -10,7 +10,7 @@ namespace olvex::customizers {
 
 namespace {
 
-const FieldLine kLines[] = {
+constexpr FieldLine kLines[] = {
     {"Normal camera distance:", "Text1", 2, "1536"},
     {"Normal camera follow speed:", "Text1", 1, "10"},
     {"Normal camera top:", "Text1", 4, "1820"},
@@ -20,22 +20,19 @@ const FieldLine kLines[] = {
 };
 constexpr int kCaption = 2520, kBox = 900;
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    LayOutLines(p, kLines, {{}, 120, 120, 6, 0, kCaption, kBox}, "Label1", 0);
-    int below = 120 + 6 * kLinePitch + 60;
-    p.push_back({"Check1", -1, 120, below, kCaption, kBoxHeight, "Change FOV (buggy):"});
-    p.push_back({"Text1", 3, 120 + kCaption, below, kBox, kBoxHeight, "70"});
-    p.push_back({"Frame1", -1, 120, below + 420, kCaption + kBox, 660, "Free camera (test):"});
-    p.push_back({"Check10", -1, 120, 270, 1400, kBoxHeight, "Lock", "Frame1"});
-    p.push_back({"Check9", -1, 1680, 270, 1400, kBoxHeight, "Stick", "Frame1"});
-    p.push_back({"Command2", -1, 120, below + 1200, 1500, 375, "defaults"});
-    p.push_back({"Command1", -1, 120 + kCaption + kBox - 1500, below + 1200, 1500, 375, "apply"});
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  LayOutLines(p, kLines, {{}, 120, 120, 6, 0, kCaption, kBox}, "Label1", 0);
+  int below = 120 + 6 * kLinePitch + 60;
+  p.push_back({"Check1", -1, 120, below, kCaption, kBoxHeight, "Change FOV (buggy):"});
+  p.push_back({"Text1", 3, 120 + kCaption, below, kBox, kBoxHeight, "70"});
+  p.push_back({"Frame1", -1, 120, below + 420, kCaption + kBox, 660, "Free camera (test):"});
+  p.push_back({"Check10", -1, 120, 270, 1400, kBoxHeight, "Lock", "Frame1"});
+  p.push_back({"Check9", -1, 1680, 270, 1400, kBoxHeight, "Stick", "Frame1"});
+  p.push_back({"Command2", -1, 120, below + 1200, 1500, 375, "defaults"});
+  p.push_back({"Command1", -1, 120 + kCaption + kBox - 1500, below + 1200, 1500, 375, "apply"});
+  return p;
+}>();
 
 // Silent clamps; the field of view is at least 1, even when emptied.
 const FieldRow kFields[] = {
@@ -53,7 +50,7 @@ const DialogTable& kTable() {
       .scope = "camera",
       .width = 120 + kCaption + kBox + 240,
       .height = 120 + 6 * kLinePitch + 60 + 1200 + 375 + 600,
-      .layout = layout(),
+      .layout = kLayout,
       .fields = kFields,
       .couplings = kCouplings,
   };

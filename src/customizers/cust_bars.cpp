@@ -52,7 +52,7 @@ constexpr struct { std::string_view frame, caption; int box, left, top; } kSizeR
 };
 constexpr int kSizeCount = static_cast<int>(std::size(kSizeRows));
 
-std::vector<Place> layout() {
+constexpr auto kLayout = StaticTable<[] {
   std::vector<Place> l = {
       {"Frame1", -1, 120, 90, 4680, 1950, "health bar"},
       {"Frame2", -1, 120, 2100, 4680, 1620, "air bar"},
@@ -92,7 +92,7 @@ std::vector<Place> layout() {
     l.push_back({"Text2", s.box, s.left + 660, s.top, 600, kRowHeight, {}, s.frame});
   }
   return l;
-}
+}>();
 
 const FieldRow kFields[] = {
     {"Text1", 0, 50, Filter::Digit, 3, clampTo(255)},
@@ -109,17 +109,17 @@ const Preview kPreviews[] = {
     {"Timer1", 500, true, [](Dialog& d) { static_cast<CustBars&>(d).poisonTick(); }},
 };
 
+constexpr auto kSwatches = StaticTable<[] { return SwatchesOf(kColourRows, "Text1"); }>();
+
 const DialogTable& barsSpec() {
-  static const std::vector<Place> places = layout();
-  static const std::vector<Swatch> swatches = SwatchesOf(kColourRows, "Text1");
   static const DialogTable s = {
       .caption = "Bar customizer",
       .scope = "bars",
       .width = 9840,
       .height = 7500,
-      .layout = places,
+      .layout = kLayout,
       .fields = kFields,
-      .swatches = swatches,
+      .swatches = kSwatches,
       .previews = kPreviews,
   };
   return s;

@@ -35,7 +35,7 @@ constexpr struct { std::string_view caption; int box; } kEffects[] = {
     {"Main Menu -> New Game", 25}, {"Main Menu -> Load Game", 26}, {"Main Menu -> Options", 27},
     {"Main Menu -> Exit", 28}};
 
-std::vector<Place> layout() {
+constexpr auto kLayout = StaticTable<[] {
   std::vector<Place> l = {
       {"Frame1", -1, 120, 90, 3300, 930, "main font"},
       {"Frame2", -1, 120, 1080, 3300, 930, "option title font"},
@@ -63,7 +63,7 @@ std::vector<Place> layout() {
     l.push_back({"Text1", kEffects[i].box, 3120, top, 420, 285, {}, "Frame5"});
   }
   return l;
-}
+}>();
 
 const FieldRow kFields[] = {
     {"Text1", 0, 28, Filter::Digit, 3, clampTo(255)},
@@ -76,17 +76,17 @@ const Preview kPreviews[] = {
     {"Timer2", 30, false, [](Dialog& d) { static_cast<CustFonts&>(d).legendTick(); }},
 };
 
+constexpr auto kSwatches = StaticTable<[] { return SwatchesOf(kColours, "Text1"); }>();
+
 const DialogTable& fontsSpec() {
-  static const std::vector<Place> places = layout();
-  static const std::vector<Swatch> swatches = SwatchesOf(kColours, "Text1");
   static const DialogTable s = {
       .caption = "Text customizer",
       .scope = "fonts",
       .width = 7440,
       .height = 5040,
-      .layout = places,
+      .layout = kLayout,
       .fields = kFields,
-      .swatches = swatches,
+      .swatches = kSwatches,
       .previews = kPreviews,
   };
   return s;

@@ -1,6 +1,5 @@
 #include "customizers/cust_gfx2.h"
 
-#include <cstdio>
 
 #include "shell/number_text.h"
 #include "shell/shared_tables.h"
@@ -123,11 +122,9 @@ CustGfx2::CustGfx2() : Dialog("CustGfx2", kTable) {
   addRange(Label1, 0, kLastLabel);
   for (int i = 0; i <= 42; ++i) Text1[i].setText("0");
   Combo1.setStyle(ui::ComboBox::Style::DropDownList);
-  for (int unit = 0; unit < shell::kFogUnitCount; ++unit) {
-    char name[3];
-    std::snprintf(name, sizeof name, "%02d", unit);
-    Combo1.addItem(name);
-  }
+  static_assert(shell::kFogUnitCount <= 100, "unit names have two digits");
+  for (int unit = 0; unit < shell::kFogUnitCount; ++unit)
+    Combo1.addItem({static_cast<char>('0' + unit / 10), static_cast<char>('0' + unit % 10)});
   Combo1.onClick = [this] { showUnit(); };
   Text1.onLostFocus = [this](int i) {
     if (inGroupA(i)) writeBackUnit();

@@ -126,6 +126,17 @@ struct DialogTable {
   std::span<const FocusRedirect> redirects = {};
 };
 
+// A table of rows made at compile time: `Make` returns them as a std::vector (so loops and the
+// layout helpers can build them), and the result is static data, nothing built at run time.
+template <auto Make>
+consteval auto StaticTable() {
+  constexpr std::size_t kCount = Make().size();
+  std::array<typename decltype(Make())::value_type, kCount> rows{};
+  auto made = Make();
+  for (std::size_t i = 0; i < kCount; ++i) rows[i] = made[i];
+  return rows;
+}
+
 class Dialog : public ui::Form {
  public:
   Dialog(std::string name, const DialogTable& table);

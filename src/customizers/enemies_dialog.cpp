@@ -49,29 +49,26 @@ constexpr const char* kHelp =
 
 constexpr int kRows = 14, kRowStep = 330, kColumnWidth = 3300;
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    p.push_back({"Frame1", -1, 120, 120, 2 * kColumnWidth + 240, 300 + kRows * kRowStep + 60, "enemy HP"});
-    for (int row = 0; row < kEnemyKindCount; ++row) {
-      const EnemyKind& k = kEnemyKinds[row];
-      int x = 120 + (row / kRows) * kColumnWidth, y = 300 + (row % kRows) * kRowStep;
-      p.push_back({"Label1", k.flag, x, y + 30, 1500, 255, k.caption, "Frame1"});
-      p.push_back({"Text1", k.hpBox, x + 1560, y, 900, 285, k.hpValue, "Frame1"});
-      p.push_back({"Image1", k.flag, x + 2520, y + 15, 240, 240, {}, "Frame1"});
-    }
-    p.push_back({"Image2", -1, 1680, 300 + 8 * kRowStep, 720, 240, {}, "Frame1"});
-    int below = 120 + 300 + kRows * kRowStep + 60 + 120;
-    p.push_back({"Check1", -1, 120, below, 3000, 255, "Enable SS HP change"});
-    int buttons = below + 360;
-    p.push_back({"Command1", -1, 120, buttons, 1455, 375, "apply"});
-    p.push_back({"Command2", -1, 1695, buttons, 1455, 375, "defaults"});
-    p.push_back({"Command3", -1, 3270, buttons, 1455, 375, "AI"});
-    p.push_back({"Command4", -1, 4845, buttons, 480, 375, "?"});
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  p.push_back({"Frame1", -1, 120, 120, 2 * kColumnWidth + 240, 300 + kRows * kRowStep + 60, "enemy HP"});
+  for (int row = 0; row < kEnemyKindCount; ++row) {
+    const EnemyKind& k = kEnemyKinds[row];
+    int x = 120 + (row / kRows) * kColumnWidth, y = 300 + (row % kRows) * kRowStep;
+    p.push_back({"Label1", k.flag, x, y + 30, 1500, 255, k.caption, "Frame1"});
+    p.push_back({"Text1", k.hpBox, x + 1560, y, 900, 285, k.hpValue, "Frame1"});
+    p.push_back({"Image1", k.flag, x + 2520, y + 15, 240, 240, {}, "Frame1"});
+  }
+  p.push_back({"Image2", -1, 1680, 300 + 8 * kRowStep, 720, 240, {}, "Frame1"});
+  int below = 120 + 300 + kRows * kRowStep + 60 + 120;
+  p.push_back({"Check1", -1, 120, below, 3000, 255, "Enable SS HP change"});
+  int buttons = below + 360;
+  p.push_back({"Command1", -1, 120, buttons, 1455, 375, "apply"});
+  p.push_back({"Command2", -1, 1695, buttons, 1455, 375, "defaults"});
+  p.push_back({"Command3", -1, 3270, buttons, 1455, 375, "AI"});
+  p.push_back({"Command4", -1, 4845, buttons, 480, 375, "?"});
+  return p;
+}>();
 
 const FieldRow kFields[] = {{"Text1", 0, 26, Filter::Digit, 5, clampTo(65535)}};
 const Coupling kCouplings[] = {{"Check1", "Text1", 24, 24}};
@@ -82,7 +79,7 @@ const Preview kPreviews[] = {{"Timer1", 300, false, &blinkTick}};
 
 const DialogTable& designSpec() {
   static const DialogTable s{.caption = "Enemy HP customizer", .scope = "enemies", .width = 2 * kColumnWidth + 600,
-                            .height = DialogHeight(layout()), .layout = layout(), .fields = kFields,
+                            .height = DialogHeight(kLayout), .layout = kLayout, .fields = kFields,
                             .couplings = kCouplings, .previews = kPreviews};
   return s;
 }

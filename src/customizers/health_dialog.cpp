@@ -10,7 +10,7 @@ namespace olvex::customizers {
 
 namespace {
 
-const FieldLine kEnemyLines[] = {
+constexpr FieldLine kEnemyLines[] = {
     {"Baddy UZI:", "Text1", 4, "15"},
     {"SAS Machinegun:", "Text1", 18, "15"},
     {"Turret:", "Text1", 20, "5"},
@@ -37,34 +37,31 @@ const FieldLine kEnemyLines[] = {
     {"Magic attack (divider):", "Text1", 14, "02"},
     {"", "Check1", -1, "Disable mutant locust attack"},
 };
-const FieldLine kDrainLines[] = {
+constexpr FieldLine kDrainLines[] = {
     {"No air:", "Text1", 0, "5"},          {"On fire:", "Text1", 1, "7"},  {"In spikes:", "Text1", 2, "8"},
     {"In prong spikes:", "Text1", 25, "8"}, {"In steam:", "Text1", 3, "2"}, {"In darts:", "Text1", 23, "25"},
 };
 constexpr int kLabels = static_cast<int>(std::size(kEnemyLines) + std::size(kDrainLines)) - 1;  // the check box line has no caption
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p = {
-        {"Frame1", -1, 120, 120, 6240, 4500, "enemy damage / behaviour"},
-        {"Frame2", -1, 6480, 120, 3240, 2310, "HP drain"},
-        {"Frame3", -1, 6480, 2520, 3240, 2100, "SAS grenades bugfix"},
-        {"Check2", -1, 120, 300, 3000, 285, "enable SAS grenades damage", "Frame3"},
-        {"Label3", -1, 120, 660, 1900, 240, "Damage / threshold:", "Frame3"},
-        {"Text1", 26, 2040, 615, 480, 285, "50", "Frame3"},
-        {"Text1", 27, 2580, 615, 480, 285, "50", "Frame3"},
-        {"Check3", -1, 120, 1000, 3000, 285, "fast kill", "Frame3"},
-        {"Check4", -1, 120, 1340, 3000, 285, "blow-up fatality", "Frame3"},
-        {"Command5", -1, 120, 4800, 2200, 375, "customize limits..."},
-        {"Command2", -1, 6480, 4800, 1500, 375, "defaults"},
-        {"Command1", -1, 8220, 4800, 1500, 375, "apply"},
-    };
-    int label = LayOutLines(p, kEnemyLines, {"Frame1", 120, 300, 13, 3000, 2340, 600}, "Label1", 0);
-    LayOutLines(p, kDrainLines, {"Frame2", 120, 300, 6, 3000, 2280, 600}, "Label1", label);
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p = {
+      {"Frame1", -1, 120, 120, 6240, 4500, "enemy damage / behaviour"},
+      {"Frame2", -1, 6480, 120, 3240, 2310, "HP drain"},
+      {"Frame3", -1, 6480, 2520, 3240, 2100, "SAS grenades bugfix"},
+      {"Check2", -1, 120, 300, 3000, 285, "enable SAS grenades damage", "Frame3"},
+      {"Label3", -1, 120, 660, 1900, 240, "Damage / threshold:", "Frame3"},
+      {"Text1", 26, 2040, 615, 480, 285, "50", "Frame3"},
+      {"Text1", 27, 2580, 615, 480, 285, "50", "Frame3"},
+      {"Check3", -1, 120, 1000, 3000, 285, "fast kill", "Frame3"},
+      {"Check4", -1, 120, 1340, 3000, 285, "blow-up fatality", "Frame3"},
+      {"Command5", -1, 120, 4800, 2200, 375, "customize limits..."},
+      {"Command2", -1, 6480, 4800, 1500, 375, "defaults"},
+      {"Command1", -1, 8220, 4800, 1500, 375, "apply"},
+  };
+  int label = LayOutLines(p, kEnemyLines, {"Frame1", 120, 300, 13, 3000, 2340, 600}, "Label1", 0);
+  LayOutLines(p, kDrainLines, {"Frame2", 120, 300, 6, 3000, 2280, 600}, "Label1", label);
+  return p;
+}>();
 
 // Bytes -128..127 (typed signed, or digits only where noted), words -32767..32767; the divider
 // two digits, the beetle dispersion four hex digits.
@@ -91,7 +88,7 @@ DialogTable table() {
       .scope = "larahp",
       .width = 9840,
       .height = 5340,
-      .layout = layout(),
+      .layout = kLayout,
       .fields = kFields,
       .couplings = kCouplings,
   };

@@ -17,7 +17,7 @@ namespace {
 constexpr int kFrameWidth = 4900, kBoxWidth = 900;
 constexpr int kLeft = 120, kRight = kLeft + kFrameWidth + 120;
 
-const ColumnRow kStartUp[] = {
+constexpr ColumnRow kStartUp[] = {
     {"Check1", 0, "Pistols"},
     {"Check1", 1, "Binoculars"},
     {"Check1", 2, "Crowbar"},
@@ -33,7 +33,7 @@ const ColumnRow kStartUp[] = {
     {"Text2", 2, "Sprint energy at startup:", "Label2", 2, "120"},
 };
 
-const ColumnRow kPickUps[] = {
+constexpr ColumnRow kPickUps[] = {
     {"Text1", 16, "Pistols default ammo:", "Label1", 16, "40"},
     {"Text1", 6, "Shotgun normal ammo:", "Label1", 6, "6"},
     {"Text1", 5, "Shotgun wideshot ammo:", "Label1", 5, "6"},
@@ -49,7 +49,7 @@ const ColumnRow kPickUps[] = {
     {"Text1", 12, "Flares:", "Label1", 12, "12"},
 };
 
-const ColumnRow kItemEffect[] = {
+constexpr ColumnRow kItemEffect[] = {
     {"Text2", 4, "Small Medkit effect:", "Label2", 4, "500"},
     {"Check3", -1, "Invert Small Medkit effect"},
     {"Text2", 3, "Item rotate speed:", "Label2", 3, "03FE"},
@@ -57,7 +57,7 @@ const ColumnRow kItemEffect[] = {
     {"Text2", 6, "Pick-up showing duration:", "Label2", 6, "45"},
 };
 
-const ColumnRow kMisc[] = {
+constexpr ColumnRow kMisc[] = {
     {"Check5", -1, "Disable in-game load"},
     {"Check6", -1, "Disable in-game save"},
     {"Check7", -1, "Disable inventory key"},
@@ -68,25 +68,20 @@ const ColumnRow kMisc[] = {
     {"Text3", -1, "FlyCheat magic word:", "Label3", -1, "QUAB"},
 };
 
-int frameHeight(std::size_t rows) { return 300 + static_cast<int>(rows) * kColumnRowHeight + 120; }
-
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    int leftBottom = 120 + frameHeight(std::size(kStartUp)) + 120;
-    int rightBottom = 120 + frameHeight(std::size(kPickUps)) + 120;
-    AddColumn(p, "Frame1", "start-up inventory", kLeft, 120, kFrameWidth, kBoxWidth, kStartUp);
-    AddColumn(p, "Frame2", "pick-ups quantity", kRight, 120, kFrameWidth, kBoxWidth, kPickUps);
-    AddColumn(p, "Frame3", "item effect", kLeft, leftBottom, kFrameWidth, kBoxWidth, kItemEffect);
-    AddColumn(p, "Frame4", "misc", kRight, rightBottom, kFrameWidth, kBoxWidth, kMisc);
-    int buttons = leftBottom + frameHeight(std::size(kItemEffect)) + 180;
-    p.push_back({"Command3", -1, kLeft, buttons, 1455, 375, "items..."});
-    p.push_back({"Command1", -1, kLeft + 1575, buttons, 1455, 375, "apply"});
-    p.push_back({"Command2", -1, kLeft + 3150, buttons, 1455, 375, "defaults"});
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  int leftBottom = 120 + ColumnHeight(std::size(kStartUp)) + 120;
+  int rightBottom = 120 + ColumnHeight(std::size(kPickUps)) + 120;
+  AddColumn(p, "Frame1", "start-up inventory", kLeft, 120, kFrameWidth, kBoxWidth, kStartUp);
+  AddColumn(p, "Frame2", "pick-ups quantity", kRight, 120, kFrameWidth, kBoxWidth, kPickUps);
+  AddColumn(p, "Frame3", "item effect", kLeft, leftBottom, kFrameWidth, kBoxWidth, kItemEffect);
+  AddColumn(p, "Frame4", "misc", kRight, rightBottom, kFrameWidth, kBoxWidth, kMisc);
+  int buttons = leftBottom + ColumnHeight(std::size(kItemEffect)) + 180;
+  p.push_back({"Command3", -1, kLeft, buttons, 1455, 375, "items..."});
+  p.push_back({"Command1", -1, kLeft + 1575, buttons, 1455, 375, "apply"});
+  p.push_back({"Command2", -1, kLeft + 3150, buttons, 1455, 375, "defaults"});
+  return p;
+}>();
 
 // One row per box: digits with their maximum (empty asks for a digit), the energies and the
 // small medkit clamped, the rotate speeds hex.
@@ -107,7 +102,7 @@ const FieldRow kFields[] = {
 
 const DialogTable& designSpec() {
   static const DialogTable s{.caption = "Inventory customizer", .scope = "inventory", .width = kRight + kFrameWidth + 240,
-                            .height = DialogHeight(layout()), .layout = layout(), .fields = kFields};
+                            .height = DialogHeight(kLayout), .layout = kLayout, .fields = kFields};
   return s;
 }
 

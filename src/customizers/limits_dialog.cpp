@@ -23,7 +23,7 @@ struct Group {
   ui::CommandButton CustLimits::*buttonMember;
   FieldLine extra[2];
 };
-const Group kGroups[] = {
+constexpr Group kGroups[] = {
     {"Frame1", "HP limit", "Max. HP bar value:", 0, 3, 4, "Command3", "recalculate HP bar range",
      &CustLimits::Command3, {{"Medkits HP limiter:", "Text2", 1, "1000"}, {"Norm.-crit. threshold:", "Text2", 2, "250"}}},
     {"Frame2", "air limit", "Max. air value:", 5, 6, 7, "Command4", "recalculate AP bar range", &CustLimits::Command4,
@@ -31,34 +31,31 @@ const Group kGroups[] = {
     {"Frame3", "sprint limit", "Max. sprint value:", 10, 12, 11, "Command5", "recalculate SP bar range",
      &CustLimits::Command5, {{"Bike nitro drain rate:", "Text2", 13, "1"}, {}}},
 };
-const char* const kDesigner[] = {"1000", "1000", "250", "66666667", "02", "1800", "91A2B3C5",
+constexpr const char* kDesigner[] = {"1000", "1000", "250", "66666667", "02", "1800", "91A2B3C5",
                                  "0A",   "10",   "450", "120",      "06", "88888889", "1"};
 constexpr int kGroupWidth = 3000, kCaption = 1860, kBox = 900;
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    int label = 0;
-    for (int i = 0; i < 3; ++i) {
-      const Group& g = kGroups[i];
-      int left = 120 + i * (kGroupWidth + 120);
-      p.push_back({g.frame, -1, left, 120, kGroupWidth, 2100, g.title});
-      FieldLine maximum{g.maximumCaption, "Text2", g.maximum, kDesigner[g.maximum]};
-      label = LayOutLines(p, {&maximum, 1}, {g.frame, 120, 300, 1, kGroupWidth, kCaption, kBox}, "Label1", label);
-      p.push_back({"Label1", label++, 120, 300 + kLinePitch + 45, 1000, 240, "Raw range:", g.frame});
-      p.push_back({"Text2", g.multiplier, 1080, 300 + kLinePitch, 1140, kBoxHeight, kDesigner[g.multiplier], g.frame});
-      p.push_back({"Text2", g.shift, 2280, 300 + kLinePitch, 600, kBoxHeight, kDesigner[g.shift], g.frame});
-      p.push_back({g.button, -1, 120, 300 + 2 * kLinePitch + 30, kGroupWidth - 240, 375, g.buttonCaption, g.frame});
-      int lines = g.extra[1].box.empty() ? 1 : 2;
-      label = LayOutLines(p, {g.extra, static_cast<std::size_t>(lines)},
-                          {g.frame, 120, 300 + 3 * kLinePitch + 120, 2, kGroupWidth, kCaption, kBox}, "Label1", label);
-    }
-    p.push_back({"Command2", -1, 6240, 2400, 1380, 375, "defaults"});
-    p.push_back({"Command1", -1, 7740, 2400, 1380, 375, "apply"});
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  int label = 0;
+  for (int i = 0; i < 3; ++i) {
+    const Group& g = kGroups[i];
+    int left = 120 + i * (kGroupWidth + 120);
+    p.push_back({g.frame, -1, left, 120, kGroupWidth, 2100, g.title});
+    FieldLine maximum{g.maximumCaption, "Text2", g.maximum, kDesigner[g.maximum]};
+    label = LayOutLines(p, {&maximum, 1}, {g.frame, 120, 300, 1, kGroupWidth, kCaption, kBox}, "Label1", label);
+    p.push_back({"Label1", label++, 120, 300 + kLinePitch + 45, 1000, 240, "Raw range:", g.frame});
+    p.push_back({"Text2", g.multiplier, 1080, 300 + kLinePitch, 1140, kBoxHeight, kDesigner[g.multiplier], g.frame});
+    p.push_back({"Text2", g.shift, 2280, 300 + kLinePitch, 600, kBoxHeight, kDesigner[g.shift], g.frame});
+    p.push_back({g.button, -1, 120, 300 + 2 * kLinePitch + 30, kGroupWidth - 240, 375, g.buttonCaption, g.frame});
+    int lines = g.extra[1].box.empty() ? 1 : 2;
+    label = LayOutLines(p, {g.extra, static_cast<std::size_t>(lines)},
+                        {g.frame, 120, 300 + 3 * kLinePitch + 120, 2, kGroupWidth, kCaption, kBox}, "Label1", label);
+  }
+  p.push_back({"Command2", -1, 6240, 2400, 1380, 375, "defaults"});
+  p.push_back({"Command1", -1, 7740, 2400, 1380, 375, "apply"});
+  return p;
+}>();
 
 // Maxima up to 32767 (an empty one becomes 0), the small rates up to 127 (an empty one stays
 // empty), multipliers eight hex digits and shifts two.
@@ -81,7 +78,7 @@ const DialogTable& kTable() {
       .scope = "limits",
       .width = 9480,
       .height = 2940,
-      .layout = layout(),
+      .layout = kLayout,
       .fields = kFields,
   };
   return s;

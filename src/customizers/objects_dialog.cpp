@@ -16,38 +16,46 @@ namespace {
 
 constexpr int kCaption = 2040, kBox = 720, kGroupWidth = kCaption + kBox + 240;
 
+constexpr FieldLine kSpikes[] = {
+    {"Normal spikes timer:", "Text1", 0, "64"}, {"Prong stretch speed:", "Text1", 1, "3"},
+    {"Retraction speed:", "Text1", 11, "128"}};
+constexpr FieldLine kRaisingBlock[] = {
+    {"Block height (in clicks):", "Text1", 2, "4"}, {"Raise anim speed:", "Text1", 3, "64"},
+    {"", "Check6", -1, "Link fake height"}};
+constexpr FieldLine kFallingBlock[] = {{"Timer:", "Text1", 7, "60"}, {"Tremble:", "Text1", 8, "1023"}};
+constexpr FieldLine kSquishyBlock[] = {
+    {"Timer:", "Text1", 14, "60"}, {"", "Check2", -1, "more"}, {"Tremble:", "Text1", 18, "96"},
+    {"", "Check3", -1, "no any"}};
+constexpr FieldLine kTwoBlockPlatform[] = {
+    {"Depression distance:", "Text1", 4, "128"}, {"Depression speed:", "Text1", 5, "4"},
+    {"Repression speed:", "Text1", 6, "4"}, {"", "Check1", -1, "Invert movement direction"},
+    {"", "Check4", -1, "Invert movement direction"}, {"", "Check5", -1, "Fix visibility (experimental)"}};
+constexpr FieldLine kOneBlockPlatform[] = {
+    {"", "Check10", -1, "enable"}, {"Depression distance:", "Text1", 21, "128"},
+    {"Depression speed:", "Text1", 22, "4"}, {"Repression speed:", "Text1", 23, "4"},
+    {"", "Check9", -1, "Invert movement direction"}, {"", "Check8", -1, "Invert movement direction"},
+    {"", "Check7", -1, "Fix visibility (experimental)"}};
+constexpr FieldLine kDarts[] = {{"Interval / speed:", "Text1", 12, "24"}, {"Colour:", "Text1", 15, "120"}};
+constexpr FieldLine kOtherObjects[] = {
+    {"Boulder gravity:", "Text1", 10, "6"}, {"Slicer-dicer speed:", "Text1", 9, "170"},
+    {"Slicer-dicer radius:", "Text1", 19, "6"}, {"Conductor interval:", "Text1", 20, "63"}};
+
 struct Group {
   const char* frame;
   const char* title;
   int column, row;  // where it goes, in columns and lines
-  std::vector<FieldLine> lines;
+  std::span<const FieldLine> lines;
   int extraLines = 0;  // below the field lines
 };
-const Group kGroups[] = {
-    {"Frame1", "spikes", 0, 0,
-     {{"Normal spikes timer:", "Text1", 0, "64"}, {"Prong stretch speed:", "Text1", 1, "3"},
-      {"Retraction speed:", "Text1", 11, "128"}}},
-    {"Frame2", "raising \\ expanding block", 0, 5,
-     {{"Block height (in clicks):", "Text1", 2, "4"}, {"Raise anim speed:", "Text1", 3, "64"},
-      {"", "Check6", -1, "Link fake height"}}},
-    {"Frame3", "falling block", 0, 10, {{"Timer:", "Text1", 7, "60"}, {"Tremble:", "Text1", 8, "1023"}}},
-    {"Frame4", "squishy block 2", 0, 14,
-     {{"Timer:", "Text1", 14, "60"}, {"", "Check2", -1, "more"}, {"Tremble:", "Text1", 18, "96"},
-      {"", "Check3", -1, "no any"}}},
-    {"Frame5", "two-block platform", 1, 0,
-     {{"Depression distance:", "Text1", 4, "128"}, {"Depression speed:", "Text1", 5, "4"},
-      {"Repression speed:", "Text1", 6, "4"}, {"", "Check1", -1, "Invert movement direction"},
-      {"", "Check4", -1, "Invert movement direction"}, {"", "Check5", -1, "Fix visibility (experimental)"}},
-     1},
-    {"Frame6", "one-block platform", 1, 9,
-     {{"", "Check10", -1, "enable"}, {"Depression distance:", "Text1", 21, "128"},
-      {"Depression speed:", "Text1", 22, "4"}, {"Repression speed:", "Text1", 23, "4"},
-      {"", "Check9", -1, "Invert movement direction"}, {"", "Check8", -1, "Invert movement direction"},
-      {"", "Check7", -1, "Fix visibility (experimental)"}}},
-    {"Frame7", "darts", 2, 0, {{"Interval / speed:", "Text1", 12, "24"}, {"Colour:", "Text1", 15, "120"}}},
-    {"Frame8", "other objects", 2, 4,
-     {{"Boulder gravity:", "Text1", 10, "6"}, {"Slicer-dicer speed:", "Text1", 9, "170"},
-      {"Slicer-dicer radius:", "Text1", 19, "6"}, {"Conductor interval:", "Text1", 20, "63"}}},
+constexpr Group kGroups[] = {
+    {"Frame1", "spikes", 0, 0, kSpikes},
+    {"Frame2", "raising \\ expanding block", 0, 5, kRaisingBlock},
+    {"Frame3", "falling block", 0, 10, kFallingBlock},
+    {"Frame4", "squishy block 2", 0, 14, kSquishyBlock},
+    {"Frame5", "two-block platform", 1, 0, kTwoBlockPlatform, 1},
+    {"Frame6", "one-block platform", 1, 9, kOneBlockPlatform},
+    {"Frame7", "darts", 2, 0, kDarts},
+    {"Frame8", "other objects", 2, 4, kOtherObjects},
 };
 constexpr int kColumns = 3, kRowsHigh = 20;
 // The captions of the one-block platform's three boxes (the labels are numbered group by group).
@@ -57,43 +65,40 @@ constexpr int kLabels = 22;
 constexpr int kDartsCaption = 1500, kPairBox = (kCaption + kBox - kDartsCaption) / 2,
               kTripleBox = (kCaption + kBox - kDartsCaption) / 3;
 
-int groupTop(int row) { return 120 + row * kLinePitch; }
+constexpr int groupTop(int row) { return 120 + row * kLinePitch; }
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    int label = 0;
-    for (const Group& g : kGroups) {
-      int rows = static_cast<int>(g.lines.size());
-      p.push_back({g.frame, -1, 120 + g.column * (kGroupWidth + 120), groupTop(g.row), kGroupWidth,
-                   240 + (rows + g.extraLines + 1) * kLinePitch, g.title});
-      label = LayOutLines(p, g.lines, {g.frame, 120, 270, rows, 0, kCaption, kBox}, "Label1", label);
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  int label = 0;
+  for (const Group& g : kGroups) {
+    int rows = static_cast<int>(g.lines.size());
+    p.push_back({g.frame, -1, 120 + g.column * (kGroupWidth + 120), groupTop(g.row), kGroupWidth,
+                 240 + (rows + g.extraLines + 1) * kLinePitch, g.title});
+    label = LayOutLines(p, g.lines, {g.frame, 120, 270, rows, 0, kCaption, kBox}, "Label1", label);
+  }
+  // The darts: speed beside the interval, green and blue beside red, the swatch below.
+  for (Place& q : p) {
+    if (q.container != "Frame7") continue;
+    if (q.name == "Label1") q.width = kDartsCaption;
+    if (q.name == "Text1") {
+      q.left = 120 + kDartsCaption;
+      q.width = q.index == 12 ? kPairBox : kTripleBox;
     }
-    // The darts: speed beside the interval, green and blue beside red, the swatch below.
-    for (Place& q : p) {
-      if (q.container != "Frame7") continue;
-      if (q.name == "Label1") q.width = kDartsCaption;
-      if (q.name == "Text1") {
-        q.left = 120 + kDartsCaption;
-        q.width = q.index == 12 ? kPairBox : kTripleBox;
-      }
-    }
-    const int boxes = 120 + kDartsCaption;
-    p.push_back({"Text1", 13, boxes + kPairBox, 270, kPairBox, kBoxHeight, "256", "Frame7"});
-    p.push_back({"Text1", 16, boxes + kTripleBox, 270 + kLinePitch, kTripleBox, kBoxHeight, "60", "Frame7"});
-    p.push_back({"Text1", 17, boxes + 2 * kTripleBox, 270 + kLinePitch, kTripleBox, kBoxHeight, "20", "Frame7"});
-    p.push_back({"Shape7", -1, 120, 270 + 2 * kLinePitch, kGroupWidth - 240, 150, {}, "Frame7"});
-    // The platforms' parameters hold for their depress mode; "?" explains them.
-    p.push_back({"Label1", label, 120, 270 + 6 * kLinePitch + 45, 2000, 240, "ocb 0 mode only:", "Frame5"});
-    p.push_back({"Command4", -1, kGroupWidth - 480, 270 + 6 * kLinePitch, 360, kBoxHeight, "?", "Frame5"});
-    int bottom = groupTop(kRowsHigh) + 120;
-    int right = 120 + kColumns * (kGroupWidth + 120);
-    p.push_back({"Command2", -1, right - 3240, bottom, 1500, 375, "defaults"});
-    p.push_back({"Command3", -1, right - 1620, bottom, 1500, 375, "apply"});
-    return p;
-  }();
-  return places;
-}
+  }
+  const int boxes = 120 + kDartsCaption;
+  p.push_back({"Text1", 13, boxes + kPairBox, 270, kPairBox, kBoxHeight, "256", "Frame7"});
+  p.push_back({"Text1", 16, boxes + kTripleBox, 270 + kLinePitch, kTripleBox, kBoxHeight, "60", "Frame7"});
+  p.push_back({"Text1", 17, boxes + 2 * kTripleBox, 270 + kLinePitch, kTripleBox, kBoxHeight, "20", "Frame7"});
+  p.push_back({"Shape7", -1, 120, 270 + 2 * kLinePitch, kGroupWidth - 240, 150, {}, "Frame7"});
+  // The platforms' parameters hold for their depress mode; "?" explains them.
+  p.push_back({"Label1", label, 120, 270 + 6 * kLinePitch + 45, 2000, 240, "ocb 0 mode only:", "Frame5"});
+  p.push_back({"Command4", -1, kGroupWidth - 480, 270 + 6 * kLinePitch, 360, kBoxHeight, "?", "Frame5"});
+  int bottom = groupTop(kRowsHigh) + 120;
+  int right = 120 + kColumns * (kGroupWidth + 120);
+  p.push_back({"Command2", -1, right - 3240, bottom, 1500, 375, "defaults"});
+  p.push_back({"Command3", -1, right - 1620, bottom, 1500, 375, "apply"});
+  return p;
+}>();
 
 struct Maximum {
   int index;
@@ -106,15 +111,12 @@ constexpr Maximum kMaxima[] = {
     {10, 127},  {9, 32767}, {19, 20},    {20, 127}, {21, 32767}, {22, 127}, {23, 127},
 };
 
-const std::vector<FieldRow>& fields() {
-  static const std::vector<FieldRow> rows = [] {
-    std::vector<FieldRow> r = {{"Text1", 0, 23, Filter::Digit, 5}};
-    for (const Maximum& m : kMaxima) r.push_back({"Text1", m.index, m.index, Filter::Digit, 5, clampTo(m.max)});
-    r.push_back({"Text1", 5, 6, Filter::Signed, 5, clampTo(127)});
-    return r;
-  }();
-  return rows;
-}
+constexpr auto kFields = StaticTable<[] {
+  std::vector<FieldRow> r = {{"Text1", 0, 23, Filter::Digit, 5}};
+  for (const Maximum& m : kMaxima) r.push_back({"Text1", m.index, m.index, Filter::Digit, 5, clampTo(m.max)});
+  r.push_back({"Text1", 5, 6, Filter::Signed, 5, clampTo(127)});
+  return r;
+}>();
 
 const Swatch kSwatches[] = {{"Shape7", "Text1", 15, 16, 17}};
 
@@ -125,8 +127,8 @@ const DialogTable& kTable() {
       .width = 120 + kColumns * (kGroupWidth + 120) + 120,
       .height = groupTop(kRowsHigh) + 120 + 375 + 600,
       .applyButton = "Command3",
-      .layout = layout(),
-      .fields = fields(),
+      .layout = kLayout,
+      .fields = kFields,
       .swatches = kSwatches,
   };
   return s;

@@ -31,7 +31,7 @@ struct KnobRow {
   int boxIndex = -1;
   const char* boxText = nullptr;
 };
-const KnobRow kKnobs[] = {
+constexpr KnobRow kKnobs[] = {
     {&CustPhys::vbkRoundSlider1, "vbkRoundSlider1", "jump turn / grav", -1, 7, 8, -1, -1, "Image2", "Text1", 2, "5"},
     {&CustPhys::vbkRoundSlider2, "vbkRoundSlider2", "swim turn / speed", -1, 0, 3, -1, -1, "Picture2", "Text2", 10, "00C8"},
     {&CustPhys::vbkRoundSlider3, "vbkRoundSlider3", "run turn", 0, 1, 2, 6, 5},
@@ -45,11 +45,11 @@ const KnobRow kKnobs[] = {
 // The selector pictures Picture3 .. Picture7.
 ui::PictureBox CustPhys::*const kSelectors[] = {&CustPhys::Picture3, &CustPhys::Picture4, &CustPhys::Picture5,
                                                 &CustPhys::Picture6, &CustPhys::Picture7};
-const char* const kSelectorNames[] = {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"};
+constexpr const char* kSelectorNames[] = {"Picture3", "Picture4", "Picture5", "Picture6", "Picture7"};
 
 // Designer values of the turn rates and speed, by index.
-const char* designerTurn(int index) {
-  static const std::pair<int, const char*> values[] = {
+constexpr const char* designerTurn(int index) {
+  constexpr std::pair<int, const char*> values[] = {
       {0, "FBBC"},  {1, "FA50"},  {2, "05B0"},  {3, "0444"},  {4, "FE67"},  {5, "0444"},  {6, "FBBC"},
       {7, "FDDE"},  {8, "0222"},  {9, "0199"},  {10, "00C8"}, {11, "FDDE"}, {12, "0111"}, {13, "FEEF"},
       {14, "0222"}, {15, "FDDE"}, {16, "FDDE"}, {17, "0111"}, {18, "FEEF"}, {19, "0100"}, {20, "0100"},
@@ -64,46 +64,43 @@ const char* designerTurn(int index) {
 // its pairs below; then the gravities, the switches and the buttons.
 constexpr int kCellWidth = 1800, kCellHeight = 2100, kBoxWidth = 720;
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    for (int k = 0; k < static_cast<int>(std::size(kKnobs)); ++k) {
-      const KnobRow& r = kKnobs[k];
-      int x = 120 + (k % 4) * kCellWidth, y = 120 + (k / 4) * kCellHeight;
-      p.push_back({r.name, -1, x + 160, y, ui::vbkRoundSlider::kWidth, ui::vbkRoundSlider::kHeight});
-      if (r.selector >= 0) {
-        p.push_back({kSelectorNames[r.selector], -1, x + 60, y + 1005, 300, 210});
-        p.push_back({"Label1", k, x + 420, y + 1020, kCellWidth - 420, 240, r.caption});
-      } else {
-        p.push_back({"Label1", k, x, y + 1020, kCellWidth, 240, r.caption});
-      }
-      auto pair = [&](int left, int right, int top) {
-        p.push_back({"Text2", left, x + 120, top, kBoxWidth, kBoxHeight, designerTurn(left)});
-        p.push_back({"Text2", right, x + 960, top, kBoxWidth, kBoxHeight, designerTurn(right)});
-      };
-      pair(r.offLeft, r.offRight, y + 1320);
-      if (r.onLeft >= 0) pair(r.onLeft, r.onRight, y + 1320 + kLinePitch + 15);
-      if (r.shortcut) {
-        p.push_back({r.shortcut, -1, x + 480, y + 1320 + kLinePitch + 15, 360, kBoxHeight});
-        p.push_back({r.box, r.boxIndex, x + 960, y + 1320 + kLinePitch + 15, kBoxWidth, kBoxHeight, r.boxText});
-      }
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  for (int k = 0; k < static_cast<int>(std::size(kKnobs)); ++k) {
+    const KnobRow& r = kKnobs[k];
+    int x = 120 + (k % 4) * kCellWidth, y = 120 + (k / 4) * kCellHeight;
+    p.push_back({r.name, -1, x + 160, y, ui::vbkRoundSlider::kWidth, ui::vbkRoundSlider::kHeight});
+    if (r.selector >= 0) {
+      p.push_back({kSelectorNames[r.selector], -1, x + 60, y + 1005, 300, 210});
+      p.push_back({"Label1", k, x + 420, y + 1020, kCellWidth - 420, 240, r.caption});
+    } else {
+      p.push_back({"Label1", k, x, y + 1020, kCellWidth, 240, r.caption});
     }
-    const int bottom = 120 + 2 * kCellHeight + 120;
-    p.insert(p.end(), {
-        {"Label1", 8, 120, bottom + 45, 1320, 240, "Shell gravity:"},
-        {"Text1", 1, 1440, bottom, 600, kBoxHeight, "6"},
-        {"Label1", 9, 2400, bottom + 45, 1320, 240, "Falling damage:"},
-        {"Text1", 3, 3840, bottom, 600, kBoxHeight, "6"},
-        {"Check1", -1, 120, bottom + 420, 3600, kBoxHeight, "Disable bike water explosion"},
-        {"Check2", -1, 120, bottom + 420 + kLinePitch, 3600, kBoxHeight, "Disable jeep water explosion"},
-        {"Check3", -1, 120, bottom + 420 + 2 * kLinePitch, 3600, kBoxHeight, "Disable ledge climb delay"},
-        {"Command2", -1, 4440, bottom + 840, 1380, 375, "defaults"},
-        {"Command3", -1, 5940, bottom + 840, 1380, 375, "apply"},
-    });
-    return p;
-  }();
-  return places;
-}
+    auto pair = [&](int left, int right, int top) {
+      p.push_back({"Text2", left, x + 120, top, kBoxWidth, kBoxHeight, designerTurn(left)});
+      p.push_back({"Text2", right, x + 960, top, kBoxWidth, kBoxHeight, designerTurn(right)});
+    };
+    pair(r.offLeft, r.offRight, y + 1320);
+    if (r.onLeft >= 0) pair(r.onLeft, r.onRight, y + 1320 + kLinePitch + 15);
+    if (r.shortcut) {
+      p.push_back({r.shortcut, -1, x + 480, y + 1320 + kLinePitch + 15, 360, kBoxHeight});
+      p.push_back({r.box, r.boxIndex, x + 960, y + 1320 + kLinePitch + 15, kBoxWidth, kBoxHeight, r.boxText});
+    }
+  }
+  const int bottom = 120 + 2 * kCellHeight + 120;
+  p.insert(p.end(), {
+      {"Label1", 8, 120, bottom + 45, 1320, 240, "Shell gravity:"},
+      {"Text1", 1, 1440, bottom, 600, kBoxHeight, "6"},
+      {"Label1", 9, 2400, bottom + 45, 1320, 240, "Falling damage:"},
+      {"Text1", 3, 3840, bottom, 600, kBoxHeight, "6"},
+      {"Check1", -1, 120, bottom + 420, 3600, kBoxHeight, "Disable bike water explosion"},
+      {"Check2", -1, 120, bottom + 420 + kLinePitch, 3600, kBoxHeight, "Disable jeep water explosion"},
+      {"Check3", -1, 120, bottom + 420 + 2 * kLinePitch, 3600, kBoxHeight, "Disable ledge climb delay"},
+      {"Command2", -1, 4440, bottom + 840, 1380, 375, "defaults"},
+      {"Command3", -1, 5940, bottom + 840, 1380, 375, "apply"},
+  });
+  return p;
+}>();
 
 const FieldRow kFields[] = {
     {"Text2", 0, 30, Filter::Hex, 4, hexWidth(4)},
@@ -118,7 +115,7 @@ const DialogTable& kTable() {
       .width = 7440,
       .height = 5940,
       .applyButton = "Command3",
-      .layout = layout(),
+      .layout = kLayout,
       .fields = kFields,
   };
   return s;

@@ -23,17 +23,17 @@ struct SwitchLine {
   const char* check;
   const char* checkCaption;
 };
-const SwitchLine kMusicLines[] = {
+constexpr SwitchLine kMusicLines[] = {
     {"Inside jeep audiotrack:", "Text1", 2, "98", "Check3", "do not use"},
     {"Outside jeep audiotrack:", "Text1", 3, "110", "Check4", "do not use"},
     {"Secret audiotrack:", "Text1", 4, "5", "Check8", "do not use"},
 };
-const SwitchLine kSoundLines[] = {
+constexpr SwitchLine kSoundLines[] = {
     {"[no ammo] sound ID:", "Text5", 0, "48", "Check7", "remove sound"},
     {"[lara being hit] sound ID:", "Text5", 18, "50", "Check5", "remove sound"},
 };
 
-int layOutSwitches(std::vector<Place>& p, std::span<const SwitchLine> lines, const char* frame, int top, int label) {
+constexpr int layOutSwitches(std::vector<Place>& p, std::span<const SwitchLine> lines, const char* frame, int top, int label) {
   for (const SwitchLine& l : lines) {
     p.push_back({"Label1", label++, 120, top + 45, kCaption, 240, l.caption, frame});
     p.push_back({l.box, l.index, 120 + kCaption, top, kBox, kBoxHeight, l.text, frame});
@@ -43,32 +43,29 @@ int layOutSwitches(std::vector<Place>& p, std::span<const SwitchLine> lines, con
   return label;
 }
 
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p = {
-        {"Frame1", -1, 120, 120, kColumn, 300 + 6 * kLinePitch, "music"},
-        {"Check1", -1, 120, 300, kColumn - 240, kBoxHeight, "Extend audiotracks from 111 to 127", "Frame1"},
-        {"Check2", -1, 120, 300 + kLinePitch, kLoopedCaption, kBoxHeight, "Change looped audiotracks range:", "Frame1"},
-        {"Text1", 0, 120 + kLoopedCaption, 300 + kLinePitch, kBox, kBoxHeight, "105", "Frame1"},
-    };
-    int label = layOutSwitches(p, kMusicLines, "Frame1", 300 + 2 * kLinePitch, 0);
-    int soundTop = 240 + 300 + 6 * kLinePitch;
-    p.push_back({"Frame2", -1, 120, soundTop, kColumn, 300 + 7 * kLinePitch, "sound"});
-    label = layOutSwitches(p, kSoundLines, "Frame2", 300, label);
-    p.push_back({"Check6", -1, 120, 300 + 2 * kLinePitch, kColumn - 240, kBoxHeight,
-                 "Extend sample memory from 256kb to 1024kb", "Frame2"});
-    p.push_back({"Check9", -1, 120, 300 + 3 * kLinePitch, kColumn - 240, kBoxHeight,
-                 "Enable ricochet sound effect for Lara's guns", "Frame2"});
-    p.push_back({"Label1", label, 120, 300 + 4 * kLinePitch + 45, kCaption, 240, "Overall SFX sample rate:", "Frame2"});
-    p.push_back({"HScroll3", -1, 120, 300 + 5 * kLinePitch, kCaption, 255, {}, "Frame2"});
-    p.push_back({"Text1", 1, 120 + kCaption + 60, 300 + 5 * kLinePitch, 1200, kBoxHeight, "22050 Hz", "Frame2"});
-    int buttons = soundTop + 300 + 7 * kLinePitch + 120;
-    p.push_back({"Command2", -1, 120, buttons, 1500, 375, "defaults"});
-    p.push_back({"Command1", -1, 120 + kColumn - 1500, buttons, 1500, 375, "apply"});
-    return p;
-  }();
-  return places;
-}
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p = {
+      {"Frame1", -1, 120, 120, kColumn, 300 + 6 * kLinePitch, "music"},
+      {"Check1", -1, 120, 300, kColumn - 240, kBoxHeight, "Extend audiotracks from 111 to 127", "Frame1"},
+      {"Check2", -1, 120, 300 + kLinePitch, kLoopedCaption, kBoxHeight, "Change looped audiotracks range:", "Frame1"},
+      {"Text1", 0, 120 + kLoopedCaption, 300 + kLinePitch, kBox, kBoxHeight, "105", "Frame1"},
+  };
+  int label = layOutSwitches(p, kMusicLines, "Frame1", 300 + 2 * kLinePitch, 0);
+  int soundTop = 240 + 300 + 6 * kLinePitch;
+  p.push_back({"Frame2", -1, 120, soundTop, kColumn, 300 + 7 * kLinePitch, "sound"});
+  label = layOutSwitches(p, kSoundLines, "Frame2", 300, label);
+  p.push_back({"Check6", -1, 120, 300 + 2 * kLinePitch, kColumn - 240, kBoxHeight,
+               "Extend sample memory from 256kb to 1024kb", "Frame2"});
+  p.push_back({"Check9", -1, 120, 300 + 3 * kLinePitch, kColumn - 240, kBoxHeight,
+               "Enable ricochet sound effect for Lara's guns", "Frame2"});
+  p.push_back({"Label1", label, 120, 300 + 4 * kLinePitch + 45, kCaption, 240, "Overall SFX sample rate:", "Frame2"});
+  p.push_back({"HScroll3", -1, 120, 300 + 5 * kLinePitch, kCaption, 255, {}, "Frame2"});
+  p.push_back({"Text1", 1, 120 + kCaption + 60, 300 + 5 * kLinePitch, 1200, kBoxHeight, "22050 Hz", "Frame2"});
+  int buttons = soundTop + 300 + 7 * kLinePitch + 120;
+  p.push_back({"Command2", -1, 120, buttons, 1500, 375, "defaults"});
+  p.push_back({"Command1", -1, 120 + kColumn - 1500, buttons, 1500, 375, "apply"});
+  return p;
+}>();
 
 const FieldRow kFields[] = {
     {"Text1", 0, 4, Filter::Digit, 3},
@@ -90,7 +87,7 @@ const DialogTable& kTable() {
       .scope = "sound",
       .width = kColumn + 360,
       .height = 240 + 600 + 13 * kLinePitch + 120 + 375 + 600,
-      .layout = layout(),
+      .layout = kLayout,
       .fields = kFields,
       .couplings = kCouplings,
       .readouts = kReadouts,

@@ -60,7 +60,7 @@ constexpr GunRow kGuns[] = {
 };
 constexpr std::string_view kColumns[] = {"damage", "rate", "dispersion", "flash dur."};
 
-const ColumnRow kGrenadesAndBolts[] = {
+constexpr ColumnRow kGrenadesAndBolts[] = {
     {"Text5", 19, "Shotgun shot amount:", "Label5", 19, "6"},
     {"Text5", 16, "Explosive weapons damage:", "Label5", 16, "30"},
     {"Text5", 20, "Crossbow bolt fly speed:", "Label5", 20, "512"},
@@ -75,7 +75,7 @@ const ColumnRow kGrenadesAndBolts[] = {
     {"Check8", -1, "Disable automatical weapon change "},
 };
 
-const ColumnRow kTargeting[] = {
+constexpr ColumnRow kTargeting[] = {
     {"Text5", 25, "Pistols targeting distance:", "Label5", 25, "8192"},
     {"Text5", 27, "Uzis targeting distance:", "Label5", 27, "8192"},
     {"Text5", 28, "Revolver targeting distance:", "Label5", 28, "8192"},
@@ -85,13 +85,13 @@ const ColumnRow kTargeting[] = {
     {"Text5", 24, "Shotgun smoke puff Y position:", "Label5", 24, "11"},
 };
 
-const ColumnRow kGunflash[] = {
+constexpr ColumnRow kGunflash[] = {
     {"Check2", -1, "Turn on gunflash mesh for shotgun"},
     {"Text5", 22, "X position:", "Label5", 22, "308"},
     {"Text5", 23, "Y position:", "Label5", 23, "85"},
 };
 
-const ColumnRow kTwinGuns[] = {
+constexpr ColumnRow kTwinGuns[] = {
     {"Label7", 0, "unpush button to disable gun!"},
     {"Check6", -1, "left gun"},
     {"Check7", -1, "right gun"},
@@ -100,78 +100,73 @@ const ColumnRow kTwinGuns[] = {
 constexpr int kColumnWidth = 4800, kBoxWidth = 840, kRowStep = 330, kFlagsHeight = 1440;
 constexpr int kLeft = 120, kRight = kLeft + kColumnWidth + 120;
 
-int frameHeight(std::size_t rows) { return 300 + static_cast<int>(rows) * kColumnRowHeight + 120; }
-
-const std::vector<Place>& layout() {
-  static const std::vector<Place> places = [] {
-    std::vector<Place> p;
-    // The weapon table: column headers over four rows.
-    int tableHeight = 300 + 5 * kRowStep + 60;
-    p.push_back({"Frame1", -1, kLeft, 120, kColumnWidth, tableHeight, "complex weapon modifiers"});
+constexpr auto kLayout = StaticTable<[] {
+  std::vector<Place> p;
+  // The weapon table: column headers over four rows.
+  int tableHeight = 300 + 5 * kRowStep + 60;
+  p.push_back({"Frame1", -1, kLeft, 120, kColumnWidth, tableHeight, "complex weapon modifiers"});
+  for (int c = 0; c < 4; ++c)
+    p.push_back({"Label6", 4 + c, 1140 + c * 900, 300, 840, 255, kColumns[c], "Frame1"});
+  for (int g = 0; g < 4; ++g) {
+    const GunRow& gun = kGuns[g];
+    int y = 300 + (g + 1) * kRowStep;
+    p.push_back({"Label6", g, 120, y + 30, 960, 255, gun.caption, "Frame1"});
+    const int boxes[] = {gun.damage, gun.rate, gun.dispersion, gun.flash};
     for (int c = 0; c < 4; ++c)
-      p.push_back({"Label6", 4 + c, 1140 + c * 900, 300, 840, 255, kColumns[c], "Frame1"});
-    for (int g = 0; g < 4; ++g) {
-      const GunRow& gun = kGuns[g];
-      int y = 300 + (g + 1) * kRowStep;
-      p.push_back({"Label6", g, 120, y + 30, 960, 255, gun.caption, "Frame1"});
-      const int boxes[] = {gun.damage, gun.rate, gun.dispersion, gun.flash};
-      for (int c = 0; c < 4; ++c)
-        p.push_back({"Text5", boxes[c], 1140 + c * 900, y, c == 2 && g == 3 ? 540 : 840, 285, gun.values[c], "Frame1"});
-    }
-    p.push_back({"Text5", 26, 1140 + 2 * 900 + 570, 300 + 4 * kRowStep, 270, 285, "0", "Frame1"});
+      p.push_back({"Text5", boxes[c], 1140 + c * 900, y, c == 2 && g == 3 ? 540 : 840, 285, gun.values[c], "Frame1"});
+  }
+  p.push_back({"Text5", 26, 1140 + 2 * 900 + 570, 300 + 4 * kRowStep, 270, 285, "0", "Frame1"});
 
-    int below = 120 + tableHeight + 120;
-    AddColumn(p, "Frame2", "", kLeft, below, kColumnWidth, kBoxWidth, kGrenadesAndBolts);
-    // The launch power shares the weight's row.
-    for (Place& place : p)
-      if (place.name == "Text5" && place.index == 32) place.width = kBoxWidth / 2 - 30;
-    const Place* weight = nullptr;
-    for (const Place& place : p)
-      if (place.name == "Text5" && place.index == 32) weight = &place;
-    Place power{"Text5", 33, weight->left + kBoxWidth / 2, weight->top, kBoxWidth / 2, 285, "128", "Frame2"};
-    p.push_back(power);
+  int below = 120 + tableHeight + 120;
+  AddColumn(p, "Frame2", "", kLeft, below, kColumnWidth, kBoxWidth, kGrenadesAndBolts);
+  // The launch power shares the weight's row.
+  for (Place& place : p)
+    if (place.name == "Text5" && place.index == 32) place.width = kBoxWidth / 2 - 30;
+  const Place* weight = nullptr;
+  for (const Place& place : p)
+    if (place.name == "Text5" && place.index == 32) weight = &place;
+  Place power{"Text5", 33, weight->left + kBoxWidth / 2, weight->top, kBoxWidth / 2, 285, "128", "Frame2"};
+  p.push_back(power);
 
-    AddColumn(p, "Frame3", "", kRight, 120, kColumnWidth, kBoxWidth, kTargeting);
-    int gunflashTop = 120 + frameHeight(std::size(kTargeting)) + 120;
-    AddColumn(p, "Frame4", "gunflash", kRight, gunflashTop, kColumnWidth, kBoxWidth, kGunflash);
-    int twinTop = gunflashTop + frameHeight(std::size(kGunflash)) + 120;
-    AddColumn(p, "Frame5", "twin weapon overrides", kRight, twinTop, kColumnWidth, kBoxWidth, kTwinGuns);
+  AddColumn(p, "Frame3", "", kRight, 120, kColumnWidth, kBoxWidth, kTargeting);
+  int gunflashTop = 120 + ColumnHeight(std::size(kTargeting)) + 120;
+  AddColumn(p, "Frame4", "gunflash", kRight, gunflashTop, kColumnWidth, kBoxWidth, kGunflash);
+  int twinTop = gunflashTop + ColumnHeight(std::size(kGunflash)) + 120;
+  AddColumn(p, "Frame5", "twin weapon overrides", kRight, twinTop, kColumnWidth, kBoxWidth, kTwinGuns);
 
-    // Ammo flags: a row of letters under the column headers for each weapon.
-    int flagsTop = twinTop + frameHeight(std::size(kTwinGuns)) + 120;
-    p.push_back({"Frame6", -1, kRight, flagsTop, kColumnWidth, kFlagsHeight, ""});
-    p.push_back({"Label7", 1, 120, 480, 2400, 255, "Crossbow ammo flags:", "Frame6"});
-    p.push_back({"Label7", 2, 120, 1020, 2400, 255, "Grenade ammo flags:", "Frame6"});
-    constexpr std::string_view kCrossbowHeads[] = {"n", "p", "e"}, kGrenadeHeads[] = {"n", "s", "f"};
-    for (int c = 0; c < 3; ++c) {
-      int x = 2640 + c * 420;
-      p.push_back({"Label7", 3 + c, x, 240, 300, 255, kCrossbowHeads[c], "Frame6"});
-      p.push_back({"Label7", 6 + c, x, 780, 300, 255, kGrenadeHeads[c], "Frame6"});
-      p.push_back({"Label31", c, x, 1020, 300, 255, {}, "Frame6"});
-    }
-    p.push_back({"Label11", -1, 2640, 480, 300, 255, {}, "Frame6"});
-    p.push_back({"Label21", -1, 3060, 480, 300, 255, {}, "Frame6"});
-    p.push_back({"Label23", -1, 3480, 480, 300, 255, {}, "Frame6"});
-    p.push_back({"Command4", -1, 4080, 660, 480, 375, "?", "Frame6"});
+  // Ammo flags: a row of letters under the column headers for each weapon.
+  int flagsTop = twinTop + ColumnHeight(std::size(kTwinGuns)) + 120;
+  p.push_back({"Frame6", -1, kRight, flagsTop, kColumnWidth, kFlagsHeight, ""});
+  p.push_back({"Label7", 1, 120, 480, 2400, 255, "Crossbow ammo flags:", "Frame6"});
+  p.push_back({"Label7", 2, 120, 1020, 2400, 255, "Grenade ammo flags:", "Frame6"});
+  constexpr std::string_view kCrossbowHeads[] = {"n", "p", "e"}, kGrenadeHeads[] = {"n", "s", "f"};
+  for (int c = 0; c < 3; ++c) {
+    int x = 2640 + c * 420;
+    p.push_back({"Label7", 3 + c, x, 240, 300, 255, kCrossbowHeads[c], "Frame6"});
+    p.push_back({"Label7", 6 + c, x, 780, 300, 255, kGrenadeHeads[c], "Frame6"});
+    p.push_back({"Label31", c, x, 1020, 300, 255, {}, "Frame6"});
+  }
+  p.push_back({"Label11", -1, 2640, 480, 300, 255, {}, "Frame6"});
+  p.push_back({"Label21", -1, 3060, 480, 300, 255, {}, "Frame6"});
+  p.push_back({"Label23", -1, 3480, 480, 300, 255, {}, "Frame6"});
+  p.push_back({"Command4", -1, 4080, 660, 480, 375, "?", "Frame6"});
 
-    // The firing preview: the gun chosen, the gun picture with its flash, start / stop.
-    int previewTop = below + frameHeight(std::size(kGrenadesAndBolts)) + 120;
-    p.push_back({"Frame7", -1, kLeft, previewTop, kColumnWidth, 1200, ""});
-    constexpr std::string_view kGunNames[] = {"pistols", "uzis", "revolver", "shotgun"};
-    for (int g = 0; g < 4; ++g) p.push_back({"Option1", g, 120, 240 + g * 225, 1200, 225, kGunNames[g], "Frame7"});
-    p.push_back({"Image1", -1, 1560, 300, 600, 360, {}, "Frame7"});
-    p.push_back({"Image2", -1, 2160, 225, 360, 360, {}, "Frame7"});
-    p.push_back({"Command10", -1, 3000, 360, 240, 240, {}, "Frame7"});
-    p.push_back({"Image3", -1, 3600, 360, 240, 240, {}, "Frame7"});
-    p.push_back({"Image4", -1, 3900, 360, 240, 240, {}, "Frame7"});
+  // The firing preview: the gun chosen, the gun picture with its flash, start / stop.
+  int previewTop = below + ColumnHeight(std::size(kGrenadesAndBolts)) + 120;
+  p.push_back({"Frame7", -1, kLeft, previewTop, kColumnWidth, 1200, ""});
+  constexpr std::string_view kGunNames[] = {"pistols", "uzis", "revolver", "shotgun"};
+  for (int g = 0; g < 4; ++g) p.push_back({"Option1", g, 120, 240 + g * 225, 1200, 225, kGunNames[g], "Frame7"});
+  p.push_back({"Image1", -1, 1560, 300, 600, 360, {}, "Frame7"});
+  p.push_back({"Image2", -1, 2160, 225, 360, 360, {}, "Frame7"});
+  p.push_back({"Command10", -1, 3000, 360, 240, 240, {}, "Frame7"});
+  p.push_back({"Image3", -1, 3600, 360, 240, 240, {}, "Frame7"});
+  p.push_back({"Image4", -1, 3900, 360, 240, 240, {}, "Frame7"});
 
-    int buttons = std::max(previewTop + 1200, flagsTop + kFlagsHeight) + 180;
-    p.push_back({"Command1", -1, kLeft, buttons, 1455, 375, "apply"});
-    p.push_back({"Command2", -1, kLeft + 1575, buttons, 1455, 375, "defaults"});
-    return p;
-  }();
-  return places;
-}
+  int buttons = std::max(previewTop + 1200, flagsTop + kFlagsHeight) + 180;
+  p.push_back({"Command1", -1, kLeft, buttons, 1455, 375, "apply"});
+  p.push_back({"Command2", -1, kLeft + 1575, buttons, 1455, 375, "defaults"});
+  return p;
+}>();
 
 // One row per run of boxes: digits with their maximum (empty asks for a digit), the shotgun's
 // dispersion four hex digits.
@@ -201,7 +196,7 @@ const Preview kPreviews[] = {{"Timer1", 10, false, &tick}};
 
 const DialogTable& designSpec() {
   static const DialogTable s{.caption = "Weapon customizer", .scope = "weapons", .width = kRight + kColumnWidth + 240,
-                            .height = DialogHeight(layout()), .layout = layout(), .fields = kFields,
+                            .height = DialogHeight(kLayout), .layout = kLayout, .fields = kFields,
                             .couplings = kCouplings, .previews = kPreviews};
   return s;
 }
