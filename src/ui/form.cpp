@@ -105,14 +105,9 @@ void Form::userClose() {
   else unload();
 }
 
-std::map<std::type_index, std::unique_ptr<Form>>& Forms::instances() {
-  static std::map<std::type_index, std::unique_ptr<Form>> live;
-  return live;
-}
-
-std::vector<Form*>& Forms::order() {
-  static std::vector<Form*> o;
-  return o;
+std::vector<std::unique_ptr<Form>>& Forms::live() {
+  static std::vector<std::unique_ptr<Form>> forms;
+  return forms;
 }
 
 std::vector<std::unique_ptr<Form>>& Forms::unloaded() {
@@ -120,19 +115,31 @@ std::vector<std::unique_ptr<Form>>& Forms::unloaded() {
   return dead;
 }
 
+void Forms::adopt(std::unique_ptr<Form> f, Form*& slot) {
+  slot = f.get();
+  f->registered_ = &slot;
+  live().push_back(std::move(f));
+}
+
+std::vector<Form*> Forms::all() {
+  std::vector<Form*> forms;
+  forms.reserve(live().size());
+  for (auto& f : live()) forms.push_back(f.get());
+  return forms;
+}
+
 bool Forms::isLoaded(const Form& f) {
-  return std::find(order().begin(), order().end(), &f) != order().end();
+  return std::any_of(live().begin(), live().end(), [&](const auto& p) { return p.get() == &f; });
 }
 
 void Forms::release(Form& f) {
-  auto& live = instances();
-  for (auto it = live.begin(); it != live.end(); ++it) {
-    if (it->second.get() != &f) continue;
-    unloaded().push_back(std::move(it->second));
-    live.erase(it);
-    break;
-  }
-  order().erase(std::remove(order().begin(), order().end(), &f), order().end());
+  auto& forms = live();
+  auto it = std::find_if(forms.begin(), forms.end(), [&](const auto& p) { return p.get() == &f; });
+  if (it == forms.end()) return;
+  if (f.registered_) *f.registered_ = nullptr;
+  f.registered_ = nullptr;
+  unloaded().push_back(std::move(*it));
+  forms.erase(it);
 }
 
 void Forms::collect() {
@@ -143,8 +150,8 @@ void Forms::collect() {
 
 void Forms::reset() {
   // Unload handlers may touch (and so create) other forms: repeat until none is left.
-  for (int round = 0; round < 8 && !order().empty(); ++round) {
-    auto forms = order();
+  for (int round = 0; round < 8 && !live().empty(); ++round) {
+    auto forms = all();
     for (auto it = forms.rbegin(); it != forms.rend(); ++it)
       if (isLoaded(**it)) (*it)->unload();
   }

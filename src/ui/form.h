@@ -3,10 +3,8 @@
 // default instance, created (and loaded) the first time anything touches it and destroyed by
 // Unload; the next touch creates a fresh one with the designer values.
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
-#include <typeindex>
 #include <vector>
 
 #include "ui/control.h"
@@ -89,6 +87,7 @@ class Form {
   std::vector<Control*> controls_;
   Control* active_ = nullptr;
   Control* focusNotified_ = nullptr;
+  Form** registered_ = nullptr;  // the default instance slot that holds this form, if any
 };
 
 // The registry of default instances.
@@ -97,23 +96,21 @@ class Forms {
   // The default instance of F, created and loaded on first access.
   template <class F>
   static F& get() {
-    auto& live = instances();
-    auto it = live.find(typeid(F));
-    if (it != live.end()) return static_cast<F&>(*it->second);
+    Form*& slot = instanceOf<F>();
+    if (slot) return static_cast<F&>(*slot);
     auto owned = std::make_unique<F>();
     F& f = *owned;
-    live.emplace(typeid(F), std::move(owned));
-    order().push_back(&f);
+    adopt(std::move(owned), slot);
     static_cast<Form&>(f).load();
     return f;
   }
   template <class F>
   static bool loaded() {
-    return instances().count(typeid(F)) != 0;
+    return instanceOf<F>() != nullptr;
   }
   static bool isLoaded(const Form& f);
   // Loaded forms in the order they were created.
-  static std::vector<Form*> all() { return order(); }
+  static std::vector<Form*> all();
   // Frees unloaded instances; call only where no handler of theirs is running.
   static void collect();
   // Unloads and frees every form (test teardown).
@@ -121,8 +118,16 @@ class Forms {
 
  private:
   friend class Form;
-  static std::map<std::type_index, std::unique_ptr<Form>>& instances();
-  static std::vector<Form*>& order();
+  // The default instance of F, null while none is loaded. A static of an inline template is one
+  // object in the whole process, whichever module asks.
+  template <class F>
+  static Form*& instanceOf() {
+    static Form* instance = nullptr;
+    return instance;
+  }
+  // Takes a new default instance into the loaded forms and its slot.
+  static void adopt(std::unique_ptr<Form> f, Form*& slot);
+  static std::vector<std::unique_ptr<Form>>& live();  // in the order they were created
   static std::vector<std::unique_ptr<Form>>& unloaded();
   static void release(Form& f);
 };

@@ -111,6 +111,30 @@ TEST_F(FormRules, DisabledControlCannotTakeFocus) {
   EXPECT_EQ(f.activeControl(), nullptr);
 }
 
+// A second window class, loaded beside SampleForm.
+class OtherForm : public ui::Form {
+ public:
+  OtherForm() : Form("OtherForm") {}
+};
+
+TEST_F(FormRules, EachWindowClassHasItsOwnDefaultInstance) {
+  auto& sample = Forms::get<SampleForm>();
+  auto& other = Forms::get<OtherForm>();
+  EXPECT_EQ(Forms::all(), (std::vector<ui::Form*>{&sample, &other}));
+  sample.unload();
+  EXPECT_FALSE(Forms::loaded<SampleForm>());
+  EXPECT_TRUE(Forms::loaded<OtherForm>());
+  EXPECT_FALSE(Forms::isLoaded(sample));
+  EXPECT_EQ(&Forms::get<OtherForm>(), &other);
+  auto& fresh = Forms::get<SampleForm>();
+  EXPECT_TRUE(Forms::isLoaded(fresh));
+  EXPECT_EQ(Forms::all(), (std::vector<ui::Form*>{&other, &fresh}));
+  Forms::reset();
+  EXPECT_FALSE(Forms::loaded<SampleForm>());
+  EXPECT_FALSE(Forms::loaded<OtherForm>());
+  EXPECT_TRUE(Forms::all().empty());
+}
+
 TEST_F(FormRules, ControlArrayKeepsHoles) {
   auto& f = Forms::get<SampleForm>();
   EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{0, 2}));
