@@ -1,7 +1,7 @@
 #include "customizers/item_table.h"
 
+#include <array>
 #include <string_view>
-#include <vector>
 
 
 namespace olvex::customizers {
@@ -57,48 +57,93 @@ constexpr Single kSingles[] = {
     {"Crowbar", "C605DADF800001", "7000"},
 };
 
-std::string hex2(int v) {
-  constexpr char kDigits[] = "0123456789ABCDEF";
-  return {kDigits[v >> 4 & 0xF], kDigits[v & 0xF]};
-}
+// Text of a fixed capacity, written at compile time.
+template <std::size_t N>
+struct Text {
+  char chars[N] = {};
+  std::size_t size = 0;
+  constexpr Text& operator<<(std::string_view s) {
+    for (char c : s) chars[size++] = c;
+    return *this;
+  }
+  constexpr Text& operator<<(int n) {  // a whole number 0..99
+    if (n >= 10) chars[size++] = static_cast<char>('0' + n / 10);
+    chars[size++] = static_cast<char>('0' + n % 10);
+    return *this;
+  }
+  constexpr Text& hex2(int v) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    chars[size++] = kDigits[v >> 4 & 0xF];
+    chars[size++] = kDigits[v & 0xF];
+    return *this;
+  }
+  constexpr std::string_view view() const { return {chars, size}; }
+};
 
-std::vector<ItemRow> buildItems() {
-  std::vector<ItemRow> rows;
+struct ItemText {
+  Text<32> name;
+  Text<16> instruction;
+  Text<8> focusId;
+};
+
+constexpr auto kItemTexts = [] {
+  std::array<ItemText, kItemCount> rows{};
+  std::size_t r = 0;
   for (const Run& run : kRuns) {
     int count = run.pieces ? 2 * run.items : run.items;
-    for (int n = 0; n < count; ++n) {
+    for (int n = 0; n < count; ++n, ++r) {
       int item = run.firstItem + (run.pieces ? n / 2 : n);
-      std::string name = std::string(run.name) + " " + std::to_string(item);
-      if (run.pieces) name += " Combo " + std::to_string(n % 2 + 1);
-      std::string code = run.store ? "C605" + hex2(run.address + n) + "DF800001"
-                                   : "800D" + hex2(run.address) + "DF8000" + hex2(1 << n);
-      rows.push_back({std::move(name), std::move(code), hex2(kFirstRunId + static_cast<int>(rows.size())) + "00"});
+      rows[r].name << run.name << " " << item;
+      if (run.pieces) rows[r].name << " Combo " << n % 2 + 1;
+      auto& code = rows[r].instruction;
+      code << (run.store ? "C605" : "800D");
+      code.hex2(run.store ? run.address + n : run.address) << "DF8000";
+      if (run.store) code << "01";
+      else code.hex2(1 << n);
+      rows[r].focusId.hex2(kFirstRunId + static_cast<int>(r)) << "00";
     }
   }
-  for (const Single& s : kSingles) rows.push_back({std::string(s.name), std::string(s.instruction), std::string(s.focusId)});
+  for (const Single& s : kSingles) {
+    rows[r].name << s.name;
+    rows[r].instruction << s.instruction;
+    rows[r].focusId << s.focusId;
+    ++r;
+  }
+  if (r != kItemCount) throw "the runs and singles do not make kItemCount items";  // stops the build
   return rows;
-}
+}();
 
-std::vector<std::string> buildCombinations() {
+constexpr auto kItems = [] {
+  std::array<ItemRow, kItemCount> rows{};
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    rows[i] = {kItemTexts[i].name.view(), kItemTexts[i].instruction.view(), kItemTexts[i].focusId.view()};
+  return rows;
+}();
+
+constexpr int kCombinationCount = 21;
+
+constexpr auto kCombinationTexts = [] {
   struct Group { std::string_view name; int count; };
   constexpr Group kGroups[] = {{"Puzzle Item", 8}, {"Key Item", 8}, {"Pickup Item", 4}};
-  std::vector<std::string> names;
+  std::array<Text<40>, kCombinationCount> names{};
+  std::size_t r = 0;
   for (const Group& g : kGroups)
-    for (int i = 1; i <= g.count; ++i) names.push_back(std::string(g.name) + " " + std::to_string(i) + " Combo 1 + Combo 2");
-  names.push_back("Clockwork Beetle Combo 1 + Combo 2");
+    for (int i = 1; i <= g.count; ++i) names[r++] << g.name << " " << i << " Combo 1 + Combo 2";
+  names[r++] << "Clockwork Beetle Combo 1 + Combo 2";
+  if (r != names.size()) throw "the groups do not make kCombinationCount names";  // stops the build
   return names;
-}
+}();
+
+constexpr auto kCombinations = [] {
+  std::array<std::string_view, kCombinationCount> names{};
+  for (std::size_t i = 0; i < names.size(); ++i) names[i] = kCombinationTexts[i].view();
+  return names;
+}();
 
 }  // namespace
 
-std::span<const ItemRow> ItemTable() {
-  static const std::vector<ItemRow> rows = buildItems();
-  return rows;
-}
+std::span<const ItemRow> ItemTable() { return kItems; }
 
-std::span<const std::string> CombinationNames() {
-  static const std::vector<std::string> names = buildCombinations();
-  return names;
-}
+std::span<const std::string_view> CombinationNames() { return kCombinations; }
 
 }  // namespace olvex::customizers

@@ -4,21 +4,21 @@
 // that takes the focus. The item combinations dialog lists the names, the items stage writes the
 // code; both read this one table.
 #include <span>
-#include <string>
+#include <string_view>
 
 namespace olvex::customizers {
 
 inline constexpr int kItemCount = 84;
 
 struct ItemRow {
-  std::string name;
-  std::string instruction;  // 7 bytes as 14 hex digits
-  std::string focusId;      // 2 bytes as 4 hex digits, written as they stand
+  std::string_view name;
+  std::string_view instruction;  // 7 bytes as 14 hex digits
+  std::string_view focusId;      // 2 bytes as 4 hex digits, written as they stand
 };
 
 // Indexed by the item code that PuzzleCombos stores.
 std::span<const ItemRow> ItemTable();
 // "Puzzle Item 1 Combo 1 + Combo 2" ... "Clockwork Beetle Combo 1 + Combo 2", by slot.
-std::span<const std::string> CombinationNames();
+std::span<const std::string_view> CombinationNames();
 
 }  // namespace olvex::customizers

@@ -39,8 +39,8 @@ const DialogTable& designSpec() {
 }  // namespace
 
 PuzzleConf::PuzzleConf() : Dialog("PuzzleConf", designSpec()) {
-  for (const ItemRow& item : ItemTable()) Combo1.addItem(item.name);
-  for (const std::string& name : CombinationNames()) Combo2.addItem(name);
+  for (const ItemRow& item : ItemTable()) Combo1.addItem(std::string(item.name));
+  for (std::string_view name : CombinationNames()) Combo2.addItem(std::string(name));
   Combo1.setStyle(ui::ComboBox::Style::DropDownList);
   Combo2.setStyle(ui::ComboBox::Style::DropDownList);
 
