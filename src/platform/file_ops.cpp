@@ -15,16 +15,23 @@ using detail::throwErrno;
 
 std::string readFile(const std::string& path) {
   detail::UniqueFd fd = detail::openRegular(path, O_RDONLY);
-  std::string bytes;
-  char buffer[1 << 16];
+  struct stat st {};
+  // Read straight into a string of the file's size, one byte more to meet the end in the same
+  // read; a file that grows meanwhile is still read to its end.
+  std::string bytes(::fstat(fd.get(), &st) == 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096, '\0');
+  std::size_t have = 0;
   for (;;) {
-    ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
+    if (have == bytes.size()) bytes.resize(bytes.size() * 2);
+    ssize_t got = ::read(fd.get(), bytes.data() + have, bytes.size() - have);
     if (got < 0) {
       if (errno == EINTR) continue;
       throwErrno("read", path);
     }
-    if (got == 0) return bytes;
-    bytes.append(buffer, static_cast<std::size_t>(got));
+    if (got == 0) {
+      bytes.resize(have);
+      return bytes;
+    }
+    have += static_cast<std::size_t>(got);
   }
 }
 

@@ -26,7 +26,7 @@ bool SilentRunRequested() {
       continue;
     }
     std::size_t eq = line.find('=');
-    if (common && eq != std::string_view::npos && LowerCase(line.substr(0, eq)) == "silentpatch")
+    if (common && eq != std::string_view::npos && EqualNoCase(line.substr(0, eq), "SilentPatch"))
       return RoundHalfEven(Val(line.substr(eq + 1))) == 1;
   }
   return false;

@@ -35,6 +35,14 @@ TEST(ReadFile, KeepsEveryByteAndReportsMissingFiles) {
   const std::string bytes("a\0\r\n\xff", 5);
   putBytes(dir.file("f"), bytes);
   EXPECT_EQ(readFile(dir.file("f")), bytes);
+  putBytes(dir.file("empty"), "");
+  EXPECT_EQ(readFile(dir.file("empty")), "");
+  std::string large(200'000, 'x');
+  large.back() = 'y';
+  putBytes(dir.file("large"), large);
+  EXPECT_EQ(readFile(dir.file("large")), large);
+  // A file whose size says 0 although it has text, as the kernel's status files do.
+  EXPECT_NE(readFile("/proc/self/status").find("Name:"), std::string::npos);
   EXPECT_THROW(readFile(dir.file("missing")), FileError);
   EXPECT_THROW(readFile(dir.path()), FileError);
 }
