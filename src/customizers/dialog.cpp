@@ -28,14 +28,6 @@ T* kindOf(ui::Control& c, ui::ControlKind kind) {
   return c.kind() == kind ? static_cast<T*>(&c) : nullptr;
 }
 
-// Runs `frame` first and then the handler the control had before.
-void chain(std::function<void()>& handler, std::function<void()> frame) {
-  handler = [frame = std::move(frame), previous = handler] {
-    frame();
-    if (previous) previous();
-  };
-}
-
 }  // namespace
 
 void SetDesignerText(ui::Control& c, std::string_view text) {
@@ -97,6 +89,18 @@ class TableControls {
   mutable ui::Control* container_ = nullptr;
 };
 
+const std::function<void()>& Dialog::keep(std::function<void()> frame) {
+  return frames_.emplace_back(std::move(frame));
+}
+
+void Dialog::chain(std::function<void()>& handler, const std::function<void()>& frame) {
+  Link& link = links_.emplace_back(Link{&frame, std::move(handler)});
+  handler = [&link] {
+    (*link.frame)();
+    if (link.previous) link.previous();
+  };
+}
+
 void Dialog::open() { show(table_.modal); }
 
 void Dialog::defaults() {
@@ -123,11 +127,11 @@ void Dialog::build() {
     auto& timer = at.as<ui::Timer>(p.timer);
     timer.setInterval(p.interval);
     timer.setEnabled(p.running);
-    chain(timer.onTimer, [this, tick = p.tick] { tick(*this); });
+    chain(timer.onTimer, keep([this, tick = p.tick] { tick(*this); }));
   }
   for (const FocusRedirect& r : table_.redirects) {
-    ui::Control& to = at(r.to);
-    at.forRange(r.name, r.first, r.last, [&](ui::Control& c) { chain(c.onGotFocus, [&to] { to.setFocus(); }); });
+    const auto& moveOn = keep([&to = at(r.to)] { to.setFocus(); });
+    at.forRange(r.name, r.first, r.last, [&](ui::Control& c) { chain(c.onGotFocus, moveOn); });
   }
   wireButtons(at);
 }
@@ -223,9 +227,9 @@ void Dialog::wireSwatch(const TableControls& at, const Swatch& s) {
   auto& red = at.as<ui::TextBox>(s.array, s.red);
   auto& green = at.as<ui::TextBox>(s.array, s.green);
   auto& blue = at.as<ui::TextBox>(s.array, s.blue);
-  auto recolour = [&shape, &red, &green, &blue] {
+  const auto& recolour = keep([&shape, &red, &green, &blue] {
     shape.setFillColor(SwatchColour(red.text(), green.text(), blue.text()));
-  };
+  });
   recolour();
   for (ui::TextBox* box : {&red, &green, &blue}) chain(box->onChange, recolour);
 }
@@ -234,10 +238,10 @@ void Dialog::wireCoupling(const TableControls& at, const Coupling& c) {
   auto& check = at.as<ui::CheckBox>(c.check);
   std::vector<ui::Control*> targets;
   at.forRange(c.target, c.first, c.last, [&](ui::Control& t) { targets.push_back(&t); });
-  auto follow = [&check, targets, whenChecked = c.whenChecked] {
+  const auto& follow = keep([&check, targets = std::move(targets), whenChecked = c.whenChecked] {
     bool on = (check.value() == 1) == whenChecked;
     for (ui::Control* t : targets) t->setEnabled(on);
-  };
+  });
   follow();
   chain(check.onClick, follow);
 }
@@ -245,7 +249,7 @@ void Dialog::wireCoupling(const TableControls& at, const Coupling& c) {
 void Dialog::wireReadout(const TableControls& at, const Readout& r) {
   auto& scroll = at.as<ui::HScrollBar>(r.scroll);
   ui::Control& target = at(r.target, r.targetIndex);
-  auto show = [&scroll, &target, r] {
+  const auto& show = keep([&scroll, &target, &r] {
     int i = scroll.value() - r.firstPosition;
     if (i < 0 || i >= static_cast<int>(r.entries.size())) return;
     const ReadoutEntry& e = r.entries[static_cast<std::size_t>(i)];
@@ -253,15 +257,15 @@ void Dialog::wireReadout(const TableControls& at, const Readout& r) {
     if (e.grey < 0) return;
     target.setBackColor(ui::rgb(e.grey, e.grey, e.grey));
     target.setForeColor(e.grey == 0 ? kWhite : 0);
-  };
+  });
   show();
   chain(scroll.onChange, show);
 }
 
 void Dialog::wireButtons(const TableControls& at) {
   if (table_.modal) {
-    if (!table_.applyButton.empty()) chain(at(table_.applyButton).onClick, [this] { hide(); });
-    if (!table_.defaultsButton.empty()) chain(at(table_.defaultsButton).onClick, [this] { defaults(); });
+    if (!table_.applyButton.empty()) chain(at(table_.applyButton).onClick, keep([this] { hide(); }));
+    if (!table_.defaultsButton.empty()) chain(at(table_.defaultsButton).onClick, keep([this] { defaults(); }));
     // Closing from the title bar keeps the values, as "apply" does.
     onCloseBox = [this] { hide(); };
     return;

@@ -5,6 +5,7 @@
 // focus redirects. Build() reads the tables once and wires the few generic handlers; a dialog
 // writes by hand only what its own rules add.
 #include <array>
+#include <deque>
 #include <functional>
 #include <span>
 #include <string>
@@ -177,9 +178,19 @@ class Dialog : public ui::Form {
   void wireCoupling(const TableControls& at, const Coupling& c);
   void wireReadout(const TableControls& at, const Readout& r);
   void wireButtons(const TableControls& at);
+  // The frame's own handlers: a kept one runs before the handler a control had (its link keeps
+  // that one). Both live as long as the dialog, at fixed addresses.
+  const std::function<void()>& keep(std::function<void()> frame);
+  void chain(std::function<void()>& handler, const std::function<void()>& frame);
+  struct Link {
+    const std::function<void()>* frame;
+    std::function<void()> previous;
+  };
 
   const DialogTable& table_;
   std::vector<Field> fields_;
+  std::deque<std::function<void()>> frames_;
+  std::deque<Link> links_;
 };
 
 // Sets the designer text of a control: a caption, or the text of a text or combo box.
