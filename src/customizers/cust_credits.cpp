@@ -118,16 +118,17 @@ CustCredits::CustCredits() : Dialog("CustCredits", kTable) {
   Option2[1].setValue(true);
 }
 
-// Ticks at every column, longer at every fifth; the marker is a red bar.
+// Ticks at every column, longer at every fifth; the marker is a red bar. Drawn when first used.
 void CustCredits::drawRuler() {
-  auto& ruler = Picture2.canvas();
-  ruler.resize(kRulerPixels, 20, 0xFFFFFF);
-  for (int c = 1; c <= kMaxLineChars; ++c) {
-    int x = static_cast<int>(std::trunc(c * kPlaceColumn));
-    ruler.line(x, c % 5 == 0 ? 8 : 14, x, 19, 0);
-  }
+  Picture2.canvas().drawLater([](ui::Canvas& ruler) {
+    ruler.resize(kRulerPixels, 20, 0xFFFFFF);
+    for (int c = 1; c <= kMaxLineChars; ++c) {
+      int x = static_cast<int>(std::trunc(c * kPlaceColumn));
+      ruler.line(x, c % 5 == 0 ? 8 : 14, x, 19, 0);
+    }
+  });
   Picture2.repaint();
-  Image1.canvas().resize(8, 20, ui::rgb(255, 0, 0));
+  Image1.canvas().drawLater([](ui::Canvas& marker) { marker.resize(8, 20, ui::rgb(255, 0, 0)); });
   Image1.repaint();
 }
 

@@ -121,17 +121,20 @@ const DialogTable& kTable() {
   return s;
 }
 
-// The jump gravity shortcut shows an arrow pointing down, the swim speed one two waves.
+// The jump gravity shortcut shows an arrow pointing down, the swim speed one two waves; both
+// drawn when first used.
 void drawShortcuts(ui::Image& gravity, ui::PictureBox& swim) {
-  ui::Canvas& g = gravity.canvas();
-  g.resize(24, 19, kFace);
-  g.fillRect(10, 2, 4, 9, kInk);
-  for (int i = 0; i < 6; ++i) g.line(6 + i, 11 + i, 17 - i, 11 + i, kInk);
+  gravity.canvas().drawLater([](ui::Canvas& g) {
+    g.resize(24, 19, kFace);
+    g.fillRect(10, 2, 4, 9, kInk);
+    for (int i = 0; i < 6; ++i) g.line(6 + i, 11 + i, 17 - i, 11 + i, kInk);
+  });
   gravity.repaint();
-  ui::Canvas& s = swim.canvas();
-  s.resize(24, 19, kFace);
-  for (int row : {6, 12})
-    for (int x = 2; x < 22; ++x) s.setPixel(x, row + ((x / 3) % 2 ? 1 : -1), kInk);
+  swim.canvas().drawLater([](ui::Canvas& s) {
+    s.resize(24, 19, kFace);
+    for (int row : {6, 12})
+      for (int x = 2; x < 22; ++x) s.setPixel(x, row + ((x / 3) % 2 ? 1 : -1), kInk);
+  });
   swim.repaint();
 }
 
@@ -185,16 +188,16 @@ void CustPhys::flipSelector(int selector) {
 }
 
 // A selector shows two bars, the upper for the first pair and the lower for the second; the
-// bar of the pair its knob writes is dark.
+// bar of the pair its knob writes is dark. Drawn when first used.
 void CustPhys::showSelector(int selector) {
   ui::PictureBox& p = this->*kSelectors[selector];
-  ui::Canvas& c = p.canvas();
-  const int w = 20, h = 14;
-  c.resize(w, h, kFace);
-  bool on = selectorOn(selector);
-  c.fillRect(1, 1, w - 2, h / 2 - 1, on ? kFace : kInk);
-  c.fillRect(1, h / 2 + 1, w - 2, h / 2 - 2, on ? kInk : kFace);
-  c.line(0, h / 2, w - 1, h / 2, 0);
+  p.canvas().drawLater([on = selectorOn(selector)](ui::Canvas& c) {
+    const int w = 20, h = 14;
+    c.resize(w, h, kFace);
+    c.fillRect(1, 1, w - 2, h / 2 - 1, on ? kFace : kInk);
+    c.fillRect(1, h / 2 + 1, w - 2, h / 2 - 2, on ? kInk : kFace);
+    c.line(0, h / 2, w - 1, h / 2, 0);
+  });
   p.repaint();
 }
 
