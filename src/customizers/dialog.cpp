@@ -45,7 +45,10 @@ void SetDesignerText(ui::Control& c, std::string_view text) {
   throw std::logic_error(c.name() + " takes no designer text");
 }
 
-Dialog::Dialog(std::string name, const DialogTable& table) : Form(std::move(name)), table_(table) {}
+Dialog::Dialog(std::string name, const DialogTable& table) : Form(std::move(name)), table_(table) {
+  // Nearly every control has a place or a line; a line places up to five.
+  expectControls(table.layout.size() + 5 * table.lines.size() + 8);
+}
 
 // The dialog's controls as its tables name them; a name the dialog lacks is a std::logic_error.
 class TableControls {

@@ -4,24 +4,6 @@
 
 namespace olvex::ui {
 
-std::uint32_t ControlIndex::hash(std::string_view name) {
-  // Names of one form differ mostly in their length and their last characters.
-  if (name.empty()) return 0;
-  std::uint32_t h = static_cast<std::uint32_t>(name.size());
-  h = h * 31 + static_cast<unsigned char>(name.front());
-  h = h * 31 + static_cast<unsigned char>(name.back());
-  if (name.size() > 2) h = h * 31 + static_cast<unsigned char>(name[name.size() - 2]);
-  return (h * 2654435769u) >> 12;  // the middle bits of the product mix every input bit
-}
-
-std::size_t ControlIndex::bucketOf(std::string_view name) const {
-  std::size_t mask = buckets_.size() - 1;
-  for (std::size_t b = hash(name) & mask;; b = (b + 1) & mask) {
-    int g = buckets_[b];
-    if (g == 0 || groups_[static_cast<std::size_t>(g - 1)].name == name) return b;
-  }
-}
-
 ControlIndex::ControlIndex(const std::vector<Control*>& controls) {
   if (controls.empty()) return;
   // At most half full, so that every probe ends.

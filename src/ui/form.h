@@ -69,6 +69,8 @@ class Form {
  protected:
   // The Load event: runs once, right after the default instance was created.
   virtual void load() {}
+  // Room for about n controls, for a window that knows how many it will make.
+  void expectControls(std::size_t n) { controls_.reserve(n); }
 
  private:
   friend class Control;
