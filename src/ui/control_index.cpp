@@ -8,6 +8,7 @@ ControlIndex::ControlIndex(const std::vector<Control*>& controls) {
   if (controls.empty()) return;
   // At most half full, so that every probe ends.
   buckets_.assign(std::bit_ceil(2 * controls.size()), 0);
+  groups_.reserve(controls.size());
   std::vector<int> groupOf(controls.size());
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const Control& c = *controls[i];
