@@ -44,23 +44,17 @@ class Cursor {
   bool skipBlanks_;
 };
 
-// Whole numbers of up to 18 digits fit an int64 exactly, and its conversion to double rounds as
-// from_chars does.
-constexpr std::size_t kWholeDigits = 18;
-double wholeNumber(std::string_view digits, bool negative) {
-  std::int64_t whole = 0;
-  for (char digit : digits) whole = whole * 10 + (digit - '0');
-  const auto value = static_cast<double>(whole);
-  return negative ? -value : value;
-}
-
-// The common text: an optional sign and digits, nothing else.
+// The common text: an optional sign and up to 18 digits, nothing else. Such a number fits an
+// int64 exactly, and its conversion to double rounds as from_chars does.
 std::optional<double> plainWholeNumber(std::string_view s) {
   const bool signed_ = !s.empty() && (s[0] == '-' || s[0] == '+');
   std::string_view digits = s.substr(signed_ ? 1 : 0);
-  if (digits.empty() || digits.size() > kWholeDigits || !std::all_of(digits.begin(), digits.end(), isDigit))
+  if (digits.empty() || digits.size() > 18 || !std::all_of(digits.begin(), digits.end(), isDigit))
     return std::nullopt;
-  return wholeNumber(digits, s[0] == '-');
+  std::int64_t whole = 0;
+  for (char digit : digits) whole = whole * 10 + (digit - '0');
+  const auto value = static_cast<double>(whole);
+  return s[0] == '-' ? -value : value;
 }
 
 // A decimal number taken apart, blanks already removed.
@@ -83,8 +77,6 @@ long magnitude(const Decimal& d) {
 // Locale-independent: a program whose view layer sets the C locale from the user's must not read
 // "1.5" as 1.
 double toDouble(const Decimal& d) {
-  if (d.fracDigits.empty() && d.exponent == 0 && d.intDigits.size() <= kWholeDigits)
-    return wholeNumber(d.intDigits, d.negative);
   std::string text = (d.intDigits.empty() ? "0" : d.intDigits) + "." + d.fracDigits + "0e" +
                      std::to_string(d.exponent);
   double value = 0;
