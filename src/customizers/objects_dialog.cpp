@@ -211,6 +211,7 @@ const shell::KeyRow kObjectKeys[] = {
     {"sqyishyextendtimer", C, check<&CustObj::Check2>()},
     {"sqyishytremble", N, box<18>},
     {"sqyishynotremble", C, check<&CustObj::Check3>()},
+    {"bouldergravity", N, box<10>},
     {"slicerdicerspeed", N, box<9>},
     {"slicerdicerradius", N, box<19>},
     {"conductorinterval", N, box<20>},

@@ -18,6 +18,8 @@
 #include "presets/main_window_fixture.h"
 #include "presets/preset_loader.h"
 #include "presets/preset_writer.h"
+#include "shell/config_line.h"
+#include "shell/config_lines.h"
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
 #include "shell/script_slots.h"
@@ -101,20 +103,34 @@ TEST_F(PresetFilesTest, WrittenFileHoldsHeaderKeysAndSections) {
     EXPECT_NE(std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(key); }), lines.end()) << key;
 }
 
-// A key a module registers is saved, unless only config files and hand-made presets carry it.
-TEST_F(PresetFilesTest, EveryRegisteredSettingIsSaved) {
+// A key a module registers, and a setting of the built-in config, is saved, unless only config
+// files and hand-made presets carry it or the config reader keeps it itself.
+TEST_F(PresetFilesTest, EveryRegisteredSettingAndEverySettingOfTheBuiltInConfigIsSaved) {
   start();
-  const std::set<std::string_view> readOnly = {"version", "defaultsyntaxfile", "enabletwinponytail"};
+  const std::set<std::string_view> readOnly = {"version", "defaultsyntaxfile", "enabletwinponytail",
+                                               "exename", "versioncheckoffset", "numbytestoread",
+                                               "silentpatch", "developermode", "defaultpatchset",
+                                               "racetimerslots", "triggerslots"};
   std::set<std::string> written;
   for (const std::string& line : PresetLines()) {
     std::string key = line.substr(0, line.find('='));
     for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     written.insert(key);
   }
-  for (std::string_view key : shell::RegisteredKeys()) {
+  const std::vector<std::string_view> registered = shell::RegisteredKeys();
+  std::set<std::string> settings(registered.begin(), registered.end());
+  shell::ConfigLines config(shell::BuiltInConfigText());
+  std::string_view line;
+  while (config.next(line) && line != "[common]") {
+  }
+  while (config.next(line) && line != "[end common]") {
+    shell::ParseConfigLine(line);
+    if (!shell::CfgKey.empty()) settings.insert(shell::CfgKey);
+  }
+  for (const std::string& key : settings) {
     if (readOnly.count(key)) continue;
-    EXPECT_TRUE(written.count(std::string(key)))
-        << key << " is not saved: add it to the preset writer's table (and a get to its Setter)";
+    EXPECT_TRUE(written.count(key))
+        << key << " is not saved: register its row and add it to the preset writer's table (and a get to its Setter)";
   }
 }
 

@@ -5,9 +5,11 @@
 
 #include <variant>
 
+#include "customizers/objects_dialog.h"
 #include "draco/draco_fixture.h"
 #include "draco/patch_list.h"
 #include "presets/apply_line.h"
+#include "presets/console.h"
 #include "presets/main_window_fixture.h"
 #include "presets/preset_writer.h"
 #include "shell/config_reader.h"
@@ -174,6 +176,35 @@ TEST_F(PresetRoundTripTest, SaveDefaultsLoadGivesBackEveryControlAndTheSamePass)
   EXPECT_GT(changedByDefaults, 100);
   EXPECT_NE(defaults, before);
   EXPECT_EQ(patcher::test::differences(passBytes(), written), "");
+}
+
+// The boulder's gravity from the config, the console, a preset and the objects dialog's
+// "defaults", and the byte the pass writes for it.
+TEST_F(PresetRoundTripTest, BoulderGravityFromEverySourceReachesThePass) {
+  std::string config(shell::BuiltInConfigText());
+  config.replace(config.find("BoulderGravity=6"), 16, "BoulderGravity=12");
+  patcher::test::putBytes(dir.file("olvex.cfg"), config);
+  shell::Form1& f = start();
+  ui::TextBox& gravity = ui::Forms::get<customizers::CustObj>().Text1[10];
+  EXPECT_EQ(gravity.text(), "12");
+
+  int key = kConsoleToggleKey;
+  f.userKeyDown(key, 0);
+  consoleLine(f, "BoulderGravity=9");
+  EXPECT_EQ(gravity.text(), "9");
+
+  const std::string path = dir.file("gravity.ovp");
+  host.fileAnswers.push_back(path);
+  f.Command16.userClick();
+  ui::Forms::get<customizers::CustObj>().Command2.userClick();
+  EXPECT_EQ(gravity.text(), "12");
+  host.fileAnswers.push_back(path);
+  f.Command12.userClick();
+  EXPECT_EQ(gravity.text(), "9");
+
+  const std::string expected =
+      patcher::test::withBytes(reflayout::referenceExecutable(), {{"BoulderGravityOffset", 0, "09"}});
+  EXPECT_EQ(patcher::test::differences(passBytes(), expected), "");
 }
 
 }  // namespace
