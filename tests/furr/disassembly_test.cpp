@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <regex>
@@ -14,6 +15,7 @@
 #include "furr/checker.h"
 #include "furr/compiler.h"
 #include "furr/flip_linker.h"
+#include "furr/parameters.h"
 #include "furr/race_linker.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
@@ -178,6 +180,49 @@ TEST_F(Disassembly, EveryTemplateOfTheBuiltInSet) {
   }
   for (const Command& c : set.commands) EXPECT_TRUE(sampled.count(c.name)) << "no sample for " << c.name;
   EXPECT_TRUE(host.messages.empty());
+}
+
+// Every template of the built-in set with its parameters filled twice, with different bytes:
+// the instructions end exactly where the template ends, and each parameter lies in one
+// instruction's immediate or displacement, so that the other fill changes only a number it
+// shows, never an opcode or register.
+TEST_F(Disassembly, EveryTemplateEndsWithItsInstructionsAndHoldsItsParametersInOperands) {
+  struct Param {
+    std::size_t offset;
+    std::size_t width;
+  };
+  static const std::regex number("0x[0-9a-f]+");
+  for (const Command& c : BuiltInCommandSet().commands) {
+    if (c.name.empty()) continue;  // row 0
+    SCOPED_TRACE(c.name);
+    const std::string bytes = bytesOfHex(c.templ);
+    std::vector<Param> params;
+    for (const auto& [type, offset] : {std::pair{c.type1, c.offset1}, std::pair{c.type2, c.offset2}})
+      if (int width = ParamWidth(ParseParamType(type)); width > 0)
+        params.push_back({static_cast<std::size_t>(offset), static_cast<std::size_t>(width)});
+    auto filled = [&](char fill) {
+      std::string b = bytes;
+      for (const Param& p : params) b.replace(p.offset, p.width, p.width, fill);
+      return test::DisassembleInstructions(b, 0);
+    };
+    const std::vector<test::Instruction> one = filled('\x11'), other = filled('\x5A');
+    ASSERT_EQ(one.size(), other.size());
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < one.size(); ++i) {
+      EXPECT_EQ(one[i].address, end) << one[i].text;
+      EXPECT_EQ(other[i].length, one[i].length) << one[i].text;
+      EXPECT_EQ(std::regex_replace(other[i].text, number, "N"), std::regex_replace(one[i].text, number, "N"));
+      end += one[i].length;
+    }
+    EXPECT_EQ(end, bytes.size()) << "the instructions do not end where the template ends";
+    for (const Param& p : params) {
+      auto in = std::find_if(one.begin(), one.end(), [&](const test::Instruction& i) {
+        return i.address < p.offset && p.offset + p.width <= i.address + i.length;
+      });
+      ASSERT_NE(in, one.end()) << "no instruction holds the parameter at " << p.offset;
+      EXPECT_NE(other[in - one.begin()].text, in->text) << "the parameter at " << p.offset << " is no operand";
+    }
+  }
 }
 
 CommandSet withRelativeCall() {

@@ -1,5 +1,7 @@
 #include "support/objdump.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -12,7 +14,7 @@ namespace olvex::test {
 
 bool HaveObjdump() { return std::system("objdump --version > /dev/null 2>&1") == 0; }
 
-std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma) {
+std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsigned long long vma) {
   platform::test_files::TempFolder folder;
   std::string path = folder.file("code.bin");
   platform::writeFileAtomic(path, bytes);
@@ -24,17 +26,29 @@ std::vector<std::string> Disassemble(const std::string& bytes, unsigned long lon
   std::string output;
   char buffer[4096];
   while (pipe && std::fgets(buffer, sizeof buffer, pipe.get())) output += buffer;
-  static const std::regex line(R"(^\s*([0-9a-f]+):\t[0-9a-f ]+\t(.*)$)");
+  static const std::regex line(R"(^\s*([0-9a-f]+):\t([0-9a-f ]+)\t(.*)$)");
   static const std::regex blanks(R"(\s+)");
-  std::vector<std::string> instructions;
+  std::vector<Instruction> instructions;
   std::size_t start = 0;
   for (std::size_t end; (end = output.find('\n', start)) != std::string::npos; start = end + 1) {
     std::smatch m;
     std::string text = output.substr(start, end - start);
-    if (std::regex_match(text, m, line))
-      instructions.push_back(m[1].str() + ": " + std::regex_replace(m[2].str(), blanks, " "));
+    if (!std::regex_match(text, m, line)) continue;
+    const std::string hexBytes = m[2].str();
+    const auto digits = static_cast<std::size_t>(std::count_if(hexBytes.begin(), hexBytes.end(), ::isxdigit));
+    instructions.push_back({std::stoull(m[1].str(), nullptr, 16), digits / 2, std::regex_replace(m[3].str(), blanks, " ")});
   }
   return instructions;
+}
+
+std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma) {
+  std::vector<std::string> lines;
+  for (const Instruction& i : DisassembleInstructions(bytes, vma)) {
+    char address[32];
+    std::snprintf(address, sizeof address, "%llx", i.address);
+    lines.push_back(address + (": " + i.text));
+  }
+  return lines;
 }
 
 }  // namespace olvex::test

@@ -7,8 +7,17 @@ namespace olvex::test {
 
 bool HaveObjdump();
 
-// The instructions of `bytes` loaded at `vma`, one "address: text" line each (Intel syntax,
-// blanks collapsed).
+struct Instruction {
+  unsigned long long address;
+  std::size_t length;  // bytes
+  std::string text;    // Intel syntax, blanks collapsed
+};
+
+// The instructions of `bytes` loaded at `vma`. A run of zero bytes up to the end is left out,
+// as objdump leaves it.
+std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsigned long long vma);
+
+// The same, one "address: text" line each.
 std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma);
 
 }  // namespace olvex::test
