@@ -1,5 +1,7 @@
 #include "shell/config_line.h"
 
+#include <algorithm>
+
 #include "shell/config_state.h"
 #include "shell/text_case.h"
 
@@ -23,15 +25,16 @@ std::string_view splitLine(std::string_view line) {
   CfgKey.clear();
   if (trimLeft(line).empty() || line.front() == ';' || line.front() == '[') return {};
 
-  std::size_t eq = line.find('=');
-  bool hasValue = eq != std::string_view::npos && eq <= kMaxKeyLength;
-  std::string_view key = line.substr(0, hasValue ? eq : kMaxKeyLength);
+  // Without "=" in its reach the key is cut at its longest, and the value follows the one
+  // character after it, as it would follow the "=".
+  std::size_t keyEnd = std::min(line.find('='), kMaxKeyLength);
+  std::string_view key = line.substr(0, keyEnd);
   CfgKey.resize(key.size());
   LowerCaseInto(key, CfgKey.data());
   if (CfgKey.size() >= 4 && CfgKey.compare(CfgKey.size() - 4, 4, "data") == 0) ++DataKeyCount;
-  if (!hasValue) return {};
+  if (keyEnd >= line.size()) return {};
 
-  std::string_view value = trimLeft(line.substr(eq + 1));
+  std::string_view value = trimLeft(line.substr(keyEnd + 1));
   if (auto semi = value.find(';'); semi != std::string_view::npos)
     value = trimRight(value.substr(0, semi));
   return value;

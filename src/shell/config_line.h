@@ -10,7 +10,8 @@ inline constexpr std::size_t kMaxKeyLength = 255;
 // Sets CfgKey (lower case, "" for a blank, ";" or "[" line) and returns the value: the text after
 // the first "=", left-trimmed, and when it holds ";" cut there and right-trimmed. The key is the
 // untrimmed text before "=", at most 255 characters; a line without "=" in that range gives its
-// first 255 characters as key and an empty value. A key ending in "data" counts in DataKeyCount.
+// first 255 characters as key and the text from character 257 on as value (empty when the line
+// is shorter). A key ending in "data" counts in DataKeyCount.
 std::string ParseConfigLine(std::string_view line);
 // The same, the value stored into `value` (which keeps its buffer).
 void ParseConfigLine(std::string_view line, std::string& value);

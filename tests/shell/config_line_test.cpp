@@ -38,8 +38,12 @@ TEST(ParseConfigLine, SplitsKeyAndValue) {
       {"LockCameraData=AABB", "lockcameradata", "AABB", 1},
       {"FlareColourData1Def=00", "flarecolourdata1def", "00", 0},
       {"DATA=1", "data", "1", 1},
-      {long300, long255, "", 0},
+      // Without "=" among the first 255 characters the value begins at character 257.
+      {long300, long255, std::string(44, 'K'), 0},
+      {long255 + "=", long255, "", 0},
       {long255 + "=v", long255, "v", 0},
+      {long255 + "x=v", long255, "=v", 0},
+      {long255 + "x  v w ; c", long255, "v w", 0},
   };
   for (const auto& c : cases) {
     DataKeyCount = 0;
