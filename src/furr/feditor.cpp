@@ -55,6 +55,11 @@ void FEditor::ShowLinePos() { lines_.show(); }
 
 bool FEditor::SeeSyntax() { return furr::SeeSyntax(Text1, Label2, Dialect::Flipeffect); }
 
+void FEditor::showSlot(int slot) {
+  SelectEntry(Combo1, std::to_string(kFirstNumber + slot));
+  SeeSyntax();
+}
+
 void FEditor::wire() {
   Check1.onClick = [this] { enableEditor(); };
   Combo1.onClick = [this] {
@@ -102,13 +107,13 @@ void FEditor::enableEditor() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Text1, &Text2, &Combo1, &Command2, &Command3, &Command5,
                                                             &Label1, &Label2, &Label3, &Label33})
     c->setEnabled(on);
-  bool oneShot = on && ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check21.value() == 1;
-  followAdvancedSave(oneShot);
+  followAdvancedSave(ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check21.value() == 1);
 }
 
 void FEditor::followAdvancedSave(bool checked) {
+  const bool oneShot = checked && Check1.value() == 1;
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Check2, &Label4, &Label5, &Option1[0], &Option1[1]})
-    c->setEnabled(checked);
+    c->setEnabled(oneShot);
 }
 
 void FEditor::openGuide() { OpenGuideAt(GuideFor::Flipeffect, Combo1.text(), Label33, 1570, 380); }

@@ -17,7 +17,10 @@ class FEditor : public ui::Form {
   int slot() const;
   void ShowLinePos();
   bool SeeSyntax();
-  // Follows "Enable advanced savegame management" of the main window.
+  // Shows a slot with its check's message, as after a link that failed there.
+  void showSlot(int slot);
+  // Follows "Enable advanced savegame management" of the main window: the one-shot controls are
+  // enabled while it and the editor are on.
   void followAdvancedSave(bool checked);
 
   ui::CheckBox Check1{*this, "Check1"};  // "Enable flipeffect editor"

@@ -85,6 +85,11 @@ void RTEditor::ShowLinePos() { lines_.show(); }
 
 bool RTEditor::SeeSyntax() { return furr::SeeSyntax(Text2, Label11, Dialect::RaceEvent); }
 
+void RTEditor::showSlot(int slot) {
+  SelectEntry(Combo2, std::to_string(slot + 1));
+  SeeSyntax();
+}
+
 void RTEditor::followExtendExe(bool checked) { Check1.setEnabled(checked); }
 
 void RTEditor::wire() {

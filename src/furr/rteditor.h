@@ -17,6 +17,8 @@ class RTEditor : public ui::Form {
   int slot() const;
   void ShowLinePos();
   bool SeeSyntax();
+  // Shows a slot with its check's message, as after a link that failed there.
+  void showSlot(int slot);
   // Follows "Extend tomb4.exe size" of the main window: the workaround needs it.
   void followExtendExe(bool checked);
 

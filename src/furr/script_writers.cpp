@@ -118,6 +118,8 @@ void WriteFlips(platform::RandomAccessFile& file) {
       copyImage(file, "FEExtAddressesBaseOffset", linked.image);
       state = remap ? 2 : 1;
       oneShot = linked.oneShotCount > 0;
+    } else if (linked.failedSlot >= 0) {
+      editor.showSlot(linked.failedSlot);
     }
   }
   writeHooks(file, kFlipHooks, state);
@@ -148,6 +150,8 @@ void WriteRace(platform::RandomAccessFile& file) {
       if (linked.linked()) {
         copyImage(file, "RaceExtProcArrayOffset", linked.image);
         entry = remap ? 3 : 2;
+      } else if (linked.failedSlot >= 0) {
+        editor.showSlot(linked.failedSlot);
       }
     }
   }

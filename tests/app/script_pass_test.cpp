@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "furr/command_set.h"
+#include "furr/feditor.h"
+#include "furr/rteditor.h"
 #include "patcher/pass_fixture.h"
 #include "reflayout/layout.h"
 #include "shell/config_fixture.h"
@@ -199,6 +201,29 @@ TEST_F(ScriptPassTest, AScriptWithAnErrorLeavesEveryHookOffAndThePassCommits) {
   std::vector<Expect> expects = extendedBase(false);
   expects.insert(expects.end(), {{"FEAddressMapOffset", 0}, {"RaceBaseOffset", 0}});
   expectFile(patcher::test::expectedFile(true, expects));
+}
+
+// A pass from the main window leaves each editor showing the script whose line failed, with its
+// message, where the user can mend it.
+TEST_F(ScriptPassTest, AfterALinkErrorEachEditorShowsTheFailingScript) {
+  auto values = scriptsOn(false, true);
+  values.push_back({"SilentPatch", "0"});
+  writeConfig(values, std::string(kFlipSection) + "BOGUS 1\r\n",
+              std::string(kRaceSection) + "/Event02\r\n/Time=0:20\r\nKILL_LARA 5\r\n");
+  start();
+  furr::FEditor& flip = ui::Forms::get<furr::FEditor>();
+  furr::RTEditor& race = ui::Forms::get<furr::RTEditor>();
+  ASSERT_EQ(flip.Combo1.text() + " " + race.Combo2.text(), "47 1");
+  pass();
+  EXPECT_EQ(scriptMessages(host).size(), 2u);
+  EXPECT_EQ(flip.Combo1.text(), "49");
+  EXPECT_EQ(flip.Text1.text(), "CALL_FLIP 5\r\nBOGUS 1");
+  EXPECT_EQ(race.Combo2.text(), "2");
+  EXPECT_EQ(race.Text2.text(), "KILL_LARA 5");
+  for (const ui::Label* status : {&flip.Label2, &race.Label11}) {
+    EXPECT_EQ(status->foreColor(), furr::kErrorColour);
+    EXPECT_NE(status->caption(), "spellcheck OK");
+  }
 }
 
 }  // namespace

@@ -296,11 +296,21 @@ TEST_F(EditorTest, EnablingFollowsTheEditorBoxesAndTheMainWindow) {
   EXPECT_FALSE(r.Check1.enabled());  // needs the extended executable
   f.Check1.setValue(1);
   EXPECT_TRUE(f.Text1.enabled() && f.Combo1.enabled() && f.Command5.enabled());
-  EXPECT_FALSE(f.Check2.enabled());  // one-shot needs advanced savegame management
   auto& main = ui::Forms::get<shell::Form1>();
   main.Check9.setValue(1);
-  main.Check21.setValue(1);
-  EXPECT_TRUE(f.Check2.enabled() && f.Option1[1].enabled());
+  // The one-shot controls need the editor and advanced savegame management, set in either order.
+  struct Step {
+    ui::CheckBox& box;
+    int value;
+    bool oneShot;
+  } steps[] = {{main.Check21, 1, true}, {f.Check1, 0, false}, {main.Check21, 0, false}, {main.Check21, 1, false},
+               {f.Check1, 1, true},     {main.Check21, 0, false}, {main.Check21, 1, true}};
+  for (const Step& s : steps) {
+    s.box.setValue(s.value);
+    SCOPED_TRACE(std::string(s.box.name()) + "=" + std::to_string(s.value));
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&f.Check2, &f.Label4, &f.Label5, &f.Option1[0], &f.Option1[1]})
+      EXPECT_EQ(c->enabled(), s.oneShot) << c->name();
+  }
   EXPECT_TRUE(r.Check1.enabled());
   EXPECT_FALSE(r.Text2.enabled());
   r.Check1.setValue(1);
