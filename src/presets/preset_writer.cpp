@@ -19,11 +19,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// One entry of the key part: a key read back through its row of the settings key table, or a
-// key family written by its own function.
+// One entry of the key part: a key read back through its row of the settings key table (or the
+// row of `readAs`, for a second name of the same setting), or a key family written by its own
+// function.
 struct PresetItem {
   std::string_view key;
   void (*lines)(Lines&) = nullptr;
+  std::string_view readAs = {};
 };
 
 std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -165,7 +167,8 @@ constexpr PresetItem kItems[] = {
     {"ScorpionHP"}, {"ScorpionFlag"}, {"MummyHP"}, {"MummyFlag"}, {"KnightTemplarHP"},
     {"KnightTemplarFlag"}, {"SphinxHP"}, {"SphinxFlag"}, {"SethaHP"}, {"SethaFlag"}, {"HorsemenHP"},
     {"HorsemenFlag"}, {"HammerheadHP"}, {"HammerheadFlag"}, {"CrocodileHP"}, {"CrocodileFlag"},
-    {"MutantHP"}, {"MutantFlag"}, {"GuideHP"}, {"GuideHPFlag"}, {"Demigod1HP"}, {"Demigod1Flag"},
+    {"MutantHP"}, {"MutantFlag"}, {"GuideHP"}, {"GuideFlag", nullptr, "GuideHPFlag"},
+    {"GuideHPFlag"}, {"Demigod1HP"}, {"Demigod1Flag"},
     {"Demigod2HP"}, {"Demigod3HP"}, {"TroopsHP"}, {"TroopsFlag"}, {"SASHP"}, {"SASFlag"},
     {"HarpyHP"}, {"HarpyFlag"}, {"WildBoarHP"}, {"WildBoarFlag"}, {"DogHP"}, {"DogFlag"},
     {"AhmetHP"}, {"AhmetFlag"}, {"BaboonHP"}, {"BaboonFlag"}, {"BatHP"}, {"BatFlag"},
@@ -248,7 +251,7 @@ void keyLines(Lines& out) {
   for (const PresetItem& item : kItems) {
     if (item.lines) {
       item.lines(out);
-    } else if (const shell::KeyRow* row = shell::FindKeyRow(lower(item.key))) {
+    } else if (const shell::KeyRow* row = shell::FindKeyRow(lower(item.readAs.empty() ? item.key : item.readAs))) {
       std::visit(ReadBack{item.key, out}, row->target);
     }
   }

@@ -265,6 +265,10 @@ TEST_F(PresetFilesTest, GuideFlagOldNamesAndTheSyntaxFileKept) {
   load(f, {"[preset]", "version=0.76", "GuideFlag=3", "DefaultSyntaxFile=mine.fln", "[flipeffects]",
            "[end flipeffects]", "[racetimer]", "[end racetimer]"});
   EXPECT_EQ(shell::EnemyFlags[12], 3);
+  // Saved under both names, for loaders that know only one of them.
+  const std::vector<std::string> saved = PresetLines();
+  for (const char* l : {"GuideFlag=3", "GuideHPFlag=3"})
+    EXPECT_NE(std::find(saved.begin(), saved.end(), l), saved.end()) << l;
   EXPECT_EQ(patcher::test::bytesOf(dir.file("mine.fln")), "not a command set");
   load(f, {"[preset]", "version=0.76", "GuideHPFlag=2", "[flipeffects]", "[end flipeffects]", "[racetimer]", "[end racetimer]"});
   EXPECT_EQ(shell::EnemyFlags[12], 2);

@@ -97,6 +97,7 @@ class PresetRoundTripTest : public MainWindowTest {
     const std::vector<std::string> lines = PresetLines();
     for (std::size_t i = 4; i < lines.size() && lines[i] != "[credits]"; ++i) {
       const std::string key = lines[i].substr(0, lines[i].find('='));
+      if (key == "GuideFlag") continue;  // the guide's flag again, changed through GuideHPFlag
       const std::string value = lines[i].substr(key.size() + 1);
       bool changed = false;
       for (const std::string& other : otherValues(key, value)) {
