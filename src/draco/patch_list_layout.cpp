@@ -21,8 +21,8 @@ constexpr ButtonRow kButtons[] = {
     {&Patches::Command2, "delete ", 68, 236, 58},
     {&Patches::Command5, "new", 128, 236, 58},
     {&Patches::Command28, "delete all", 188, 236, 65},
-    {&Patches::Command4, "/\\", 201, 196, 25},
-    {&Patches::Command6, "\\/", 228, 196, 25},
+    {&Patches::Command4, "/\\", 462, 240, 25},
+    {&Patches::Command6, "\\/", 489, 240, 25},
 };
 
 }  // namespace
@@ -76,7 +76,7 @@ void Patches::layOut() {
     b.move(px(row.left), px(row.top), px(row.width), px(23));
   }
   Shape1.move(px(5), px(233), px(251), px(29));
-  Shape4.move(px(198), px(193), px(58), px(30));
+  Shape4.move(px(459), px(237), px(58), px(29));
   for (ui::Shape* frame : {&Shape1, &Shape3, &Shape4}) frame->setBorderColor(0xA0A0A0);
   Image1.move(px(520), px(244), px(13), px(13));
   Label4.setCaption("DEVELOPER MODE!");

@@ -137,9 +137,6 @@ void Patches::setDeveloperLayout(bool developer) {
   Shape3.setWidth(px(developer ? kDeveloperShape3Width : kCompactShape3Width));
   for (ui::CommandButton* b : {&Command1, &Command2, &Command5, &Command28, &Command4, &Command6})
     b->setEnabled(developer);
-  // The move buttons sit where the compact layout's wider search box lies.
-  Command4.setVisible(developer);
-  Command6.setVisible(developer);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Shape1, &Shape4, &Label4}) c->setVisible(developer);
 }
 

@@ -263,10 +263,11 @@ TEST_F(PatchListWindow, SetsLoadWithNothingSelectedAndSave) {
 
 TEST_F(PatchListWindow, LayoutSwitchResizesAndEnablesTheDeveloperControls) {
   Patches& w = list();
-  EXPECT_FALSE(w.Command1.enabled());
+  for (ui::CommandButton* b : {&w.Command1, &w.Command4, &w.Command6})
+    EXPECT_TRUE(b->visible() && !b->enabled()) << b->name();
   EXPECT_EQ(w.Listbox1.height(), 167 * 15);
   w.Image1.userClick();
-  EXPECT_TRUE(w.Command1.enabled());
+  for (ui::CommandButton* b : {&w.Command1, &w.Command4, &w.Command6}) EXPECT_TRUE(b->enabled()) << b->name();
   EXPECT_TRUE(w.Label4.visible());
   EXPECT_FALSE(w.Label6.visible());
   EXPECT_EQ(w.Listbox1.height(), 137 * 15);
