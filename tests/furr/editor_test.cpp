@@ -308,7 +308,8 @@ TEST_F(EditorTest, EnablingFollowsTheEditorBoxesAndTheMainWindow) {
   for (const Step& s : steps) {
     s.box.setValue(s.value);
     SCOPED_TRACE(std::string(s.box.name()) + "=" + std::to_string(s.value));
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&f.Check2, &f.Label4, &f.Label5, &f.Option1[0], &f.Option1[1]})
+    for (ui::Control* c :
+         std::initializer_list<ui::Control*>{&f.Check2, &f.Label4, &f.Label5, &f.Option1[0], &f.Option1[1]})
       EXPECT_EQ(c->enabled(), s.oneShot) << c->name();
   }
   EXPECT_TRUE(r.Check1.enabled());

@@ -36,7 +36,8 @@ std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsig
     if (!std::regex_match(text, m, line)) continue;
     const std::string hexBytes = m[2].str();
     const auto digits = static_cast<std::size_t>(std::count_if(hexBytes.begin(), hexBytes.end(), ::isxdigit));
-    instructions.push_back({std::stoull(m[1].str(), nullptr, 16), digits / 2, std::regex_replace(m[3].str(), blanks, " ")});
+    instructions.push_back(
+        {std::stoull(m[1].str(), nullptr, 16), digits / 2, std::regex_replace(m[3].str(), blanks, " ")});
   }
   return instructions;
 }
