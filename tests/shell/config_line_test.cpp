@@ -40,6 +40,7 @@ TEST(ParseConfigLine, SplitsKeyAndValue) {
       {"DATA=1", "data", "1", 1},
       // Without "=" among the first 255 characters the value begins at character 257.
       {long300, long255, std::string(44, 'K'), 0},
+      {long255, long255, "", 0},
       {long255 + "=", long255, "", 0},
       {long255 + "=v", long255, "v", 0},
       {long255 + "x=v", long255, "=v", 0},
