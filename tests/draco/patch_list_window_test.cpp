@@ -229,11 +229,14 @@ TEST_F(PatchListWindow, MovingKeepsTheCheckMarkAndTheCurrentItem) {
   EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "C", "B"}));
   EXPECT_EQ(checks(), (std::vector<bool>{false, false, true, false}));
   EXPECT_EQ(w.Listbox1.listIndex(), 2);
-  w.Listbox1.setListIndex(3);
+  w.Command6.userClick();
+  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "B", "C"}));
+  EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, true}));
+  EXPECT_EQ(w.Listbox1.listIndex(), 3);
   w.Command6.userClick();  // the last one: nothing
   w.Listbox1.setListIndex(0);
   w.Command4.userClick();  // the first one: nothing
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "C", "B"}));
+  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "B", "C"}));
 }
 
 TEST_F(PatchListWindow, SetsLoadWithNothingSelectedAndSave) {
