@@ -95,11 +95,15 @@ void FEditor::wire() {
   Command12.onClick = [this] { importFlip(); };
   Command16.onClick = [this] { exportFlip(); };
   Command28.onClick = [] { ReadScopeDefaults("flip"); };
-  Command1.onClick = [this] {
-    SelectEntry(Combo1, std::to_string(kFirstNumber + 1));
-    SelectEntry(Combo1, std::to_string(kFirstNumber));
-    hide();
-  };
+  Command1.onClick = [this] { proceed(); };
+  // The close box keeps the window and its values for the run, as "proceed" does.
+  onCloseBox = [this] { proceed(); };
+}
+
+void FEditor::proceed() {
+  SelectEntry(Combo1, std::to_string(kFirstNumber + 1));
+  SelectEntry(Combo1, std::to_string(kFirstNumber));
+  hide();
 }
 
 void FEditor::enableEditor() {

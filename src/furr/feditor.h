@@ -50,6 +50,7 @@ class FEditor : public ui::Form {
   void layOut();
   void wire();
   void enableEditor();  // Check1_Click
+  void proceed();       // "proceed": shows flipeffect 47 and hides the window
   void openGuide();
   void loadCommandSet();
   void importFlip();

@@ -131,11 +131,15 @@ void RTEditor::wire() {
   Command12.onClick = [this] { importEvent(); };
   Command16.onClick = [this] { ExportScript("Save Time Event Code", {Text7.text(), std::nullopt, Text2.text()}); };
   Command2.onClick = [] { ReadScopeDefaults("rt"); };
-  Command1.onClick = [this] {
-    SelectEntry(Combo2, "2");
-    SelectEntry(Combo2, "1");
-    hide();
-  };
+  Command1.onClick = [this] { proceed(); };
+  // The close box keeps the window and its values for the run, as "proceed" does.
+  onCloseBox = [this] { proceed(); };
+}
+
+void RTEditor::proceed() {
+  SelectEntry(Combo2, "2");
+  SelectEntry(Combo2, "1");
+  hide();
 }
 
 void RTEditor::enableEvents() {

@@ -59,6 +59,7 @@ class RTEditor : public ui::Form {
   void layOut();
   void wire();
   void enableEvents();  // Check1_Click
+  void proceed();       // "proceed": shows event 1 and hides the window
   void timeChanged(int index);
   void openGuide();
   void importEvent();

@@ -10,6 +10,7 @@
 #include "reflayout/layout.h"
 #include "shell/config_state.h"
 #include "shell/default_config.h"
+#include "shell/form1.h"
 #include "shell/form1_hooks.h"
 #include "shell/shared_tables.h"
 #include "shell/splash.h"
@@ -33,6 +34,18 @@ class ProgramTest : public XSession {
     patcher::passHooks() = patcher::PassHooks{};
     app::InstallModules();
     start<shell::Splash>();
+  }
+
+  // From the scenario: answers the start-up's notice of the missing patch set and returns the
+  // main window once it is painted.
+  shell::Form1& mainWindow() {
+    expectPainted("OLVEX");
+    clickButton("OLVEX", "OK");
+    auto& main = waitForForm<shell::Form1>();
+    std::string caption;
+    onGui([&] { caption = main.caption(); });
+    expectPainted(caption);
+    return main;
   }
 
   std::string exe() const { return dir.file("tomb4.exe"); }

@@ -16,19 +16,7 @@ using customizers::CustLaraHP;
 using customizers::CustLimits;
 using customizers::CustPhys;
 
-class RulesWindows : public ProgramTest {
- protected:
-  // The main window, once the start-up's notice of the missing patch set is answered.
-  shell::Form1& mainWindow() {
-    expectPainted("OLVEX");
-    clickButton("OLVEX", "OK");
-    auto& main = waitForForm<shell::Form1>();
-    std::string caption;
-    onGui([&] { caption = main.caption(); });
-    expectPainted(caption);
-    return main;
-  }
-};
+using RulesWindows = ProgramTest;
 
 // The knob's marker is drawn dark red where the model put it.
 bool markerAt(const Shot& shot, const ui::Control& knob, int markerLeft, float markerTop) {

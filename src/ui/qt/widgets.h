@@ -12,12 +12,14 @@
 
 namespace olvex::ui::qt {
 
-// A click reports to the model, which decides the new value; the view then follows it.
+// A click anywhere on the control reports to the model, which decides the new value; the view
+// then follows it.
 class ModelCheckBox : public QCheckBox {
  public:
   using QCheckBox::QCheckBox;
  protected:
   void nextCheckState() override {}
+  bool hitButton(const QPoint& p) const override { return rect().contains(p); }
 };
 
 class ModelRadioButton : public QRadioButton {
@@ -25,6 +27,7 @@ class ModelRadioButton : public QRadioButton {
   using QRadioButton::QRadioButton;
  protected:
   void nextCheckState() override {}
+  bool hitButton(const QPoint& p) const override { return rect().contains(p); }
 };
 
 // Shows a canvas pixel for pixel from the top-left corner.

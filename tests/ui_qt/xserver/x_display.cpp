@@ -9,8 +9,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
 
 namespace olvex::test::x {
 
@@ -69,6 +71,27 @@ Window named(Display* d, Window w, const std::string& title) {
   for (Window child : viewableChildren(d, w))
     if (Window found = named(d, child, title)) return found;
   return 0;
+}
+
+// The topmost top-level window (a window manager's frame, or the window itself) holding the
+// window named `title`; 0 when none does.
+Window topLevelHolding(Display* d, const std::string& title, std::size_t* index = nullptr) {
+  std::vector<Window> tops = viewableChildren(d, DefaultRootWindow(d));
+  for (std::size_t i = tops.size(); i-- > 0;) {
+    if (!holds(d, tops[i], title)) continue;
+    if (index) *index = i;
+    return tops[i];
+  }
+  return 0;
+}
+
+// The viewable windows under `w` (not `w` itself), leaving out the subtree of `skip`.
+void descendants(Display* d, Window w, Window skip, std::vector<Window>& out) {
+  for (Window child : viewableChildren(d, w)) {
+    if (child == skip) continue;
+    out.push_back(child);
+    descendants(d, child, skip, out);
+  }
 }
 
 // The first line Xvfb writes to the -displayfd pipe: its display number.
@@ -136,11 +159,51 @@ XDisplay::XDisplay() {
 }
 
 XDisplay::~XDisplay() {
+  stopWindowManager();
   if (client_) XCloseDisplay(client_);
   if (server_ > 0) {
     ::kill(server_, SIGTERM);
     ::waitpid(server_, nullptr, 0);
   }
+}
+
+bool XDisplay::windowManagerAvailable() { return std::system("command -v openbox >/dev/null 2>&1") == 0; }
+
+void XDisplay::startWindowManager() {
+  if (windowManager_ > 0) return;
+  windowManager_ = ::fork();
+  if (windowManager_ == 0) {
+    int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    ::setenv("DISPLAY", name_.c_str(), 1);
+    ::execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  if (windowManager_ < 0) throw std::runtime_error("cannot start openbox");
+  // It manages the screen once it names its check window on the root window.
+  Atom check = XInternAtom(client_, "_NET_SUPPORTING_WM_CHECK", False);
+  for (int i = 0; i < 250; ++i) {
+    Atom type;
+    int format;
+    unsigned long count = 0, after;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(client_, DefaultRootWindow(client_), check, 0, 1, False, AnyPropertyType, &type, &format,
+                       &count, &after, &data);
+    if (data) XFree(data);
+    if (count > 0) return;
+    if (::waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  stopWindowManager();
+  throw std::runtime_error("openbox did not start on " + name_);
+}
+
+void XDisplay::stopWindowManager() {
+  if (windowManager_ <= 0) return;
+  ::kill(windowManager_, SIGTERM);
+  ::waitpid(windowManager_, nullptr, 0);
+  windowManager_ = -1;
 }
 
 void XDisplay::moveTo(int x, int y) {
@@ -170,6 +233,34 @@ bool XDisplay::findWindow(const std::string& utf8Title, Rect& area, std::vector<
     return true;
   }
   return false;
+}
+
+bool XDisplay::findFrame(const std::string& utf8Title, Rect& frame) {
+  Window top = topLevelHolding(client_, utf8Title);
+  return top && areaOf(client_, top, frame);
+}
+
+std::vector<Rect> XDisplay::titleButtons(const std::string& utf8Title) {
+  std::vector<Rect> buttons;
+  Window top = topLevelHolding(client_, utf8Title);
+  Window window = top ? named(client_, top, utf8Title) : 0;
+  Rect frame, area;
+  if (!window || !areaOf(client_, top, frame) || !areaOf(client_, window, area)) return buttons;
+  // Buttons are the small squares in the frame's strip above the window, in its right half.
+  std::vector<Window> under;
+  descendants(client_, top, window, under);
+  for (Window w : under) {
+    Rect r;
+    if (!areaOf(client_, w, r) || r.top < frame.top || r.top + r.height > area.top) continue;
+    if (r.left > frame.left + frame.width / 2 && std::abs(r.width - r.height) <= 2 && r.width > 4) buttons.push_back(r);
+  }
+  std::sort(buttons.begin(), buttons.end(), [](const Rect& a, const Rect& b) { return a.left < b.left; });
+  return buttons;
+}
+
+bool XDisplay::stackedAbove(const std::string& upper, const std::string& lower) {
+  std::size_t u = 0, l = 0;
+  return topLevelHolding(client_, upper, &u) && topLevelHolding(client_, lower, &l) && u > l;
 }
 
 Pixels XDisplay::grab(int left, int top, int width, int height) {

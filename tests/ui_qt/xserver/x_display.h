@@ -1,7 +1,8 @@
 #pragma once
 // A private X server for window tests: Xvfb on a display number it picks itself (-displayfd), so
 // parallel test processes never collide, and one client connection that sends real input
-// (XTest) and reads the screen's pixels. The connection belongs to the scenario thread.
+// (XTest) and reads the screen's pixels. The connection belongs to the scenario thread. A window
+// manager (openbox) can run on it, to decorate, place and stack windows as a desktop does.
 #include <sys/types.h>
 
 #include <cstdint>
@@ -41,6 +42,12 @@ class XDisplay {
   static bool available();
   const std::string& name() const { return name_; }  // ":N"
 
+  // True where openbox is installed.
+  static bool windowManagerAvailable();
+  // Starts openbox and waits until it manages the screen; throws when it does not.
+  void startWindowManager();
+  void stopWindowManager();
+
   void moveTo(int x, int y);
   void button(bool press);  // the left button
   void key(const std::string& keysym, bool press);
@@ -49,9 +56,16 @@ class XDisplay {
   // coordinates, and the areas of the windows stacked above it; false when there is none. Asks
   // only the X server.
   bool findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above);
+  // The whole top-level window holding that window, a window manager's frame included.
+  bool findFrame(const std::string& utf8Title, Rect& frame);
+  // The buttons a window manager drew in the window's title bar right of its caption, left to
+  // right (the close box last).
+  std::vector<Rect> titleButtons(const std::string& utf8Title);
+  // The window named `upper` is stacked above the one named `lower`.
+  bool stackedAbove(const std::string& upper, const std::string& lower);
 
  private:
-  pid_t server_ = -1;
+  pid_t server_ = -1, windowManager_ = -1;
   std::string name_;
   _XDisplay* client_ = nullptr;
 };

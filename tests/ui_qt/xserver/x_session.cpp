@@ -173,6 +173,7 @@ XSession::XSession() = default;
 
 XSession::~XSession() {
   host.reset();
+  if (screen) screen->display.stopWindowManager();
   for (int i = 0; i < 3 && screen; ++i) {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -181,7 +182,9 @@ XSession::~XSession() {
 
 void XSession::SetUp() {
   if (!XDisplay::available()) GTEST_SKIP() << "Xvfb is not installed";
+  if (windowManager && !XDisplay::windowManagerAvailable()) GTEST_SKIP() << "openbox is not installed";
   theScreen();
+  if (windowManager) screen->display.startWindowManager();
   host = std::make_unique<ui::qt::QtHost>(*screen->app);
 }
 
@@ -220,6 +223,7 @@ void XSession::abort(const std::string& why) {
       if (w->isVisible()) shown += " \"" + ui::qt::toBytes(w->windowTitle()) + "\"";
   });
   ADD_FAILURE() << why << "; windows shown:" << (shown.empty() ? " none" : shown);
+  keep(display().grab(0, 0, 1280, 1024), "screen", "-at-failure");
   throw ScenarioEnded{};
 }
 
@@ -269,29 +273,27 @@ void clickAt(XDisplay& d, QPoint p) {
 }
 }  // namespace
 
-void XSession::click(const ui::Control& c) {
-  QPoint centre;
+Rect XSession::placeOf(const ui::Control& c) {
+  QRect r;
   waitFor("control " + c.name() + " on the screen", [&] {
     ui::qt::FormView* view = host->view(c.form());
     QWidget* w = view ? view->widgetOf(c) : nullptr;
     if (!w || !exposed(view) || !w->isVisible()) return false;
-    centre = w->mapToGlobal(w->rect().center());
+    r = QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
     return true;
   });
-  clickAt(display(), centre);
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+void XSession::click(const ui::Control& c) {
+  Rect r = placeOf(c);
+  clickAt(display(), QRect(r.left, r.top, r.width, r.height).center());
 }
 
 void XSession::drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path) {
-  QPoint origin;
-  waitFor("control " + c.name() + " on the screen", [&] {
-    ui::qt::FormView* view = host->view(c.form());
-    QWidget* w = view ? view->widgetOf(c) : nullptr;
-    if (!w || !exposed(view) || !w->isVisible()) return false;
-    origin = w->mapToGlobal(QPoint(0, 0));
-    return true;
-  });
+  Rect origin = placeOf(c);
   for (std::size_t i = 0; i < path.size(); ++i) {
-    display().moveTo(origin.x() + path[i].first, origin.y() + path[i].second);
+    display().moveTo(origin.left + path[i].first, origin.top + path[i].second);
     std::this_thread::sleep_for(30ms);
     if (i == 0) display().button(true);
     std::this_thread::sleep_for(30ms);
@@ -317,6 +319,10 @@ void XSession::clickButton(const std::string& caption, const std::string& text) 
 void XSession::pressKey(const std::string& keysym) {
   display().key(keysym, true);
   display().key(keysym, false);
+}
+
+void XSession::typeKeys(const std::string& keys) {
+  for (char c : keys) pressKey(std::string(1, c));
 }
 
 // The screen is watched through the X server alone until the window shows more than one colour:
@@ -381,6 +387,51 @@ Pixels XSession::grabArea(const Rect& area, const std::vector<Rect>& above) {
 
 void XSession::waitClosed(const std::string& caption) {
   waitFor("\"" + caption + "\" to close", [&] { return windowTitled(caption) == nullptr; });
+}
+
+void XSession::waitOnServer(const std::string& what, const std::function<bool()>& found) {
+  auto until = std::chrono::steady_clock::now() + kTimeout;
+  while (!found()) {
+    if (std::chrono::steady_clock::now() > until) abort("timed out waiting for " + what);
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+Rect XSession::placeOf(const std::string& caption) {
+  Rect area;
+  std::vector<Rect> above;
+  waitOnServer("\"" + caption + "\" on the screen", [&] { return display().findWindow(caption, area, above); });
+  return area;
+}
+
+std::vector<Rect> XSession::titleButtons(const std::string& caption) {
+  placeOf(caption);
+  return display().titleButtons(caption);
+}
+
+void XSession::clickCloseBox(const std::string& caption) {
+  std::vector<Rect> buttons;
+  waitOnServer("the close box of \"" + caption + "\"", [&] { return !(buttons = display().titleButtons(caption)).empty(); });
+  const Rect& close = buttons.back();
+  clickAt(display(), QPoint(close.left + close.width / 2, close.top + close.height / 2));
+}
+
+void XSession::dragTitleBar(const std::string& caption, int dx, int dy) {
+  Rect frame, area = placeOf(caption);
+  waitOnServer("the frame of \"" + caption + "\"", [&] { return display().findFrame(caption, frame) && frame.top < area.top; });
+  int x = area.left + area.width / 2, y = (frame.top + area.top) / 2;
+  display().moveTo(x, y);
+  display().button(true);
+  for (int step = 1; step <= 4; ++step) {
+    std::this_thread::sleep_for(30ms);
+    display().moveTo(x + dx * step / 4, y + dy * step / 4);
+  }
+  std::this_thread::sleep_for(30ms);
+  display().button(false);
+}
+
+bool XSession::stackedAbove(const std::string& upper, const std::string& lower) {
+  return display().stackedAbove(upper, lower);
 }
 
 }  // namespace olvex::test::x

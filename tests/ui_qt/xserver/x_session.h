@@ -2,7 +2,9 @@
 // Window tests on a real X server. A test derives from XSession and writes its scenario as
 // straight-line code passed to run(): the scenario runs on its own thread while the test's main
 // thread runs the window system, so a modal window opened by a click does not block the
-// scenario. Input goes through the X server (XTest) and checks read the screen's pixels.
+// scenario. Input goes through the X server (XTest) and checks read the screen's pixels. A
+// fixture that sets `windowManager` in its constructor runs its test under openbox, whose title
+// bars, close boxes, placement and stacking the scenario can use and check.
 //
 //   TEST_F(MyWindowTest, OpensPainted) {
 //     start<shell::Splash>();                         // the program's start-up
@@ -87,6 +89,8 @@ class XSession : public ::testing::Test {
   void clickButton(const std::string& caption, const std::string& text);
   // A key press and release ("Escape", "Return", "space", "a"), to the focused window.
   void pressKey(const std::string& keysym);
+  // A key for each character (letters and digits).
+  void typeKeys(const std::string& keys);
 
   // Waits until the window titled `caption` is shown and the screen shows what it draws: its
   // pixels match the window's own rendering, it is not one flat colour, and every visible
@@ -95,13 +99,33 @@ class XSession : public ::testing::Test {
   // Waits until no visible window has that caption.
   void waitClosed(const std::string& caption);
 
+  // Where the screen shows the client area of the window titled `caption` (once it shows it).
+  Rect placeOf(const std::string& caption);
+  // Where the screen shows the control.
+  Rect placeOf(const ui::Control& c);
+
+  // --- Under a window manager. ---
+  // A click on the close box of the window's title bar.
+  void clickCloseBox(const std::string& caption);
+  // Drags the window by its title bar by dx, dy pixels.
+  void dragTitleBar(const std::string& caption, int dx, int dy);
+  // The buttons of the window's title bar right of its caption, left to right.
+  std::vector<Rect> titleButtons(const std::string& caption);
+  // The window titled `upper` is stacked above the one titled `lower`.
+  bool stackedAbove(const std::string& upper, const std::string& lower);
+
   std::unique_ptr<ui::qt::QtHost> host;
+
+ protected:
+  bool windowManager = false;
 
  private:
   bool onScreen(const ui::Form& f);
   bool callGui(const std::function<void()>& f);  // false when the window thread did not answer
   [[noreturn]] void abort(const std::string& why);
   XDisplay& display();
+  // Waits, asking only the X server, until `found` holds.
+  void waitOnServer(const std::string& what, const std::function<bool()>& found);
   // The screen's pixels of a window's area, those of the windows above it hidden.
   Pixels grabArea(const Rect& area, const std::vector<Rect>& above);
 };
