@@ -78,7 +78,12 @@ FormView::FormView(QtHost& host, Form& form) : QWidget(nullptr, Qt::Window), hos
   form.viewHook = [this] { syncForm(); };
 }
 
-FormView::~FormView() { detach(); }
+FormView::~FormView() {
+  detach();
+  // The children go while this is still a FormView: their teardown sends events through filters
+  // that ask this view whether it takes input.
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 bool FormView::acting() const { return live_ && !syncing(); }
 
