@@ -5,6 +5,7 @@
 
 #include "shell/conversions.h"
 #include "shell/number_text.h"
+#include "ui/box_lines.h"
 
 namespace olvex::customizers {
 
@@ -18,13 +19,17 @@ int SlotCount(int lineChars) { return kCreditsAreaBytes / (lineChars + 1); }
 
 CreditsImage BuildCreditsImage(const ui::TextBox& text, int lineChars) {
   const int slots = SlotCount(lineChars);
-  const int used = std::min(text.lineCount(), slots);
   const std::size_t slotDigits = 2 * static_cast<std::size_t>(lineChars + 1);
-  CreditsImage image{{}, static_cast<std::int16_t>(used)};
+  CreditsImage image{{}, 0};
   image.hex.reserve(slotDigits * slots);
+  ui::BoxLines lines(text.text());
+  std::string_view line;
   for (int k = 0; k < slots; ++k) {
     std::string slot;
-    if (k < used) slot = shell::TextToHex(text.lineText(k).substr(0, lineChars));
+    if (lines.next(line)) {
+      slot = shell::TextToHex(line.substr(0, lineChars));
+      ++image.count;
+    }
     slot.resize(slotDigits, '0');
     image.hex += slot;
   }

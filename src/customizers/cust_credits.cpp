@@ -5,6 +5,7 @@
 
 #include "customizers/colour_rows.h"
 #include "shell/number_text.h"
+#include "ui/box_lines.h"
 #include "ui/host.h"
 
 namespace olvex::customizers {
@@ -157,16 +158,19 @@ int CustCredits::CurrentLine(const ui::TextBox& box) { return box.lineFromChar(b
 CreditsImage CustCredits::RecalcLength() const { return BuildCreditsImage(Text1, lineChars()); }
 
 void CustCredits::RecalcCounters() {
-  const int lines = Text1.lineCount();
   const int chars = lineChars();
+  // One pass over the text, however many lines it holds: the count and the first long line.
+  int lines = 0, firstLong = 0;
+  ui::BoxLines walk(Text1.text());
+  for (std::string_view line; walk.next(line);) {
+    ++lines;
+    if (firstLong == 0 && line.size() > static_cast<std::size_t>(chars)) firstLong = lines;
+  }
   Label1.setCaption(std::to_string(lines));
   Label5.setVisible(false);
-  for (int i = 0; i < lines; ++i) {
-    if (static_cast<int>(Text1.lineText(i).size()) > chars) {
-      Label5.setCaption("Line number " + std::to_string(i + 1) + " contains too many chars.");
-      Label5.setVisible(true);
-      break;
-    }
+  if (firstLong != 0) {
+    Label5.setCaption("Line number " + std::to_string(firstLong) + " contains too many chars.");
+    Label5.setVisible(true);
   }
   const int slots = SlotCount(chars);
   const bool tooMany = slots < lines;

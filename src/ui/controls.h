@@ -53,12 +53,9 @@ class TextBox : public Control {
   void userKeyUp(int keyCode);
 
   // Line queries of a multi-line box; lines are separated by CR LF, numbered from 0, and
-  // character positions are 0-based.
+  // character positions are 0-based. The lines themselves: BoxLines (box_lines.h).
   int lineCount() const;
-  int lineIndex(int line) const;      // first character of the line, -1 past the last line
-  int lineLength(int charPos) const;  // length of the line holding charPos
-  std::string lineText(int line) const;
-  int lineFromChar(int charPos) const;
+  int lineFromChar(int charPos) const;  // -1: the caret's position
 
   std::function<void()> onChange;
   std::function<void(int&)> onKeyPress;

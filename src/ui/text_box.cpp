@@ -119,17 +119,6 @@ int TextBox::lineCount() const {
   return n;
 }
 
-int TextBox::lineIndex(int line) const {
-  if (line < 0) return -1;
-  std::size_t start = 0;
-  for (int i = 0; i < line; ++i) {
-    std::size_t p = text_.find("\r\n", start);
-    if (p == std::string::npos) return -1;
-    start = p + 2;
-  }
-  return static_cast<int>(start);
-}
-
 int TextBox::lineFromChar(int charPos) const {
   if (charPos < 0) charPos = selStart_;
   charPos = std::min(charPos, static_cast<int>(text_.size()));
@@ -138,17 +127,6 @@ int TextBox::lineFromChar(int charPos) const {
        p = text_.find("\r\n", p + 2))
     ++line;
   return line;
-}
-
-std::string TextBox::lineText(int line) const {
-  int start = lineIndex(line);
-  if (start < 0) return {};
-  std::size_t end = text_.find("\r\n", start);
-  return text_.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
-int TextBox::lineLength(int charPos) const {
-  return static_cast<int>(lineText(lineFromChar(charPos)).size());
 }
 
 }  // namespace olvex::ui
