@@ -8,6 +8,7 @@
 #include "patcher/pass_hooks.h"
 #include "shell/config_reader.h"
 #include "shell/config_state.h"
+#include "shell/folder_names.h"
 #include "shell/form1_hooks.h"
 #include "shell/settings_keys.h"
 
@@ -25,7 +26,10 @@ constexpr const char* kFirstFlipText = "47";  // slot 0
 FEditor& flip() { return ui::Forms::get<FEditor>(); }
 RTEditor& race() { return ui::Forms::get<RTEditor>(); }
 
-void loadSyntaxFile(const shell::Converted& v) { SetLoadedCommandSet(LoadCommandSet(shell::WorkDir + v.text)); }
+void loadSyntaxFile(const shell::Converted& v) {
+  if (shell::AcceptFolderFileName("DefaultSyntaxFile", v.text))
+    SetLoadedCommandSet(LoadCommandSet(shell::WorkDir + v.text));
+}
 
 // "minutes:seconds", split at the first ":"; a value without one changes nothing.
 void setVisibleThreshold(const shell::Converted& v) {

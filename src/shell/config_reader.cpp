@@ -11,6 +11,7 @@
 #include "shell/config_lines.h"
 #include "shell/config_state.h"
 #include "shell/default_config.h"
+#include "shell/folder_names.h"
 #include "shell/number_text.h"
 #include "shell/script_slots.h"
 #include "shell/settings_keys.h"
@@ -89,7 +90,10 @@ struct OwnKey {
   void (*take)(const std::string& value);
 };
 constexpr OwnKey kOwnKeys[] = {
-    {"exename", [](const std::string& v) { ExeName = v; }},
+    {"exename",
+     [](const std::string& v) {
+       if (AcceptFolderFileName("ExeName", v)) ExeName = v;
+     }},
     {"version", [](const std::string& v) { CfgVersion = v; }},
     {"versioncheckoffset",
      [](const std::string& v) {

@@ -155,6 +155,37 @@ TEST_F(ProgramRuns, ALinkedExecutableIsPatchedWhereItLives) {
   EXPECT_EQ(leftovers(dir), Names{});
 }
 
+// A config handed over by someone else names no file outside the program's folder: such a line
+// is refused with a message naming it, and nothing outside is read or written.
+TEST_F(ProgramRuns, ConfigNamesLeadingOutOfTheFolderAreRefused) {
+  TempFolder root;
+  fs::create_directory(root.file("game"));
+  fs::create_directory(root.file("victim"));
+  const std::string victim = root.file("victim/tomb4.exe");
+  const struct {
+    const char* key;
+    std::string value;
+    int status;
+  } rows[] = {
+      {"ExeName", "../victim/tomb4.exe", 2},
+      {"ExeName", victim, 2},
+      {"ExeName", "..", 2},
+      {"DefaultSyntaxFile", "../victim/x.fln", 0},
+      {"DefaultSyntaxFile", "..\\victim\\x.fln", 0},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.value);
+    putBytes(victim, original);
+    putBytes(root.file("game/tomb4.exe"), original);
+    putBytes(root.file("game/olvex.cfg"), configWith({{"SilentPatch", "1"}, {r.key, r.value}}));
+    ProgramRun run(root.file("game"), errFile(0));
+    EXPECT_EQ(run.wait(), r.status) << run.messages();
+    EXPECT_NE(run.messages().find(std::string(r.key) + "=" + r.value + ": "), std::string::npos) << run.messages();
+    EXPECT_TRUE(bytesOf(victim) == original);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root.file("victim")), fs::directory_iterator()), 1);
+  }
+}
+
 TEST_F(ProgramRuns, TheExitStatusSaysWhatTheRunDid) {
   struct Row {
     const char* name;
