@@ -11,6 +11,7 @@
 #include "draco/patch_list_window.h"
 #include "draco/patch_set_reader.h"
 #include "platform/files.h"
+#include "resources/embedded.h"
 #include "shell/conversions.h"
 #include "shell/key_filters.h"
 #include "shell/text_case.h"
@@ -19,7 +20,6 @@
 namespace olvex::draco {
 namespace {
 
-constexpr int kDocumentCursor = 102;
 constexpr int kSlotFull = 255;
 constexpr const char* kLayoutFilter = "Text documents (*.txt)|*.txt|All Files (*.*)|*.*";
 constexpr ui::Color kPanelInUse = 0xF0F0F0, kPanelEmpty = 0xE0E0E0;
@@ -43,7 +43,7 @@ PatchesConf::PatchesConf() : Form("patchesConf") {
 }
 
 void PatchesConf::load() {
-  List1.setMouseIcon(kDocumentCursor);
+  List1.setMouseIcon({ui::MousePointer::Kind::Picture, resources::get("cursor-document.xpm")});
   Patches& list = ui::Forms::get<Patches>();
   EditIndex = std::max(list.currentRecord(), 0);
   try {

@@ -92,7 +92,7 @@ void Patches::SelParamShowez() {
   font.underline = link;
   Label3.setFont(font);
   Label3.setForeColor(link ? ui::rgb(64, 0, 0) : ui::rgb(64, 64, 64));
-  Label3.setMouseIcon(link ? ui::kHandCursor : 0);
+  Label3.setMouseIcon(link ? ui::kHandCursor : ui::MousePointer{});
 }
 
 void Patches::setParamRowShown(bool shown) {

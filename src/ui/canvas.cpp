@@ -46,6 +46,12 @@ void Canvas::fillRect(int x, int y, int w, int h, Color c) {
               pixels_.begin() + static_cast<std::ptrdiff_t>(j) * width_ + x1, c);
 }
 
+void Canvas::andWith(const Canvas& source) {
+  settle();
+  for (int y = 0; y < height_; ++y)
+    for (int x = 0; x < width_; ++x) pixels_[static_cast<std::size_t>(y) * width_ + x] &= source.pixel(x, y);
+}
+
 void Canvas::line(int x1, int y1, int x2, int y2, Color c) {
   int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
   int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;

@@ -8,6 +8,10 @@
 
 namespace olvex::ui {
 
+// A pixel of this value lets what lies beneath the picture show through (a button's face, the
+// screen under a mouse pointer).
+inline constexpr Color kSeeThrough = 0xFF000000;
+
 class Canvas {
  public:
   int width() const { settle(); return width_; }
@@ -18,6 +22,9 @@ class Canvas {
   void fill(Color c);
   void fillRect(int x, int y, int w, int h, Color c);  // clipped to the canvas
   void line(int x1, int y1, int x2, int y2, Color c);
+  // Each pixel ANDed with the one at the same place of source (a block transfer with SRCAND);
+  // pixels source lacks become 0.
+  void andWith(const Canvas& source);
   const std::vector<Color>& pixels() const { settle(); return pixels_; }
   // Has `draw` make the whole canvas (it begins with resize) when the canvas is first used
   // rather than now: a picture loaded into a window that is never shown is never drawn.

@@ -51,8 +51,8 @@ void Control::setFont(const Font& f) {
   if (assign(font_, f)) changed();
 }
 
-void Control::setMouseIcon(int resourceId) {
-  if (assign(mouseIcon_, resourceId)) changed();
+void Control::setMouseIcon(MousePointer p) {
+  if (assign(mouseIcon_, p)) changed();
 }
 
 void Control::setToolTip(std::string t) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace olvex::ui {
 
@@ -43,8 +44,16 @@ struct Font {
   bool operator==(const Font&) const = default;
 };
 
-// The built-in cursor shown over clickable labels and images.
-inline constexpr int kHandCursor = 101;
+// The mouse pointer over a control: the system's arrow, the system's hand (over clickable
+// labels and images), or a picture of the program's own: embedded XPM text, whose header may
+// give the hot spot.
+struct MousePointer {
+  enum class Kind { Arrow, Hand, Picture };
+  Kind kind = Kind::Arrow;
+  std::string_view picture;  // lives as long as the program
+  bool operator==(const MousePointer&) const = default;
+};
+inline constexpr MousePointer kHandCursor{MousePointer::Kind::Hand, {}};
 
 class Control {
  public:
@@ -83,8 +92,8 @@ class Control {
   void setBackColor(Color c);
   const Font& font() const { return font_; }
   void setFont(const Font& f);
-  int mouseIcon() const { return mouseIcon_; }  // 0: the default cursor
-  void setMouseIcon(int resourceId);
+  const MousePointer& mouseIcon() const { return mouseIcon_; }
+  void setMouseIcon(MousePointer p);
   const std::string& toolTip() const { return toolTip_; }
   void setToolTip(std::string t);
 
@@ -124,7 +133,7 @@ class Control {
   bool enabled_ = true, visible_ = true;
   Color fore_ = kWindowText, back_ = kButtonFace;
   Font font_;
-  int mouseIcon_ = 0;
+  MousePointer mouseIcon_;
   std::string toolTip_;
 };
 

@@ -57,6 +57,11 @@ void OptionButton::userClick() {
 
 void CommandButton::setCaption(std::string c) { if (assign(caption_, std::move(c))) changed(); }
 
+void CommandButton::setPicture(const Canvas& p) {
+  picture_ = p;
+  changed();
+}
+
 void CommandButton::userClick() { Control::userClick(); }
 
 ComboBox::ComboBox(Form& f, std::string name, int index)
@@ -212,6 +217,11 @@ PictureBox::PictureBox(Form& f, std::string name, int index, ControlKind kind)
     : Control(f, kind, std::move(name), index) {}
 
 void PictureBox::repaint() { changed(); }
+
+void PictureBox::print(int x, int y, const std::string& text) {
+  host().drawText(canvas_, x, y, text, font(), foreColor());
+  repaint();
+}
 
 void Frame::setCaption(std::string c) { if (assign(caption_, std::move(c))) changed(); }
 

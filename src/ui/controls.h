@@ -106,10 +106,14 @@ class CommandButton : public Control {
   CommandButton(Form& f, std::string name, int index = -1) : Control(f, ControlKind::CommandButton, std::move(name), index) {}
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);
+  // The picture the button shows beside its caption; an empty canvas shows none.
+  const Canvas& picture() const { return picture_; }
+  void setPicture(const Canvas& p);
   void userClick() override;  // Click when enabled
   bool canTakeFocus() const override { return true; }
  private:
   std::string caption_;
+  Canvas picture_;
 };
 
 class ComboBox : public Control {
@@ -176,6 +180,9 @@ class PictureBox : public Control {
   Canvas& canvas() { return canvas_; }
   const Canvas& canvas() const { return canvas_; }
   void repaint();  // the canvas was drawn on: views show it again
+  // Writes text (lines split at CR LF) in the control's font and fore colour with its top left
+  // corner at the pixel x, y of the canvas.
+  void print(int x, int y, const std::string& text);
  private:
   Canvas canvas_;
 };

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/canvas.h"
+
 namespace olvex::ui {
 
 class Form;
@@ -63,6 +65,8 @@ class Host {
   virtual ScreenPoint cursorPos() = 0;
   // The text on the clipboard ("" when it holds none).
   virtual std::string clipboardText() = 0;
+  // Draws text (lines split at CR LF) into a canvas, its top left corner at the pixel x, y.
+  virtual void drawText(Canvas& canvas, int x, int y, const std::string& text, const Font& font, Color colour) = 0;
   virtual int twipsPerPixelX() { return 15; }
   virtual int twipsPerPixelY() { return 15; }
 };

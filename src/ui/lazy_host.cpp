@@ -116,6 +116,11 @@ ScreenPoint LazyHost::cursorPos() { return shown_ ? shown_->cursorPos() : Screen
 
 std::string LazyHost::clipboardText() { return shown_ ? shown_->clipboardText() : std::string(); }
 
+// Without the toolkit nothing is on a screen, so no text needs drawing.
+void LazyHost::drawText(Canvas& canvas, int x, int y, const std::string& text, const Font& font, Color colour) {
+  if (shown_) shown_->drawText(canvas, x, y, text, font, colour);
+}
+
 int LazyHost::twipsPerPixelX() { return shown_ ? shown_->twipsPerPixelX() : Host::twipsPerPixelX(); }
 
 int LazyHost::twipsPerPixelY() { return shown_ ? shown_->twipsPerPixelY() : Host::twipsPerPixelY(); }

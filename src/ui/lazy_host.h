@@ -41,6 +41,7 @@ class LazyHost : public Host {
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
   std::string clipboardText() override;
+  void drawText(Canvas& canvas, int x, int y, const std::string& text, const Font& font, Color colour) override;
   int twipsPerPixelX() override;
   int twipsPerPixelY() override;
 

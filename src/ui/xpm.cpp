@@ -20,13 +20,18 @@ std::vector<std::string_view> quotedStrings(std::string_view text) {
   return strings;
 }
 
-int number(std::string_view& s) {
+int number(std::string_view& s, int least = 1) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   int n = 0;
   auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-  if (ec != std::errc() || n <= 0) throw PictureError("bad picture header");
+  if (ec != std::errc() || n < least) throw PictureError("bad picture header");
   s.remove_prefix(static_cast<std::size_t>(end - s.data()));
   return n;
+}
+
+std::string_view header(const std::vector<std::string_view>& strings) {
+  if (strings.empty()) throw PictureError("no picture");
+  return strings[0];
 }
 
 // "#RRGGBB" as &HBBGGRR; nothing for "None".
@@ -52,9 +57,8 @@ bool sameCode(const char* a, const char* b, std::size_t n) {
 
 void DrawXpm(std::string_view xpm, Canvas& canvas, Color background) {
   std::vector<std::string_view> s = quotedStrings(xpm);
-  if (s.empty()) throw PictureError("no picture");
-  std::string_view header = s[0];
-  int width = number(header), height = number(header), colours = number(header), cpp = number(header);
+  std::string_view head = header(s);
+  int width = number(head), height = number(head), colours = number(head), cpp = number(head);
   if (s.size() != 1 + static_cast<std::size_t>(colours) + height) throw PictureError("picture has the wrong size");
   std::unordered_map<std::string_view, std::optional<Color>> palette;
   for (int i = 1; i <= colours; ++i) palette[s[i].substr(0, cpp)] = colour(s[i].substr(cpp));
@@ -74,6 +78,14 @@ void DrawXpm(std::string_view xpm, Canvas& canvas, Color background) {
       x = next;
     }
   }
+}
+
+HotSpot XpmHotSpot(std::string_view xpm) {
+  std::string_view head = header(quotedStrings(xpm));
+  for (int i = 0; i < 4; ++i) number(head);
+  if (head.find_first_not_of(' ') == std::string_view::npos) return {};
+  int x = number(head, 0);
+  return {x, number(head, 0)};
 }
 
 }  // namespace olvex::ui

@@ -17,4 +17,12 @@ struct PictureError : std::runtime_error {
 // Throws PictureError for a text that is not such a picture.
 void DrawXpm(std::string_view xpm, Canvas& canvas, Color background);
 
+// The point of a mouse pointer's picture that aims: the two numbers after the four of the
+// header ("32 32 2 1 4 0"), or the top left corner when the header gives none.
+struct HotSpot {
+  int x = 0, y = 0;
+  bool operator==(const HotSpot&) const = default;
+};
+HotSpot XpmHotSpot(std::string_view xpm);
+
 }  // namespace olvex::ui

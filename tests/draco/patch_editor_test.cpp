@@ -6,6 +6,7 @@
 
 #include "draco/patch_set_reader.h"
 #include "draco/patch_set_writer.h"
+#include "ui/xpm.h"
 #include "window_fixture.h"
 
 namespace olvex::draco::test {
@@ -59,6 +60,13 @@ TEST_F(PatchEditor, OpensOnACopyOfTheRecord) {
   EXPECT_EQ(e.Text2[2].text(), "Speed");
   EXPECT_TRUE(e.Option1[3].value());
   EXPECT_EQ(e.Shape1.fillColor(), 0xF0F0F0u);
+  // The offset list's pointer is a picture of the program's own that aims with a drawn pixel.
+  const ui::MousePointer& pointer = e.List1.mouseIcon();
+  ASSERT_EQ(pointer.kind, ui::MousePointer::Kind::Picture);
+  ui::Canvas picture;
+  ui::DrawXpm(pointer.picture, picture, ui::kSeeThrough);
+  const ui::HotSpot hot = ui::XpmHotSpot(pointer.picture);
+  EXPECT_NE(picture.pixel(hot.x, hot.y), ui::kSeeThrough);
   e.Command28.userClick();  // cancel
 
   PatchesConf& bare = open(2);

@@ -11,6 +11,20 @@ TestHost::~TestHost() {
   ui::setHost(nullptr);
 }
 
+void TestHost::drawText(ui::Canvas& canvas, int x, int y, const std::string& text, const ui::Font&, ui::Color colour) {
+  int column = 0, line = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      ++i;
+      ++line;
+      column = 0;
+      continue;
+    }
+    if (text[i] != ' ') canvas.fillRect(x + column * kCharWidth, y + line * kLineHeight, kCharWidth, kLineHeight, colour);
+    ++column;
+  }
+}
+
 ui::MsgAnswer TestHost::message(const ui::Message& m) {
   messages.push_back(m);
   if (onMessage) onMessage(m);

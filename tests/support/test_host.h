@@ -32,6 +32,10 @@ class TestHost : public ui::Host {
   ui::ScreenRect workArea() override { return work; }
   ui::ScreenPoint cursorPos() override { return cursor; }
   std::string clipboardText() override { return clipboard; }
+  // Fills a cell of kCharWidth by kLineHeight pixels for every character but a blank.
+  void drawText(ui::Canvas& canvas, int x, int y, const std::string& text, const ui::Font& font,
+                ui::Color colour) override;
+  static constexpr int kCharWidth = 6, kLineHeight = 10;
 
   // Ticks every enabled timer with a non-zero interval once.
   void tickTimers();

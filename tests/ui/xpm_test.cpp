@@ -24,6 +24,20 @@ TEST(Xpm, DrawsEveryPixelInItsColourAndKeepsTheBackgroundUnderNone) {
   EXPECT_EQ(canvas.pixels(), (std::vector<Color>{red, red, blue, kBack, red, kBack, kBack, blue, red, blue}));
 }
 
+TEST(Xpm, HotSpotFollowsTheFourNumbersOfTheHeader) {
+  const struct {
+    std::string_view header;
+    HotSpot hot;
+  } cases[] = {
+      {R"("1 1 1 1")", {0, 0}},
+      {R"("1 1 1 1 ")", {0, 0}},
+      {R"("8 8 1 1 0 5")", {0, 5}},
+      {R"("8 8 1 1 7 2 XPMEXT")", {7, 2}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(XpmHotSpot(c.header), c.hot) << c.header;
+  EXPECT_THROW(XpmHotSpot(R"("8 8 1 1 3")"), PictureError);
+}
+
 TEST(Xpm, RefusesTextThatIsNoPicture) {
   const struct {
     const char* name;

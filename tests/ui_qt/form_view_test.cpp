@@ -16,6 +16,7 @@
 #include "qt_fixture.h"
 #include "sample_form.h"
 #include "ui/qt/form_view.h"
+#include "ui/xpm.h"
 
 namespace olvex::test {
 namespace {
@@ -118,6 +119,22 @@ TEST_F(FormViewTest, CodeChangesReachTheirWidget) {
   EXPECT_EQ(view->widgetOf(form.label)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   form.button.setMouseIcon(ui::kHandCursor);
   EXPECT_EQ(view->widgetOf(form.button)->cursor().shape(), Qt::PointingHandCursor);
+  // A picture of the program's own: a pointer that aims with its hot spot, a button's picture;
+  // both see-through where the picture has no colour.
+  constexpr std::string_view kPicture = R"("2 1 2 1 1 0", ". c None", "x c #0000FF", ".x")";
+  form.list.setMouseIcon({ui::MousePointer::Kind::Picture, kPicture});
+  QCursor pointer = view->widgetOf(form.list)->cursor();
+  EXPECT_EQ(pointer.shape(), Qt::BitmapCursor);
+  EXPECT_EQ(pointer.hotSpot(), QPoint(1, 0));
+  EXPECT_EQ(pointer.pixmap().toImage().pixel(0, 0), qRgba(0, 0, 0, 0));
+  form.list.setMouseIcon({});
+  EXPECT_FALSE(view->widgetOf(form.list)->testAttribute(Qt::WA_SetCursor));
+  ui::Canvas picture;
+  ui::DrawXpm(kPicture, picture, ui::kSeeThrough);
+  form.button.setPicture(picture);
+  QImage icon = widget<QPushButton>(form.button)->icon().pixmap(2, 1).toImage();
+  EXPECT_EQ(icon.pixel(0, 0), qRgba(0, 0, 0, 0));
+  EXPECT_EQ(icon.pixel(1, 0), qRgb(0, 0, 255));
   form.button.move(0, 0, 1500, 450);
   EXPECT_EQ(view->widgetOf(form.button)->geometry(), QRect(0, 0, 100, 30));
   form.setCaption("Renamed");

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -189,7 +188,7 @@ QWidget* createWidget(Control& c, FormView& v) {
       return w;
     }
     case ControlKind::CommandButton: {
-      auto* w = new QPushButton(&v);
+      auto* w = new PictureButton(&v);
       w->setAutoDefault(false);
       QObject::connect(w, &QAbstractButton::clicked, &v, userAction(c, v, [&c](bool) { c.userClick(); }));
       return w;
@@ -235,9 +234,13 @@ void syncWidget(Control& c, QWidget* w, FormView& v) {
       if (q->isChecked() != o.value()) q->setChecked(o.value());
       break;
     }
-    case ControlKind::CommandButton:
-      setText(static_cast<QPushButton*>(w), static_cast<CommandButton&>(c).caption());
+    case ControlKind::CommandButton: {
+      auto& b = static_cast<CommandButton&>(c);
+      auto* q = static_cast<PictureButton*>(w);
+      setText(q, b.caption());
+      q->setPicture(b.picture());
       break;
+    }
     case ControlKind::ComboBox: syncCombo(static_cast<ComboBox&>(c), static_cast<QComboBox*>(w), v); break;
     case ControlKind::ListBox: syncList(static_cast<ListBox&>(c), static_cast<QListWidget*>(w)); break;
     case ControlKind::PictureBox:

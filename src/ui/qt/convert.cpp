@@ -1,6 +1,9 @@
 #include "ui/qt/convert.h"
 
+#include <QPixmap>
 #include <cmath>
+
+#include "ui/xpm.h"
 
 namespace olvex::ui::qt {
 
@@ -30,6 +33,36 @@ QFont toQFont(const Font& f) {
   q.setItalic(f.italic);
   q.setUnderline(f.underline);
   return q;
+}
+
+QImage toQImage(const Canvas& c) {
+  QImage image(c.width(), c.height(), QImage::Format_ARGB32);
+  const auto& px = c.pixels();
+  for (int y = 0; y < c.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < c.width(); ++x) {
+      Color p = px[static_cast<std::size_t>(y) * c.width() + x];
+      line[x] = p == kSeeThrough ? qRgba(0, 0, 0, 0) : toQRgb(p);
+    }
+  }
+  return image;
+}
+
+void toCanvas(const QImage& image, Canvas& c) {
+  QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  c.resize(argb.width(), argb.height());
+  for (int y = 0; y < argb.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x)
+      c.setPixel(x, y, qAlpha(line[x]) < 128 ? kSeeThrough : rgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x])));
+  }
+}
+
+QCursor toQCursor(std::string_view xpm) {
+  Canvas picture;
+  DrawXpm(xpm, picture, kSeeThrough);
+  HotSpot hot = XpmHotSpot(xpm);
+  return QCursor(QPixmap::fromImage(toQImage(picture)), hot.x, hot.y);
 }
 
 int toPixels(int twips, int twipsPerPixel) {

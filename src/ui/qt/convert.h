@@ -1,12 +1,15 @@
 #pragma once
 // Conversions between the window model's values and Qt's: byte text as Latin-1, &HBBGGRR
-// colours, fonts, twips, and the CR LF line ends of multi-line boxes.
+// colours, fonts, pictures, twips, and the CR LF line ends of multi-line boxes.
 #include <QColor>
+#include <QCursor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <optional>
 #include <string>
 
+#include "ui/canvas.h"
 #include "ui/control.h"
 
 namespace olvex::ui::qt {
@@ -18,6 +21,12 @@ std::string toBytes(const QString& s);
 std::optional<QColor> toQColor(Color c);
 QRgb toQRgb(Color c);
 QFont toQFont(const Font& f);
+// A canvas as an image whose see-through pixels are clear, and back (a mostly clear pixel is
+// see-through again).
+QImage toQImage(const Canvas& c);
+void toCanvas(const QImage& image, Canvas& c);
+// A mouse pointer made from an XPM picture, aiming with the hot spot its header gives.
+QCursor toQCursor(std::string_view xpm);
 
 int toPixels(int twips, int twipsPerPixel);
 int toTwips(double pixels, int twipsPerPixel);

@@ -35,6 +35,27 @@ void applyColors(QWidget* w, Color fore, Color back) {
   if (w->palette() != pal) w->setPalette(pal);
 }
 
+void applyPointer(QWidget* w, const MousePointer& p) {
+  using K = MousePointer::Kind;
+  switch (p.kind) {
+    case K::Arrow:
+      if (w->testAttribute(Qt::WA_SetCursor)) w->unsetCursor();
+      break;
+    case K::Hand:
+      if (w->cursor().shape() != Qt::PointingHandCursor) w->setCursor(Qt::PointingHandCursor);
+      break;
+    case K::Picture: {
+      // The picture becomes a cursor only when the control is given another one.
+      constexpr const char* kGiven = "olvexPointer";
+      QVariant picture = QVariant::fromValue(reinterpret_cast<quintptr>(p.picture.data()));
+      if (w->cursor().shape() == Qt::BitmapCursor && w->property(kGiven) == picture) break;
+      w->setCursor(toQCursor(p.picture));
+      w->setProperty(kGiven, picture);
+      break;
+    }
+  }
+}
+
 int buttonMask(Qt::MouseButtons b) {
   return (b & Qt::LeftButton ? kLeftButton : 0) | (b & Qt::RightButton ? kRightButton : 0) |
          (b & Qt::MiddleButton ? kMiddleButton : 0);
@@ -139,9 +160,7 @@ void FormView::syncCommon(Control& c, QWidget* w) {
   applyColors(w, c.foreColor(), c.backColor());
   QFont font = toQFont(c.font());
   if (w->font() != font) w->setFont(font);
-  bool hand = c.mouseIcon() == kHandCursor;
-  if (hand && w->cursor().shape() != Qt::PointingHandCursor) w->setCursor(Qt::PointingHandCursor);
-  if (!hand && w->testAttribute(Qt::WA_SetCursor)) w->unsetCursor();
+  applyPointer(w, c.mouseIcon());
   QString tip = toQString(c.toolTip());
   if (w->toolTip() != tip) w->setToolTip(tip);
 }

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QEventLoop>
+#include <QPainter>
+#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -175,6 +177,17 @@ ScreenRect QtHost::workArea() {
 }
 
 std::string QtHost::clipboardText() { return toBytes(QGuiApplication::clipboard()->text()); }
+
+void QtHost::drawText(Canvas& canvas, int x, int y, const std::string& text, const Font& font, Color colour) {
+  QImage image = toQImage(canvas);
+  {
+    QPainter p(&image);
+    p.setFont(toQFont(font));
+    p.setPen(toQColor(colour).value_or(QGuiApplication::palette().color(QPalette::WindowText)));
+    p.drawText(QRect(x, y, image.width() - x, image.height() - y), Qt::AlignLeft | Qt::AlignTop, toViewText(text));
+  }
+  toCanvas(image, canvas);
+}
 
 ScreenPoint QtHost::cursorPos() {
   QPoint p = QCursor::pos();

@@ -36,6 +36,7 @@ class QtHost : public Host {
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
   std::string clipboardText() override;
+  void drawText(Canvas& canvas, int x, int y, const std::string& text, const Font& font, Color colour) override;
   int twipsPerPixelX() override { return twipsPerPixelX_; }
   int twipsPerPixelY() override { return twipsPerPixelY_; }
 

@@ -1,6 +1,8 @@
 #include "ui/qt/widgets.h"
 
+#include <QIcon>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
@@ -14,6 +16,14 @@ QColor penColor(Color c, const QWidget& w) {
 }
 }  // namespace
 
+void PictureButton::setPicture(const Canvas& picture) {
+  QImage image = toQImage(picture);
+  if (image == shown_) return;
+  shown_ = image;
+  setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
+  setIconSize(image.size());
+}
+
 CanvasWidget::CanvasWidget(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
 
 void CanvasWidget::refresh() {
@@ -23,12 +33,7 @@ void CanvasWidget::refresh() {
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
   if (stale_) {
-    image_ = QImage(canvas_.width(), canvas_.height(), QImage::Format_RGB32);
-    const auto& px = canvas_.pixels();
-    for (int y = 0; y < canvas_.height(); ++y) {
-      auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-      for (int x = 0; x < canvas_.width(); ++x) line[x] = toQRgb(px[static_cast<std::size_t>(y) * canvas_.width() + x]);
-    }
+    image_ = toQImage(canvas_);
     stale_ = false;
   }
   if (!image_.isNull()) QPainter(this).drawImage(0, 0, image_);

@@ -1,8 +1,9 @@
 #pragma once
-// The widgets Qt lacks: buttons whose checked state only the model changes, and the painted
-// surfaces of picture boxes, shapes and lines.
+// The widgets Qt lacks: buttons whose checked state only the model changes, command buttons
+// showing a canvas, and the painted surfaces of picture boxes, shapes and lines.
 #include <QCheckBox>
 #include <QImage>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -28,6 +29,15 @@ class ModelRadioButton : public QRadioButton {
  protected:
   void nextCheckState() override {}
   bool hitButton(const QPoint& p) const override { return rect().contains(p); }
+};
+
+// A command button showing its picture at its own size beside the caption.
+class PictureButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+  void setPicture(const Canvas& picture);
+ private:
+  QImage shown_;  // the picture made into the icon
 };
 
 // Shows a canvas pixel for pixel from the top-left corner.
