@@ -158,7 +158,7 @@ constexpr auto kLayout = StaticTable<[] {
   for (int g = 0; g < 4; ++g) p.push_back({"Option1", g, 120, 240 + g * 225, 1200, 225, kGunNames[g], "Frame7"});
   p.push_back({"Image1", -1, 1560, 300, 600, 360, {}, "Frame7"});
   p.push_back({"Image2", -1, 2160, 225, 360, 360, {}, "Frame7"});
-  p.push_back({"Command10", -1, 3000, 360, 240, 240, {}, "Frame7"});
+  p.push_back({"Command10", -1, 2880, 300, 420, 420, {}, "Frame7"});
   p.push_back({"Image3", -1, 3600, 360, 240, 240, {}, "Frame7"});
   p.push_back({"Image4", -1, 3900, 360, 240, 240, {}, "Frame7"});
 
@@ -237,13 +237,13 @@ CustWeapons::CustWeapons() : Dialog("CustWeapons", designSpec()) {
 
   LoadPicture(Image1, "pistol.xpm");
   LoadPicture(Image2, "muzzle-flash.xpm");
-  LoadPicture(Image3, "preview-start.xpm");
-  LoadPicture(Image4, "preview-stop.xpm");
+  // The start and stop icons are the button's pictures: its face shows around them.
+  LoadPicture(Image3, "preview-start.xpm", ui::kSeeThrough);
+  LoadPicture(Image4, "preview-stop.xpm", ui::kSeeThrough);
   Image2.setVisible(false);
   Image3.setVisible(false);
   Image4.setVisible(false);
   showIcon(Image3);
-  Command10.setMouseIcon(ui::kHandCursor);
 
   for (ui::Label* l : {&Label11, &Label21, &Label23, &Label31[0], &Label31[1], &Label31[2]}) l->setMouseIcon(ui::kHandCursor);
   Label11.setCaption(initialLetter(shell::XBowNormFlag, kCrossbowLetters, 0));
@@ -272,10 +272,7 @@ CustWeapons::CustWeapons() : Dialog("CustWeapons", designSpec()) {
   build();
 }
 
-void CustWeapons::showIcon(const ui::Image& icon) {
-  Command10.canvas() = icon.canvas();
-  Command10.repaint();
-}
+void CustWeapons::showIcon(const ui::Image& icon) { Command10.setPicture(icon.canvas()); }
 
 void CustWeapons::stopPreview() {
   Timer1.setEnabled(false);

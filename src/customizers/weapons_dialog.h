@@ -51,12 +51,12 @@ class CustWeapons : public Dialog {
   ui::Label Label11{*this, "Label11"}, Label21{*this, "Label21"}, Label23{*this, "Label23"};
   ui::ControlArray<ui::Label> Label31{*this, "Label31"}, Label7{*this, "Label7"};
   ui::ControlArray<ui::OptionButton> Option1{*this, "Option1"};  // pistols, uzis, revolver, shotgun
-  ui::Image Command10{*this, "Command10"};                        // start / stop
   ui::Image Image1{*this, "Image1"};                              // the gun
   ui::Image Image2{*this, "Image2"};                              // the muzzle flash
   ui::Image Image3{*this, "Image3"}, Image4{*this, "Image4"};     // start and stop icons
   ui::Timer Timer1{*this, "Timer1"};
   ui::CommandButton Command1{*this, "Command1"}, Command2{*this, "Command2"}, Command4{*this, "Command4"};
+  ui::CommandButton Command10{*this, "Command10"};  // starts and stops the preview
 
  private:
   void showIcon(const ui::Image& icon);

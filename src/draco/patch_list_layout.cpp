@@ -21,8 +21,8 @@ constexpr ButtonRow kButtons[] = {
     {&Patches::Command2, "delete ", 68, 236, 58},
     {&Patches::Command5, "new", 128, 236, 58},
     {&Patches::Command28, "delete all", 188, 236, 65},
-    {&Patches::Command4, "/\\", 462, 240, 25},
-    {&Patches::Command6, "\\/", 489, 240, 25},
+    {&Patches::Command4, "", 462, 240, 25},  // arrow pictures
+    {&Patches::Command6, "", 489, 240, 25},
 };
 
 }  // namespace

@@ -48,6 +48,8 @@ void Patches::load() {
       {&Patches::Image9, "search-top.xpm"},
   };
   for (const Picture& p : kPictures) ShowPicture(this->*p.image, p.name, kPatchesBack);
+  ShowPicture(Command4, "arrow-up.xpm");
+  ShowPicture(Command6, "arrow-down.xpm");
   setDeveloperLayout(shell::DeveloperMode);
   AttachPatchListBox(Listbox1);
 }

@@ -14,4 +14,10 @@ void ShowPicture(ui::Image& image, std::string_view name, ui::Color background) 
   image.repaint();
 }
 
+void ShowPicture(ui::CommandButton& button, std::string_view name) {
+  ui::Canvas picture;
+  ui::DrawXpm(resources::get(name), picture, ui::kSeeThrough);
+  button.setPicture(picture);
+}
+
 }  // namespace olvex::draco

@@ -112,7 +112,7 @@ TEST(FlashPreview, AFlashLongerThanThePeriodEndsAtThePeriod) {
 }
 
 TEST_F(WeaponsDialog, PreviewRunsWhileStartedAndStopsOnStopOrDefaults) {
-  auto sameIcon = [&](const ui::Image& icon) { return w().Command10.canvas().pixels() == icon.canvas().pixels(); };
+  auto sameIcon = [&](const ui::Image& icon) { return w().Command10.picture().pixels() == icon.canvas().pixels(); };
   EXPECT_TRUE(sameIcon(w().Image3));
   EXPECT_FALSE(w().Timer1.enabled());
   w().Command10.userClick();

@@ -222,6 +222,14 @@ TEST_F(PatchListWindow, NewProposesTheFirstFreeNumberAndRefusesTakenNames) {
 TEST_F(PatchListWindow, MovingKeepsTheCheckMarkAndTheCurrentItem) {
   setTable({patch("A"), patch("B"), patch("C")});
   Patches& w = list();
+  // The buttons show their arrows alone: the up arrow is wide near its top, the down arrow near
+  // its bottom.
+  EXPECT_EQ(w.Command4.caption() + w.Command6.caption(), "");
+  const ui::Canvas &up = w.Command4.picture(), &down = w.Command6.picture();
+  EXPECT_NE(up.pixel(3, 3), ui::kSeeThrough);
+  EXPECT_EQ(up.pixel(3, 7), ui::kSeeThrough);
+  EXPECT_EQ(down.pixel(3, 3), ui::kSeeThrough);
+  EXPECT_NE(down.pixel(3, 7), ui::kSeeThrough);
   w.setDeveloperLayout(true);
   SetItemSelected(3, true);
   w.Listbox1.setListIndex(3);

@@ -72,14 +72,14 @@ TEST_F(PlayDialogsClick, WeaponsPreviewFlashesWhileShown) {
                              "Grenade ammo flags:", "twin weapon overrides", "gunflash",
                              "Crossbow targeting distance:", "revolver", "?"})
       EXPECT_TRUE(shot.shows(text)) << text;
-    EXPECT_EQ(colourIn(shot, w.Command10, 8, 8), 0x008000u);  // the start icon
+    EXPECT_EQ(colourIn(shot, w.Command10, 14, 14), 0x008000u);  // the start icon, amid the button
     EXPECT_EQ(colourIn(shot, w.Image1, 20, 8), 0x808080u);    // the gun
 
     click(w.Command10);
     waitFor("the flash", [&] { return w.Image2.visible(); });
     waitFor("the flash to go out", [&] { return !w.Image2.visible(); });
     waitFor("the flash again", [&] { return w.Image2.visible(); });
-    EXPECT_EQ(colourIn(expectPainted("Weapon customizer"), w.Command10, 8, 8), 0xC00000u);  // the stop icon
+    EXPECT_EQ(colourIn(expectPainted("Weapon customizer"), w.Command10, 14, 14), 0xC00000u);  // the stop icon
     clickButton("Weapon customizer", "apply");
     waitClosed("Weapon customizer");
     waitFor("the preview to stop", [&] { return !w.Timer1.enabled() && !w.Image2.visible(); });
