@@ -1,5 +1,6 @@
 #include "shell/about_box.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -16,7 +17,7 @@ struct Page {
 };
 
 constexpr std::array<Page, Form2::kPageCount> kPages = {{
-    {"OLVEX\r\nthe executable customizer for level builders", false},
+    {"OLVEX\r\nthe executable customizer\r\nfor level builders", false},
     {"OLVEX", false},
     {"OLVEX 0.76 rev. 4", true},
     {"Written by", false},
@@ -38,6 +39,7 @@ constexpr std::array<Page, Form2::kPageCount> kPages = {{
 constexpr int kBandCount = 162;
 constexpr int kBandWidth = 200;
 constexpr int kSplitBand = 80;
+constexpr int kBandBase = 96;
 constexpr ui::Color kStartBack = 0xFF;
 
 int component(ui::Color c, int i) { return static_cast<int>(c >> (8 * i) & 0xFF); }
@@ -67,15 +69,11 @@ void Form2::layOut() {
   setBorderless(true);
   setBackColor(0);
   move(0, 0, 5040, 3600);
-  Picture1.move(120, 120, 4800, 1680);
-  Picture2.move(120, 120, 4800, 1680);
+  for (ui::PictureBox* p : {&Picture1, &Picture2, &Picture3}) p->move(120, 120, 4800, 2880);
   Picture2.setVisible(false);
-  // Labels lie beneath pictures, so the page shows on black below the bands.
-  Label3.move(120, 2040, 4800, 840);
-  Label3.setAlignment(ui::Align::Center);
-  Label3.setBackColor(0);
-  Label3.setForeColor(0);
-  Label3.setFont({"MS Sans Serif", 12, true});
+  Picture3.setVisible(false);
+  Picture3.setForeColor(0);
+  Picture3.setFont({"MS Sans Serif", 10, true});
   Label1.setCaption("IZ: ");
   Label1.move(120, 3120, 3600, 255);
   Label1.setForeColor(0xC0C0C0);
@@ -99,13 +97,12 @@ void Form2::load() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Label2, &Picture1, &Image1, &Image2, &Image3})
     c->setMouseIcon(ui::kHandCursor);
   const int px = ui::host().twipsPerPixelX();
-  Picture1.canvas().resize(Picture1.width() / px, Picture1.height() / px, 0);
-  Picture2.canvas().resize(Picture2.width() / px, Picture2.height() / px, 0);
+  for (ui::PictureBox* p : {&Picture1, &Picture2, &Picture3}) p->canvas().resize(p->width() / px, p->height() / px, 0);
+  // Until the bands begin, the band layer lets the page text through as it is.
+  Picture2.canvas().fill(0xFFFFFF);
   back_ = kStartBack;
   Timer1.setEnabled(true);
 }
-
-std::string_view Form2::pageText(int page) { return kPages.at(page).text; }
 
 void Form2::Timer1_Timer() {
   random_.seed(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -115,13 +112,13 @@ void Form2::Timer1_Timer() {
   }
   ++steps_;
   level_ += kPages[page_].slow ? 1 : 2;
-  if (level_ < 256) Label3.setForeColor(ui::rgb(level_, level_, level_));
-  else if (level_ > 256) Label3.setForeColor(ui::rgb(kFadeEnd - level_, kFadeEnd - level_, kFadeEnd - level_));
+  if (level_ < 256) Picture3.setForeColor(ui::rgb(level_, level_, level_));
+  else if (level_ > 256) Picture3.setForeColor(ui::rgb(kFadeEnd - level_, kFadeEnd - level_, kFadeEnd - level_));
   if (level_ >= kFadeEnd) {
     level_ = 0;
     page_ = (page_ + 1) % (kPageCount - 1);
   }
-  Label3.setCaption(std::string(kPages[page_].text));
+  printPage();
   scroll_ += 2;
   if (scroll_ > kBandsFrom) {
     drawBands();
@@ -131,6 +128,12 @@ void Form2::Timer1_Timer() {
   if (Label1.visible()) showReadout();
 }
 
+// The page in its fade colour on black.
+void Form2::printPage() {
+  Picture3.canvas().fill(0);
+  Picture3.print(kTextLeft, kTextTop, std::string(kPages[page_].text));
+}
+
 // Horizontal bands that move down with the scroll counter; the upper ones shade towards red, the
 // lower ones towards blue.
 void Form2::drawBands() {
@@ -138,7 +141,8 @@ void Form2::drawBands() {
   if (c.height() == 0) return;
   c.fill(back_);
   for (int i = 0; i < kBandCount; ++i) {
-    const int shade = static_cast<int>(i * 1.2) & 0xFF;
+    // Bright enough to colour the page text, which shows only through the bands.
+    const int shade = std::min(255, kBandBase + static_cast<int>(i * 1.2));
     const ui::Color colour = i < kSplitBand ? ui::rgb(shade, shade / 3, component(back_, 2))
                                             : ui::rgb(component(back_, 0) / 2, shade / 2, shade);
     const int y = (i * 2 + scroll_ / 2) % c.height();
@@ -157,8 +161,11 @@ void Form2::driftBackground() {
   back_ = ui::rgb(rgb[0], rgb[1], rgb[2]);
 }
 
+// The text picture copied, then the bands mixed in: the page shows in the colours beneath it,
+// on black.
 void Form2::compose() {
-  Picture1.canvas() = Picture2.canvas();
+  Picture1.canvas() = Picture3.canvas();
+  Picture1.canvas().andWith(Picture2.canvas());
   Picture1.repaint();
 }
 

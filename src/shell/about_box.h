@@ -1,10 +1,9 @@
 #pragma once
-// The about box: text pages faded in from black and out again over drifting colour bands, with
-// buttons for a slower and a faster animation and a readout of its counters. Borderless; dragged
+// The about box: text pages faded in from black and out again, mixed with drifting colour bands,
+// with buttons for a slower and a faster animation and a readout of its counters. Borderless; dragged
 // by its surface; "close" ends it, so the next opening starts from the first page.
 #include <array>
 #include <random>
-#include <string_view>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -27,12 +26,13 @@ class Form2 : public ui::Form {
   int page() const { return page_; }
   int fadeLevel() const { return level_; }
   int scrollCounter() const { return scroll_; }
-  ui::Color textColour() const { return Label3.foreColor(); }
-  static std::string_view pageText(int page);
+  ui::Color textColour() const { return Picture3.foreColor(); }
 
-  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the bands
+  static constexpr int kTextLeft = 12, kTextTop = 81;  // the page text's place in its picture
+
+  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the page text mixed with the bands
   ui::PictureBox Picture2{*this, "Picture2"};  // the band layer, not shown
-  ui::Label Label3{*this, "Label3"};           // the page text, below Picture1
+  ui::PictureBox Picture3{*this, "Picture3"};  // the page text, not shown
   ui::Timer Timer1{*this, "Timer1"};
   ui::Label Label1{*this, "Label1"};  // readout of the counters
   ui::Label Label2{*this, "Label2"};  // "close"
@@ -45,6 +45,7 @@ class Form2 : public ui::Form {
 
  private:
   void layOut();
+  void printPage();
   void drawBands();
   void driftBackground();
   void compose();

@@ -58,8 +58,19 @@ TEST_F(PresetsOnScreen, AboutBoxPaintsAndAnimates) {
     waitFor("the bands to appear", [&] { return about.scrollCounter() > shell::Form2::kBandsFrom + 40; });
     waitFor("a page to be bright", [&] { return about.fadeLevel() > 200 && about.fadeLevel() < 300; });
     Shot later = expectPainted("About OLVEX");
-    EXPECT_TRUE(later.shows("OLVEX")) << "no page text";
     EXPECT_FALSE(later.screen.rgb == first.screen.rgb) << "the picture did not change";
+    // The page text, drawn by the toolkit, shows in the colours of the bands beneath it.
+    onGui([&] {
+      const auto &shown = about.Picture1.canvas().pixels(), &text = about.Picture3.canvas().pixels(),
+                 &bands = about.Picture2.canvas().pixels();
+      std::size_t lit = 0, mixed = 0;
+      for (std::size_t i = 0; i < shown.size(); ++i) {
+        lit += shown[i] != 0;
+        mixed += shown[i] == (text[i] & bands[i]);
+      }
+      EXPECT_EQ(mixed, shown.size());
+      EXPECT_GT(lit, 100u) << "no page text";
+    });
     click(about.Label2);
     waitClosed("About OLVEX");
   });
