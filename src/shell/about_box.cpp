@@ -72,7 +72,6 @@ void Form2::layOut() {
   for (ui::PictureBox* p : {&Picture1, &Picture2, &Picture3}) p->move(120, 120, 4800, 2880);
   Picture2.setVisible(false);
   Picture3.setVisible(false);
-  Picture3.setForeColor(0);
   Picture3.setFont({"MS Sans Serif", 10, true});
   Label1.setCaption("IZ: ");
   Label1.move(120, 3120, 3600, 255);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "shell/about_box.h"
 #include "support/test_host.h"
@@ -69,6 +70,8 @@ TEST_F(AboutBoxTest, TheShownPictureIsThePageMixedWithTheBands) {
   ticks(Form2::kBandsFrom / 2);
   EXPECT_EQ(b.Picture1.canvas().pixels(), b.Picture3.canvas().pixels());
   ticks(1);
+  const std::vector<ui::Color>& bands = b.Picture2.canvas().pixels();
+  EXPECT_GT(std::set<ui::Color>(bands.begin(), bands.end()).size(), 10u);
   const std::vector<ui::Color>& shown = b.Picture1.canvas().pixels();
   EXPECT_NE(shown, b.Picture3.canvas().pixels());
   EXPECT_EQ(shown, mixed());

@@ -1,5 +1,5 @@
-// The host's services: modal shows, dialogs without a screen, timers, activation, and the
-// conversions between the model's bytes and Qt's text.
+// The host's services: modal shows, dialogs without a screen, timers, activation, text drawn
+// into a canvas, and the conversions between the model's bytes and Qt's text.
 #include <QTest>
 #include <QTimer>
 
@@ -94,6 +94,25 @@ TEST_F(QtHostServices, ScreenlessMessagesTakeTheDefaultButton) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Patch: x\n");
   EXPECT_EQ(host->openFile({"Open", "All (*.*)|*.*", "", ""}), std::nullopt);
   EXPECT_EQ(host->saveFile({"Save", "All (*.*)|*.*", "", "a.drc"}), std::nullopt);
+}
+
+// Text lands where asked, in its colour; every other pixel keeps its own, a see-through one too.
+TEST_F(QtHostServices, TextIsDrawnIntoACanvasAtItsPlace) {
+  const ui::Color blue = ui::rgb(0, 0, 255), white = ui::rgb(255, 255, 255);
+  ui::Canvas c;
+  c.resize(80, 40, blue);
+  c.setPixel(0, 39, ui::kSeeThrough);
+  host->drawText(c, 40, 5, "WW", ui::Font{"Sans", 12, true}, white);
+  int whites = 0, outside = 0;
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x) {
+      const ui::Color p = c.pixel(x, y);
+      whites += p == white;
+      outside += p != blue && (x < 40 || y < 5) && !(x == 0 && y == 39);
+    }
+  EXPECT_GT(whites, 10);
+  EXPECT_EQ(outside, 0);
+  EXPECT_EQ(c.pixel(0, 39), ui::kSeeThrough);
 }
 
 TEST(QtFilter, PairsBecomeQtFilterEntries) {
