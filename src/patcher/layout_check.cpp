@@ -98,10 +98,8 @@ Layout SectionLayout() {
   return l;
 }
 
-void CheckExecutable(const std::string& path, const Layout& l) {
-  platform::RandomAccessFile exe(path, platform::RandomAccessFile::Mode::ReadOnly);
-  const std::int64_t length = exe.length();
-  const std::string name = shell::ExeName;
+void CheckExecutableLength(std::int64_t length, const Layout& l) {
+  const std::string& name = shell::ExeName;
   require(l.standard <= length,
           keyIs("EOFOffset", l.standard + 1) + "the standard file would end beyond the end of " + name + " (" +
               std::to_string(length) + " bytes)");
@@ -109,7 +107,10 @@ void CheckExecutable(const std::string& path, const Layout& l) {
   require(length <= kFarLarger * largest, name + " has " + std::to_string(length) +
                                               " bytes, far more than any layout of its version section (at most " +
                                               std::to_string(largest) + " bytes)");
+}
 
+void CheckExecutableHeader(platform::RandomAccessFile& exe, const Layout& l) {
+  const std::string& name = shell::ExeName;
   // The PE header lies within the standard file, so the copy reads it as the pass leaves it.
   const std::string noHeader = "ExtSizePEHeaderOffset1: " + name + " has no PE32 header within its standard length";
   require(l.standard >= 64, noHeader);

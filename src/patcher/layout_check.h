@@ -8,6 +8,10 @@
 
 #include "patcher/value_paths.h"
 
+namespace olvex::platform {
+class RandomAccessFile;
+}
+
 namespace olvex::patcher {
 
 // A version section or an executable the pass must not touch; the text names the key.
@@ -27,10 +31,13 @@ std::int64_t MaxAppendedArea();
 // The two layouts of the loaded version section, within sane bounds (LayoutError otherwise).
 Layout SectionLayout();
 
-// Checks the executable at path against the layout: the standard file ends within it, it is not
-// far larger than the larger layout, its PE header has the section count, the size of image and
-// the section table where ExtSizePEHeaderOffset1 to 3 say, and the new section's header data
-// declare exactly the appended area.
-void CheckExecutable(const std::string& path, const Layout& layout);
+// Checks the executable's length against the layout, before any of it is read: the standard
+// file ends within it, and it is not far larger than the larger layout.
+void CheckExecutableLength(std::int64_t length, const Layout& layout);
+// Checks the executable's bytes (its working copy, before any write) against the layout: its PE
+// header has the section count, the size of image and the section table where
+// ExtSizePEHeaderOffset1 to 3 say, and the new section's header data declare exactly the
+// appended area.
+void CheckExecutableHeader(platform::RandomAccessFile& exe, const Layout& layout);
 
 }  // namespace olvex::patcher

@@ -19,6 +19,10 @@ struct PassHooks {
   // statement errors; an exception that leaves it rolls the pass back.
   std::map<std::string, std::function<void(platform::RandomAccessFile&)>, std::less<>> StageWriters;
 
+  // Tests only: runs in the copy step, once the executable's length has passed its check and
+  // before its bytes are read.
+  std::function<void()> BeforeCopy;
+
   // Values (0, 1, 2) of the free camera "Lock" and "Stick" boxes and of "Disable inventory key".
   std::function<int()> CustCameraCheck10;
   std::function<int()> CustCameraCheck9;

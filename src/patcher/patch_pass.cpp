@@ -90,11 +90,17 @@ void removeLeftovers(const std::string& exe, const std::string& work) {
 // The pass proper, under the lock: the checks, the copy, the stages and the commit.
 void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, const std::string& work) {
   removeLeftovers(exe, work);
-  // Before anything is copied or written: the layout is sane and fits the executable.
+  // Before anything is written: the layout is sane and fits the executable. The executable is
+  // opened once: its length is checked before a byte is read, its header in the very bytes
+  // copied, and the commit compares it with what was copied.
   const std::int64_t length = PassLength(form);
   Layout layout = SectionLayout();
-  CheckExecutable(exe, layout);
-  platform::RandomAccessFile copy(work, platform::RandomAccessFile::CopyOf{exe});  // synced by its commit
+  auto checkLength = [&](std::int64_t n) {
+    CheckExecutableLength(n, layout);
+    if (const auto& hook = passHooks().BeforeCopy) hook();
+  };
+  platform::RandomAccessFile copy(work, platform::RandomAccessFile::CopyOf{exe, checkLength});
+  CheckExecutableHeader(copy, layout);
   copy.limitLength(length);
   for (const Stage& s : kStages) {
     progress.stage(s.caption, s.progress);
@@ -102,8 +108,7 @@ void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, con
     if (s.writes) s.writes(copy, form);
     runHookedWriter(s.caption, copy);
   }
-  copy.close();
-  platform::replaceFile(work, exe);
+  copy.commit();
 }
 
 // The pass's failure message; a second line says what went wrong where that helps the user.

@@ -30,14 +30,18 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-// Has fill write a temporary file beside path, syncs it (when durable) and renames it over path.
-// The new file
-// gets `mode` when given, else the usable permissions of the file it replaces, else those of a
-// new file. Errors name path, the file the user knows, rather than the temporary file.
-void saveByRename(const std::string& path, std::optional<mode_t> mode, bool durable,
+// A save replaces the file a link at its name leads to, and reaches the disk; a scratch file
+// replaces whatever stands at its name (a link itself), and need not reach the disk.
+enum class Kind { Save, Scratch };
+
+// Has fill write a temporary file beside path, syncs it (for a save) and renames it over path.
+// The new file gets `mode` when given, else the usable permissions of the file it replaces, else
+// those of a new file. Errors name path, the file the user knows, rather than the temporary file.
+void saveByRename(const std::string& path, std::optional<mode_t> mode, Kind kind,
                   const std::function<void(int fd)>& fill) {
-  // A symbolic link is followed: the file it leads to is replaced, and the link stays a link.
-  const std::string target = resolveLinks(path);
+  const bool save = kind == Kind::Save;
+  // A save follows a symbolic link: the file it leads to is replaced, and the link stays a link.
+  const std::string target = save ? resolveLinks(path) : path;
   std::string folder = detail::folderOf(target);
   std::string tempPath;
   UniqueFd fd = detail::createTemporaryFile(folder, path, tempPath);
@@ -45,18 +49,18 @@ void saveByRename(const std::string& path, std::optional<mode_t> mode, bool dura
     if (!mode) mode = permissionsOf(target);
     if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
     fill(fd.get());
-    if (durable && ::fsync(fd.get()) != 0) throwErrno("sync", path);
+    if (save && ::fsync(fd.get()) != 0) throwErrno("sync", path);
     fd.closeChecked(path);
     if (::rename(tempPath.c_str(), target.c_str()) != 0) throwErrno("replace", path);
   } catch (...) {
     ::unlink(tempPath.c_str());  // fd, if still open, is closed on the way out
     throw;
   }
-  if (durable) detail::syncFolder(folder);
+  if (save) detail::syncFolder(folder);
 }
 
-void saveBytes(const std::string& path, std::string_view bytes, bool durable) {
-  saveByRename(path, std::nullopt, durable, [&](int fd) {
+void saveBytes(const std::string& path, std::string_view bytes, Kind kind) {
+  saveByRename(path, std::nullopt, kind, [&](int fd) {
     detail::writeAllAt(fd, bytes.data(), bytes.size(), 0, path);
   });
 }
@@ -66,7 +70,7 @@ void copyBytes(const std::string& from, const std::string& to) {
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, true, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, Kind::Save, [&](int fd) {
     // Left uninitialised: every byte written is one just read.
     constexpr std::size_t kBufferSize = 1 << 20;
     auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
@@ -86,22 +90,10 @@ void copyBytes(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, true); }
+void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, Kind::Save); }
 
-void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, false); }
+void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, Kind::Scratch); }
 
 void copyFile(const std::string& from, const std::string& to) { copyBytes(from, to); }
-
-void detail::createEmptyFile(const std::string& path, mode_t mode) {
-  saveByRename(path, mode, false, [](int) {});
-}
-
-void replaceFile(const std::string& source, const std::string& target) {
-  UniqueFd fd = detail::openRegular(source, O_RDONLY);
-  if (::fsync(fd.get()) != 0) throwErrno("sync", source);
-  fd.closeChecked(source);
-  if (::rename(source.c_str(), target.c_str()) != 0) throwErrno("replace", target);
-  detail::syncFolder(detail::folderOf(target));
-}
 
 }  // namespace olvex::platform

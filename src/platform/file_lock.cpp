@@ -11,6 +11,7 @@
 namespace olvex::platform {
 
 using detail::throwErrno;
+using detail::throwFileError;
 using detail::UniqueFd;
 
 namespace {
@@ -18,12 +19,16 @@ namespace {
 // The lock file at path, opened: made anew, or the one already there (held by a running process,
 // or left by a killed one). Empty when it vanished between the two tries.
 UniqueFd openLockFile(const std::string& path) {
-  // O_NOFOLLOW: a link put at the lock's name is refused rather than followed.
+  // O_NOFOLLOW: a link put at the lock's name is refused rather than followed; anything else but
+  // a file is refused too, and O_NONBLOCK keeps a pipe or device there from holding up the open.
   UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
   if (fd.get() >= 0) return fd;
   if (errno != EEXIST) throwErrno("create the lock", path);
-  UniqueFd existing(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+  UniqueFd existing(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (existing.get() < 0 && errno != ENOENT) throwErrno("open the lock", path);
+  struct stat st {};
+  if (existing.get() >= 0 && (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode)))
+    throwFileError("open the lock", path, "not a regular file");
   return existing;
 }
 

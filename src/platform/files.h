@@ -2,6 +2,7 @@
 // File access as the program needs it: a random-access channel at 1-based positions, byte-exact
 // text lines, copy / delete / atomic replace, and the current directory. Errors are FileError.
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,16 @@ struct FileInUse : FileError {
   using FileError::FileError;
 };
 
+namespace detail {
+// What tells one state of a file from another: where it lives, its length and when it was last
+// written.
+struct FileIdentity {
+  std::uint64_t device = 0, inode = 0;
+  std::int64_t length = 0, modifiedSeconds = 0, modifiedNanoseconds = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+}  // namespace detail
+
 // A file opened for reading and writing (or reading only) at 1-based byte positions.
 class RandomAccessFile {
  public:
@@ -28,11 +39,16 @@ class RandomAccessFile {
   // are dropped (a failed run removes its copy anyway).
   enum class Mode { ReadOnly, ReadWrite };
   RandomAccessFile(const std::string& path, Mode mode);  // the file must exist
-  // A working copy of `source`, opened ReadWrite: path is made anew (a file there is replaced)
-  // with source's permissions, and holds source's bytes, which reach it at sync or close.
-  // Nothing is synced until then.
+  // A working copy of the regular file `source` (its own path, not a link to it), opened
+  // ReadWrite. Source is opened once: checkLength, when given, sees its length before a byte is
+  // read and throws to refuse it (so a file far too large is never read), and the copy holds the
+  // very bytes that descriptor gave. Whatever stands at path but a folder is removed first (a
+  // link itself, never what it leads to), and path is made anew, never opened through a link,
+  // with source's permissions; the bytes reach it at commit or close. Nothing is synced until
+  // then.
   struct CopyOf {
     const std::string& source;
+    std::function<void(std::int64_t length)> checkLength = {};
   };
   RandomAccessFile(const std::string& path, CopyOf copy);
   ~RandomAccessFile();
@@ -49,6 +65,13 @@ class RandomAccessFile {
   void limitLength(std::int64_t n);
   void sync();                     // writes what is held and flushes it to the disk
   void close();                    // writes what is held; idempotent; errors are thrown
+  // Puts a working copy in its source's place: writes what is held, syncs it, closes it and
+  // renames it over the source in one step, then syncs the folder. Refused (FileError) when the
+  // source is no longer the file that was copied (written, moved or removed since: its device,
+  // inode, length or modification time differ) or path no longer holds this file; the source
+  // then stays as it is, and the working copy is the caller's to remove.
+  void commit();
+
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
   int writableFd(const char* action) const;  // as openFd, and refuses a ReadOnly file
@@ -62,6 +85,8 @@ class RandomAccessFile {
   std::vector<char, detail::ImageAllocator> image_;  // a ReadWrite file's bytes, as they are to be
   std::size_t diskLength_ = 0;     // the length of the file on the disk
   std::size_t dirtyFrom_ = SIZE_MAX, dirtyTo_ = 0;  // the changed range, 0-based, end excluded
+  std::string source_;                   // a working copy's source
+  detail::FileIdentity sourceIdentity_;  // the source as it was read
 };
 
 // Reads a text file as lines: CR LF, LF or a lone CR end a line; NUL characters at the end of a
@@ -77,8 +102,8 @@ std::vector<std::string> splitLines(std::string_view text);
 // ordinary permissions of a new file.
 std::string readFile(const std::string& path);
 void writeFileAtomic(const std::string& path, std::string_view bytes);
-// As writeFileAtomic without the syncs: for scratch files a run writes and removes itself, which
-// need no durability.
+// As writeFileAtomic without the syncs, for scratch files a run writes and removes itself, which
+// need no durability. The name itself is replaced: a link there is never followed.
 void writeScratchFile(const std::string& path, std::string_view bytes);
 // Writes lines each followed by CR LF, atomically as writeFileAtomic.
 void writeLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
@@ -92,9 +117,6 @@ bool pathExists(const std::string& path);
 // writeFileAtomic does, so `to` is either the old file or a complete copy.
 void copyFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& path);  // no error when absent
-// Syncs source and renames it over target (in the same folder) in one step, then syncs the
-// folder. On failure target is unchanged and source is left for the caller to remove.
-void replaceFile(const std::string& source, const std::string& target);
 std::string currentDirectory();  // without a trailing separator
 
 // The file path leads to, every symbolic link on the way followed; path itself when nothing is
@@ -109,7 +131,8 @@ int removeLeftoverTemporaries(const std::string& folder);
 // An exclusive lock, held while the object lives, through a lock file of its own at path. The
 // file is created exclusively and stays empty (a written file costs its removal a flush of
 // its data); the lock itself is the kernel's, so the lock file of a killed process is taken
-// over by the next one. Releasing removes the file.
+// over by the next one. Anything but a regular file at path (a link, a pipe) is refused, never
+// opened through. Releasing removes the file.
 class FileLock {
  public:
   explicit FileLock(const std::string& path);  // FileInUse when a running process holds it

@@ -41,10 +41,6 @@ void writeAllAt(int fd, const char* data, std::size_t n, off_t offset, const std
 // Reads exactly n bytes at offset; the end of the file before that is an error.
 void readExactAt(int fd, char* data, std::size_t n, off_t offset, const std::string& path);
 
-// Makes path anew as an empty file with the given permissions, by rename as every save is made;
-// not synced.
-void createEmptyFile(const std::string& path, mode_t mode);
-
 std::string folderOf(const std::string& path);  // "." for a bare name
 void syncFolder(const std::string& folder);     // makes a rename in folder durable
 

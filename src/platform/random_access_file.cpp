@@ -16,12 +16,31 @@ using detail::throwFileError;
 
 namespace {
 
+detail::FileIdentity identityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
 // The 0-based offset of a 1-based position; positions start at 1.
 off_t offsetOf(std::int64_t pos, const char* action, const std::string& path) {
   if (pos < 1) {
     throwFileError(action, path, "position " + std::to_string(pos) + " is below 1");
   }
   return static_cast<off_t>(pos - 1);
+}
+
+// Makes path anew for a working copy with the given permissions. Whatever stands there but a
+// folder is removed first; the new file is created exclusively, so nothing put at path meanwhile
+// (a link above all) is ever opened.
+detail::UniqueFd createFresh(const std::string& path, mode_t mode) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) throwFileError("create", path, "a folder has that name");
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) throwErrno("remove", path);
+  }
+  detail::UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (fd.get() < 0) throwErrno("create", path);
+  if (::fchmod(fd.get(), mode) != 0) throwErrno("set the permissions of", path);
+  return fd;
 }
 
 }  // namespace
@@ -38,14 +57,16 @@ RandomAccessFile::RandomAccessFile(const std::string& path, Mode mode) : mode_(m
   fd_ = fd.release();
 }
 
-RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy) : mode_(Mode::ReadWrite), path_(path) {
+RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy)
+    : mode_(Mode::ReadWrite), path_(path), source_(copy.source) {
   detail::UniqueFd source = detail::openRegular(copy.source, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", copy.source);
+  sourceIdentity_ = identityOf(st);
+  if (copy.checkLength) copy.checkLength(st.st_size);
   image_.resize(static_cast<std::size_t>(st.st_size));
   detail::readExactAt(source.get(), image_.data(), image_.size(), 0, copy.source);
-  detail::createEmptyFile(path, st.st_mode & 07777);
-  fd_ = detail::openRegular(path, O_RDWR).release();
+  fd_ = createFresh(path, st.st_mode & 07777).release();
   changed(0, image_.size());  // the whole copy is still to be written
 }
 
@@ -163,6 +184,25 @@ void RandomAccessFile::close() {
   fd_ = -1;
   flush(fd.get());
   fd.closeChecked(path_);
+}
+
+void RandomAccessFile::commit() {
+  detail::UniqueFd fd(openFd("replace"));
+  fd_ = -1;
+  flush(fd.get());
+  struct stat written {};
+  if (::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0) throwErrno("sync", path_);
+  fd.closeChecked(path_);
+  // The last look before the rename: path still holds the copy written here, and the source is
+  // still the file that was copied.
+  struct stat st {};
+  if (::lstat(path_.c_str(), &st) != 0 || st.st_dev != written.st_dev || st.st_ino != written.st_ino)
+    throwFileError("replace", source_, "its working copy \"" + path_ + "\" was removed or replaced meanwhile");
+  if (::lstat(source_.c_str(), &st) != 0 || identityOf(st) != sourceIdentity_)
+    throwFileError("replace", source_,
+                   "it changed after it was copied (another program wrote, moved or removed it); it is left as it is now");
+  if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+  detail::syncFolder(detail::folderOf(source_));
 }
 
 }  // namespace olvex::platform

@@ -66,9 +66,10 @@ UniqueFd createTemporaryFile(const std::string& folder, const std::string& targe
   for (;;) {
     tempPath = folder + "/" + std::string(kPrefix) + hostTag() + "-" + std::to_string(::getpid()) + "-" +
                std::to_string(counter++) + std::string(kSuffix);
-    UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (fd.get() >= 0) return fd;
-    // A leftover of an earlier process with the same id: try the next name.
+    // A leftover of an earlier process with the same id, or anything else put there (a link is
+    // never followed): try the next name.
     if (errno != EEXIST) throwErrno("create a temporary file beside", target);
   }
 }

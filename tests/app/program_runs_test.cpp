@@ -155,6 +155,42 @@ TEST_F(ProgramRuns, ALinkedExecutableIsPatchedWhereItLives) {
   EXPECT_EQ(leftovers(dir), Names{});
 }
 
+// A link someone put at a name the run writes itself (the working copy, the lock, the linked
+// scripts' scratch files) is never written through: what it leads to stays as it was.
+TEST_F(ProgramRuns, NoLinkAtANameOfTheRunsOwnIsWrittenThrough) {
+  const std::string config = configWith(
+      {{"SilentPatch", "1"}, {"ExtendExeSize", "1"}, {"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}});
+  const std::string patched = patchedWith(config);
+  putBytes(dir.file("olvex.cfg"), config);
+  TempFolder elsewhere;
+  const std::string notes = elsewhere.file("notes.txt");
+  const struct {
+    const char* name;
+    int status;
+    const char* message;  // part of what the run printed
+  } rows[] = {
+      {"tomb4.exe0", 0, ""},
+      {"yiff.tmp", 0, ""},
+      {"timr.tmp", 0, ""},
+      {"tomb4.exe.olvex-lock", 1, "Cannot open the lock"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    putBytes(exe(), original);
+    putBytes(notes, "my notes");
+    fs::create_symlink(notes, dir.file(r.name));
+    ProgramRun run(dir.path(), errFile(0));
+    EXPECT_EQ(run.wait(), r.status) << run.messages();
+    EXPECT_NE(run.messages().find(r.message), std::string::npos) << run.messages();
+    EXPECT_EQ(bytesOf(notes), "my notes");
+    EXPECT_FALSE(fs::is_symlink(exe()));
+    EXPECT_TRUE(bytesOf(exe()) == (r.status == 0 ? patched : original));
+    EXPECT_EQ(fs::is_symlink(dir.file(r.name)), r.status != 0);  // only a refused lock's link stays
+    fs::remove(dir.file(r.name));
+    EXPECT_EQ(leftovers(dir), Names{});
+  }
+}
+
 // A config handed over by someone else names no file outside the program's folder: such a line
 // is refused with a message naming it, and nothing outside is read or written.
 TEST_F(ProgramRuns, ConfigNamesLeadingOutOfTheFolderAreRefused) {

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 
 #include <unistd.h>
 
@@ -64,7 +65,7 @@ TEST_F(RollbackTest, CopyThatCannotBeMadeIsReportedAndLosesNothing) {
   start();
   std::filesystem::create_directory(dir.file("tomb4.exe0"));  // the working copy's name is taken
   pass();
-  expectRolledBack(reflayout::referenceExecutable(), "Cannot replace \"" + exe() + "0\": Is a directory");
+  expectRolledBack(reflayout::referenceExecutable(), "Cannot create \"" + exe() + "0\": a folder has that name");
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("tomb4.exe0")));  // not ours to remove
 }
 
@@ -84,13 +85,14 @@ TEST_F(RollbackTest, ReadOnlyFolderIsReportedAndLosesNothing) {
   EXPECT_EQ(dir.entries(), kFolderAfterStartUp);
 }
 
-TEST_F(RollbackTest, CommitThatCannotRenameIsReportedAndLosesNothing) {
+TEST_F(RollbackTest, CommitWithoutItsWorkingCopyIsReportedAndLosesNothing) {
   start();
   std::string original = exeBytes();
   // The last writer takes the working copy away, so the rename has nothing to move.
   passHooks().StageWriters["DRACO"] = [this](platform::RandomAccessFile&) { platform::removeFile(dir.file("tomb4.exe0")); };
   pass();
-  expectRolledBack(original, "Cannot open \"" + exe() + "0\": No such file or directory");
+  expectRolledBack(original, "Cannot replace \"" + exe() + "\": its working copy \"" + exe() +
+                                 "0\" was removed or replaced meanwhile");
   EXPECT_FALSE(workingCopyLeft());
 }
 
@@ -103,6 +105,89 @@ TEST_F(RollbackTest, WriterThatThrowsRollsBack) {
   pass();
   expectRolledBack(reflayout::referenceExecutable(), "disk full");
   EXPECT_FALSE(workingCopyLeft());
+}
+
+// What stands at a name: a link or a file (its length, and its bytes when small), or nothing.
+struct Found {
+  bool link = false, file = false;
+  std::uintmax_t length = 0;
+  std::string bytes;
+  bool operator==(const Found&) const = default;
+};
+
+Found foundAt(const std::string& path) {
+  namespace fs = std::filesystem;
+  Found f;
+  f.link = fs::is_symlink(path);
+  f.file = fs::exists(path);
+  if (f.file) f.length = fs::file_size(path);
+  if (f.file && f.length < (std::uintmax_t{1} << 24)) f.bytes = bytesOf(path);
+  return f;
+}
+
+// Another program changes the executable while the pass runs: between the check of its length
+// and the copy of its bytes, or while the stages write. The pass copies no more than it checked,
+// never commits over a changed file, says so, and leaves the file as the change left it.
+TEST_F(RollbackTest, AnExecutableChangedDuringThePassIsLeftAsTheChangeLeftIt) {
+  namespace fs = std::filesystem;
+  const std::string changed = "Cannot replace \"" + exe() +
+                              "\": it changed after it was copied (another program wrote, moved or removed it); it is "
+                              "left as it is now";
+  const std::string newer = dir.file("newer.exe");
+  const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
+  const struct {
+    const char* name;
+    bool beforeCopy;  // else while the stages write
+    std::function<void()> change;
+    std::string detail;
+  } rows[] = {
+      {"cut short in place", true, [&] { fs::resize_file(exe(), 4096); },
+       "Cannot read \"" + exe() + "\": unexpected end of file"},
+      {"lengthened in place", true, [&] { fs::resize_file(exe(), huge); }, changed},
+      {"a huge file moved into place", true,
+       [&] {
+         putBytes(newer, "MZ");
+         fs::resize_file(newer, huge);
+         fs::rename(newer, exe());
+       },
+       changed},
+      {"a newer file written in place", false, [&] { putBytes(exe(), reflayout::referenceExecutable() + "newer"); },
+       changed},
+      {"a newer file moved into place", false,
+       [&] {
+         putBytes(newer, reflayout::referenceExecutable() + "newer");
+         fs::rename(newer, exe());
+       },
+       changed},
+      {"removed", false, [&] { fs::remove(exe()); }, changed},
+      {"replaced by a link", false,
+       [&] {
+         fs::rename(exe(), newer);
+         fs::create_symlink(newer, exe());
+       },
+       changed},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    fs::remove(newer);
+    putBytes(exe(), reflayout::referenceExecutable());
+    start();
+    Found left;
+    auto change = [&] {
+      r.change();
+      left = foundAt(exe());
+    };
+    passHooks().BeforeCopy = r.beforeCopy ? change : std::function<void()>();
+    passHooks().StageWriters["DRACO"] = [&](platform::RandomAccessFile&) {
+      if (!r.beforeCopy) change();
+    };
+    pass();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, kFailureText + "\r\n" + r.detail);
+    EXPECT_TRUE(foundAt(exe()) == left);
+    EXPECT_FALSE(workingCopyLeft());
+    ui::Forms::reset();
+  }
 }
 
 TEST_F(PassTest, LeftoverWorkingCopyIsOverwritten) {

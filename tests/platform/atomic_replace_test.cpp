@@ -108,30 +108,5 @@ TEST(CopyFile, UnreadableSourceThrowsAndLeavesTarget) {
   EXPECT_EQ(dir.entries(), (Names{"folder", "to"}));
 }
 
-TEST(ReplaceFile, MovesSourceOverTarget) {
-  TempFolder dir;
-  putBytes(dir.file("work"), "patched");
-  putBytes(dir.file("game.exe"), "original");
-  replaceFile(dir.file("work"), dir.file("game.exe"));
-  EXPECT_EQ(bytesOf(dir.file("game.exe")), "patched");
-  EXPECT_EQ(dir.entries(), Names{"game.exe"});
-}
-
-TEST(ReplaceFile, FailureLeavesBothFiles) {
-  TempFolder dir;
-  putBytes(dir.file("work"), "patched");
-  std::filesystem::create_directory(dir.file("target"));
-  putBytes(dir.file("target/inside"), "kept");
-  expectFileErrorNaming(dir.file("target"),
-                        [&] { replaceFile(dir.file("work"), dir.file("target")); });
-  EXPECT_EQ(bytesOf(dir.file("work")), "patched");
-  EXPECT_EQ(bytesOf(dir.file("target/inside")), "kept");
-
-  putBytes(dir.file("game.exe"), "original");
-  expectFileErrorNaming(dir.file("gone"),
-                        [&] { replaceFile(dir.file("gone"), dir.file("game.exe")); });
-  EXPECT_EQ(bytesOf(dir.file("game.exe")), "original");
-}
-
 }  // namespace
 }  // namespace olvex::platform

@@ -3,6 +3,7 @@
 // everything that is not such a file stays.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -83,11 +84,13 @@ TEST(FileLock, TheLockOfAKilledProcessIsTakenOver) {
   ::close(pipeFds[1]);
 }
 
-TEST(FileLock, ALinkAtTheLockNameOrAnUnwritableFolderIsAnError) {
+TEST(FileLock, ALinkOrPipeAtTheLockNameOrAnUnwritableFolderIsAnError) {
   TempFolder dir;
   std::filesystem::create_symlink(dir.file("elsewhere"), dir.file("lock"));
   EXPECT_EQ(tryLock(dir.file("lock")), 2);
   EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere")));
+  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(tryLock(dir.file("pipe")), 2);
   EXPECT_EQ(tryLock(dir.file("no/such/folder/lock")), 2);
 }
 
@@ -159,13 +162,20 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
   }
 }
 
-TEST(WriteFileAtomic, ALinkIsFollowedAndStaysALink) {
+// A save follows a link at its name, which stays a link; a scratch file replaces a link at its
+// name and never touches what it leads to.
+TEST(WriteFileAtomic, ASaveFollowsALinkAndAScratchFileReplacesIt) {
   TempFolder dir;
   std::filesystem::create_directory(dir.file("real"));
   putBytes(dir.file("real/a.cfg"), "old");
   std::filesystem::create_symlink("real/a.cfg", dir.file("a.cfg"));
   writeFileAtomic(dir.file("a.cfg"), "new");
   EXPECT_TRUE(std::filesystem::is_symlink(dir.file("a.cfg")));
+  EXPECT_EQ(bytesOf(dir.file("real/a.cfg")), "new");
+  std::filesystem::create_symlink("real/a.cfg", dir.file("yiff.tmp"));
+  writeScratchFile(dir.file("yiff.tmp"), "image");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.file("yiff.tmp")));
+  EXPECT_EQ(bytesOf(dir.file("yiff.tmp")), "image");
   EXPECT_EQ(bytesOf(dir.file("real/a.cfg")), "new");
   EXPECT_EQ(resolveLinks(dir.file("a.cfg")), std::filesystem::canonical(dir.file("real/a.cfg")).string());
   EXPECT_EQ(resolveLinks(dir.file("none")), dir.file("none"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "platform/files.h"
@@ -110,15 +111,25 @@ TEST(RandomAccessFile, OpensOnlyExistingRegularFiles) {
   TempFolder dir;
   EXPECT_THROW(RandomAccessFile(dir.file("missing"), Mode::ReadWrite), FileError);
   EXPECT_THROW(RandomAccessFile(dir.path(), Mode::ReadOnly), FileError);
-  // A working copy of a missing or unreadable source is refused before anything is made.
-  const std::string missing = dir.file("missing");
+  // A working copy of a missing or unreadable source, or of one whose length its check refuses,
+  // is refused before anything is made.
+  const std::string missing = dir.file("missing"), source = dir.file("source");
   EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{missing}), FileError);
   EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{dir.path()}), FileError);
-  EXPECT_FALSE(fileExists(dir.file("copy")));
+  putBytes(source, "abcdef");
+  std::int64_t checked = 0;
+  auto refuse = [&](std::int64_t length) {
+    checked = length;
+    throw FileError("too long");
+  };
+  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{source, refuse}), FileError);
+  EXPECT_EQ(checked, 6);
+  EXPECT_FALSE(pathExists(dir.file("copy")));
 }
 
-// A working copy replaces what was at its path, takes its source's permissions and reaches the
-// disk, with the writes made to it, only at close; the source is never touched.
+// A working copy replaces what was at its path (a link itself, never what it leads to), takes
+// its source's permissions and reaches the disk, with the writes made to it, only at close; the
+// source is never touched.
 TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilClose) {
   TempFolder dir;
   const std::string source = dir.file("game.exe");
@@ -138,11 +149,34 @@ TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilClose) {
   struct stat st {};
   ASSERT_EQ(::stat(dir.file("game.exe0").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0750u);
+  TempFolder elsewhere;
+  putBytes(elsewhere.file("notes.txt"), "notes");
+  removeFile(dir.file("game.exe0"));
+  std::filesystem::create_symlink(elsewhere.file("notes.txt"), dir.file("game.exe0"));
   {
     RandomAccessFile unclosed(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
     unclosed.write(1, "Q");
   }
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.file("game.exe0")));
   EXPECT_EQ(bytesOf(dir.file("game.exe0")), "");  // a failed run removes it
+  EXPECT_EQ(bytesOf(elsewhere.file("notes.txt")), "notes");
+}
+
+// A commit puts the copy, synced, in its source's place; the object is closed then.
+TEST(RandomAccessFile, ACommitPutsTheCopyInItsSourcesPlace) {
+  TempFolder dir;
+  const std::string source = dir.file("game.exe");
+  putBytes(source, "abcdef");
+  ::chmod(source.c_str(), 0750);
+  RandomAccessFile copy(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
+  copy.write(3, "XY");
+  copy.commit();
+  EXPECT_EQ(bytesOf(source), "abXYef");
+  struct stat st {};
+  ASSERT_EQ(::stat(source.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0750u);
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"game.exe"});
+  EXPECT_THROW(copy.write(1, "Q"), FileError);
 }
 
 }  // namespace
