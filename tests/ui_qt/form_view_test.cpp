@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "qt_fixture.h"
 #include "sample_form.h"
@@ -150,7 +151,7 @@ TEST_F(FormViewTest, CodeChangesReachTheirWidget) {
 
 TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
   auto* edit = widget<QLineEdit>(form.text);
-  edit->setFocus();
+  form.text.setFocus();
   QTest::keyClicks(edit, "a1b2c3");
   settle();
   EXPECT_EQ(form.text.text(), "123");
@@ -182,7 +183,7 @@ TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
 
 TEST_F(FormViewTest, MultiLineTypingKeepsCrLf) {
   auto* edit = widget<QPlainTextEdit>(form.memo);
-  edit->setFocus();
+  form.memo.setFocus();
   QTest::keyClicks(edit, "ab");
   QTest::keyClick(edit, Qt::Key_Return);
   settle();
@@ -254,6 +255,7 @@ TEST_F(FormViewTest, HandlersRunAfterTheInputIsDeliveredInOrder) {
   QTest::mouseClick(view->widgetOf(form.button), Qt::LeftButton);
   QTest::mouseClick(view->widgetOf(form.label), Qt::LeftButton);
   auto* edit = widget<QLineEdit>(form.text);
+  QTest::mouseClick(edit, Qt::LeftButton);
   QTest::keyClicks(edit, "7");
   EXPECT_TRUE(seen.empty());
   EXPECT_EQ(form.text.text(), "");
@@ -275,7 +277,7 @@ TEST_F(FormViewTest, KeysReachWindowThenTextBoxInOrder) {
   form.text.onChange = [this, &seen] { seen.push_back("Change " + form.text.text()); };
   form.text.onKeyUp = [&seen](int code) { seen.push_back("KeyUp " + std::to_string(code)); };
   auto* edit = widget<QLineEdit>(form.text);
-  edit->setFocus();
+  form.text.setFocus();
   QTest::keyClicks(edit, "1X2");
   EXPECT_TRUE(seen.empty());
   settle();
@@ -314,7 +316,7 @@ TEST_F(FormViewTest, AYieldTakesNoUserInput) {
 
 TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   auto* drop = widget<QComboBox>(form.dropList);
-  drop->setFocus();
+  form.dropList.setFocus();
   QTest::keyClick(drop, Qt::Key_Down);
   settle();
   EXPECT_EQ(form.dropList.listIndex(), 1);
@@ -322,7 +324,7 @@ TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   EXPECT_EQ(form.events["Combo2_Click"], 1);
 
   auto* combo = widget<QComboBox>(form.combo);
-  combo->lineEdit()->setFocus();
+  form.combo.setFocus();
   QTest::keyClicks(combo->lineEdit(), "beta");
   settle();
   EXPECT_EQ(form.combo.text(), "beta");
@@ -379,16 +381,65 @@ TEST_F(FormViewTest, MouseEventsArriveInTwipsOnce) {
   EXPECT_EQ(form.events["Picture1_Click"], 1);
 }
 
+// A click or Tab moves the model's focus; a LostFocus handler that takes it back wins over both,
+// and Qt's own moves (a programmatic setFocus) never reach the model.
 TEST_F(FormViewTest, FocusFollowsTheModelWhenLostFocusTakesItBack) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-  form.text.onLostFocus = [this] { form.text.setFocus(); };
+  form.text.onLostFocus = [this] {
+    form.count("Text1_LostFocus");
+    form.text.setFocus();
+  };
   form.text.setFocus();
   settle();
   EXPECT_TRUE(view->widgetOf(form.text)->hasFocus());
-  view->widgetOf(form.memo)->setFocus();
+  auto* memo = widget<QPlainTextEdit>(form.memo);
+  memo->setFocus();
   settle();
+  EXPECT_EQ(form.events["Text1_LostFocus"], 0);
+  QTest::mouseClick(memo->viewport(), Qt::LeftButton);
+  settle();
+  QTest::keyClick(view->widgetOf(form.text), Qt::Key_Tab);
+  settle();
+  EXPECT_EQ(form.events["Text1_LostFocus"], 2);
   EXPECT_EQ(form.activeControl(), &form.text);
   EXPECT_TRUE(view->widgetOf(form.text)->hasFocus());
+}
+
+// Tab goes through the layout's rows, top to bottom and left to right, a frame's controls at the
+// frame's place; hidden, disabled and off-window controls are no stops.
+TEST_F(FormViewTest, TabFollowsTheLayout) {
+  struct Row {
+    const char* what;
+    std::function<void()> change;
+    std::vector<std::string> stops;  // after Text1, by Tab; the last wraps round to Text1
+  };
+  const Row rows[] = {
+      {"the layout", [] {}, {"Check1", "Text2", "Option1(0)", "Option1(1)", "Option1(2)", "Command1", "Combo1",
+                             "Combo2", "List1", "List2", "Text1"}},
+      {"some controls out of reach", [this] {
+         form.check.setVisible(false);
+         form.option[1].setEnabled(false);
+         form.button.move(-2000, 2000, 1200, 400);
+       }, {"Text2", "Option1(0)", "Option1(2)", "Combo1", "Combo2", "List1", "List2", "Text1"}},
+  };
+  auto nameOf = [](const ui::Control* c) {
+    return c ? c->name() + (c->index() < 0 ? "" : "(" + std::to_string(c->index()) + ")") : "none";
+  };
+  for (const Row& r : rows) {
+    r.change();
+    form.text.setFocus();
+    settle();
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < r.stops.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      settle();
+      seen.push_back(nameOf(form.activeControl()));
+    }
+    EXPECT_EQ(seen, r.stops) << r.what;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    settle();
+    EXPECT_EQ(nameOf(form.activeControl()), r.stops[r.stops.size() - 2]) << r.what;
+  }
 }
 
 TEST_F(FormViewTest, ControlsAddedAndRemovedWhileShown) {

@@ -160,7 +160,7 @@ Qt::Alignment toAlignment(Align a) {
 
 bool clickedByMouse(ControlKind k) {
   return k == ControlKind::Label || k == ControlKind::PictureBox || k == ControlKind::Image ||
-         k == ControlKind::Frame;
+         k == ControlKind::Frame || k == ControlKind::TextBox;
 }
 
 bool drawnBeneath(ControlKind k) {

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "ui/controls.h"
 #include "ui/qt/control_widgets.h"
@@ -65,21 +66,36 @@ int shiftMask(Qt::KeyboardModifiers m) {
   return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
-// The program's key code of a Qt key: Enter 13, Esc 27, F1.. 112.., Backspace 8, Tab 9, and the
-// printable keys by their upper-case character; 0 for keys the program has no code for.
+// The program's codes of the keys it knows by name; letters and digits are their upper-case
+// character, F1.. 112...
+constexpr std::pair<int, int> kNamedKeys[] = {
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},        {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},     {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
+    {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},     {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},      {Qt::Key_Home, 36},      {Qt::Key_Left, 37},    {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},      {Qt::Key_Insert, 45},  {Qt::Key_Delete, 46},
+    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192},  // the key left of 1, with or without shift
+};
+
+// 0 for other keys: a punctuation character's own code would read as one of the keys above.
 int keyCode(const QKeyEvent& k) {
   int key = k.key();
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
-  switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde: return 192;  // the key left of 1, with or without shift
-    default: return key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde ? key : 0;
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
+  for (auto [named, code] : kNamedKeys)
+    if (key == named) return code;
+  return 0;
+}
+
+// Sorts controls of one container into rows, top to bottom, and each row left to right: a control
+// that begins above the middle of a row's first (topmost) control lies in that row.
+void sortByRows(std::vector<Control*>& v) {
+  std::stable_sort(v.begin(), v.end(), [](const Control* a, const Control* b) { return a->top() < b->top(); });
+  for (auto row = v.begin(); row != v.end();) {
+    int middle = (*row)->top() + (*row)->height() / 2;
+    auto end = std::find_if(row, v.end(), [middle](const Control* c) { return c->top() >= middle; });
+    std::stable_sort(row, end, [](const Control* a, const Control* b) { return a->left() < b->left(); });
+    row = end;
   }
 }
 
@@ -240,12 +256,31 @@ void FormView::alignFocus() {
   if (!live_) return;
   Control* active = form_->activeControl();
   QWidget* w = active ? widgetOf(*active) : nullptr;
-  if (w && controlAt(focusWidget()) != active && w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::OtherFocusReason);
+  if (!w || controlAt(focusWidget()) == active || w->focusPolicy() == Qt::NoFocus) return;
+  SyncGuard guard;  // the model's own move, not the user's
+  w->setFocus(Qt::OtherFocusReason);
 }
 
-void FormView::focusEntered(QWidget* w) {
-  if (!acting()) return;
-  if (Control* c = controlAt(w)) post(c, [c] { c->setFocus(); });
+// Qt moved its focus into this window. The user's own moves, a click or Tab, reach the model where
+// they are made (mouse, replayKey). Any other move (the window activated, a dialog closed) is Qt's:
+// the model's focus stands, and only a model without one yet takes Qt's choice.
+void FormView::focusIn(QWidget* w, Qt::FocusReason reason) {
+  if (!acting() || reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+    return;
+  if (!form_->activeControl()) {
+    if (Control* c = controlAt(w)) post(c, [this, c] {
+        if (!form_->activeControl()) c->setFocus();
+      });
+  } else if (!alignPending_) {
+    alignPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { alignFocus(); }, Qt::QueuedConnection);
+  }
+}
+
+// Input made before the window was hidden or a modal window opened over it is dropped.
+bool FormView::blocked() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return !isVisible() || (modal && modal != this);
 }
 
 void FormView::post(Control* c, std::function<void()> action) {
@@ -253,7 +288,7 @@ void FormView::post(Control* c, std::function<void()> action) {
   QPointer<QWidget> w = c ? widgetOf(*c) : this;
   if (!w) return;
   auto guarded = [self, c, w, action = std::move(action)] {
-    if (!self || !self->acting() || !w) return;
+    if (!self || !self->acting() || !w || self->blocked()) return;
     auto it = self->widgets_.find(c);  // c may be gone: compared, never touched
     if (!c || (it != self->widgets_.end() && it->second == w)) action();
   };
@@ -262,11 +297,55 @@ void FormView::post(Control* c, std::function<void()> action) {
   else UserActions::post(std::move(guarded));
 }
 
+// The window's Tab stops in the order of its layout: a frame's controls in turn at the frame's
+// place. A control outside the window's visible area is no Tab stop (code may still focus it).
+std::vector<QWidget*> FormView::tabStops() const {
+  std::map<const Control*, std::vector<Control*>> inside;  // by container; null: the window
+  for (Control* c : form_->controls())
+    if (widgetOf(*c)) inside[c->container()].push_back(c);
+  std::vector<QWidget*> stops;
+  auto add = [&](auto& self, const Control* container) -> void {
+    auto it = inside.find(container);
+    if (it == inside.end()) return;
+    std::vector<Control*> row = it->second;
+    sortByRows(row);
+    for (Control* c : row) {
+      QWidget* w = widgetOf(*c);
+      if (!w->isVisibleTo(this) || !w->isEnabledTo(this)) continue;
+      if ((w->focusPolicy() & Qt::TabFocus) && QRect(w->mapTo(this, QPoint()), w->size()).intersects(rect()))
+        stops.push_back(w);
+      self(self, c);
+    }
+  };
+  add(add, nullptr);
+  return stops;
+}
+
+bool FormView::focusNextPrevChild(bool next) {
+  if (!live_) return QWidget::focusNextPrevChild(next);
+  std::vector<QWidget*> stops = tabStops();
+  if (stops.empty()) return false;
+  Control* current = controlAt(focusWidget());
+  auto at = std::find(stops.begin(), stops.end(), current ? widgetOf(*current) : nullptr);
+  QWidget* to;
+  if (at == stops.end()) to = next ? stops.front() : stops.back();
+  else if (next) to = std::next(at) == stops.end() ? stops.front() : *std::next(at);
+  else to = at == stops.begin() ? stops.back() : *std::prev(at);
+  to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
 void FormView::showWindow(bool modal) {
   Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
   if (windowModality() != modality) {
     if (isVisible()) QWidget::hide();
     setWindowModality(modality);
+  }
+  // A window whose model has no focus yet starts at its first Tab stop.
+  if (!form_->activeControl()) {
+    std::vector<QWidget*> stops = tabStops();
+    SyncGuard guard;
+    if (!stops.empty() && controlAt(focusWidget()) == nullptr) stops.front()->setFocus(Qt::OtherFocusReason);
   }
   show();
   if (!screenless()) raise();
@@ -313,6 +392,9 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
     case QEvent::MouseMove: return mouse(static_cast<QWidget*>(o), e);
     case QEvent::KeyPress:
     case QEvent::KeyRelease: return key(o, e);
+    case QEvent::FocusIn:
+      focusIn(static_cast<QWidget*>(o), static_cast<QFocusEvent*>(e)->reason());
+      return false;
     default: return false;
   }
 }
@@ -339,6 +421,8 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
     case QEvent::MouseButtonPress:
       ev.button = buttonMask(me->button());
       if (c && clickedByMouse(c->kind()) && me->button() == Qt::LeftButton) pressed_ = c;
+      // A press that gave the control Qt's focus (before this filter ran) moves the model's there.
+      if (c && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
       post(c, [this, c, ev] { c ? c->userMouseDown(ev) : form_->userMouseDown(ev); });
       break;
     case QEvent::MouseMove:
@@ -364,27 +448,41 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
 
 // A key press goes to the window first (it may swallow it), then on to the widget; a key release
 // reaches the text box it happened in, then the widget. Every key event is held back and
-// replayed to its widget once the window's handlers ran, so keys keep their order with the
-// clicks and typing around them.
-bool FormView::key(QObject* o, QEvent* e) {
+// replayed once the actions before it ran, so keys keep their order with the clicks and typing
+// around them, and go where the focus is by then.
+bool FormView::key(QObject*, QEvent* e) {
   if (e == replaying_ || !acting()) return false;  // a replay, or its propagation to a parent
   std::shared_ptr<QKeyEvent> k(static_cast<QKeyEvent*>(e)->clone());
-  Control* c = controlAt(o);
-  QPointer<QObject> target(o);
-  post(c, [this, c, k, target] {
-    int code = keyCode(*k);
-    if (code != 0 && k->type() == QEvent::KeyPress) {
-      form_->userKeyDown(code, shiftMask(k->modifiers()));
-      if (code == 0 || !acting()) return;
-    }
-    if (code != 0 && c && c->kind() == ControlKind::TextBox && k->type() == QEvent::KeyRelease && !k->isAutoRepeat())
-      static_cast<TextBox*>(c)->userKeyUp(code);
-    if (!target || !acting()) return;
-    replaying_ = k.get();
-    QCoreApplication::sendEvent(target, k.get());
-    replaying_ = nullptr;
-  });
+  post(nullptr, [this, k] { replayKey(*k); });
   return true;
+}
+
+void FormView::replayKey(QKeyEvent& k) {
+  // The key belongs to the control with the model's focus; a model without one yet takes Qt's.
+  if (!form_->activeControl())
+    if (Control* first = controlAt(focusWidget())) first->setFocus();
+  if (!acting()) return;
+  alignFocus();
+  QPointer<QWidget> target = focusWidget() ? focusWidget() : this;
+  Control* c = controlAt(target);
+  int code = keyCode(k);
+  if (code != 0 && k.type() == QEvent::KeyPress) {
+    form_->userKeyDown(code, shiftMask(k.modifiers()));
+    if (code == 0 || !acting()) return;
+  }
+  if (c && c->kind() == ControlKind::TextBox && k.type() == QEvent::KeyRelease && !k.isAutoRepeat()) {
+    static_cast<TextBox*>(c)->userKeyUp(code);
+    if (!acting()) return;
+  }
+  if (!target) return;
+  QWidget* before = focusWidget();
+  const QEvent* outer = replaying_;
+  replaying_ = &k;
+  QCoreApplication::sendEvent(target, &k);
+  replaying_ = outer;
+  // Tab moved Qt's focus: the model's follows (the left control's LostFocus may take it back).
+  if (!acting() || focusWidget() == before) return;
+  if (Control* moved = controlAt(focusWidget())) moved->setFocus();
 }
 
 }  // namespace olvex::ui::qt

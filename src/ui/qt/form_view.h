@@ -13,6 +13,7 @@
 #include "ui/form.h"
 
 class QEventLoop;
+class QKeyEvent;
 
 namespace olvex::ui::qt {
 
@@ -41,16 +42,17 @@ class FormView : public QWidget {
   // The control a widget (or a child widget of one) shows; null for the form itself.
   Control* controlAt(QObject* o) const;
   void syncControl(Control& c);
-  // Qt moved the focus to a widget of this window.
-  void focusEntered(QWidget* w);
   // Runs a user action on c (null: the form) once Qt has finished delivering the input that
-  // caused it, if the window still takes input and still shows c then.
+  // caused it, if the window still takes input then (shown, no modal window over it) and still
+  // shows c.
   void post(Control* c, std::function<void()> action);
 
  protected:
   bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
+  // Tab and Backtab: the next Tab stop in the order of the layout (see tabStops).
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void build(Control& c);
@@ -58,11 +60,16 @@ class FormView : public QWidget {
   void syncForm();
   void reconcile();
   void dropRemoved();
+  bool blocked() const;
+  // Qt's focus to the control that has the model's focus, if its widget can take it.
   void alignFocus();
+  void focusIn(QWidget* w, Qt::FocusReason reason);
+  std::vector<QWidget*> tabStops() const;
   void syncCommon(Control& c, QWidget* w);
   void quitLoops();
   bool mouse(QWidget* w, QEvent* e);
   bool key(QObject* o, QEvent* e);
+  void replayKey(QKeyEvent& k);
 
   QtHost& host_;
   Form* form_;

@@ -42,9 +42,6 @@ QtHost::QtHost(QApplication& app) : app_(app) {
     twipsPerPixelX_ = twipsPerPixel(screen->logicalDotsPerInchX());
     twipsPerPixelY_ = twipsPerPixel(screen->logicalDotsPerInchY());
   }
-  QObject::connect(&app_, &QApplication::focusChanged, &anchor_, [](QWidget*, QWidget* now) {
-    if (auto* v = now ? dynamic_cast<FormView*>(now->window()) : nullptr) v->focusEntered(now);
-  });
   setHost(this);
 }
 
@@ -59,40 +56,48 @@ FormView* QtHost::view(const Form& f) const {
   return it == views_.end() ? nullptr : it->second.data();
 }
 
-QWidget* QtHost::dialogParent() const {
-  QWidget* w = QApplication::activeWindow();
-  return dynamic_cast<FormView*>(w) ? w : nullptr;
+// Once a modal window closes, the window that was active before it is again (a window manager
+// may do so too; without one nothing would, and typing would reach no window).
+template <class Show>
+auto QtHost::modally(Show show) {
+  QPointer<QWidget> owner = QApplication::activeWindow();
+  Nested nested(*this);
+  auto result = show(dynamic_cast<FormView*>(owner.data()) ? owner.data() : nullptr);
+  QWidget* modal = QApplication::activeModalWidget();
+  if (owner && owner->isVisible() && (!modal || modal == owner)) owner->activateWindow();
+  return result;
 }
 
 MsgAnswer QtHost::message(const Message& m) {
-  Nested nested(*this);
-  return showMessage(m, dialogParent());
+  return modally([&](QWidget* parent) { return showMessage(m, parent); });
 }
 
 std::optional<std::string> QtHost::openFile(const FileDialog& d) {
-  Nested nested(*this);
-  return askFileName(d, false, dialogParent());
+  return modally([&](QWidget* parent) { return askFileName(d, false, parent); });
 }
 
 std::optional<std::string> QtHost::saveFile(const FileDialog& d) {
-  Nested nested(*this);
-  return askFileName(d, true, dialogParent());
+  return modally([&](QWidget* parent) { return askFileName(d, true, parent); });
 }
 
 void QtHost::show(Form& f, bool modal) {
   QPointer<FormView>& slot = views_[&f];
   if (!slot) slot = new FormView(*this, f);
   QPointer<FormView> v = slot;
-  v->showWindow(modal);
-  if (!modal || !v->live() || v->isHidden()) return;
-  QEventLoop loop;
-  v->enterLoop(&loop);
-  {
-    Nested nested(*this);
-    loop.exec(QEventLoop::DialogExec);
+  if (!modal) {
+    v->showWindow(false);
+    return;
   }
+  modally([&](QWidget*) {
+    v->showWindow(true);
+    if (!v->live() || v->isHidden()) return 0;
+    QEventLoop loop;
+    v->enterLoop(&loop);
+    loop.exec(QEventLoop::DialogExec);
+    if (v) v->leaveLoop(&loop);
+    return 0;
+  });
   if (!v) return;
-  v->leaveLoop(&loop);
   if (v->live() && v->isHidden()) v->setWindowModality(Qt::NonModal);
 }
 

@@ -61,7 +61,10 @@ class QtHost : public Host {
  private:
   void scheduleCollect();
   void collect();
-  QWidget* dialogParent() const;
+  // Runs show(parent) as a nested modal loop over the active window (its parent when that is a
+  // form's window), and activates that window again once it returns.
+  template <class Show>
+  auto modally(Show show);
 
   QApplication& app_;
   QObject anchor_;  // context and parent of the host's own timers

@@ -9,8 +9,10 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextBlock>
 #include <QTimer>
 #include <QWindow>
 #include <chrono>
@@ -301,6 +303,25 @@ void XSession::drag(const ui::Control& c, const std::vector<std::pair<int, int>>
   display().button(false);
 }
 
+void XSession::clickLine(const ui::TextBox& box, int line) {
+  QPoint at;
+  waitFor("line " + std::to_string(line) + " of " + box.name() + " on the screen", [&] {
+    ui::qt::FormView* view = host->view(box.form());
+    auto* edit = qobject_cast<QPlainTextEdit*>(view ? view->widgetOf(box) : nullptr);
+    QTextBlock block = edit ? edit->document()->findBlockByNumber(line) : QTextBlock();
+    if (!block.isValid() || !exposed(view) || !edit->isVisible()) return false;
+    QRect caret = edit->cursorRect(QTextCursor(block));
+    at = edit->viewport()->mapToGlobal(caret.center() + QPoint(2, 0));
+    return true;
+  });
+  clickAt(display(), at);
+}
+
+bool XSession::focusedOnScreen(const ui::Control& c) const {
+  ui::qt::FormView* view = host->view(c.form());
+  return view && QApplication::focusWidget() && QApplication::focusWidget() == view->widgetOf(c);
+}
+
 void XSession::clickButton(const std::string& caption, const std::string& text) {
   QPoint centre;
   waitFor("button \"" + text + "\" in \"" + caption + "\"", [&] {
@@ -316,9 +337,16 @@ void XSession::clickButton(const std::string& caption, const std::string& text) 
   clickAt(display(), centre);
 }
 
-void XSession::pressKey(const std::string& keysym) {
-  display().key(keysym, true);
-  display().key(keysym, false);
+void XSession::pressKey(const std::string& keys) {
+  std::vector<std::string> chord;
+  for (std::size_t from = 0;;) {
+    std::size_t plus = keys.find('+', from + 1);
+    chord.push_back(keys.substr(from, plus == std::string::npos ? std::string::npos : plus - from));
+    if (plus == std::string::npos) break;
+    from = plus + 1;
+  }
+  for (const std::string& k : chord) display().key(k, true);
+  for (auto k = chord.rbegin(); k != chord.rend(); ++k) display().key(*k, false);
 }
 
 void XSession::typeKeys(const std::string& keys) {

@@ -84,11 +84,14 @@ class XSession : public ::testing::Test {
   // Moves the pointer to the first point of `path` (pixels from the control's top-left corner),
   // presses the left button, moves through the other points and releases it at the last.
   void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
+  // A left click at the start of a line (counted from 0) of a multi-line text box.
+  void clickLine(const ui::TextBox& box, int line);
   // A left click on the button showing `text` (with or without its & marker) in the window
   // titled `caption`: a message box's OK or Cancel, or a form's command button.
   void clickButton(const std::string& caption, const std::string& text);
-  // A key press and release ("Escape", "Return", "space", "a"), to the focused window.
-  void pressKey(const std::string& keysym);
+  // A key press and release ("Escape", "Return", "space", "a"), to the focused window; keys
+  // joined by "+" are a chord, pressed in order and released in reverse ("Control_L+End").
+  void pressKey(const std::string& keys);
   // A key for each character (letters and digits).
   void typeKeys(const std::string& keys);
 
@@ -98,6 +101,9 @@ class XSession : public ::testing::Test {
   Shot expectPainted(const std::string& caption);
   // Waits until no visible window has that caption.
   void waitClosed(const std::string& caption);
+  // Whether the control's widget has the keyboard focus; call on the window thread (onGui,
+  // waitFor).
+  bool focusedOnScreen(const ui::Control& c) const;
 
   // Where the screen shows the client area of the window titled `caption` (once it shows it).
   Rect placeOf(const std::string& caption);
