@@ -31,9 +31,9 @@ constexpr int kRulerPixels = 420;
 const Place kLayout[] = {
     {"Picture2", -1, 120, 120, kRulerPixels * 15, 300},
     {"Image1", -1, 0, 0, 120, 300, {}, "Picture2"},
-    {"Text1", -1, 120, 450, kRulerPixels * 15, 3900},
-    {"Label4", -1, 120, 4410, 2900, 255},
-    {"Label5", -1, 3060, 4410, 3360, 255, "Per-line character limit exceeded."},
+    {"Text1", -1, 120, 450, kRulerPixels * 15, 3600},
+    {"Label4", -1, 120, 4110, 4200, 255},
+    {"Label5", -1, 120, 4410, kRulerPixels * 15, 255, "Per-line character limit exceeded."},
     {"Label1", -1, 120, 4410, 600, 255},
     {"Caption", 0, 120, 4800, 2700, 255, "Characters in one line:"},
     {"Text2", -1, 2880, 4755, 420, 285},

@@ -58,8 +58,8 @@ constexpr auto kLayout = StaticTable<[] {
   AddColourRows(l, kColours, "Text1", "Caption", label);
   for (int i = 0; i < 4; ++i) {
     int top = 270 + 390 * i;
-    l.push_back({"Caption", label++, 120, top + 45, 2280, 240, kEffects[i].caption, "Frame5"});
-    l.push_back({"Caption", label++, 2400, top + 45, 720, 240, "effect #:", "Frame5"});
+    l.push_back({"Caption", label++, 120, top + 45, 2160, 240, kEffects[i].caption, "Frame5"});
+    l.push_back({"Caption", label++, 2280, top + 45, 780, 240, "effect #:", "Frame5"});
     l.push_back({"Text1", kEffects[i].box, 3120, top, 420, 285, {}, "Frame5"});
   }
   return l;
@@ -98,6 +98,8 @@ CustFonts::CustFonts() : Dialog("CustFonts", fontsSpec()) {
   for (int i = 0; i < static_cast<int>(kNumbers.size()); ++i) Text1.add(i).setText(std::to_string(kNumbers[i]));
   Text1.add(kTitleIndex).setText(kGameTitle);
   AddCaptions(Caption, kColourCaptions + 10);
+  // "effect #:" ends a little before its box.
+  for (int i = 0; i < 4; ++i) Caption[kColourCaptions + 2 * i + 1].setAlignment(ui::Align::Right);
   auto& align = Combo1.add(0);
   align.setStyle(ui::ComboBox::Style::DropDownList);
   for (const std::string* entry : {&AlignLeft, &AlignCenter, &AlignRight}) align.addItem(*entry);

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "shell/form1.h"
+
 namespace olvex::customizers {
 
 namespace {
@@ -134,6 +136,7 @@ CustLite::CustLite() : Dialog("CustLite", kTable) {
   HScroll4.setRange(-1, 10);
   HScroll4.setValue(3);
   Check2.setValue(1);
+  Check2.setEnabled(shell::ExtendExeChecked());
   Label7.onClick = [this] {
     amberClicks_ = (amberClicks_ + 1) % static_cast<int>(std::size(kAmberCaptions));
     Label7.setCaption(kAmberCaptions[amberClicks_]);

@@ -113,7 +113,7 @@ CustLaraHP::CustLaraHP() : Dialog("CustLaraHP", kTable()) {
 
 void CustLaraHP::followSasFix() {
   // The main window is not created for this: without it the executable is not extended.
-  bool extended = ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check9.value() == 1;
+  bool extended = shell::ExtendExeChecked();
   Check4.setEnabled(Check2.value() == 1 && extended);
 }
 

@@ -128,7 +128,7 @@ CustInv::CustInv() : Dialog("CustInv", designSpec()) {
   // "Enable limited pistol ammo" needs the extended executable; "FE 40/41 save" takes the save
   // switch over.
   bool mainLoaded = ui::Forms::loaded<shell::Form1>();
-  Check1[4].setEnabled(mainLoaded && ui::Forms::get<shell::Form1>().Check9.value() == 1);
+  Check1[4].setEnabled(shell::ExtendExeChecked());
   Check6.setEnabled(!mainLoaded || ui::Forms::get<shell::Form1>().Check13.value() != 1);
 
   Check1.onClick = [this](int) { followLimitedAmmo(); };

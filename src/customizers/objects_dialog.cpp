@@ -152,7 +152,7 @@ CustObj::CustObj() : Dialog("CustObj", kTable()) {
   Shape7.setFilled(true);
   build();
   // The main window is not created for this: without it the executable is not extended.
-  extendedChanged(ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check9.value() == 1);
+  extendedChanged(shell::ExtendExeChecked());
 }
 
 void CustObj::holdSquishyTimer() {

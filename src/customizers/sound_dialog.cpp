@@ -109,7 +109,7 @@ CustSnd::CustSnd() : Dialog("CustSnd", kTable()) {
   for (int i : {0, 2, 3, 4}) Text1[i].onLostFocus = [this, i] { leaveTrack(Text1[i]); };
   build();
   // The main window is not created for this: without it the executable is not extended.
-  extendedChanged(ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check9.value() == 1);
+  extendedChanged(shell::ExtendExeChecked());
 }
 
 // Up to 127 tracks once extended; otherwise 111, with a message.

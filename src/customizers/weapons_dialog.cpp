@@ -233,7 +233,7 @@ CustWeapons::CustWeapons() : Dialog("CustWeapons", designSpec()) {
   Check6.setValue(1);
   Check7.setValue(1);
   // "flametail" needs the extended executable.
-  Check9.setEnabled(ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check9.value() == 1);
+  Check9.setEnabled(shell::ExtendExeChecked());
 
   LoadPicture(Image1, "pistol.xpm");
   LoadPicture(Image2, "muzzle-flash.xpm");

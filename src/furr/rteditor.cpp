@@ -33,7 +33,7 @@ RTEditor::RTEditor() : Form("RTEditor") {
   wire();
   enableEvents();
   // The workaround needs the extended executable.
-  followExtendExe(ui::Forms::loaded<shell::Form1>() && ui::Forms::get<shell::Form1>().Check9.value() == 1);
+  followExtendExe(shell::ExtendExeChecked());
 }
 
 void RTEditor::layOut() {

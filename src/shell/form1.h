@@ -104,4 +104,8 @@ class Form1 : public ui::Form {
   bool blink_ = false;
 };
 
+// "Extend tomb4.exe size" is checked in the main window; false while the window is not loaded.
+// The controls that follow the option take this state when their window is made.
+bool ExtendExeChecked();
+
 }  // namespace olvex::shell

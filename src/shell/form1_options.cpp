@@ -108,6 +108,8 @@ void Form1::wireOptions() {
     (this->*kDistancePresets[row].button).onClick = [this, row] { applyDistancePreset(row); };
 }
 
+bool ExtendExeChecked() { return ui::Forms::loaded<Form1>() && checked(ui::Forms::get<Form1>().Check9); }
+
 void Form1::applyFE4041Save() { notify(form1Hooks().FE4041SaveFollowers, checked(Check13)); }
 
 // "Extend tomb4.exe size": everything that needs the extended executable follows it; the bonus

@@ -84,7 +84,9 @@ TEST_F(GraphicsClick, EachWindowOpensPaintedAndTypedValuesArePatched) {
     expectPainted("Fog Tuner");
     click(tuner.Picture1);  // the bar's middle: the marker's middle under the pointer
     waitFor("the marker to follow", [&] { return tuner.markerLeft() > 100 && tuner.markerLeft() < 110; });
-    onGui([&] { marker = tuner.markerLeft(); });
+    onGui([&] { marker = tuner.markerLeft() + 60; });
+    drag(tuner.Image1, {{2, 7}, {32, 7}, {62, 7}});  // the marker itself, grabbed and moved on
+    waitFor("the marker to be dragged", [&] { return tuner.markerLeft() == marker; });
     click(main.Label6);  // the main window takes the activation back
     waitClosed("Fog Tuner");
 

@@ -246,6 +246,11 @@ void syncWidget(Control& c, QWidget* w, FormView& v) {
     case ControlKind::PictureBox:
     case ControlKind::Image:
       w->setAutoFillBackground(c.kind() == ControlKind::PictureBox);
+      // An image without mouse handlers lets the mouse through to what lies beneath (a marker
+      // on its bar is grabbed with the bar), as shapes and lines do.
+      if (c.kind() == ControlKind::Image)
+        w->setAttribute(Qt::WA_TransparentForMouseEvents, !c.onClick && !c.onDblClick && !c.onMouseDown &&
+                                                              !c.onMouseMove && !c.onMouseUp);
       static_cast<CanvasWidget*>(w)->refresh();
       break;
     case ControlKind::Frame: {
