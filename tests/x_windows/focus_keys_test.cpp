@@ -24,8 +24,10 @@ using customizers::CustLite;
 
 constexpr char kMainCaption[] = "OLVEX 0.76 rev. 4";
 
-class FocusOnScreen : public ProgramTest {
+// Each test runs without a window manager and under one.
+class FocusOnScreen : public ProgramTest, public ::testing::WithParamInterface<bool> {
  protected:
+  FocusOnScreen() { windowManager = GetParam(); }
   shell::Form1& mainWindow() {
     expectPainted("OLVEX");
     clickButton("OLVEX", "OK");  // the start-up's notice of the missing patch set
@@ -33,13 +35,11 @@ class FocusOnScreen : public ProgramTest {
     expectPainted(kMainCaption);
     return main;
   }
-  void type(const std::string& text) {
-    for (char c : text) pressKey(std::string(1, c));
-  }
-  // The model's focus and Qt's agree on `c`.
+  // The model's focus and the keyboard's are on `c`.
   void waitFocus(const ui::Control& c) {
-    waitFor("the focus on " + c.name() + (c.index() < 0 ? "" : "(" + std::to_string(c.index()) + ")"),
-            [&] { return c.form().activeControl() == &c && focusedOnScreen(c); });
+    waitFor("the model's focus on " + c.name() + (c.index() < 0 ? "" : "(" + std::to_string(c.index()) + ")"),
+            [&] { return c.form().activeControl() == &c; });
+    waitKeyboardOn(c);
   }
   // The message box's text, answered with Enter.
   void expectMessage(const char* text) {
@@ -53,13 +53,13 @@ std::string bytesAt(const std::string& file, std::string_view offsetKey, std::si
   return file.substr(reflayout::findOffsetKey(offsetKey)->position - 1, n);
 }
 
-TEST_F(FocusOnScreen, ABoxIsCheckedOnLeavingRightAfterAnotherBoxsCheck) {
+TEST_P(FocusOnScreen, ABoxIsCheckedOnLeavingRightAfterAnotherBoxsCheck) {
   run([&] {
     auto& main = mainWindow();
     click(main.Text1);
     waitFocus(main.Text1);
     pressKey("Control_L+a");
-    type("200000");
+    typeKeys("200000");
     pressKey("Tab");
     expectMessage("Maximum value for this field is 131071!");
     waitFocus(main.Text1);
@@ -71,7 +71,7 @@ TEST_F(FocusOnScreen, ABoxIsCheckedOnLeavingRightAfterAnotherBoxsCheck) {
     }
     waitFocus(main.Text2);
     pressKey("Control_L+a");
-    type("0");
+    typeKeys("0");
     pressKey("Tab");
     expectMessage("Minimum value for this field is 1!");
     waitFocus(main.Text2);
@@ -87,7 +87,7 @@ TEST_F(FocusOnScreen, ABoxIsCheckedOnLeavingRightAfterAnotherBoxsCheck) {
 }
 
 // Keys typed while earlier input still waits go where the focus is when they are replayed.
-TEST_F(FocusOnScreen, KeysTypedAheadFollowTheFocus) {
+TEST_P(FocusOnScreen, KeysTypedAheadFollowTheFocus) {
   run([&] {
     auto& main = mainWindow();
     click(main.Text2);
@@ -96,7 +96,7 @@ TEST_F(FocusOnScreen, KeysTypedAheadFollowTheFocus) {
     std::unique_ptr<ui::qt::UserActions::Hold> hold;
     onGui([&] { hold = std::make_unique<ui::qt::UserActions::Hold>(); });
     pressKey("Tab");
-    type("5");
+    typeKeys("5");
     std::this_thread::sleep_for(300ms);
     onGui([&] { hold.reset(); });
     waitFor("the typed key", [&] { return main.Text2.text() != "20480" || main.activeControl() != &main.Text2; });
@@ -108,7 +108,7 @@ TEST_F(FocusOnScreen, KeysTypedAheadFollowTheFocus) {
   });
 }
 
-TEST_F(FocusOnScreen, CreditsCounterFollowsClicksAndCaretKeys) {
+TEST_P(FocusOnScreen, CreditsCounterFollowsClicksAndCaretKeys) {
   run([&] {
     click(mainWindow().Command21);
     click(waitForForm<CustFonts>().Command3);
@@ -124,7 +124,7 @@ TEST_F(FocusOnScreen, CreditsCounterFollowsClicksAndCaretKeys) {
   });
 }
 
-TEST_F(FocusOnScreen, TabFollowsTheLayout) {
+TEST_P(FocusOnScreen, TabFollowsTheLayout) {
   run([&] {
     auto& main = mainWindow();
     click(main.Command14);
@@ -155,7 +155,7 @@ TEST_F(FocusOnScreen, TabFollowsTheLayout) {
   });
 }
 
-TEST_F(FocusOnScreen, DefaultsLeaveTheFocusOnTheButtonAndTheConsole) {
+TEST_P(FocusOnScreen, DefaultsLeaveTheFocusOnTheButtonAndTheConsole) {
   run([&] {
     auto& main = mainWindow();
     click(main.Command9);
@@ -164,15 +164,18 @@ TEST_F(FocusOnScreen, DefaultsLeaveTheFocusOnTheButtonAndTheConsole) {
     waitFocus(main.Command9);
     pressKey("grave");
     waitFocus(main.Text5);
-    type("defaults");
+    typeKeys("defaults");
     pressKey("Return");
     waitFor("the console to be cleared", [&] { return main.Text5.text().empty() && main.Command9.enabled(); });
     std::this_thread::sleep_for(300ms);
     waitFocus(main.Text5);
-    type("fov");
+    typeKeys("fov");
     waitFor("the next line typed into the console", [&] { return main.Text5.text() == "fov"; });
   });
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, FocusOnScreen, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WindowManager" : "Bare"; });
 
 }  // namespace
 }  // namespace olvex::test::x

@@ -263,6 +263,21 @@ bool XDisplay::stackedAbove(const std::string& upper, const std::string& lower) 
   return topLevelHolding(client_, upper, &u) && topLevelHolding(client_, lower, &l) && u > l;
 }
 
+bool XDisplay::focusedIn(const std::string& utf8Title) {
+  Window w;
+  int revert;
+  XGetInputFocus(client_, &w, &revert);
+  while (w != None && w != PointerRoot && w != DefaultRootWindow(client_)) {
+    if (titleOf(client_, w) == utf8Title) return true;
+    Window root, parent, *children = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(client_, w, &root, &parent, &children, &n)) return false;
+    if (children) XFree(children);
+    w = parent;
+  }
+  return false;
+}
+
 Pixels XDisplay::grab(int left, int top, int width, int height) {
   Pixels p;
   XImage* image = XGetImage(client_, DefaultRootWindow(client_), left, top, width, height, AllPlanes, ZPixmap);

@@ -63,6 +63,8 @@ class XDisplay {
   std::vector<Rect> titleButtons(const std::string& utf8Title);
   // The window named `upper` is stacked above the one named `lower`.
   bool stackedAbove(const std::string& upper, const std::string& lower);
+  // The keyboard's focus lies in the window named `utf8Title`: keys typed now reach it.
+  bool focusedIn(const std::string& utf8Title);
 
  private:
   pid_t server_ = -1, windowManager_ = -1;

@@ -317,9 +317,14 @@ void XSession::clickLine(const ui::TextBox& box, int line) {
   clickAt(display(), at);
 }
 
-bool XSession::focusedOnScreen(const ui::Control& c) const {
-  ui::qt::FormView* view = host->view(c.form());
-  return view && QApplication::focusWidget() && QApplication::focusWidget() == view->widgetOf(c);
+void XSession::waitKeyboardOn(const ui::Control& c) {
+  std::string caption;
+  waitFor("the focus on " + c.name(), [&] {
+    ui::qt::FormView* view = host->view(c.form());
+    caption = c.form().caption();
+    return view && QApplication::focusWidget() && QApplication::focusWidget() == view->widgetOf(c);
+  });
+  waitOnServer("the keyboard in \"" + caption + "\"", [&] { return display().focusedIn(caption); });
 }
 
 void XSession::clickButton(const std::string& caption, const std::string& text) {

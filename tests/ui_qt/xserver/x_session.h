@@ -101,9 +101,9 @@ class XSession : public ::testing::Test {
   Shot expectPainted(const std::string& caption);
   // Waits until no visible window has that caption.
   void waitClosed(const std::string& caption);
-  // Whether the control's widget has the keyboard focus; call on the window thread (onGui,
-  // waitFor).
-  bool focusedOnScreen(const ui::Control& c) const;
+  // Waits until the control's widget has the keyboard focus, in Qt and on the X server, so that
+  // keys typed next reach it.
+  void waitKeyboardOn(const ui::Control& c);
 
   // Where the screen shows the client area of the window titled `caption` (once it shows it).
   Rect placeOf(const std::string& caption);
