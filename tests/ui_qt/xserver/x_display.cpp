@@ -181,20 +181,26 @@ void XDisplay::startWindowManager() {
     ::_exit(127);
   }
   if (windowManager_ < 0) throw std::runtime_error("cannot start openbox");
-  // It manages the screen once it names its check window on the root window.
-  Atom check = XInternAtom(client_, "_NET_SUPPORTING_WM_CHECK", False);
-  for (int i = 0; i < 250; ++i) {
-    Atom type;
-    int format;
-    unsigned long count = 0, after;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(client_, DefaultRootWindow(client_), check, 0, 1, False, AnyPropertyType, &type, &format,
-                       &count, &after, &data);
-    if (data) XFree(data);
-    if (count > 0) return;
+  // It manages the screen once it puts a window it is asked to map into a frame of its own
+  // (naming its check window on the root window comes earlier, before it takes windows).
+  Window root = DefaultRootWindow(client_);
+  Window probe = XCreateSimpleWindow(client_, root, 0, 0, 10, 10, 0, 0, 0);
+  XMapWindow(client_, probe);
+  XFlush(client_);
+  for (int i = 0; i < 500; ++i) {
+    Window top, parent, *children = nullptr;
+    unsigned int n = 0;
+    if (XQueryTree(client_, probe, &top, &parent, &children, &n) && parent != root) {
+      if (children) XFree(children);
+      XDestroyWindow(client_, probe);
+      XSync(client_, False);
+      return;
+    }
+    if (children) XFree(children);
     if (::waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  XDestroyWindow(client_, probe);
   stopWindowManager();
   throw std::runtime_error("openbox did not start on " + name_);
 }
