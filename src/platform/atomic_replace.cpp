@@ -30,18 +30,19 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-// A save replaces the file a link at its name leads to, and reaches the disk; a scratch file
-// replaces whatever stands at its name (a link itself), and need not reach the disk.
-enum class Kind { Save, Scratch };
+// A save replaces the file a link at its name leads to, and reaches the disk. A copy goes to a
+// name the program picks itself (a backup): it replaces whatever stands there, a link itself, and
+// reaches the disk. A scratch file replaces whatever stands at its name and need not reach the disk.
+enum class Kind { Save, Copy, Scratch };
 
 // Has fill write a temporary file beside path, syncs it (for a save) and renames it over path.
 // The new file gets `mode` when given, else the usable permissions of the file it replaces, else
 // those of a new file. Errors name path, the file the user knows, rather than the temporary file.
 void saveByRename(const std::string& path, std::optional<mode_t> mode, Kind kind,
                   const std::function<void(int fd)>& fill) {
-  const bool save = kind == Kind::Save;
+  const bool durable = kind != Kind::Scratch;
   // A save follows a symbolic link: the file it leads to is replaced, and the link stays a link.
-  const std::string target = save ? resolveLinks(path) : path;
+  const std::string target = kind == Kind::Save ? resolveLinks(path) : path;
   std::string folder = detail::folderOf(target);
   std::string tempPath;
   UniqueFd fd = detail::createTemporaryFile(folder, path, tempPath);
@@ -49,14 +50,14 @@ void saveByRename(const std::string& path, std::optional<mode_t> mode, Kind kind
     if (!mode) mode = permissionsOf(target);
     if (mode && ::fchmod(fd.get(), *mode) != 0) throwErrno("set the permissions of", path);
     fill(fd.get());
-    if (save && ::fsync(fd.get()) != 0) throwErrno("sync", path);
+    if (durable && ::fsync(fd.get()) != 0) throwErrno("sync", path);
     fd.closeChecked(path);
     if (::rename(tempPath.c_str(), target.c_str()) != 0) throwErrno("replace", path);
   } catch (...) {
     ::unlink(tempPath.c_str());  // fd, if still open, is closed on the way out
     throw;
   }
-  if (save) detail::syncFolder(folder);
+  if (durable) detail::syncFolder(folder);
 }
 
 void saveBytes(const std::string& path, std::string_view bytes, Kind kind) {
@@ -70,7 +71,7 @@ void copyBytes(const std::string& from, const std::string& to) {
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, Kind::Save, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, Kind::Copy, [&](int fd) {
     // Left uninitialised: every byte written is one just read.
     constexpr std::size_t kBufferSize = 1 << 20;
     auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);

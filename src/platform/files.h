@@ -114,7 +114,8 @@ bool fileExists(const std::string& path);
 // readable or not.
 bool pathExists(const std::string& path);
 // Copies from into a synced temporary file beside `to` and renames it over `to` as
-// writeFileAtomic does, so `to` is either the old file or a complete copy.
+// writeFileAtomic does, so `to` is either the old file or a complete copy. `to` is a name the
+// program picks (a backup): a link there is replaced, never written through.
 void copyFile(const std::string& from, const std::string& to);
 void removeFile(const std::string& path);  // no error when absent
 std::string currentDirectory();  // without a trailing separator

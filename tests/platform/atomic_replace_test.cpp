@@ -95,6 +95,14 @@ TEST(CopyFile, CopiesEveryByteAndTheSourcePermissions) {
   copyFile(dir.file("old"), dir.file("old"));  // onto itself: nothing is lost
   EXPECT_EQ(bytesOf(dir.file("old")), bytes);
   EXPECT_EQ(dir.entries(), (Names{"copy.exe", "old", "src.exe"}));
+
+  // A link planted at the backup's name is replaced, not written through.
+  putBytes(dir.file("notes.txt"), "notes");
+  std::filesystem::create_symlink("notes.txt", dir.file("link.bak"));
+  copyFile(dir.file("src.exe"), dir.file("link.bak"));
+  EXPECT_EQ(bytesOf(dir.file("notes.txt")), "notes");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.file("link.bak")));
+  EXPECT_EQ(bytesOf(dir.file("link.bak")), bytes);
 }
 
 TEST(CopyFile, UnreadableSourceThrowsAndLeavesTarget) {
