@@ -307,9 +307,9 @@ std::vector<QWidget*> FormView::tabStops() const {
   auto add = [&](auto& self, const Control* container) -> void {
     auto it = inside.find(container);
     if (it == inside.end()) return;
-    std::vector<Control*> row = it->second;
-    sortByRows(row);
-    for (Control* c : row) {
+    std::vector<Control*> children = it->second;
+    sortByRows(children);
+    for (Control* c : children) {
       QWidget* w = widgetOf(*c);
       if (!w->isVisibleTo(this) || !w->isEnabledTo(this)) continue;
       if ((w->focusPolicy() & Qt::TabFocus) && QRect(w->mapTo(this, QPoint()), w->size()).intersects(rect()))
