@@ -117,7 +117,7 @@ void Dialog::defaults() {
 
 void Dialog::build() {
   setCaption(std::string(table_.caption));
-  if (table_.width > 0) move(left(), top(), table_.width, table_.height);
+  if (table_.width > 0) resize(table_.width, table_.height);
   const TableControls at(*this);
   for (const Place& p : table_.layout) place(at, p);
   for (const LineRow& line : table_.lines) placeLine(at, line);

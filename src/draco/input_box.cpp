@@ -37,7 +37,7 @@ InputKor::InputKor() : Form("InputKor") {
   setCaption("Input");
   setBorderless(true);
   setBackColor(kBack);
-  move(3000, 3000, kWidth, kHeight);
+  resize(kWidth, kHeight);
   Label1.setCaption("Input:");
   Label1.setBackColor(kBack);
   Label1.move(105, 105, 1785, 225);

@@ -39,7 +39,7 @@ Form3::Form3() : Form("Form3") {
   setCaption("Offset map");
   setBorderless(true);
   setBackColor(kFirstBack);
-  move(3300, 2800, kWidth, kHeight);
+  resize(kWidth, kHeight);
   Picture1.move(120, kStripTop, 4575, kStripHeight);
   Picture2.move(4680, kStripTop, 2055, kStripHeight);
   Label4.setCaption("000000");

@@ -18,7 +18,7 @@ constexpr int kCharWidth = 105;  // twips a character of the labels' font takes 
 ParamList::ParamList() : Form("ParamList") {
   setCaption("Parameters");
   setBorderless(true);
-  move(0, 0, 2000, 370);
+  resize(2000, 370);
   for (int k = 0; k < kParamSlots; ++k) {
     ui::Label& label = Label1.add(k);
     label.move(120, 75 + kLineHeight * k, 1000, 195);

@@ -58,7 +58,7 @@ constexpr const char* kTypeCaptions[] = {"hex (1)", "hex (2)", "hex (4)", "byte 
 void PatchesConf::layOut() {
   setCaption("Patch configuration");
   setBackColor(kPatchesBack);
-  move(1800, 1000, px(640), px(466));
+  resize(px(640), px(466));
   const ui::Font fixed{"Courier New", 9};
 
   for (const LabelRow& row : kLabels) {

@@ -30,7 +30,7 @@ constexpr ButtonRow kButtons[] = {
 void Patches::layOut() {
   setCaption("Custom patches");
   setBackColor(kPatchesBack);
-  move(1500, 1200, px(543), px(268));
+  resize(px(543), px(268));
 
   Listbox1.move(px(8), px(8), px(245), px(kCompactListHeight));
   Label6.setCaption("search:");

@@ -57,7 +57,9 @@ FLAbout::FLAbout() : Form("FLAbout") {
   Line4.setPoints(kWidth - 15, 0, kWidth - 15, height);
 }
 
+// Its place is 25 twips right of where it opens, centred over the main window.
 void FLAbout::load() {
+  centreOnOpener();
   setLeft(left() + 25);
   for (ui::Label* link : {&Label28, &Label2, &Label1}) link->setMouseIcon(ui::kHandCursor);
   Statistics s = ComputeStatistics(shell::Offsets);

@@ -23,7 +23,7 @@ std::string CommandListText(const CommandSet& set) {
 
 FLListCmd::FLListCmd() : Form("FLListCmd") {
   setBorderless(true);
-  move(2400, 1800, kWidth, kHeight);
+  resize(kWidth, kHeight);
   Text1.setMultiLine(true);
   Text1.setLocked(true);
   Text1.move(120, 120, kWidth - 240, kHeight - 600);

@@ -24,7 +24,7 @@ FEditor::FEditor() : Form("FEditor") {
 
 void FEditor::layOut() {
   setCaption("Flipeffect editor");
-  move(1200, 1200, 7200, 6720);
+  resize(7200, 6720);
   Place(Check1, "Enable flipeffect editor", 120, 120, 3000, 255);
   Place(Label33, "Current flipeffect:", 120, 510, 1500, 255);
   Combo1.setStyle(ui::ComboBox::Style::DropDownList);

@@ -30,7 +30,7 @@ void drawOk(ui::Image& image) {
 
 Guide::Guide() : Form("Guide") {
   setBorderless(true);
-  move(0, 0, kWidth, kHeight);
+  resize(kWidth, kHeight);
   Text1.move(75, 75, 1035, 300);
   Image1.move(1170, 97, 240, 240);
   drawOk(Image1);

@@ -38,7 +38,7 @@ RTEditor::RTEditor() : Form("RTEditor") {
 
 void RTEditor::layOut() {
   setCaption("Race timer editor");
-  move(1200, 900, 7200, 7680);
+  resize(7200, 7680);
   Place(Check1, "Enable race timer workaround", 120, 120, 3000, 255);
   Place(Label13, "(method:", 3240, 120, 900, 255);
   Place(Option1.add(0), "jump", 4200, 120, 855, 255);

@@ -68,7 +68,7 @@ void Form2::layOut() {
   setCaption("About OLVEX");
   setBorderless(true);
   setBackColor(0);
-  move(0, 0, 5040, 3600);
+  resize(5040, 3600);
   for (ui::PictureBox* p : {&Picture1, &Picture2, &Picture3}) p->move(120, 120, 4800, 2880);
   Picture2.setVisible(false);
   Picture3.setVisible(false);

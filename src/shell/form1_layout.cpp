@@ -67,7 +67,7 @@ void drawIcons(ui::Image& defaults, ui::Image& statistics) {
 void Form1::layOut() {
   constexpr int L = kLeftColumn, R = kRightColumn, W = kColumnWidth;
   setCaption("OLVEX 0.76 rev. 4");
-  move(900, 900, kFormWidth, kFormHeight);
+  resize(kFormWidth, kFormHeight);
 
   // Distances and their presets, top of the left column.
   Label1.setCaption("Hard Clipping range:");

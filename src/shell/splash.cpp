@@ -12,7 +12,7 @@ namespace olvex::shell {
 Splash::Splash() : Form("Splash") {
   setCaption("OLVEX Splash Screen");
   setBackColor(0xE0E0E0);
-  move(0, 0, 4200, 1500);
+  resize(4200, 1500);
   Label1.setCaption("LOADING");
   Label1.setAlignment(ui::Align::Center);
   Label1.setTransparent(true);
@@ -20,15 +20,6 @@ Splash::Splash() : Form("Splash") {
   Label1.move(120, 360, 3840, 480);
   Timer1.setInterval(10);
   Timer1.onTimer = [this] { firstTick(); };
-}
-
-// Centred in the screen's work area.
-void Splash::load() {
-  ui::Host& h = ui::host();
-  ui::ScreenRect work = h.workArea();
-  int centreX = (work.left + work.right) / 2 * h.twipsPerPixelX();
-  int centreY = (work.top + work.bottom) / 2 * h.twipsPerPixelY();
-  move(centreX - width() / 2, centreY - height() / 2, width(), height());
 }
 
 // Builds and shows the main window once; its Load is the whole start-up. The timer stops first,

@@ -1,5 +1,6 @@
 #pragma once
-// The first window of a run: "LOADING" while its timer's first tick builds the main window.
+// The first window of a run, centred on the screen: "LOADING" while its timer's first tick builds
+// the main window.
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -11,9 +12,6 @@ class Splash : public ui::Form {
 
   ui::Label Label1{*this, "Label1"};
   ui::Timer Timer1{*this, "Timer1"};
-
- protected:
-  void load() override;
 
  private:
   void firstTick();

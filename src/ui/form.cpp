@@ -21,11 +21,33 @@ void Form::setCaption(std::string c) {
 
 void Form::move(int left, int top, int width, int height) {
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  placed_ = placed_ || left != left_ || top != top_;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
   changed();
+}
+
+void Form::centreOnOpener() {
+  Host& h = host();
+  int tx = h.twipsPerPixelX(), ty = h.twipsPerPixelY();
+  ScreenRect work = h.workArea();
+  const Form* opener = h.activeForm();
+  bool over = opener && opener != this && opener->visible();
+  int centreX = over ? opener->left_ + opener->width_ / 2 : (work.left + work.right) / 2 * tx;
+  int centreY = over ? opener->top_ + opener->height_ / 2 : (work.top + work.bottom) / 2 * ty;
+  int left = std::clamp(centreX - width_ / 2, work.left * tx, std::max(work.left * tx, work.right * tx - width_));
+  int top = std::clamp(centreY - height_ / 2, work.top * ty, std::max(work.top * ty, work.bottom * ty - height_));
+  if (left == left_ && top == top_) return;
+  left_ = left;
+  top_ = top;
+  changed();
+}
+
+void Form::movedTo(int left, int top) {
+  left_ = left;
+  top_ = top;
 }
 
 void Form::setBorderless(bool b) {
@@ -39,6 +61,7 @@ void Form::setBackColor(Color c) {
 void Form::show(bool modal) {
   if (unloading_) return;
   if (visible_ && !modal) return;
+  if (!visible_ && !placed_) centreOnOpener();
   visible_ = true;
   modal_ = modal;
   changed();

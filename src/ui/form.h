@@ -21,13 +21,23 @@ class Form {
   const std::string& name() const { return name_; }
   const std::string& caption() const { return caption_; }
   void setCaption(std::string c);
+  // The place of the window's client area on the screen and its size, in twips.
   int left() const { return left_; }
   int top() const { return top_; }
   int width() const { return width_; }
   int height() const { return height_; }
+  // Code that changes the left or top places the window: it opens there from then on.
   void move(int left, int top, int width, int height);
   void setLeft(int v) { move(v, top_, width_, height_); }
   void setTop(int v) { move(left_, v, width_, height_); }
+  void resize(int width, int height) { move(left_, top_, width, height); }
+  // A window that code never placed opens centred over the window that opened it (the host's
+  // active form), else in the screen's work area, and inside the work area. It is centred again
+  // each time it is shown.
+  void centreOnOpener();
+  // The window system moved the window (the user dragged it, a window manager placed it): the
+  // left and top follow, and nothing else changes.
+  void movedTo(int left, int top);
   bool borderless() const { return borderless_; }
   void setBorderless(bool b);
   Color backColor() const { return back_; }
@@ -83,6 +93,7 @@ class Form {
   std::string name_;
   std::string caption_;
   int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+  bool placed_ = false;
   bool borderless_ = false;
   Color back_ = kButtonFace;
   bool visible_ = false, modal_ = false, unloading_ = false;

@@ -61,6 +61,10 @@ class Host {
   // there, so a run must not wait for one.
   virtual bool hasScreen() { return true; }
 
+  // The form whose window the user works in: the one whose input is being handled, else the
+  // active one; null when there is none. A window shown now was opened from it.
+  virtual Form* activeForm() { return nullptr; }
+
   virtual ScreenRect workArea() = 0;
   virtual ScreenPoint cursorPos() = 0;
   // The text on the clipboard ("" when it holds none).

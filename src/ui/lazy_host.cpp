@@ -110,6 +110,8 @@ void LazyHost::timerRemoved(Timer& t) {
 
 bool LazyHost::hasScreen() { return shown_ ? shown_->hasScreen() : displayAvailable(); }
 
+Form* LazyHost::activeForm() { return shown_ ? shown_->activeForm() : nullptr; }
+
 ScreenRect LazyHost::workArea() { return shown_ ? shown_->workArea() : ScreenRect{0, 0, 1024, 768}; }
 
 ScreenPoint LazyHost::cursorPos() { return shown_ ? shown_->cursorPos() : ScreenPoint{}; }

@@ -38,6 +38,7 @@ class LazyHost : public Host {
   void timerChanged(Timer& t) override;
   void timerRemoved(Timer& t) override;
   bool hasScreen() override;
+  Form* activeForm() override;
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
   std::string clipboardText() override;

@@ -29,6 +29,7 @@ class TestHost : public ui::Host {
   void timerChanged(ui::Timer& t) override;
   void timerRemoved(ui::Timer& t) override;
   bool hasScreen() override { return screen; }
+  ui::Form* activeForm() override { return active; }
   ui::ScreenRect workArea() override { return work; }
   ui::ScreenPoint cursorPos() override { return cursor; }
   std::string clipboardText() override { return clipboard; }
@@ -54,6 +55,7 @@ class TestHost : public ui::Host {
   std::function<void(ui::Form&, bool modal)> onShow;
   std::function<void(const ui::Message&)> onMessage;  // runs while a message box is up
   std::set<ui::Timer*> timers;
+  ui::Form* active = nullptr;  // the window new windows open over
   ui::ScreenRect work{0, 0, 1024, 768};
   ui::ScreenPoint cursor{0, 0};
   std::string clipboard;

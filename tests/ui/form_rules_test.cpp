@@ -135,6 +135,43 @@ TEST_F(FormRules, EachWindowClassHasItsOwnDefaultInstance) {
   EXPECT_TRUE(Forms::all().empty());
 }
 
+// A window that code never placed opens centred over the active window (else in the work area)
+// and inside the work area, again at every show; one that code placed opens where it was put.
+TEST_F(FormRules, AWindowWithoutAPlaceOpensCentredOverItsOpener) {
+  struct Case {
+    const char* what;
+    bool active, shown;     // the opener, 6000 x 3000 twips
+    int openerLeft, openerTop;
+    int left, top;          // of the 4800 x 3600 window, in a work area of 15360 x 11520 twips
+  };
+  const Case cases[] = {
+      {"over its opener", true, true, 3000, 1500, 3600, 1200},
+      {"no window active: in the work area", false, true, 3000, 1500, 5280, 3960},
+      {"the opener hidden: in the work area", true, false, 3000, 1500, 5280, 3960},
+      {"kept inside at the top", true, true, 0, 0, 600, 0},
+      {"kept inside at the bottom right", true, true, 12000, 9000, 10560, 7920},
+  };
+  auto& opener = Forms::get<OtherForm>();
+  auto& f = Forms::get<SampleForm>();
+  for (const Case& c : cases) {
+    opener.move(c.openerLeft, c.openerTop, 6000, 3000);
+    c.shown ? opener.show() : opener.hide();
+    host.active = c.active ? &opener : nullptr;
+    f.hide();
+    f.show();
+    EXPECT_EQ(f.left(), c.left) << c.what;
+    EXPECT_EQ(f.top(), c.top) << c.what;
+  }
+  f.movedTo(150, 300);  // the window system moved it
+  f.hide();
+  f.show();
+  EXPECT_EQ(f.left(), 10560);
+  f.setLeft(150);
+  f.hide();
+  f.show();
+  EXPECT_EQ(f.left(), 150);
+}
+
 TEST_F(FormRules, ControlArrayKeepsHoles) {
   auto& f = Forms::get<SampleForm>();
   EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{0, 2}));

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 #include <utility>
@@ -203,13 +204,13 @@ void FormView::syncForm() {
   int tx = host_.twipsPerPixelX(), ty = host_.twipsPerPixelY();
   QRect place(toPixels(form_->left(), tx), toPixels(form_->top(), ty), toPixels(form_->width(), tx),
               toPixels(form_->height(), ty));
-  // Only the model's own moves are applied: where the user dragged the window, it stays. The
+  // The form's place is its client area's, so a window manager's frame goes around it. The
   // size is the form's alone: its controls lie at fixed places, so the window manager may not
   // resize or maximise it.
   if (place != placed_) {
     placed_ = place;
-    move(place.topLeft());
     setFixedSize(place.size());
+    setGeometry(place);
   }
   applyColors(this, kWindowText, form_->backColor());
   Control* active = form_->activeControl();
@@ -290,7 +291,9 @@ void FormView::post(Control* c, std::function<void()> action) {
   auto guarded = [self, c, w, action = std::move(action)] {
     if (!self || !self->acting() || !w || self->blocked()) return;
     auto it = self->widgets_.find(c);  // c may be gone: compared, never touched
-    if (!c || (it != self->widgets_.end() && it->second == w)) action();
+    if (c && (it == self->widgets_.end() || it->second != w)) return;
+    QtHost::Acting acting(*self);
+    action();
   };
   // A replayed key is delivered from a user action already: what it causes follows at once.
   if (replaying_) guarded();
@@ -335,11 +338,16 @@ bool FormView::focusNextPrevChild(bool next) {
   return true;
 }
 
-void FormView::showWindow(bool modal) {
+void FormView::showWindow(bool modal, FormView* opener) {
   Qt::WindowModality modality = modal ? Qt::ApplicationModal : Qt::NonModal;
-  if (windowModality() != modality) {
+  Qt::WindowType type = modal ? Qt::Dialog : Qt::Window;
+  if (windowModality() != modality || windowType() != type) {
     if (isVisible()) QWidget::hide();
     setWindowModality(modality);
+    Qt::WindowFlags flags = type;
+    if (modal) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags | (form_->borderless() ? Qt::FramelessWindowHint : Qt::Widget));
+    setGeometry(placed_);  // new flags make a new native window, placed by its frame
   }
   // A window whose model has no focus yet starts at its first Tab stop.
   if (!form_->activeControl()) {
@@ -347,6 +355,8 @@ void FormView::showWindow(bool modal) {
     SyncGuard guard;
     if (!stops.empty() && controlAt(focusWidget()) == nullptr) stops.front()->setFocus(Qt::OtherFocusReason);
   }
+  winId();  // the native window, to be transient for the opener's before it is shown
+  windowHandle()->setTransientParent(opener ? opener->windowHandle() : nullptr);
   show();
   if (!screenless()) raise();
   activateWindow();
@@ -377,6 +387,16 @@ void FormView::detach() {
 bool FormView::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate && live_) post(nullptr, [this] { host_.activated(*this); });
   return QWidget::event(e);
+}
+
+// Where the window system really put the window (the user dragged its title bar, a window
+// manager placed it or kept it on the screen): the form's place follows.
+void FormView::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  QPoint at = geometry().topLeft();
+  if (!live_ || !isVisible() || at == placed_.topLeft()) return;
+  placed_.moveTopLeft(at);
+  form_->movedTo(at.x() * host_.twipsPerPixelX(), at.y() * host_.twipsPerPixelY());
 }
 
 void FormView::closeEvent(QCloseEvent* e) {

@@ -30,7 +30,9 @@ class FormView : public QWidget {
   bool acting() const;
   bool live() const { return live_; }
 
-  void showWindow(bool modal);
+  // A modal window is a fixed-size dialog of its opener's window, kept above it and asking for
+  // no minimise or maximise; a modeless one is a window of its own.
+  void showWindow(bool modal, FormView* opener);
   void hideWindow();
   // Modal loops showing this window end when it is hidden or its form unloaded.
   void enterLoop(QEventLoop* loop) { loops_.push_back(loop); }
@@ -49,6 +51,7 @@ class FormView : public QWidget {
 
  protected:
   bool event(QEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
   // Tab and Backtab: the next Tab stop in the order of the layout (see tabStops).
@@ -77,7 +80,7 @@ class FormView : public QWidget {
   std::map<Control*, QPointer<QWidget>> widgets_;
   std::map<const QObject*, Control*> owners_;
   std::vector<QEventLoop*> loops_;
-  QRect placed_;                 // the form geometry last applied, in pixels
+  QRect placed_;                 // the client area's place and size, in pixels, as last known
   bool reconcilePending_ = false, alignPending_ = false;
   QPointer<QWidget> mouseTarget_;  // the last mouse event's receiver, to skip its propagation
   int mouseType_ = 0;

@@ -35,6 +35,10 @@ QtHost::Nested::~Nested() {
   }
 }
 
+QtHost::Acting::Acting(FormView& v) : host_(v.host()), previous_(host_.acting_) { host_.acting_ = &v; }
+
+QtHost::Acting::~Acting() { host_.acting_ = previous_; }
+
 QtHost::QtHost(QApplication& app) : app_(app) {
   // Hidden forms stay loaded and their timers run: the loop ends when the last form unloads.
   app_.setQuitOnLastWindowClosed(false);
@@ -84,12 +88,15 @@ void QtHost::show(Form& f, bool modal) {
   QPointer<FormView>& slot = views_[&f];
   if (!slot) slot = new FormView(*this, f);
   QPointer<FormView> v = slot;
+  // A modal window is a dialog of the window it was opened from.
+  Form* opener = modal ? activeForm() : nullptr;
+  FormView* openerView = opener && opener != &f ? view(*opener) : nullptr;
   if (!modal) {
-    v->showWindow(false);
+    v->showWindow(false, nullptr);
     return;
   }
   modally([&](QWidget*) {
-    v->showWindow(true);
+    v->showWindow(true, openerView);
     if (!v->live() || v->isHidden()) return 0;
     QEventLoop loop;
     v->enterLoop(&loop);
@@ -173,6 +180,12 @@ void QtHost::timerRemoved(Timer& t) {
 }
 
 bool QtHost::hasScreen() { return !screenless(); }
+
+Form* QtHost::activeForm() {
+  for (FormView* v : {acting_.data(), dynamic_cast<FormView*>(QApplication::activeWindow())})
+    if (v && v->live() && v->isVisible()) return &v->form();
+  return nullptr;
+}
 
 ScreenRect QtHost::workArea() {
   QScreen* screen = QGuiApplication::primaryScreen();

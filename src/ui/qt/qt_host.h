@@ -33,6 +33,7 @@ class QtHost : public Host {
   void timerChanged(Timer& t) override;
   void timerRemoved(Timer& t) override;
   bool hasScreen() override;
+  Form* activeForm() override;
   ScreenRect workArea() override;
   ScreenPoint cursorPos() override;
   std::string clipboardText() override;
@@ -58,6 +59,18 @@ class QtHost : public Host {
   // A form's window became the active one: the previously active form is deactivated first.
   void activated(FormView& v);
 
+  // Marks the window whose user input is being handled, for as long as it lives.
+  class Acting {
+   public:
+    explicit Acting(FormView& v);
+    ~Acting();
+    Acting(const Acting&) = delete;
+    Acting& operator=(const Acting&) = delete;
+   private:
+    QtHost& host_;
+    QPointer<FormView> previous_;
+  };
+
  private:
   void scheduleCollect();
   void collect();
@@ -71,7 +84,7 @@ class QtHost : public Host {
   int twipsPerPixelX_ = 15, twipsPerPixelY_ = 15;
   std::map<const Form*, QPointer<FormView>> views_;
   std::map<Timer*, QTimer*> timers_;
-  QPointer<FormView> active_;
+  QPointer<FormView> active_, acting_;
   int nested_ = 0;
   bool collectPending_ = false;
 };

@@ -182,12 +182,14 @@ void XDisplay::startWindowManager() {
   }
   if (windowManager_ < 0) throw std::runtime_error("cannot start openbox");
   // It manages the screen once it puts a window it is asked to map into a frame of its own
-  // (naming its check window on the root window comes earlier, before it takes windows).
+  // (naming its check window on the root window comes earlier, before it takes windows). A map
+  // asked for while it is still starting may be lost, so the probe is mapped again until framed.
   Window root = DefaultRootWindow(client_);
   Window probe = XCreateSimpleWindow(client_, root, 0, 0, 10, 10, 0, 0, 0);
-  XMapWindow(client_, probe);
-  XFlush(client_);
   for (int i = 0; i < 500; ++i) {
+    XMapWindow(client_, probe);
+    XFlush(client_);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
     Window top, parent, *children = nullptr;
     unsigned int n = 0;
     if (XQueryTree(client_, probe, &top, &parent, &children, &n) && parent != root) {
@@ -198,7 +200,6 @@ void XDisplay::startWindowManager() {
     }
     if (children) XFree(children);
     if (::waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   XDestroyWindow(client_, probe);
   stopWindowManager();

@@ -156,11 +156,11 @@ void savePng(const Pixels& p, const QString& path) {
 void keep(const Pixels& p, const std::string& caption, const char* suffix) {
   QByteArray dir = qgetenv("OLVEX_X_SHOTS");
   if (dir.isEmpty()) return;
-  QString name = ui::qt::toQString(caption).replace(QRegularExpression("[^A-Za-z0-9]+"), "_");
   const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  QString prefix = test ? QString::fromLatin1(test->name()) + "-" : QString();
+  QString name = (test ? QString::fromLatin1(test->name()) + "-" : QString()) + ui::qt::toQString(caption);
+  name.replace(QRegularExpression("[^A-Za-z0-9-]+"), "_");
   QDir().mkpath(QString::fromLocal8Bit(dir));
-  savePng(p, QString::fromLocal8Bit(dir) + "/" + prefix + name + suffix + ".png");
+  savePng(p, QString::fromLocal8Bit(dir) + "/" + name + suffix + ".png");
 }
 
 }  // namespace
@@ -274,6 +274,17 @@ void clickAt(XDisplay& d, QPoint p) {
   d.button(false);
 }
 }  // namespace
+
+Rect XSession::placeOf(const ui::Form& f) {
+  QRect r;
+  waitFor("window " + f.name() + " on the screen", [&] {
+    ui::qt::FormView* view = host->view(f);
+    if (!exposed(view)) return false;
+    r = QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+    return true;
+  });
+  return {r.left(), r.top(), r.width(), r.height()};
+}
 
 Rect XSession::placeOf(const ui::Control& c) {
   QRect r;
@@ -437,34 +448,54 @@ Rect XSession::placeOf(const std::string& caption) {
   return area;
 }
 
-std::vector<Rect> XSession::titleButtons(const std::string& caption) {
-  placeOf(caption);
-  return display().titleButtons(caption);
+void XSession::clickTitleButton(const std::string& caption, std::size_t fromRight) {
+  std::vector<Rect> buttons;
+  waitOnServer("the title bar buttons of \"" + caption + "\"", [&] {
+    buttons = display().titleButtons(caption);
+    return buttons.size() > fromRight;
+  });
+  const Rect& b = buttons[buttons.size() - 1 - fromRight];
+  clickAt(display(), QPoint(b.left + b.width / 2, b.top + b.height / 2));
 }
 
-void XSession::clickCloseBox(const std::string& caption) {
-  std::vector<Rect> buttons;
-  waitOnServer("the close box of \"" + caption + "\"", [&] { return !(buttons = display().titleButtons(caption)).empty(); });
-  const Rect& close = buttons.back();
-  clickAt(display(), QPoint(close.left + close.width / 2, close.top + close.height / 2));
+void XSession::clickCloseBox(const std::string& caption) { clickTitleButton(caption, 0); }
+
+// Openbox's title bar ends with minimise, maximise and close.
+void XSession::clickMinimiseBox(const std::string& caption) { clickTitleButton(caption, 2); }
+
+QPoint XSession::titleBarPoint(const std::string& caption) {
+  Rect frame, area = placeOf(caption);
+  waitOnServer("the title bar of \"" + caption + "\"", [&] { return display().findFrame(caption, frame) && frame.top < area.top; });
+  return {area.left + area.width / 2, (frame.top + area.top) / 2};
 }
+
+void XSession::clickTitleBar(const std::string& caption) { clickAt(display(), titleBarPoint(caption)); }
 
 void XSession::dragTitleBar(const std::string& caption, int dx, int dy) {
-  Rect frame, area = placeOf(caption);
-  waitOnServer("the frame of \"" + caption + "\"", [&] { return display().findFrame(caption, frame) && frame.top < area.top; });
-  int x = area.left + area.width / 2, y = (frame.top + area.top) / 2;
-  display().moveTo(x, y);
+  Rect before = placeOf(caption);
+  QPoint p = titleBarPoint(caption);
+  display().moveTo(p.x(), p.y());
   display().button(true);
   for (int step = 1; step <= 4; ++step) {
     std::this_thread::sleep_for(30ms);
-    display().moveTo(x + dx * step / 4, y + dy * step / 4);
+    display().moveTo(p.x() + dx * step / 4, p.y() + dy * step / 4);
   }
   std::this_thread::sleep_for(30ms);
   display().button(false);
+  waitOnServer("\"" + caption + "\" to move", [&] {
+    Rect now = placeOf(caption);
+    return now.left != before.left || now.top != before.top;
+  });
 }
 
 bool XSession::stackedAbove(const std::string& upper, const std::string& lower) {
   return display().stackedAbove(upper, lower);
+}
+
+void XSession::waitUnshown(const std::string& caption) {
+  Rect area;
+  std::vector<Rect> above;
+  waitOnServer("\"" + caption + "\" to leave the screen", [&] { return !display().findWindow(caption, area, above); });
 }
 
 }  // namespace olvex::test::x

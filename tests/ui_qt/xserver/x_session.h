@@ -28,6 +28,8 @@
 #include "ui/form.h"
 #include "ui_qt/xserver/x_display.h"
 
+class QPoint;
+
 namespace olvex::ui::qt {
 class QtHost;
 }
@@ -105,20 +107,21 @@ class XSession : public ::testing::Test {
   // keys typed next reach it.
   void waitKeyboardOn(const ui::Control& c);
 
-  // Where the screen shows the client area of the window titled `caption` (once it shows it).
-  Rect placeOf(const std::string& caption);
-  // Where the screen shows the control.
+  // Where the screen shows the form's client area and the control.
+  Rect placeOf(const ui::Form& f);
   Rect placeOf(const ui::Control& c);
 
   // --- Under a window manager. ---
-  // A click on the close box of the window's title bar.
+  // A click on the close box or the minimise box of the window's title bar.
   void clickCloseBox(const std::string& caption);
-  // Drags the window by its title bar by dx, dy pixels.
+  void clickMinimiseBox(const std::string& caption);
+  // A click on the window's title bar; a drag of it by dx, dy pixels, until the window moved.
+  void clickTitleBar(const std::string& caption);
   void dragTitleBar(const std::string& caption, int dx, int dy);
-  // The buttons of the window's title bar right of its caption, left to right.
-  std::vector<Rect> titleButtons(const std::string& caption);
   // The window titled `upper` is stacked above the one titled `lower`.
   bool stackedAbove(const std::string& upper, const std::string& lower);
+  // Waits until the screen shows no window with that caption (closed or minimised).
+  void waitUnshown(const std::string& caption);
 
   std::unique_ptr<ui::qt::QtHost> host;
 
@@ -132,6 +135,12 @@ class XSession : public ::testing::Test {
   XDisplay& display();
   // Waits, asking only the X server, until `found` holds.
   void waitOnServer(const std::string& what, const std::function<bool()>& found);
+  // Where the X server shows the client area of the window titled `caption`, once it does.
+  Rect placeOf(const std::string& caption);
+  // The middle of the window's title bar.
+  QPoint titleBarPoint(const std::string& caption);
+  // A click on a button of the window's title bar, counted from the right (0: the close box).
+  void clickTitleButton(const std::string& caption, std::size_t fromRight);
   // The screen's pixels of a window's area, those of the windows above it hidden.
   Pixels grabArea(const Rect& area, const std::vector<Rect>& above);
 };
