@@ -72,21 +72,31 @@ void FogTuner::DoBars(int button, double x) {
   setMarker(std::clamp(static_cast<int>(std::floor(x)) - 2, 0, kBarMax));
 }
 
-// Beside the main window's "edit..." button unless the user placed it; the range shown, held to
-// the bar's end.
+// Beside the main window's "edit..." button unless the user placed it.
+void FogTuner::placeBesideButton() {
+  if (moved_) return;
+  auto& main = ui::Forms::get<shell::Form1>();
+  int tx = ui::host().twipsPerPixelX(), ty = ui::host().twipsPerPixelY();
+  setLeft((main.Command23.left() / tx - 210) * tx + main.left());
+  setTop((main.Command23.top() / ty + 20) * ty + main.top());
+}
+
+// Placed before it is shown too, so a window manager puts it there at once rather than moving it
+// just after it appeared, which may not take.
+void FogTuner::openBeside() {
+  placeBesideButton();
+  open();
+}
+
+// Placed; the range shown, held to the bar's end.
 void FogTuner::activate() {
-  if (!moved_) {
-    auto& main = ui::Forms::get<shell::Form1>();
-    int tx = ui::host().twipsPerPixelX(), ty = ui::host().twipsPerPixelY();
-    setLeft((main.Command23.left() / tx - 210) * tx + main.left());
-    setTop((main.Command23.top() / ty + 20) * ty + main.top());
-  }
+  placeBesideButton();
   shell::FogBulbRange = std::min(shell::FogBulbRange, kBarMax);
   setMarker(shell::FogBulbRange);
 }
 
 void InstallFogTuner() {
-  shell::form1Hooks().ButtonActions["Command23"] = [] { ui::Forms::get<FogTuner>().open(); };
+  shell::form1Hooks().ButtonActions["Command23"] = [] { ui::Forms::get<FogTuner>().openBeside(); };
 }
 
 }  // namespace olvex::customizers

@@ -14,6 +14,8 @@ class FogTuner : public Dialog {
   void DoBars(int button, double x);
   // The marker's left edge in the bar's pixels: the value being edited.
   int markerLeft() const;
+  // Shows it beside the main window's "edit..." button, as its activation places it.
+  void openBeside();
 
   ui::PictureBox Picture1{*this, "Picture1"};  // the bar
   ui::Image Image1{*this, "Image1"};           // the marker
@@ -27,6 +29,7 @@ class FogTuner : public Dialog {
 
  private:
   void activate();
+  void placeBesideButton();
   void setMarker(int left);
 
   bool moved_ = false;  // the user dragged the window: it keeps its own place

@@ -32,15 +32,16 @@ std::string titleOf(Display* d, Window w) {
   return title;
 }
 
-// The viewable children of `w`, bottom first.
-std::vector<Window> viewableChildren(Display* d, Window w) {
+// The viewable children of `w` (or all of them), bottom first.
+std::vector<Window> viewableChildren(Display* d, Window w, bool viewableOnly = true) {
   std::vector<Window> out;
   Window root, parent, *children = nullptr;
   unsigned int n = 0;
   if (!XQueryTree(d, w, &root, &parent, &children, &n)) return out;
   for (unsigned int i = 0; i < n; ++i) {
     XWindowAttributes a;
-    if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable) out.push_back(children[i]);
+    if (!viewableOnly || (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable))
+      out.push_back(children[i]);
   }
   if (children) XFree(children);
   return out;
@@ -58,11 +59,12 @@ bool areaOf(Display* d, Window w, Rect& r) {
   return true;
 }
 
-// The window named `title` in the tree under `w` (a frame a window manager put around it included).
-bool holds(Display* d, Window w, const std::string& title) {
+// The window named `title` in the tree under `w` (a frame a window manager put around it
+// included), viewable or in any state.
+bool holds(Display* d, Window w, const std::string& title, bool viewableOnly = true) {
   if (titleOf(d, w) == title) return true;
-  for (Window child : viewableChildren(d, w))
-    if (holds(d, child, title)) return true;
+  for (Window child : viewableChildren(d, w, viewableOnly))
+    if (holds(d, child, title, viewableOnly)) return true;
   return false;
 }
 
@@ -239,6 +241,13 @@ bool XDisplay::findWindow(const std::string& utf8Title, Rect& area, std::vector<
       if (Rect r; areaOf(client_, tops[j], r)) above.push_back(r);
     return true;
   }
+  return false;
+}
+
+// A window manager's frame stays on the screen a moment after the window in it was unmapped.
+bool XDisplay::shows(const std::string& utf8Title) {
+  for (Window top : viewableChildren(client_, DefaultRootWindow(client_)))
+    if (holds(client_, top, utf8Title, false)) return true;
   return false;
 }
 

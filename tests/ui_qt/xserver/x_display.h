@@ -56,6 +56,8 @@ class XDisplay {
   // coordinates, and the areas of the windows stacked above it; false when there is none. Asks
   // only the X server.
   bool findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above);
+  // A viewable top-level window (the window or a window manager's frame) holds that window.
+  bool shows(const std::string& utf8Title);
   // The whole top-level window holding that window, a window manager's frame included.
   bool findFrame(const std::string& utf8Title, Rect& frame);
   // The buttons a window manager drew in the window's title bar right of its caption, left to

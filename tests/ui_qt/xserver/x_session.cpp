@@ -429,8 +429,10 @@ Pixels XSession::grabArea(const Rect& area, const std::vector<Rect>& above) {
   return p;
 }
 
+// Closed for the window and gone from the screen, so the next click reaches what lies beneath.
 void XSession::waitClosed(const std::string& caption) {
   waitFor("\"" + caption + "\" to close", [&] { return windowTitled(caption) == nullptr; });
+  waitUnshown(caption);
 }
 
 void XSession::waitOnServer(const std::string& what, const std::function<bool()>& found) {
@@ -482,9 +484,11 @@ void XSession::dragTitleBar(const std::string& caption, int dx, int dy) {
   }
   std::this_thread::sleep_for(30ms);
   display().button(false);
-  waitOnServer("\"" + caption + "\" to move", [&] {
-    Rect now = placeOf(caption);
-    return now.left != before.left || now.top != before.top;
+  // The window system has it in its new place once the window's own idea of its place is there.
+  QPoint to(before.left + dx, before.top + dy);
+  waitFor("\"" + caption + "\" to move", [&] {
+    QWidget* w = windowTitled(caption);
+    return w && w->mapToGlobal(QPoint(0, 0)) == to;
   });
 }
 
@@ -493,9 +497,7 @@ bool XSession::stackedAbove(const std::string& upper, const std::string& lower) 
 }
 
 void XSession::waitUnshown(const std::string& caption) {
-  Rect area;
-  std::vector<Rect> above;
-  waitOnServer("\"" + caption + "\" to leave the screen", [&] { return !display().findWindow(caption, area, above); });
+  waitOnServer("\"" + caption + "\" to leave the screen", [&] { return !display().shows(caption); });
 }
 
 }  // namespace olvex::test::x

@@ -101,7 +101,7 @@ class XSession : public ::testing::Test {
   // pixels match the window's own rendering, it is not one flat colour, and every visible
   // label, button and frame with a text is drawn. Fails the test otherwise.
   Shot expectPainted(const std::string& caption);
-  // Waits until no visible window has that caption.
+  // Waits until no visible window has that caption and the screen shows none.
   void waitClosed(const std::string& caption);
   // Waits until the control's widget has the keyboard focus, in Qt and on the X server, so that
   // keys typed next reach it.
