@@ -1,5 +1,6 @@
-// The DRACO windows opened from the main window after the real start-up: a patch chosen and
-// tuned in them is written by the next pass, and the statistics show the reference config.
+// The DRACO windows opened from the main window after the real start-up, with a patch set beside
+// the executable: a patch chosen and tuned in them is written by the next pass, a patch whose
+// requirement is not met leaves its bytes alone, and the statistics show the reference config.
 #include <gtest/gtest.h>
 
 #include "draco/param_list_popup.h"
@@ -37,16 +38,20 @@ TEST_F(DracoWindows, PatchChosenAndTunedInTheWindowsIsWrittenWithTheTunedBytes) 
   draco::test::param(tunable, 7, "1012", "-1", "", 5, "Tilt");
   draco::PatchRecord untouched = draco::test::patch("Untouched", 0);
   draco::test::slot(untouched, 0, "1020", "", "DEADBEEF");
-  draco::PatchList.push_back(tunable);
-  draco::PatchList.push_back(untouched);
+  draco::PatchRecord extended = draco::test::patch("Extended");  // chosen, but needs the extension
+  extended.RequiresYiff = 1;
+  draco::test::slot(extended, 0, "1030", "", "DEADBEEF");
+  draco::PatchList = {extended, tunable, untouched};
   ASSERT_TRUE(draco::SavePatchSet(dir.file("patches.drc")));
   draco::ClearPatchList();
 
   shell::Form1& main = start();
+  draco::SetPatchSelected("Extended", 1);
   main.Command30.userClick();
   ASSERT_EQ(host.shown.back(), "patches");
   draco::Patches& w = ui::Forms::get<draco::Patches>();
   ASSERT_EQ(w.Listbox1.list(1), "Tunable");
+  EXPECT_TRUE(w.Listbox1.list(0) == "Extended" && w.Listbox1.selected(0));
   w.Listbox1.setSelected(1, true);
   w.Listbox1.setListIndex(1);
   typeValue(w, "4660");  // 0x1234

@@ -9,37 +9,24 @@
 
 #include <string>
 
-#include "platform/temp_folder.h"
-#include "reflayout/layout.h"
-#include "shell/default_config.h"
+#include "patcher/pass_fixture.h"
 
 namespace olvex::app::test {
 
+using patcher::test::builtInConfig;
 using platform::test_files::bytesOf;
 using platform::test_files::putBytes;
-
-// The built-in config with key=value in place of each key's own line.
-inline std::string configWith(std::initializer_list<std::pair<std::string, std::string>> changes) {
-  std::string text(shell::BuiltInConfigText());
-  for (const auto& [key, value] : changes) {
-    std::size_t at = text.find("\n" + key + "=");
-    if (at == std::string::npos) throw std::runtime_error("no key " + key);
-    std::size_t end = text.find_first_of("\r\n", at + 1);
-    text.replace(at + 1, end - at - 1, key + "=" + value);
-  }
-  return text;
-}
 
 // A silent run that extends the executable, so a patched file is told from the original by its
 // length alone. With a large area the pass takes long enough to be caught in the middle.
 inline std::string silentExtendingConfig(bool largeArea = false) {
-  if (!largeArea) return configWith({{"SilentPatch", "1"}, {"ExtendExeSize", "1"}});
+  if (!largeArea) return builtInConfig({"SilentPatch=1", "ExtendExeSize=1"});
   // 64 MiB appended; the new section's headers declare it (raw size 0x4000000).
   const std::string header = "2E7969666600000000001800003041000000000400100C00000000000000000000000000E00000E0";
   std::string remapped = header;
   remapped.replace(28, 2, "81");
-  return configWith({{"SilentPatch", "1"}, {"ExtendExeSize", "1"}, {"ExtendedSizeNum", "67108863"},
-                     {"ExtendedSizeNoRelData", header}, {"ExtendedSizeYoRelData", remapped}});
+  return builtInConfig({"SilentPatch=1", "ExtendExeSize=1", "ExtendedSizeNum=67108863",
+                        "ExtendedSizeNoRelData=" + header, "ExtendedSizeYoRelData=" + remapped});
 }
 
 class ProgramRun {
@@ -65,13 +52,12 @@ class ProgramRun {
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
   ~ProgramRun() {
-    kill();
+    signal(SIGKILL);
     wait();
   }
 
   // True once the run has ended (it is then never signalled again).
   bool ended() { return done_ || reap(WNOHANG); }
-  void kill() { signal(SIGKILL); }
   void signal(int sig) {
     if (!ended()) ::kill(pid_, sig);
   }

@@ -27,14 +27,7 @@ class ProgramRuns : public ::testing::Test {
     putBytes(exe(), original);
   }
   std::string exe() const { return dir.file("tomb4.exe"); }
-  // What a pass makes besides the executable and removes again: the working copy, the lock and
-  // temporary files (other files of the run, such as the command set, do not count).
-  static Names leftovers(const TempFolder& folder) {
-    Names r;
-    for (const std::string& n : folder.entries())
-      if (n == "tomb4.exe0" || n == "tomb4.exe.olvex-lock" || n.rfind(".olvex-", 0) == 0) r.push_back(n);
-    return r;
-  }
+  Names leftovers() const { return patcher::test::leftoversIn(dir.path()); }
   std::string errFile(int i) const { return logs.file("run" + std::to_string(i) + ".txt"); }
 
   // The executable a single undisturbed run gives with config, made in a folder of its own.
@@ -75,91 +68,62 @@ TEST_F(ProgramRuns, RunsAtOnceEndFullyPatchedAndEveryOtherRunSaysInUse) {
     }
     EXPECT_GE(succeeded, 1);
     EXPECT_TRUE(bytesOf(exe()) == patched) << "the executable is not the fully patched one";
-    EXPECT_EQ(leftovers(dir), Names{});
+    EXPECT_EQ(leftovers(), Names{});
   }
   EXPECT_GT(inUse, 0) << "the runs never overlapped";
 }
 
-TEST_F(ProgramRuns, ARunFindingTheLockHeldChangesNothingAndSaysInUse) {
-  putBytes(dir.file("olvex.cfg"), silentExtendingConfig());
-  platform::FileLock held(exe() + ".olvex-lock");
-  ProgramRun run(dir.path(), errFile(0));
-  EXPECT_EQ(run.wait(), 1);
-  EXPECT_NE(run.messages().find(kInUse), std::string::npos) << run.messages();
-  EXPECT_TRUE(bytesOf(exe()) == original);
-  EXPECT_EQ(leftovers(dir), Names{"tomb4.exe.olvex-lock"});
-}
-
-// Killed at moments through the whole pass (copy, stages, commit); the executable is always
-// the original or the fully patched file, and the next run removes what the killed one left
-// and patches.
-TEST_F(ProgramRuns, AKilledRunLeavesAWholeFileAndTheNextRunCleansUp) {
+// Killed at moments through the whole pass (copy, stages, commit), the executable is always the
+// original or the fully patched file; stopped from outside (SIGTERM, Ctrl+C, a closed terminal)
+// in the middle of its stages, a run removes its working copy and lock itself and leaves the
+// original. The next run removes what a killed one left and patches.
+TEST_F(ProgramRuns, AStoppedRunLeavesAWholeFileAndTheNextRunCleansUp) {
   const std::string config = silentExtendingConfig(true);
   const std::string patched = patchedWith(config);
   putBytes(dir.file("olvex.cfg"), config);
+  const struct {
+    int sig;
+    const char* begun;  // the run has begun the pass once this file is there
+    int delayMs;        // before the signal
+  } rows[] = {
+      {SIGKILL, ".olvex-lock", 0}, {SIGKILL, ".olvex-lock", 2},  {SIGKILL, ".olvex-lock", 6},
+      {SIGKILL, ".olvex-lock", 20}, {SIGKILL, ".olvex-lock", 60}, {SIGTERM, "0", 0},
+  };
   int leftBehind = 0;
-  for (int delayMs : {0, 2, 6, 20, 60}) {
-    SCOPED_TRACE(delayMs);
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::to_string(r.sig) + " after " + std::to_string(r.delayMs) + " ms");
     putBytes(exe(), original);
     {
       ProgramRun run(dir.path(), errFile(0));
-      // The pass has begun once its lock is there; then the kill comes after the delay.
       auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-      while (!fs::exists(exe() + ".olvex-lock") && !run.ended() && std::chrono::steady_clock::now() < until)
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-      std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-      run.kill();
-      run.wait();
+      while (!fs::exists(exe() + r.begun) && !run.ended() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+      std::this_thread::sleep_for(std::chrono::milliseconds(r.delayMs));
+      if (r.sig == SIGTERM) {
+        ASSERT_FALSE(run.ended()) << "the pass ended before the signal";
+      }
+      run.signal(r.sig);
+      EXPECT_EQ(run.wait() == -SIGTERM, r.sig == SIGTERM);
     }
     std::string after = bytesOf(exe());
-    EXPECT_TRUE(after == original || after == patched) << "a partial executable of " << after.size() << " bytes";
-    if (!leftovers(dir).empty()) ++leftBehind;
+    EXPECT_TRUE(after == original || (after == patched && r.sig == SIGKILL)) << "an executable of " << after.size() << " bytes";
+    if (r.sig == SIGTERM) {
+      EXPECT_EQ(leftovers(), Names{});
+    }
+    if (!leftovers().empty()) ++leftBehind;
 
     ProgramRun next(dir.path(), errFile(1));
     EXPECT_EQ(next.wait(), 0) << next.messages();
     EXPECT_TRUE(bytesOf(exe()) == patched);
-    EXPECT_EQ(leftovers(dir), Names{});
+    EXPECT_EQ(leftovers(), Names{});
   }
   EXPECT_GT(leftBehind, 0) << "no kill hit a pass at work";
-}
-
-// Stopped from outside (SIGTERM, Ctrl+C, a closed terminal) in the middle of its stages, a run
-// removes its working copy and lock itself; the executable stays as it was.
-TEST_F(ProgramRuns, ARunTerminatedMidPassRemovesItsWorkingCopyAndLock) {
-  putBytes(dir.file("olvex.cfg"), silentExtendingConfig(true));
-  ProgramRun run(dir.path(), errFile(0));
-  auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!fs::exists(exe() + "0") && !run.ended() && std::chrono::steady_clock::now() < until)
-    std::this_thread::sleep_for(std::chrono::microseconds(100));
-  ASSERT_FALSE(run.ended()) << "the pass ended before the signal";
-  run.signal(SIGTERM);
-  EXPECT_EQ(run.wait(), -SIGTERM);
-  EXPECT_TRUE(bytesOf(exe()) == original);
-  EXPECT_EQ(leftovers(dir), Names{});
-}
-
-// A link is followed: the file it leads to is patched in place, and the link stays a link.
-TEST_F(ProgramRuns, ALinkedExecutableIsPatchedWhereItLives) {
-  const std::string config = silentExtendingConfig();
-  const std::string patched = patchedWith(config);
-  TempFolder game;
-  putBytes(game.file("tomb4.exe"), original);
-  fs::remove(exe());
-  fs::create_symlink(game.file("tomb4.exe"), exe());
-  putBytes(dir.file("olvex.cfg"), config);
-  ProgramRun run(dir.path(), errFile(0));
-  EXPECT_EQ(run.wait(), 0) << run.messages();
-  EXPECT_TRUE(fs::is_symlink(exe()));
-  EXPECT_TRUE(bytesOf(game.file("tomb4.exe")) == patched);
-  EXPECT_EQ(game.entries(), Names{"tomb4.exe"});
-  EXPECT_EQ(leftovers(dir), Names{});
 }
 
 // A link someone put at a name the run writes itself (the working copy, the lock, the linked
 // scripts' scratch files) is never written through: what it leads to stays as it was.
 TEST_F(ProgramRuns, NoLinkAtANameOfTheRunsOwnIsWrittenThrough) {
-  const std::string config = configWith(
-      {{"SilentPatch", "1"}, {"ExtendExeSize", "1"}, {"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}});
+  const std::string config = builtInConfig({"SilentPatch=1", "ExtendExeSize=1", "EnableFlipeffectEditor=1", "EnableRaceTimerWorkaround=1"});
   const std::string patched = patchedWith(config);
   putBytes(dir.file("olvex.cfg"), config);
   TempFolder elsewhere;
@@ -187,7 +151,7 @@ TEST_F(ProgramRuns, NoLinkAtANameOfTheRunsOwnIsWrittenThrough) {
     EXPECT_TRUE(bytesOf(exe()) == (r.status == 0 ? patched : original));
     EXPECT_EQ(fs::is_symlink(dir.file(r.name)), r.status != 0);  // only a refused lock's link stays
     fs::remove(dir.file(r.name));
-    EXPECT_EQ(leftovers(dir), Names{});
+    EXPECT_EQ(leftovers(), Names{});
   }
 }
 
@@ -213,7 +177,7 @@ TEST_F(ProgramRuns, ConfigNamesLeadingOutOfTheFolderAreRefused) {
     SCOPED_TRACE(r.value);
     putBytes(victim, original);
     putBytes(root.file("game/tomb4.exe"), original);
-    putBytes(root.file("game/olvex.cfg"), configWith({{"SilentPatch", "1"}, {r.key, r.value}}));
+    putBytes(root.file("game/olvex.cfg"), builtInConfig({"SilentPatch=1", std::string(r.key) + "=" + r.value}));
     ProgramRun run(root.file("game"), errFile(0));
     EXPECT_EQ(run.wait(), r.status) << run.messages();
     EXPECT_NE(run.messages().find(std::string(r.key) + "=" + r.value + ": "), std::string::npos) << run.messages();
@@ -233,12 +197,12 @@ TEST_F(ProgramRuns, TheExitStatusSaysWhatTheRunDid) {
   } rows[] = {
       {"silent, committed", silentExtendingConfig(), true, 0, ""},
       {"silent, committed, no display", silentExtendingConfig(), true, 0, "", false},
-      {"silent, rolled back", configWith({{"SilentPatch", "1"}, {"ExtendedSizeNum", "2147483647"}}), true, 1,
+      {"silent, rolled back", builtInConfig({"SilentPatch=1", "ExtendedSizeNum=2147483647"}), true, 1,
        "ExtendedSizeNum=2147483647"},
       {"silent, no executable", silentExtendingConfig(), false, 2, "tomb4.exe not found"},
       {"silent, no executable, no display", silentExtendingConfig(), false, 2, "tomb4.exe not found", false},
-      {"windowed, no screen", configWith({{"SilentPatch", "0"}}), true, 3, "No screen"},
-      {"windowed, no display", configWith({{"SilentPatch", "0"}}), true, 3, "No screen", false},
+      {"windowed, no screen", builtInConfig({"SilentPatch=0"}), true, 3, "No screen"},
+      {"windowed, no display", builtInConfig({"SilentPatch=0"}), true, 3, "No screen", false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

@@ -18,12 +18,13 @@ namespace olvex::app {
 namespace {
 
 using patcher::test::Expect;
+using patcher::test::join;
 using patcher::test::PassTest;
 using patcher::test::positionOf;
 
-constexpr const char* kFlipSection =
+const std::string kFlipSection =
     "/Effect00\r\n/Annotation=kill once\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\n/Effect02\r\nCALL_FLIP 5\r\n";
-constexpr const char* kRaceSection = "/Event01\r\n/Annotation=ping\r\n/Time=0:10\r\nPLAY_SAMPLE 105\r\n";
+const std::string kRaceSection = "/Event01\r\n/Annotation=ping\r\n/Time=0:10\r\nPLAY_SAMPLE 105\r\n";
 constexpr std::size_t kFlipImage = 0x2100 + 49, kRaceImage = 41;  // the scripts' linked lengths
 constexpr std::uint32_t kFlipBase = 0x813000, kFlipBaseRemapped = 0xC13000;
 constexpr std::uint32_t kRaceRva = 8728576, kRaceRvaRemapped = 12922880;
@@ -179,28 +180,33 @@ TEST_F(ScriptPassTest, OneShotFlagsNeedAdvancedSavegameManagement) {
   EXPECT_EQ(static_cast<unsigned char>(file[flipAt + 0x2100]), 0xA1);  // mov eax,[Lara]
 }
 
-TEST_F(ScriptPassTest, WithoutExtensionEveryHookKeepsItsDefault) {
-  auto values = scriptsOn(false, true);
-  values.insert(values.end(), {{"ExtendExeSize", "0"}, {"ExtendSaveGame", "0"}});
-  writeConfig(values, kFlipSection, kRaceSection);
-  silentRun();
-  EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
-  // Only the call map follows the enabled editors.
-  expectFile(patcher::test::expectedFile(false, std::vector<Expect>{{"FEAddressMapOffset", 0}}));
-}
-
-TEST_F(ScriptPassTest, AScriptWithAnErrorLeavesEveryHookOffAndThePassCommits) {
-  auto values = scriptsOn(false, true);
-  values.push_back({"InvertRaceTimer", "1"});
-  writeConfig(values, std::string(kFlipSection) + "BOGUS 1\r\n", std::string(kRaceSection) + "KILL_LARA 5\r\n");
-  silentRun();
-  EXPECT_EQ(scriptMessages(host), (std::vector<std::string>{
-                              "Errors found in flipeffect 49.\r\nPlease fix all errors and try again",
-                              "Errors found in race timer event 1.\r\nPlease fix all errors and try again"}));
-  // The inverted timer's own step stays at the hook; no image was copied.
-  std::vector<Expect> expects = extendedBase(false);
-  expects.insert(expects.end(), {{"FEAddressMapOffset", 0}, {"RaceBaseOffset", 0}});
-  expectFile(patcher::test::expectedFile(true, expects));
+// Without the extension, or with a script that fails to link, every hook keeps its default (an
+// inverted timer's own step stays at the race hook) and the pass still commits.
+TEST_F(ScriptPassTest, WithoutAnImageEveryHookKeepsItsDefault) {
+  const struct {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> values;
+    std::string flipError, raceError;  // lines added to the scripts
+    std::vector<Expect> expects;
+    bool extended;
+    std::vector<std::string> messages;
+  } rows[] = {
+      {"not extended", {{"ExtendExeSize", "0"}, {"ExtendSaveGame", "0"}}, "", "", {{"FEAddressMapOffset", 0}}, false, {}},
+      {"errors", {{"InvertRaceTimer", "1"}}, "BOGUS 1\r\n", "KILL_LARA 5\r\n",
+       join(extendedBase(false), {{"FEAddressMapOffset", 0}, {"RaceBaseOffset", 0}}), true,
+       {"Errors found in flipeffect 49.\r\nPlease fix all errors and try again",
+        "Errors found in race timer event 1.\r\nPlease fix all errors and try again"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    auto values = scriptsOn(false, true);
+    values.insert(values.end(), r.values.begin(), r.values.end());
+    writeConfig(values, kFlipSection + r.flipError, kRaceSection + r.raceError);
+    silentRun();
+    EXPECT_EQ(scriptMessages(host), r.messages);
+    expectFile(patcher::test::expectedFile(r.extended, r.expects));
+    patcher::test::putBytes(exe(), reflayout::referenceExecutable());
+  }
 }
 
 // A pass from the main window leaves each editor showing the script whose line failed, with its
@@ -208,8 +214,8 @@ TEST_F(ScriptPassTest, AScriptWithAnErrorLeavesEveryHookOffAndThePassCommits) {
 TEST_F(ScriptPassTest, AfterALinkErrorEachEditorShowsTheFailingScript) {
   auto values = scriptsOn(false, true);
   values.push_back({"SilentPatch", "0"});
-  writeConfig(values, std::string(kFlipSection) + "BOGUS 1\r\n",
-              std::string(kRaceSection) + "/Event02\r\n/Time=0:20\r\nKILL_LARA 5\r\n");
+  writeConfig(values, kFlipSection + "BOGUS 1\r\n",
+              kRaceSection + "/Event02\r\n/Time=0:20\r\nKILL_LARA 5\r\n");
   start();
   furr::FEditor& flip = ui::Forms::get<furr::FEditor>();
   furr::RTEditor& race = ui::Forms::get<furr::RTEditor>();

@@ -32,9 +32,6 @@ using platform::test_files::putBytes;
 
 inline constexpr std::size_t kExtendedLength = 1314816;
 
-// The folder's files after start-up: the config, the command set it restores and the executable.
-inline const std::vector<std::string> kFolderAfterStartUp = {"olvex.cfg", "syntax.fln", "tomb4.exe"};
-
 // Every layout location of an offset key gets one of its alternatives. In `key` each "#" stands
 // for a number.
 struct Expect {
@@ -141,6 +138,34 @@ inline std::string hexAt(const std::string& file, std::string_view key, int plus
   return hex;
 }
 
+// The built-in config changed line by line: "Key=value" replaces the line of Key, "-Prefix"
+// removes every line starting with Prefix.
+inline std::string builtInConfig(const std::vector<std::string>& changes) {
+  std::string text(shell::BuiltInConfigText());
+  for (const std::string& change : changes) {
+    const bool drop = change.starts_with('-');
+    const std::string start = "\n" + (drop ? change.substr(1) : change.substr(0, change.find('=') + 1));
+    std::size_t at = text.find(start);
+    EXPECT_NE(at, std::string::npos) << change;
+    while (at != std::string::npos) {
+      text.replace(at + 1, text.find('\n', at + 1) - at, drop ? "" : change + "\r\n");
+      at = drop ? text.find(start, at) : std::string::npos;
+    }
+  }
+  return text;
+}
+
+// The files a pass makes and removes again, left anywhere in folder: working copies, locks and
+// temporary files.
+inline std::vector<std::string> leftoversIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.ends_with(".exe0") || name.ends_with(".olvex-lock") || name.starts_with(".olvex-")) names.push_back(name);
+  }
+  return names;
+}
+
 class PassTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -167,19 +192,7 @@ class PassTest : public ::testing::Test {
   }
 
   // Writes the built-in config without the lines that start with `prefix`.
-  void configWithout(std::string_view prefix) {
-    std::string text(shell::BuiltInConfigText()), kept;
-    std::size_t at = 0;
-    while (at < text.size()) {
-      std::size_t end = text.find('\n', at);
-      end = end == std::string::npos ? text.size() : end + 1;
-      std::string_view line(text.data() + at, end - at);
-      if (line.substr(0, prefix.size()) != prefix) kept += line;
-      at = end;
-    }
-    ASSERT_NE(kept.size(), text.size()) << prefix;
-    putBytes(dir.file("olvex.cfg"), kept);
-  }
+  void configWithout(std::string_view prefix) { putBytes(dir.file("olvex.cfg"), builtInConfig({"-" + std::string(prefix)})); }
 
   void pass() { shell::form1Hooks().ModifyExe(); }
   std::string exe() const { return dir.file("tomb4.exe"); }

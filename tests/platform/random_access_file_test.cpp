@@ -1,3 +1,5 @@
+// The random-access channel at 1-based positions, and the working copy that replaces its source
+// in one rename.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -16,48 +18,51 @@ using test_files::putBytes;
 using test_files::TempFolder;
 using Mode = RandomAccessFile::Mode;
 
-TEST(RandomAccessFile, ReadsAndWritesAtOneBasedPositions) {
-  TempFolder dir;
-  putBytes(dir.file("f"), "abcdef");
-  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
-  EXPECT_EQ(file.read(1, 1), "a");
-  EXPECT_EQ(file.read(5, 2), "ef");
-  EXPECT_EQ(file.read(7, 0), "");
-  file.write(2, "XY");
-  file.write(9, "Z");  // two bytes past the end: the gap is zero-filled
-  EXPECT_EQ(file.length(), 9);
-  EXPECT_EQ(file.read(1, 9), "aXYdef\0\0Z"s);
-  file.sync();
-  file.close();
-  file.close();
-  EXPECT_EQ(bytesOf(dir.file("f")), "aXYdef\0\0Z"s);
+mode_t permissionsOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0);
+  return st.st_mode & 07777;
 }
 
-// Writes are held until sync or close; a length cut and lengthened again is zeros on the disk.
-TEST(RandomAccessFile, WritesAndLengthsReachTheDiskTogetherAtSyncOrClose) {
+// Writes are held until sync or close; past the end and after a cut they are zero-filled on the
+// disk; a file destroyed unclosed, as when a run fails, keeps its writes off the disk.
+TEST(RandomAccessFile, ReadsAndWritesAtOneBasedPositionsReachingTheDiskAtSyncOrClose) {
   TempFolder dir;
   putBytes(dir.file("f"), "abcdef");
   {
     RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
-    file.write(2, "X");
-    file.write(8, "Y");
+    EXPECT_EQ(file.read(1, 1), "a");
+    EXPECT_EQ(file.read(5, 2), "ef");
+    EXPECT_EQ(file.read(7, 0), "");
+    file.write(2, "XY");
+    file.write(9, "Z");
+    EXPECT_EQ(file.length(), 9);
+    EXPECT_EQ(file.read(1, 9), "aXYdef\0\0Z"s);
     EXPECT_EQ(bytesOf(dir.file("f")), "abcdef");
     file.sync();
-    EXPECT_EQ(bytesOf(dir.file("f")), "aXcdef\0Y"s);
+    EXPECT_EQ(bytesOf(dir.file("f")), "aXYdef\0\0Z"s);
     file.setLength(2);
-    EXPECT_EQ(file.length(), 2);
     file.setLength(5);
     EXPECT_EQ(file.read(1, 5), "aX\0\0\0"s);
+    file.limitLength(4);  // shorter than the file: only writes that would lengthen it count
+    file.write(3, "QR");
+    file.limitLength(8);
+    file.write(7, "S");
+    file.setLength(8);
+    EXPECT_EQ(file.read(1, 8), "aXQR\0\0S\0"s);
     file.close();
-    EXPECT_EQ(bytesOf(dir.file("f")), "aX\0\0\0"s);
+    file.close();
   }
+  EXPECT_EQ(bytesOf(dir.file("f")), "aXQR\0\0S\0"s);
   {
-    // Destroyed without close, as when a run fails: what was written stays off the disk.
     RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
     file.write(1, "Q");
     file.setLength(1);
   }
-  EXPECT_EQ(bytesOf(dir.file("f")), "aX\0\0\0"s);
+  EXPECT_EQ(bytesOf(dir.file("f")), "aXQR\0\0S\0"s);
+  RandomAccessFile readOnly(dir.file("f"), Mode::ReadOnly);
+  EXPECT_EQ(readOnly.length(), 8);
+  EXPECT_EQ(readOnly.read(2, 3), "XQR");
 }
 
 TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
@@ -72,6 +77,7 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
       {"read at 0", Mode::ReadWrite, [](auto& f) { f.read(0, 1); }},
       {"read past the end", Mode::ReadWrite, [](auto& f) { f.read(3, 2); }},
       {"read beyond the end", Mode::ReadWrite, [](auto& f) { f.read(5, 0); }},
+      {"read past the end when read-only", Mode::ReadOnly, [](auto& f) { f.read(3, 2); }},
       {"huge read", Mode::ReadWrite, [](auto& f) { f.read(2, static_cast<std::size_t>(-1)); }},
       {"negative length", Mode::ReadWrite, [](auto& f) { f.setLength(-1); }},
       {"write when read-only", Mode::ReadOnly, [](auto& f) { f.write(1, "x"); }},
@@ -92,89 +98,53 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
     file.close();
     EXPECT_EQ(bytesOf(dir.file("f")), "abc") << c.name;
   }
-}
-
-TEST(RandomAccessFile, ALimitedFileTakesEverythingUpToItsLimit) {
-  TempFolder dir;
-  putBytes(dir.file("f"), "abcdef");
-  RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
-  file.limitLength(4);  // shorter than the file: only writes that would lengthen it count
-  file.write(3, "XY");
-  file.setLength(4);
-  file.limitLength(8);
-  file.write(7, "Z");
-  EXPECT_EQ(file.read(1, 7), "abXY\0\0Z"s);
-  file.setLength(8);
-}
-
-TEST(RandomAccessFile, OpensOnlyExistingRegularFiles) {
-  TempFolder dir;
   EXPECT_THROW(RandomAccessFile(dir.file("missing"), Mode::ReadWrite), FileError);
   EXPECT_THROW(RandomAccessFile(dir.path(), Mode::ReadOnly), FileError);
-  // A working copy of a missing or unreadable source, or of one whose length its check refuses,
-  // is refused before anything is made.
-  const std::string missing = dir.file("missing"), source = dir.file("source");
-  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{missing}), FileError);
-  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{dir.path()}), FileError);
-  putBytes(source, "abcdef");
+}
+
+// A working copy of a missing or unreadable source, or of one whose length its check refuses, is
+// refused before anything is made. Otherwise it replaces what was at its path (a link itself,
+// never what it leads to), holds its source's bytes and permissions and reaches the disk only at
+// close or commit; the source is never touched until the commit puts the copy in its place.
+TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilItsCommit) {
+  TempFolder dir, elsewhere;
+  const std::string source = dir.file("game.exe"), copyPath = dir.file("game.exe0");
   std::int64_t checked = 0;
   auto refuse = [&](std::int64_t length) {
     checked = length;
     throw FileError("too long");
   };
-  EXPECT_THROW(RandomAccessFile(dir.file("copy"), RandomAccessFile::CopyOf{source, refuse}), FileError);
-  EXPECT_EQ(checked, 6);
-  EXPECT_FALSE(pathExists(dir.file("copy")));
-}
-
-// A working copy replaces what was at its path (a link itself, never what it leads to), takes
-// its source's permissions and reaches the disk, with the writes made to it, only at close; the
-// source is never touched.
-TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilClose) {
-  TempFolder dir;
-  const std::string source = dir.file("game.exe");
   putBytes(source, "abcdef");
   ::chmod(source.c_str(), 0750);
-  putBytes(dir.file("game.exe0"), "left over by a killed run");
-  {
-    RandomAccessFile copy(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
-    EXPECT_EQ(bytesOf(dir.file("game.exe0")), "");
-    EXPECT_EQ(copy.length(), 6);
-    EXPECT_EQ(copy.read(1, 6), "abcdef");
-    copy.write(3, "XY");
-    copy.close();
-  }
-  EXPECT_EQ(bytesOf(dir.file("game.exe0")), "abXYef");
-  EXPECT_EQ(bytesOf(source), "abcdef");
-  struct stat st {};
-  ASSERT_EQ(::stat(dir.file("game.exe0").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0750u);
-  TempFolder elsewhere;
+  for (const RandomAccessFile::CopyOf& refused : {RandomAccessFile::CopyOf{dir.file("missing")},
+                                                  RandomAccessFile::CopyOf{dir.path()},
+                                                  RandomAccessFile::CopyOf{source, refuse}})
+    EXPECT_THROW(RandomAccessFile(copyPath, refused), FileError);
+  EXPECT_EQ(checked, 6);
+  EXPECT_FALSE(pathExists(copyPath));
+
   putBytes(elsewhere.file("notes.txt"), "notes");
-  removeFile(dir.file("game.exe0"));
-  std::filesystem::create_symlink(elsewhere.file("notes.txt"), dir.file("game.exe0"));
+  std::filesystem::create_symlink(elsewhere.file("notes.txt"), copyPath);
   {
-    RandomAccessFile unclosed(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
+    RandomAccessFile unclosed(copyPath, RandomAccessFile::CopyOf{source});
     unclosed.write(1, "Q");
   }
-  EXPECT_FALSE(std::filesystem::is_symlink(dir.file("game.exe0")));
-  EXPECT_EQ(bytesOf(dir.file("game.exe0")), "");  // a failed run removes it
+  EXPECT_FALSE(std::filesystem::is_symlink(copyPath));
+  EXPECT_EQ(bytesOf(copyPath), "");  // a failed run removes it
   EXPECT_EQ(bytesOf(elsewhere.file("notes.txt")), "notes");
-}
 
-// A commit puts the copy, synced, in its source's place; the object is closed then.
-TEST(RandomAccessFile, ACommitPutsTheCopyInItsSourcesPlace) {
-  TempFolder dir;
-  const std::string source = dir.file("game.exe");
-  putBytes(source, "abcdef");
-  ::chmod(source.c_str(), 0750);
-  RandomAccessFile copy(dir.file("game.exe0"), RandomAccessFile::CopyOf{source});
+  RandomAccessFile copy(copyPath, RandomAccessFile::CopyOf{source});
+  EXPECT_EQ(copy.length(), 6);
+  EXPECT_EQ(copy.read(1, 6), "abcdef");
   copy.write(3, "XY");
+  copy.sync();
+  EXPECT_EQ(bytesOf(copyPath), "abXYef");
+  EXPECT_EQ(permissionsOf(copyPath), 0750u);
+  EXPECT_EQ(bytesOf(source), "abcdef");
+  copy.write(1, "Z");
   copy.commit();
-  EXPECT_EQ(bytesOf(source), "abXYef");
-  struct stat st {};
-  ASSERT_EQ(::stat(source.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 07777, 0750u);
+  EXPECT_EQ(bytesOf(source), "ZbXYef");
+  EXPECT_EQ(permissionsOf(source), 0750u);
   EXPECT_EQ(dir.entries(), std::vector<std::string>{"game.exe"});
   EXPECT_THROW(copy.write(1, "Q"), FileError);
 }

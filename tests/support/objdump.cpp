@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <regex>
 
@@ -40,6 +41,21 @@ std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsig
         {std::stoull(m[1].str(), nullptr, 16), digits / 2, std::regex_replace(m[3].str(), blanks, " ")});
   }
   return instructions;
+}
+
+std::string PeSections(const std::string& bytes) {
+  platform::test_files::TempFolder folder;
+  const std::string path = folder.file("file.exe");
+  platform::writeFileAtomic(path, bytes);
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(("objdump -h " + path).c_str(), "r"), ::pclose);
+  std::string format, names;
+  char line[512], name[64];
+  int index;
+  while (pipe && std::fgets(line, sizeof line, pipe.get())) {
+    if (const char* at = std::strstr(line, "file format ")) format = std::string(at + 12, std::strcspn(at + 12, "\n"));
+    if (std::sscanf(line, " %d %63s", &index, name) == 2) names += std::string(" ") + name;
+  }
+  return format + ":" + names;
 }
 
 std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma) {

@@ -17,6 +17,9 @@ struct Instruction {
 // as objdump leaves it.
 std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsigned long long vma);
 
+// What objdump reads in a PE file of these bytes: "format: name name ..." of its sections.
+std::string PeSections(const std::string& bytes);
+
 // The same, one "address: text" line each.
 std::vector<std::string> Disassemble(const std::string& bytes, unsigned long long vma);
 

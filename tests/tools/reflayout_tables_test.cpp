@@ -1,10 +1,13 @@
+// The reference layout's tables hold the documented keys and values, their regions fit the file
+// areas without overlapping, and the version section text lists every key once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
-#include <stdexcept>
+#include <iterator>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,13 +16,6 @@
 namespace rl = olvex::reflayout;
 
 namespace {
-
-std::vector<std::string> words(std::string_view text) {
-  std::istringstream in{std::string(text)};
-  std::vector<std::string> out;
-  for (std::string w; in >> w;) out.push_back(w);
-  return out;
-}
 
 const rl::OffsetKey& key(std::string_view name) {
   const rl::OffsetKey* k = rl::findOffsetKey(name);
@@ -30,47 +26,32 @@ const rl::OffsetKey& key(std::string_view name) {
 std::int64_t first(const rl::OffsetKey& k) { return k.position - k.lead; }
 std::int64_t end(const rl::OffsetKey& k) { return k.position + k.width; }  // one past the last
 
-constexpr std::int64_t kAppendedEnd = rl::kEndOfFileOffset + rl::kExtendedSizeNum + 1;
-
 }  // namespace
 
-TEST(ReflayoutTables, HasEveryOffsetSlotButTheSignaturePosition) {
+TEST(ReflayoutTables, DocumentedKeysAndValues) {
   std::set<int> slots;
-  std::set<std::string_view> names;
-  for (const auto& k : rl::offsetKeys()) {
-    slots.insert(k.slot);
-    names.insert(k.name);
-  }
+  for (const auto& k : rl::offsetKeys()) slots.insert(k.slot);
   EXPECT_EQ(rl::offsetKeys().size(), 744u);
-  EXPECT_EQ(names.size(), 744u);
   EXPECT_EQ(slots.size(), 744u);
   EXPECT_EQ(*slots.begin(), 0);
   EXPECT_EQ(*slots.rbegin(), 744);
-  EXPECT_FALSE(slots.count(1));
+  EXPECT_FALSE(slots.count(1));  // the signature position's slot
   EXPECT_EQ(rl::findOffsetKey("VersionCheckOffset"), nullptr);
-}
-
-TEST(ReflayoutTables, DataKeysByFamily) {
-  std::map<rl::KeyFamily, int> count;
-  std::set<std::string_view> names;
+  std::map<rl::KeyFamily, int> families;
   for (const auto& k : rl::dataKeys()) {
-    ++count[k.family];
-    names.insert(k.name);
+    ++families[k.family];
     EXPECT_FALSE(k.hex.empty()) << k.name;
-    EXPECT_NO_THROW(rl::bytesOf(k.hex)) << k.name;
   }
-  EXPECT_EQ(count[rl::KeyFamily::Table], 329);
-  EXPECT_EQ(count[rl::KeyFamily::Script], 15);
-  EXPECT_EQ(count[rl::KeyFamily::Flare], 27);
-  EXPECT_EQ(names.size(), rl::dataKeys().size());
-}
+  EXPECT_EQ(families, (std::map<rl::KeyFamily, int>{
+                          {rl::KeyFamily::Table, 329}, {rl::KeyFamily::Script, 15}, {rl::KeyFamily::Flare, 27}}));
 
-TEST(ReflayoutTables, DocumentedValues) {
   const std::map<std::string_view, std::int32_t> positions = {
       {"EOFOffset", 790529},          {"ExtSizePEHeaderOffset1", 263},
       {"ExtSizePEHeaderOffset2", 339}, {"ExtSizePEHeaderOffset3", 665},
       {"ItemProcOffset", 253457},      {"ItemFocusBaseOffset", 707293},
       {"FEExtAddressesBaseOffset", 790529}, {"RaceExtProcArrayOffset", 790529 + 0x40000},
+      // The targeting distances inside the weapon records.
+      {"PistolsTargDistOffset", key("WeaponOffset").position + 3}, {"XBowNormalOffset", key("WeaponOffset").position + 195},
   };
   for (const auto& [name, position] : positions) EXPECT_EQ(key(name).position, position) << name;
 
@@ -94,7 +75,6 @@ TEST(ReflayoutTables, DocumentedValues) {
     ASSERT_NE(rl::findDataKey(name), nullptr) << name;
     EXPECT_EQ(rl::findDataKey(name)->hex, hex) << name;
   }
-
   const std::map<std::string_view, std::size_t> lengths = {
       {"WColourOverrideDefData1", 7}, {"WColourOverrideModData4", 1}, {"SprinkJmpDefData", 6},
       {"SprinkJmpModData", 6},        {"SprinkExtData", 9},            {"IncStaticLimitDefData6", 2},
@@ -111,107 +91,96 @@ TEST(ReflayoutTables, DocumentedValues) {
 }
 
 // Top-level regions never overlap one another, nor the signature; a key inside another lies
-// wholly within it and apart from its siblings.
-TEST(ReflayoutTables, RegionsAreDisjoint) {
-  std::vector<std::pair<std::int64_t, std::int64_t>> top = {
-      {rl::kSignaturePosition, rl::kSignaturePosition + 16}};
-  std::map<std::string_view, std::vector<std::pair<std::int64_t, std::int64_t>>> inner;
+// wholly within it and apart from its siblings. Each placement keeps to its area of the file.
+TEST(ReflayoutTables, RegionsAreDisjointAndInTheirArea) {
+  std::map<std::string_view, std::vector<std::pair<std::int64_t, std::int64_t>>> inside = {
+      {"", {{rl::kSignaturePosition, rl::kSignaturePosition + 16}}}};
   std::set<std::int32_t> positions;
   for (const auto& k : rl::offsetKeys()) {
-    if (k.placement == rl::Placement::EndOfFile) continue;
+    if (k.placement == rl::Placement::EndOfFile) {
+      EXPECT_EQ(k.name, "EOFOffset");
+      EXPECT_EQ(k.position, rl::kEndOfFileOffset);
+      continue;
+    }
     EXPECT_GT(k.width, 0) << k.name;
     EXPECT_GE(k.lead, 0) << k.name;
     EXPECT_TRUE(positions.insert(k.position).second) << k.name;
-    if (k.enclosing.empty()) {
-      top.emplace_back(first(k), end(k));
-    } else {
-      const auto& outer = key(k.enclosing);
-      EXPECT_GE(first(k), first(outer)) << k.name;
-      EXPECT_LE(end(k), end(outer)) << k.name;
-      inner[k.enclosing].emplace_back(first(k), end(k));
+    inside[k.enclosing].emplace_back(first(k), end(k));
+    if (!k.enclosing.empty()) {
+      EXPECT_GE(first(k), first(key(k.enclosing))) << k.name;
+      EXPECT_LE(end(k), end(key(k.enclosing))) << k.name;
     }
+    const bool standard = k.placement == rl::Placement::Standard;
+    EXPECT_GE(first(k), standard ? 1 : rl::kEndOfFileOffset) << k.name;
+    EXPECT_LE(end(k), standard ? rl::kEndOfFileOffset : rl::kEndOfFileOffset + rl::kExtendedSizeNum + 1) << k.name;
   }
-  inner["(top)"] = top;
-  for (auto& [outer, regions] : inner) {
+  for (auto& [outer, regions] : inside) {
     std::sort(regions.begin(), regions.end());
     for (std::size_t i = 1; i < regions.size(); ++i)
       EXPECT_LE(regions[i - 1].second, regions[i].first) << "inside " << outer << " at " << regions[i].first;
   }
-}
-
-TEST(ReflayoutTables, PlacementMatchesTheFileArea) {
-  for (const auto& k : rl::offsetKeys()) {
-    switch (k.placement) {
-      case rl::Placement::Standard:
-        EXPECT_GE(first(k), 1) << k.name;
-        EXPECT_LE(end(k), rl::kEndOfFileOffset) << k.name;
-        break;
-      case rl::Placement::Appended:
-        EXPECT_GE(first(k), rl::kEndOfFileOffset) << k.name;
-        EXPECT_LE(end(k), kAppendedEnd) << k.name;
-        break;
-      case rl::Placement::EndOfFile:
-        EXPECT_EQ(k.name, "EOFOffset");
-        EXPECT_EQ(k.position, rl::kEndOfFileOffset);
-        break;
-    }
-  }
-}
-
-// Locations written only in the extended file, by the stage writes that need extension.
-TEST(ReflayoutTables, ExtendedOnlyLocationsAreAppended) {
+  EXPECT_LE(first(key("PEHeaderOffset")), 339);  // the size-of-image byte
+  EXPECT_GT(end(key("PEHeaderOffset")), 339);
+  // Written only in the extended file, by the writes that need extension; the others are
+  // written whether or not the file is extended.
   for (std::string_view name :
        {"ExtSGameBaseOffset", "SecLevelExtOffset", "XBowFlametailJmpOffset", "LPAWorkaroundOffset",
         "LPACounterStructOffset", "BlockHolstersProcOffset", "BlowExtOffset", "BlowExtJmpOffset",
         "EnableRicoSndExtOffset", "BlinkLightCombineOffset", "BlinkLightDurModOffset",
         "BlinkLightIntervalModOffset", "AlarmRadiusModOffset", "1BPExtendedOffset",
-        "1BPDepressDistOffset", "1BPInvertDirThirdOffset", "FEExtProcedureOffset",
-        "FEExtArrayBaseOffset"})
+        "1BPDepressDistOffset", "1BPInvertDirThirdOffset", "FEExtProcedureOffset", "FEExtArrayBaseOffset"})
     EXPECT_EQ(key(name).placement, rl::Placement::Appended) << name;
-  // Written whether or not the file is extended: must stay inside the standard file.
   for (std::string_view name : {"SprinkExtOffset", "LPAExtendedAddOffset", "GunflashExtProcOffset",
                                 "XBowFlametailBaseOffset", "1BPLoadingOffset"})
     EXPECT_EQ(key(name).placement, rl::Placement::Standard) << name;
 }
 
-// Every write of the location table fits its key's region, and each alternative differs from
-// the default it replaces.
+// Every write of the location table fits its key's region, each alternative differs from the
+// default it replaces, and every data key is written somewhere.
 TEST(ReflayoutTables, LocationDataFitsAndDiffers) {
   std::set<std::string> used;
   for (const auto& entry : rl::locationData()) {
     const auto& k = key(entry.offsetKey);
-    std::vector<std::string> sources = words(entry.alternatives);
-    if (!entry.defaults.empty()) sources.insert(sources.begin(), std::string(entry.defaults));
+    std::istringstream alternatives{std::string(entry.alternatives)};
+    std::vector<std::string> sources(std::istream_iterator<std::string>(alternatives), {});
+    if (entry.defaults.empty()) {
+      EXPECT_EQ(k.placement, rl::Placement::Appended) << entry.offsetKey;
+    } else {
+      for (const auto& source : sources)
+        EXPECT_NE(rl::bytesOf(source), rl::bytesOf(entry.defaults)) << entry.offsetKey << " " << source;
+      sources.emplace_back(entry.defaults);
+    }
     ASSERT_FALSE(sources.empty()) << entry.offsetKey;
     for (const auto& source : sources) {
       used.insert(source);
-      const auto size = static_cast<std::int64_t>(rl::bytesOf(source).size());
       EXPECT_GE(entry.displacement, -k.lead) << entry.offsetKey << " " << source;
-      EXPECT_LE(entry.displacement + size, k.width) << entry.offsetKey << " " << source;
+      EXPECT_LE(entry.displacement + std::int64_t(rl::bytesOf(source).size()), k.width) << entry.offsetKey << " " << source;
     }
-    if (entry.defaults.empty()) {
-      EXPECT_EQ(k.placement, rl::Placement::Appended) << entry.offsetKey;
-      continue;
-    }
-    for (const auto& alternative : words(entry.alternatives))
-      EXPECT_NE(rl::bytesOf(entry.defaults), rl::bytesOf(alternative))
-          << entry.offsetKey << ": " << entry.defaults << " / " << alternative;
   }
-  for (const auto& d : rl::dataKeys())
-    EXPECT_TRUE(used.count(std::string(d.name))) << d.name << " is written nowhere";
+  for (const auto& d : rl::dataKeys()) EXPECT_TRUE(used.count(std::string(d.name))) << d.name << " is written nowhere";
 }
 
-// Nested keys of the documented layout: the targeting distances inside the weapon records and
-// the size-of-image byte inside the PE header block.
-TEST(ReflayoutTables, DocumentedNesting) {
-  const auto& weapons = key("WeaponOffset");
-  const std::map<std::string_view, int> targeting = {
-      {"PistolsTargDistOffset", 3},    {"RevolverTargDistOffset", 41}, {"UzisTargDistOffset", 79},
-      {"ShotgunTargDistOffset", 117},  {"GrenGunTargOffset", 155},     {"XBowTargOffset", 193},
-      {"XBowNormalOffset", 195}};
-  for (const auto& [name, displacement] : targeting)
-    EXPECT_EQ(key(name).position, weapons.position + displacement) << name;
-  const auto& header = key("PEHeaderOffset");
-  EXPECT_LE(first(header), 339);
-  EXPECT_GT(end(header), 339);
+// The section text: its header and end line, then every key of the tables once as Key=value, in
+// CR LF lines.
+TEST(ReflayoutSection, EveryKeyOnceWithItsValue) {
+  const std::string text = rl::versionSectionText();
+  std::map<std::string, std::string> values;
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, lf; at < text.size(); at = lf + 1) {
+    lf = text.find('\n', at);
+    ASSERT_TRUE(lf != std::string::npos && lf > at && text[lf - 1] == '\r') << "a line not ended by CR LF at " << at;
+    lines.push_back(text.substr(at, lf - at - 1));
+  }
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines.front(), "[version 65636B005F494E495400000057696E50;OLVEX reference layout]");
+  EXPECT_EQ(lines.back(), "[end version]");
+  for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+    const auto eq = lines[i].find('=');
+    ASSERT_NE(eq, std::string::npos) << lines[i];
+    EXPECT_TRUE(values.emplace(lines[i].substr(0, eq), lines[i].substr(eq + 1)).second) << lines[i];
+  }
+  for (const auto& k : rl::offsetKeys()) EXPECT_EQ(values[std::string(k.name)], std::to_string(k.position)) << k.name;
+  for (const auto& k : rl::numericKeys()) EXPECT_EQ(values[std::string(k.name)], std::to_string(k.value)) << k.name;
+  for (const auto& k : rl::dataKeys()) EXPECT_EQ(values[std::string(k.name)], k.hex) << k.name;
+  EXPECT_EQ(values.size(), 744u + 4u + 371u);
 }

@@ -1,6 +1,6 @@
 // Runs that overlap or get killed: the lock keeps two processes apart and passes from a killed
-// holder to the next, and a killed save's temporary file is removed by a later run, while
-// everything that is not such a file stays.
+// holder to the next, a termination signal removes a run's files, and a killed save's temporary
+// file is removed by a later run, while everything that is not such a file stays.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -45,7 +45,7 @@ int tryLock(const std::string& path) {
   }
 }
 
-TEST(FileLock, KeepsOtherProcessesOutAndIsGoneWhenReleased) {
+TEST(FileLock, KeepsOtherProcessesOutUntilReleasedOrKilled) {
   TempFolder dir;
   const std::string path = dir.file("game.exe.olvex-lock");
   {
@@ -55,49 +55,38 @@ TEST(FileLock, KeepsOtherProcessesOutAndIsGoneWhenReleased) {
     EXPECT_EQ(tryLock(path), 1);  // a second lock of the same process is refused too
   }
   EXPECT_EQ(dir.entries(), Names{});
-  EXPECT_EQ(inChild([&] { return tryLock(path); }), 0);
-  EXPECT_EQ(dir.entries(), Names{});
-}
-
-TEST(FileLock, TheLockOfAKilledProcessIsTakenOver) {
-  TempFolder dir;
-  const std::string path = dir.file("game.exe.olvex-lock");
-  int pipeFds[2];
-  ASSERT_EQ(::pipe(pipeFds), 0);
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
   pid_t holder = ::fork();
   if (holder == 0) {
     FileLock lock(path);
-    char ready = 'x';
-    (void)!::write(pipeFds[1], &ready, 1);
+    (void)!::write(ready[1], "x", 1);
     ::pause();
     ::_exit(0);
   }
-  char ready = 0;
-  ASSERT_EQ(::read(pipeFds[0], &ready, 1), 1);
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
   EXPECT_EQ(tryLock(path), 1);
   ::kill(holder, SIGKILL);
   ::waitpid(holder, nullptr, 0);
   EXPECT_EQ(dir.entries(), Names{"game.exe.olvex-lock"});  // left behind by the killed holder
-  { FileLock taken(path); }
+  EXPECT_EQ(inChild([&] { return tryLock(path); }), 0);
   EXPECT_EQ(dir.entries(), Names{});
-  ::close(pipeFds[0]);
-  ::close(pipeFds[1]);
+  ::close(ready[0]);
+  ::close(ready[1]);
 }
 
-TEST(FileLock, ALinkOrPipeAtTheLockNameOrAnUnwritableFolderIsAnError) {
+TEST(FileLock, ALinkOrPipeAtTheLockNameOrAMissingFolderIsAnError) {
   TempFolder dir;
   std::filesystem::create_symlink(dir.file("elsewhere"), dir.file("lock"));
-  EXPECT_EQ(tryLock(dir.file("lock")), 2);
-  EXPECT_FALSE(std::filesystem::exists(dir.file("elsewhere")));
   ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
-  EXPECT_EQ(tryLock(dir.file("pipe")), 2);
-  EXPECT_EQ(tryLock(dir.file("no/such/folder/lock")), 2);
+  for (const char* name : {"lock", "pipe", "no/such/folder/lock"}) EXPECT_EQ(tryLock(dir.file(name)), 2) << name;
+  EXPECT_EQ(dir.entries(), (Names{"lock", "pipe"}));
 }
 
 TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
   TempFolder dir;
   // A save killed between creating its temporary file and renaming it.
-  std::string killed;
   ASSERT_EQ(inChild([&] {
               std::string path;
               detail::createTemporaryFile(dir.path(), dir.file("a.cfg"), path);
@@ -105,25 +94,23 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
               return 0;
             }),
             0);
-  killed = bytesOf(dir.file("name"));
+  const std::string killed = bytesOf(dir.file("name"));
   std::filesystem::remove(dir.file("name"));
   std::string running;  // this process's own, still being written
   detail::createTemporaryFile(dir.path(), dir.file("b.cfg"), running);
-  running = running.substr(running.rfind('/') + 1);
-  // The same name from another machine sharing the folder: its process cannot be asked.
-  std::string otherHost = ".olvex-otherhost" + killed.substr(killed.find('-', 7));
-  const Names kept = {".olvex-.tmp", ".olvex-1-2.tmp", ".olvex-x-y-z.tmp", "game.tmp", "tomb4.exe"};
+  Names kept = {".olvex-.tmp", ".olvex-1-2.tmp", ".olvex-x-y-z.tmp", "game.tmp", "tomb4.exe",
+                running.substr(running.rfind('/') + 1),
+                // The same name from another machine sharing the folder: its process cannot be asked.
+                ".olvex-otherhost" + killed.substr(killed.find('-', 7))};
   for (const std::string& name : kept) putBytes(dir.file(name), "keep");
-  putBytes(dir.file(otherHost), "keep");
   std::string folderLike = killed;
   folderLike.replace(folderLike.rfind('-'), 1, "-9");
   std::filesystem::create_directory(dir.file(folderLike));  // not a file: not ours
+  kept.push_back(folderLike);
 
   EXPECT_EQ(removeLeftoverTemporaries(dir.path()), 1);
-  Names expected = kept;
-  for (const std::string& n : {running, otherHost, folderLike}) expected.push_back(n);
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(dir.entries(), expected);
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(dir.entries(), kept);
   EXPECT_EQ(removeLeftoverTemporaries(dir.file("no-such-folder")), 0);
 }
 
@@ -160,25 +147,6 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
     EXPECT_EQ(status, r.status);
     EXPECT_EQ(dir.entries(), r.left);
   }
-}
-
-// A save follows a link at its name, which stays a link; a scratch file replaces a link at its
-// name and never touches what it leads to.
-TEST(WriteFileAtomic, ASaveFollowsALinkAndAScratchFileReplacesIt) {
-  TempFolder dir;
-  std::filesystem::create_directory(dir.file("real"));
-  putBytes(dir.file("real/a.cfg"), "old");
-  std::filesystem::create_symlink("real/a.cfg", dir.file("a.cfg"));
-  writeFileAtomic(dir.file("a.cfg"), "new");
-  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("a.cfg")));
-  EXPECT_EQ(bytesOf(dir.file("real/a.cfg")), "new");
-  std::filesystem::create_symlink("real/a.cfg", dir.file("yiff.tmp"));
-  writeScratchFile(dir.file("yiff.tmp"), "image");
-  EXPECT_FALSE(std::filesystem::is_symlink(dir.file("yiff.tmp")));
-  EXPECT_EQ(bytesOf(dir.file("yiff.tmp")), "image");
-  EXPECT_EQ(bytesOf(dir.file("real/a.cfg")), "new");
-  EXPECT_EQ(resolveLinks(dir.file("a.cfg")), std::filesystem::canonical(dir.file("real/a.cfg")).string());
-  EXPECT_EQ(resolveLinks(dir.file("none")), dir.file("none"));
 }
 
 }  // namespace

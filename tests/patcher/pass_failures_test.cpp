@@ -1,0 +1,262 @@
+// Every way a pass can fail: one message says so (with a second line naming the key of a refused
+// layout, or the file and the system's reason of a file error), the executable stays as it was
+// or as another program left it meanwhile, and nothing of the pass's own is left behind.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "customizers/health_dialog.h"
+#include "customizers/limits_dialog.h"
+#include "pass_fixture.h"
+#include "patcher/layout_check.h"
+#include "platform/files.h"
+#include "platform/temp_files.h"
+#include "support/unprivileged.h"
+
+namespace olvex::patcher::test {
+namespace {
+
+namespace fs = std::filesystem;
+using customizers::CustLaraHP;
+using customizers::CustLimits;
+using shell::Form1;
+using ui::Forms;
+
+std::string failed(const std::string& detail = "") {
+  const std::string text = "Cannot process with tomb4.exe modifying. Make sure you're using correct config file.";
+  return detail.empty() ? text : text + "\r\n" + detail;
+}
+
+// What stands at a name: a link or a file (its length, and its bytes when small), or nothing.
+struct Found {
+  bool link = false, file = false;
+  std::uintmax_t length = 0;
+  std::string bytes;
+  bool operator==(const Found&) const = default;
+};
+
+Found foundAt(const std::string& path) {
+  Found f;
+  f.link = fs::is_symlink(path);
+  f.file = fs::exists(path);
+  if (f.file) f.length = fs::file_size(path);
+  if (f.file && f.length < (std::uintmax_t{1} << 24)) f.bytes = bytesOf(path);
+  return f;
+}
+
+void extend(Form1& f) { f.Check9.setValue(1); }
+
+class PassFailures : public PassTest {
+ protected:
+  // A change another program makes before the copy is read or while the stages write.
+  std::function<void(Form1&)> beforeCopy(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().BeforeCopy = [this, change] { changeNow(change); }; };
+  }
+  std::function<void(Form1&)> whileWriting(std::function<void()> change) {
+    return [this, change](Form1&) {
+      passHooks().StageWriters["DRACO"] = [this, change](platform::RandomAccessFile&) { changeNow(change); };
+    };
+  }
+  void changeNow(const std::function<void()>& change) {
+    change();
+    left = foundAt(exe());
+  }
+  std::string messages() const {
+    std::string r;
+    for (const auto& m : host.messages) r += m.title + ": " + m.text + "|";
+    return r;
+  }
+
+  Found left;  // the executable as the pass must leave it
+  std::optional<platform::FileLock> otherRun;
+  platform::test_files::TempFolder elsewhere;
+};
+
+TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
+  const std::string area = std::to_string(MaxAppendedArea());
+  const std::string section = "not the place of a further section header in the table of tomb4.exe (from position "
+                              "505, headers end at 4096)";
+  const std::string changed = "Cannot replace \"" + exe() +
+                              "\": it changed after it was copied (another program wrote, moved or removed it); it is "
+                              "left as it is now";
+  const std::string newer = elsewhere.file("newer.exe");
+  const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
+  const auto corrupt = [this](std::size_t at) {
+    return [this, at](Form1&) {
+      std::string bytes = exeBytes();
+      bytes[at] = 'X';
+      putBytes(exe(), bytes);
+    };
+  };
+  const auto writeAt = [](std::int64_t position, bool extended) {
+    return [position, extended](Form1& f) {
+      f.Check9.setValue(extended);
+      passHooks().StageWriters["DRACO"] = [position](platform::RandomAccessFile& file) { file.write(position, "ABCD"); };
+    };
+  };
+  const auto sasFix = [](int blow) {
+    return [blow](Form1& f) {
+      Forms::get<CustLaraHP>().Check2.setValue(1);
+      Forms::get<CustLaraHP>().Check4.setValue(blow);
+      f.Check9.setValue(blow);
+    };
+  };
+  struct Row {
+    const char* name;
+    std::string config;                // a change of the built-in config (see builtInConfig)
+    std::function<void(Form1&)> set;  // after start-up
+    std::string message;
+    std::vector<std::string> stays = {};  // what stands at the pass's own names and is not its to remove
+    bool unprivileged = false;
+  } rows[] = {
+      {"main stage offset key missing", "-LTOffset=", {}, failed()},
+      {"main stage data field missing", "-VolFXDefData=", {}, failed()},
+      {"static limit key missing", "-IncStaticLimit7Offset3=", {}, failed()},
+      {"last main stage key missing", "-PartBuffer1Offset42=", {}, failed()},
+      {"savegame hook field missing", "-ExtSGJmp2DataD=", {}, failed()},
+      {"end of file missing", "-EOFOffset=", {}, failed("EOFOffset: the version section lacks it")},
+      {"appended area missing", "-ExtendedSizeNum=", extend, failed("ExtendedSizeNum: the version section lacks it")},
+      {"dialog offset missing", "-PoleRightOffset=", {}, failed()},
+      {"nitro offset missing", "-NitroRestorationRate=", {}, failed()},
+      {"damage offset missing", "-WildBoarDmgOffset=", {}, failed()},
+      {"fast kill offset missing", "-FastKillOffset=", sasFix(0), failed()},
+      {"blow-up jump offset missing", "-BlowExtJmpOffset=", sasFix(1), failed()},
+      {"no 32-bit room", "EOFOffset=2147483647", {},
+       failed("EOFOffset=2147483647: the standard file of 2147483646 bytes leaves no room for the appended area in a "
+              "32-bit image")},
+      {"standard file beyond the executable", "EOFOffset=1000000", {},
+       failed("EOFOffset=1000000: the standard file would end beyond the end of tomb4.exe (790528 bytes)")},
+      {"empty standard file", "EOFOffset=1", {}, failed("EOFOffset=1: the standard file would be empty")},
+      {"huge appended area", "ExtendedSizeNum=2147483647", extend,
+       failed("ExtendedSizeNum=2147483647: an appended area of 2147483648 bytes is beyond the limit of " + area +
+              " bytes")},
+      {"huge appended area, not extending", "ExtendedSizeNum=2147483647", {},
+       failed("ExtendedSizeNum=2147483647: an appended area of 2147483648 bytes is beyond the limit of " + area +
+              " bytes")},
+      {"negative appended area", "ExtendedSizeNum=-2", extend,
+       failed("ExtendedSizeNum=-2: the appended area cannot be smaller than one byte")},
+      {"section declaring part of the area", "ExtendedSizeNum=1048575", extend,
+       failed("ExtendedSizeNoRelData: the new section must hold the 1048576 appended bytes at file offset 790528, as "
+              "EOFOffset and ExtendedSizeNum say")},
+      {"section at another offset", "EOFOffset=790528", {},
+       failed("ExtendedSizeNoRelData: the new section must hold the 524288 appended bytes at file offset 790527, as "
+              "EOFOffset and ExtendedSizeNum say")},
+      {"section count elsewhere", "ExtSizePEHeaderOffset1=2147483647", extend,
+       failed("ExtSizePEHeaderOffset1=2147483647: the section count of tomb4.exe is at position 263")},
+      {"size of image elsewhere", "ExtSizePEHeaderOffset2=263", {},
+       failed("ExtSizePEHeaderOffset2=263: the size of image of tomb4.exe is at positions 337 to 340")},
+      {"section header far away", "ExtSizePEHeaderOffset3=2147483647", extend,
+       failed("ExtSizePEHeaderOffset3=2147483647: " + section)},
+      {"section header misaligned", "ExtSizePEHeaderOffset3=666", extend, failed("ExtSizePEHeaderOffset3=666: " + section)},
+      {"first section's own header", "ExtSizePEHeaderOffset3=505", extend,
+       failed("ExtSizePEHeaderOffset3=505: " + section)},
+      {"no MZ", "", corrupt(0), failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
+      {"no PE", "", corrupt(0x100),
+       failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
+      {"no PE32 magic", "", corrupt(0x118),
+       failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
+      {"far larger than any layout", "", [this](Form1&) { fs::resize_file(exe(), huge); },
+       failed("tomb4.exe has 4294967296 bytes, far more than any layout of its version section (at most 1314816 "
+              "bytes)")},
+      {"a write beyond the standard file", "", writeAt(reflayout::kStandardLength + 1, false),
+       failed("Cannot write to \"" + exe() + "0\": 4 bytes at position 790529 reach beyond the declared length 790528")},
+      {"a write beyond the appended area", "", writeAt(kExtendedLength - 2, true),
+       failed("Cannot write to \"" + exe() + "0\": 4 bytes at position 1314814 reach beyond the declared length "
+              "1314816")},
+      {"a damage that is no number", "", [](Form1&) { Forms::get<CustLaraHP>().Text1[0].setText("abc"); }, failed()},
+      {"an attack that is no number", "", [](Form1&) { Forms::get<CustLaraHP>().Text1[21].setText("12a"); }, failed()},
+      {"a displacement that is no number", "", [](Form1&) { Forms::get<CustLaraHP>().Text2[6].setText("1x"); },
+       failed()},
+      {"an empty nitro rate", "", [](Form1&) { Forms::get<CustLimits>().Text2[13].setText(""); }, failed()},
+      {"fog bulb range beyond 32 bits", "", [](Form1&) { shell::FogBulbRange = 3000000; }, failed()},
+      {"a writer that throws", "",
+       [](Form1&) {
+         passHooks().StageWriters["RACETIMER"] = [](platform::RandomAccessFile& file) {
+           file.write(1, "XX");
+           throw platform::FileError("disk full");
+         };
+       },
+       failed("disk full")},
+      {"a folder at the working copy's name", "", [this](Form1&) { fs::create_directory(exe() + "0"); },
+       failed("Cannot create \"" + exe() + "0\": a folder has that name"), {"tomb4.exe0"}},
+      {"the working copy removed before the commit", "",
+       whileWriting([this] { fs::remove(exe() + "0"); }),
+       failed("Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile")},
+      {"a read-only folder", "", [this](Form1&) { ::chmod(dir.path().c_str(), 0555); },
+       failed("Cannot create the lock \"" + exe() + ".olvex-lock\": Permission denied"), {}, true},
+      {"another run holds the lock", "", [this](Form1&) { otherRun.emplace(exe() + ".olvex-lock"); },
+       "tomb4.exe is in use by another run of OLVEX. Nothing was changed.", {"tomb4.exe.olvex-lock"}},
+      {"what killed runs left goes even when the pass is refused", "EOFOffset=999999",
+       [this](Form1&) {
+         putBytes(exe() + "0", "half a copy");
+         if (pid_t child = ::fork(); child == 0) {
+           std::string path;
+           platform::detail::createTemporaryFile(dir.path(), exe(), path);
+           ::_exit(0);
+         } else {
+           ::waitpid(child, nullptr, 0);
+         }
+       },
+       failed("EOFOffset=999999: the standard file would end beyond the end of tomb4.exe (790528 bytes)")},
+      // The pass copies no more than it checked and never commits over a changed file.
+      {"cut short before the copy", "", beforeCopy([this] { fs::resize_file(exe(), 4096); }),
+       failed("Cannot read \"" + exe() + "\": unexpected end of file")},
+      {"lengthened before the copy", "", beforeCopy([this] { fs::resize_file(exe(), huge); }), failed(changed)},
+      {"a huge file moved into place before the copy", "",
+       beforeCopy([this, newer] {
+         putBytes(newer, "MZ");
+         fs::resize_file(newer, huge);
+         fs::rename(newer, exe());
+       }),
+       failed(changed)},
+      {"a newer file written in place", "",
+       whileWriting([this] { putBytes(exe(), reflayout::referenceExecutable() + "newer"); }), failed(changed)},
+      {"a newer file moved into place", "",
+       whileWriting([this, newer] {
+         putBytes(newer, reflayout::referenceExecutable() + "newer");
+         fs::rename(newer, exe());
+       }),
+       failed(changed)},
+      {"removed", "", whileWriting([this] { fs::remove(exe()); }), failed(changed)},
+      {"replaced by a link", "",
+       whileWriting([this, newer] {
+         fs::rename(exe(), newer);
+         fs::create_symlink(newer, exe());
+       }),
+       failed(changed)},
+  };
+  const PassHooks installed = passHooks();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    std::string original = reflayout::referenceExecutable();
+    original[5000] ^= 0x55;  // not the generator's bytes, so only the original file gives them back
+    putBytes(exe(), original);
+    putBytes(dir.file("olvex.cfg"), builtInConfig(r.config.empty() ? std::vector<std::string>{} : std::vector{r.config}));
+    shell::ResetVersionTables();
+    Form1& f = start();
+    if (r.set) r.set(f);
+    left = foundAt(exe());
+    const auto passSays = [&] {
+      pass();
+      return messages();
+    };
+    EXPECT_EQ(r.unprivileged ? olvex::test::RunUnprivileged(passSays) : passSays(), "Cannot modify file: " + r.message + "|");
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_TRUE(foundAt(exe()) == left);
+    EXPECT_FALSE(f.Label10.visible() || f.Shape3.visible() || f.Shape4.visible());
+    EXPECT_EQ(leftoversIn(dir.path()), r.stays);
+    fs::remove_all(exe() + "0");
+    fs::remove(exe());
+    fs::remove(elsewhere.file("newer.exe"));
+    otherRun.reset();
+    passHooks() = installed;
+    Forms::reset();
+  }
+}
+
+}  // namespace
+}  // namespace olvex::patcher::test
