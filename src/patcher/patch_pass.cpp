@@ -77,10 +77,10 @@ void removeWorkingCopy(const std::string& path) {
   if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
 }
 
-// What killed runs left: the working copy (the lock says no other run is using it) and the
-// temporary files of their saves, beside the executable and in the work folder.
-void removeLeftovers(const std::string& exe, const std::string& work) {
-  removeWorkingCopy(work);
+// What killed runs left: the temporary files of their saves, beside the executable and in the
+// work folder. Their working copy (the lock says no other run is using it) is replaced by this
+// pass's copy, or removed when the pass fails.
+void removeLeftovers(const std::string& exe) {
   const std::string folder = std::filesystem::path(exe).parent_path().string();
   platform::removeLeftoverTemporaries(folder);
   if (!shell::WorkDir.empty() && platform::resolveLinks(shell::WorkDir) != platform::resolveLinks(folder))
@@ -89,7 +89,7 @@ void removeLeftovers(const std::string& exe, const std::string& work) {
 
 // The pass proper, under the lock: the checks, the copy, the stages and the commit.
 void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, const std::string& work) {
-  removeLeftovers(exe, work);
+  removeLeftovers(exe);
   // Before anything is written: the layout is sane and fits the executable. The executable is
   // opened once: its length is checked before a byte is read, its header in the very bytes
   // copied, and the commit compares it with what was copied.

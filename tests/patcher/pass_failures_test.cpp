@@ -115,8 +115,6 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   } rows[] = {
       {"main stage offset key missing", "-LTOffset=", {}, failed()},
       {"main stage data field missing", "-VolFXDefData=", {}, failed()},
-      {"static limit key missing", "-IncStaticLimit7Offset3=", {}, failed()},
-      {"last main stage key missing", "-PartBuffer1Offset42=", {}, failed()},
       {"savegame hook field missing", "-ExtSGJmp2DataD=", {}, failed()},
       {"end of file missing", "-EOFOffset=", {}, failed("EOFOffset: the version section lacks it")},
       {"appended area missing", "-ExtendedSizeNum=", extend, failed("ExtendedSizeNum: the version section lacks it")},

@@ -1,9 +1,7 @@
-// The random-access channel at 1-based positions, and the working copy that replaces its source
-// in one rename.
+// The random-access channel at 1-based positions. Its working copies are tried with whole passes
+// (tests/patcher), where every way a copy can fail is a row.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <filesystem>
 #include <functional>
 
 #include "platform/files.h"
@@ -17,12 +15,6 @@ using test_files::bytesOf;
 using test_files::putBytes;
 using test_files::TempFolder;
 using Mode = RandomAccessFile::Mode;
-
-mode_t permissionsOf(const std::string& path) {
-  struct stat st {};
-  EXPECT_EQ(::stat(path.c_str(), &st), 0);
-  return st.st_mode & 07777;
-}
 
 // Writes are held until sync or close; past the end and after a cut they are zero-filled on the
 // disk; a file destroyed unclosed, as when a run fails, keeps its writes off the disk.
@@ -100,53 +92,6 @@ TEST(RandomAccessFile, RefusedOperationsThrowAndLeaveTheFileAlone) {
   }
   EXPECT_THROW(RandomAccessFile(dir.file("missing"), Mode::ReadWrite), FileError);
   EXPECT_THROW(RandomAccessFile(dir.path(), Mode::ReadOnly), FileError);
-}
-
-// A working copy of a missing or unreadable source, or of one whose length its check refuses, is
-// refused before anything is made. Otherwise it replaces what was at its path (a link itself,
-// never what it leads to), holds its source's bytes and permissions and reaches the disk only at
-// close or commit; the source is never touched until the commit puts the copy in its place.
-TEST(RandomAccessFile, AWorkingCopyHoldsItsSourceUntilItsCommit) {
-  TempFolder dir, elsewhere;
-  const std::string source = dir.file("game.exe"), copyPath = dir.file("game.exe0");
-  std::int64_t checked = 0;
-  auto refuse = [&](std::int64_t length) {
-    checked = length;
-    throw FileError("too long");
-  };
-  putBytes(source, "abcdef");
-  ::chmod(source.c_str(), 0750);
-  for (const RandomAccessFile::CopyOf& refused : {RandomAccessFile::CopyOf{dir.file("missing")},
-                                                  RandomAccessFile::CopyOf{dir.path()},
-                                                  RandomAccessFile::CopyOf{source, refuse}})
-    EXPECT_THROW(RandomAccessFile(copyPath, refused), FileError);
-  EXPECT_EQ(checked, 6);
-  EXPECT_FALSE(pathExists(copyPath));
-
-  putBytes(elsewhere.file("notes.txt"), "notes");
-  std::filesystem::create_symlink(elsewhere.file("notes.txt"), copyPath);
-  {
-    RandomAccessFile unclosed(copyPath, RandomAccessFile::CopyOf{source});
-    unclosed.write(1, "Q");
-  }
-  EXPECT_FALSE(std::filesystem::is_symlink(copyPath));
-  EXPECT_EQ(bytesOf(copyPath), "");  // a failed run removes it
-  EXPECT_EQ(bytesOf(elsewhere.file("notes.txt")), "notes");
-
-  RandomAccessFile copy(copyPath, RandomAccessFile::CopyOf{source});
-  EXPECT_EQ(copy.length(), 6);
-  EXPECT_EQ(copy.read(1, 6), "abcdef");
-  copy.write(3, "XY");
-  copy.sync();
-  EXPECT_EQ(bytesOf(copyPath), "abXYef");
-  EXPECT_EQ(permissionsOf(copyPath), 0750u);
-  EXPECT_EQ(bytesOf(source), "abcdef");
-  copy.write(1, "Z");
-  copy.commit();
-  EXPECT_EQ(bytesOf(source), "ZbXYef");
-  EXPECT_EQ(permissionsOf(source), 0750u);
-  EXPECT_EQ(dir.entries(), std::vector<std::string>{"game.exe"});
-  EXPECT_THROW(copy.write(1, "Q"), FileError);
 }
 
 }  // namespace

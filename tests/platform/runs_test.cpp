@@ -1,6 +1,7 @@
-// Runs that overlap or get killed: the lock keeps two processes apart and passes from a killed
-// holder to the next, a termination signal removes a run's files, and a killed save's temporary
-// file is removed by a later run, while everything that is not such a file stays.
+// Runs that overlap or get killed: only a lock file is taken as the lock, a termination signal
+// removes a run's files, and a killed save's temporary file is removed by a later run, while
+// everything that is not such a file stays. Two runs at once and a killed lock holder are tried
+// with the program itself (tests/app).
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -43,37 +44,6 @@ int tryLock(const std::string& path) {
   } catch (const FileError&) {
     return 2;
   }
-}
-
-TEST(FileLock, KeepsOtherProcessesOutUntilReleasedOrKilled) {
-  TempFolder dir;
-  const std::string path = dir.file("game.exe.olvex-lock");
-  {
-    FileLock held(path);
-    EXPECT_EQ(bytesOf(path), "");
-    EXPECT_EQ(inChild([&] { return tryLock(path); }), 1);
-    EXPECT_EQ(tryLock(path), 1);  // a second lock of the same process is refused too
-  }
-  EXPECT_EQ(dir.entries(), Names{});
-  int ready[2];
-  ASSERT_EQ(::pipe(ready), 0);
-  pid_t holder = ::fork();
-  if (holder == 0) {
-    FileLock lock(path);
-    (void)!::write(ready[1], "x", 1);
-    ::pause();
-    ::_exit(0);
-  }
-  char byte = 0;
-  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
-  EXPECT_EQ(tryLock(path), 1);
-  ::kill(holder, SIGKILL);
-  ::waitpid(holder, nullptr, 0);
-  EXPECT_EQ(dir.entries(), Names{"game.exe.olvex-lock"});  // left behind by the killed holder
-  EXPECT_EQ(inChild([&] { return tryLock(path); }), 0);
-  EXPECT_EQ(dir.entries(), Names{});
-  ::close(ready[0]);
-  ::close(ready[1]);
 }
 
 TEST(FileLock, ALinkOrPipeAtTheLockNameOrAMissingFolderIsAnError) {
