@@ -77,14 +77,9 @@ class ScriptPassTest : public PassTest {
 
   // What the main and size stages write for extension, advanced savegame and the remap.
   static std::vector<Expect> extendedBase(bool remap) {
-    if (!remap)
-      return {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0}, {"ExtSizePEHeaderOffset3", 0},
-              {"ExtSGameBaseOffset", 0},     {"ExtSGameInsideOffset#", 0},  {"SavePathOffset", 0},
-              {"StackCorrectionOffset#", 0}};
-    return {{"PEHeaderOffset", 0},         {"Remap#Offset", 0},           {"ResTableBaseOffset", 0},
-            {"ForceBumpMapOffset", 0},     {"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 2},
-            {"ExtSizePEHeaderOffset3", 1}, {"ExtSGameBaseOffset", 1},     {"ExtSGameInsideOffset#", 1},
-            {"SavePathOffset", 0},         {"StackCorrectionOffset#", 0}};
+    return join(remap ? patcher::test::kExtendedRemapped : patcher::test::kExtended,
+                {{"ExtSGameBaseOffset", remap}, {"ExtSGameInsideOffset#", remap}, {"SavePathOffset", 0},
+                 {"StackCorrectionOffset#", 0}});
   }
 
   // The timer's font effect id 300 is written as 255, the visibility limit 1:30 as 2700 frames.
@@ -162,11 +157,9 @@ TEST_F(ScriptPassTest, OneShotFlagsNeedAdvancedSavegameManagement) {
   silentRun();
   EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
   // The table calls lead into the image; the one-shot hooks keep their defaults.
-  std::vector<Expect> expects = {{"ExtSizePEHeaderOffset1", 0}, {"ExtSizePEHeaderOffset2", 0},
-                                 {"ExtSizePEHeaderOffset3", 0}, {"FEBaseProcOffset", 0},
-                                 {"FEBaseProcOffset2", 0},      {"FEBaseProcOffset3", 0},
-                                 {"FEAddressMapOffset", 0},     {"RaceBaseOffset", 1}};
-  std::string expected = patcher::test::expectedFile(true, expects);
+  std::string expected = patcher::test::expectedFile(
+      true, join(patcher::test::kExtended, {{"FEBaseProcOffset", 0}, {"FEBaseProcOffset2", 0}, {"FEBaseProcOffset3", 0},
+                                             {"FEAddressMapOffset", 0}, {"RaceBaseOffset", 1}}));
   const std::string file = exeBytes();
   const std::size_t flipAt = positionOf("FEExtAddressesBaseOffset") - 1;
   const std::size_t raceAt = positionOf("RaceExtProcArrayOffset") - 1;

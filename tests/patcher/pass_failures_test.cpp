@@ -77,7 +77,9 @@ class PassFailures : public PassTest {
 };
 
 TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
-  const std::string area = std::to_string(MaxAppendedArea());
+  const std::string hugeArea = "ExtendedSizeNum=2147483647: an appended area of 2147483648 bytes is beyond the limit of " +
+                               std::to_string(MaxAppendedArea()) + " bytes";
+  const std::string noHeader = "ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length";
   const std::string section = "not the place of a further section header in the table of tomb4.exe (from position "
                               "505, headers end at 4096)";
   const std::string changed = "Cannot replace \"" + exe() +
@@ -129,12 +131,8 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       {"standard file beyond the executable", "EOFOffset=1000000", {},
        failed("EOFOffset=1000000: the standard file would end beyond the end of tomb4.exe (790528 bytes)")},
       {"empty standard file", "EOFOffset=1", {}, failed("EOFOffset=1: the standard file would be empty")},
-      {"huge appended area", "ExtendedSizeNum=2147483647", extend,
-       failed("ExtendedSizeNum=2147483647: an appended area of 2147483648 bytes is beyond the limit of " + area +
-              " bytes")},
-      {"huge appended area, not extending", "ExtendedSizeNum=2147483647", {},
-       failed("ExtendedSizeNum=2147483647: an appended area of 2147483648 bytes is beyond the limit of " + area +
-              " bytes")},
+      {"huge appended area", "ExtendedSizeNum=2147483647", extend, failed(hugeArea)},
+      {"huge appended area, not extending", "ExtendedSizeNum=2147483647", {}, failed(hugeArea)},
       {"negative appended area", "ExtendedSizeNum=-2", extend,
        failed("ExtendedSizeNum=-2: the appended area cannot be smaller than one byte")},
       {"section declaring part of the area", "ExtendedSizeNum=1048575", extend,
@@ -152,11 +150,9 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       {"section header misaligned", "ExtSizePEHeaderOffset3=666", extend, failed("ExtSizePEHeaderOffset3=666: " + section)},
       {"first section's own header", "ExtSizePEHeaderOffset3=505", extend,
        failed("ExtSizePEHeaderOffset3=505: " + section)},
-      {"no MZ", "", corrupt(0), failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
-      {"no PE", "", corrupt(0x100),
-       failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
-      {"no PE32 magic", "", corrupt(0x118),
-       failed("ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length")},
+      {"no MZ", "", corrupt(0), failed(noHeader)},
+      {"no PE", "", corrupt(0x100), failed(noHeader)},
+      {"no PE32 magic", "", corrupt(0x118), failed(noHeader)},
       {"far larger than any layout", "", [this](Form1&) { fs::resize_file(exe(), huge); },
        failed("tomb4.exe has 4294967296 bytes, far more than any layout of its version section (at most 1314816 "
               "bytes)")},

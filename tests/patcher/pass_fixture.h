@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -166,6 +167,19 @@ inline std::vector<std::string> leftoversIn(const std::string& folder) {
   return names;
 }
 
+// A pass from the main window: the file before it is the reference executable with `before`;
+// after it, the reference executable (extended when asked) with `expects` and `bytes`, and the
+// pass gave `warnings` messages.
+struct PassCase {
+  const char* name;
+  std::function<void(shell::Form1&)> set;  // after start-up
+  std::vector<Expect> expects;
+  std::vector<Bytes> bytes = {};
+  bool extended = false;
+  std::vector<Expect> before = {};
+  std::size_t warnings = 0;
+};
+
 class PassTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -195,6 +209,30 @@ class PassTest : public ::testing::Test {
   void configWithout(std::string_view prefix) { putBytes(dir.file("olvex.cfg"), builtInConfig({"-" + std::string(prefix)})); }
 
   void pass() { shell::form1Hooks().ModifyExe(); }
+
+  // Runs each case from a fresh start-up. Whatever stands at the executable's name (a link, a file
+  // with permissions of its own) is patched where it is, and nothing of the pass stays behind.
+  void expectPasses(const std::vector<PassCase>& cases) {
+    namespace fs = std::filesystem;
+    const PassHooks installed = passHooks();
+    for (const PassCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      putBytes(exe(), expectedFile(false, c.before));
+      shell::Form1& f = start();
+      c.set(f);
+      fs::permissions(exe(), fs::perms(0750));
+      const bool linked = fs::is_symlink(exe());
+      pass();
+      EXPECT_EQ(differences(exeBytes(), withBytes(expectedFile(c.extended, c.expects), c.bytes)), "");
+      EXPECT_EQ(host.messages.size(), c.warnings);
+      EXPECT_EQ(fs::is_symlink(exe()), linked);
+      EXPECT_EQ(fs::status(exe()).permissions(), fs::perms(0750));
+      EXPECT_EQ(leftoversIn(dir.path()), std::vector<std::string>{});
+      passHooks() = installed;
+      fs::remove(exe());
+      ui::Forms::reset();  // the next case starts a fresh main window with the built-in settings
+    }
+  }
   std::string exe() const { return dir.file("tomb4.exe"); }
   std::string exeBytes() const { return bytesOf(exe()); }
   bool workingCopyLeft() const { return std::filesystem::exists(dir.file("tomb4.exe0")); }
