@@ -94,6 +94,7 @@ class ConfigTest : public ::testing::Test {
     SetWorkDir(dir.path());
     VersionSig = kSig;
     OverrideBuiltInConfigText(builtInText());
+    host.messages.clear();
   }
   void TearDown() override {
     OverrideBuiltInConfigText(std::nullopt);

@@ -1,69 +1,56 @@
 // Whole start-ups through the splash window, in a temporary current directory holding a small
-// config and executable.
+// config and executable, and the main window's buttons that reload, patch and quit.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <stdexcept>
 
+#include "config_fixture.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
-#include "shell/config_reader.h"
-#include "shell/config_state.h"
-#include "shell/default_config.h"
 #include "shell/form1.h"
 #include "shell/form1_hooks.h"
 #include "shell/main_keys.h"
 #include "shell/run_status.h"
-#include "shell/script_slots.h"
-#include "shell/shared_keys.h"
-#include "shell/shared_tables.h"
 #include "shell/splash.h"
-#include "shell/version_table.h"
-#include "support/test_host.h"
 
-namespace olvex::shell {
+namespace olvex::shell::testing {
 namespace {
 
 using platform::test_files::putBytes;
-using platform::test_files::WorkingFolder;
+using Strings = std::vector<std::string>;
 
 constexpr const char* kMatchingSig = "6563005F";
+constexpr const char* kOtherSig = "11223344";
 // Bytes 65 63 00 5F at position 5.
 const std::string kExecutable = std::string("MZ\x90\x01\x65\x63\x00\x5F", 8) + "rest of the file";
-constexpr const char* kLoadError =
-    "Error loading patcher. Possible cause: wrong config/executable or program error.";
+constexpr const char* kLoadError = "Error loading patcher. Possible cause: wrong config/executable or program error.";
 
-std::string configText(const std::string& common, const std::string& sig = kMatchingSig) {
-  return "; test config\r\n[common]\r\nVersion=0.76\r\nExeName=game.exe\r\n"
-         "VersionCheckOffset=5\r\nNumBytesToRead=4\r\nTriggerSlots=2\r\nRaceTimerSlots=2\r\n"
-         "DrawingDistanceRange=25000\r\nHardClippingRange=30000\r\nFogBulbRange=33\r\n"
-         "PonytailMode=2\r\nExtendExeSize=1\r\nEnableBonusLevel=1\r\n" +
-         common +
-         "[end common]\r\n[credits]\r\n[end credits]\r\n[flipeffects]\r\n[end flipeffects]\r\n"
-         "[racetimer]\r\n[end racetimer]\r\n[version " +
-         sig + ";Test build]\r\nLockCameraData=AB\r\n[end version]\r\n";
+// The test's config: the reader's keys, a few settings, `common` and a version section.
+std::string config(const std::string& common, const std::string& sig) {
+  return crlf({"[common]", "Version=0.76", "ExeName=game.exe", "VersionCheckOffset=5", "NumBytesToRead=4",
+               "TriggerSlots=2", "RaceTimerSlots=2", "DrawingDistanceRange=25000", "HardClippingRange=30000",
+               "FogBulbRange=33", "PonytailMode=2", "ExtendExeSize=1", "EnableBonusLevel=1", common, "[end common]",
+               "[credits]", "[end credits]", "[flipeffects]", "[end flipeffects]", "[racetimer]", "[end racetimer]",
+               versionSection(sig, "Test build", {"LockCameraData=AB"})});
 }
 
 class StartUp : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetConfigState();
     ResetVersionTables();
     ResetSharedTables();
     ResetScriptSlots();
     RegisterSharedKeys();
     RegisterMainKeys();
     ReaderHooks = {};
-    OverrideBuiltInConfigText(configText(""));
     form1Hooks() = Form1Hooks{};
     form1Hooks().DracoStartUp = [this] { events.push_back("DracoStartUp"); };
     form1Hooks().ModifyExe = [this] {
       events.push_back("ModifyExe");
-      if (modifyFails) throw std::runtime_error("copy failed");
       return true;
     };
-    ResetExitStatus();
-    host.onYield = [this] {
+    host.onYield = [this] {  // a yield that follows an event
       if (!events.empty() && events.back() != "yield") events.push_back("yield");
     };
   }
@@ -71,319 +58,147 @@ class StartUp : public ::testing::Test {
     host.onYield = nullptr;
     ui::Forms::reset();
     form1Hooks() = Form1Hooks{};
+    ResetExitStatus();
     OverrideBuiltInConfigText(std::nullopt);
   }
 
-  void writeConfig(const std::string& common, const std::string& sig = kMatchingSig) {
-    putBytes(dir.file("olvex.cfg"), configText(common, sig));
-  }
-  // The splash window's first tick runs the whole start-up.
-  void startUp() {
+  // A fresh run: the config and the executable (none when `exe` is empty) in the current folder,
+  // then the splash window's first tick, which runs the whole start-up.
+  void startUp(const std::string& common = "", const std::string& sig = kMatchingSig,
+               const std::string& exe = kExecutable) {
+    ResetConfigState();
+    ResetExitStatus();
+    putBytes(dir.file("olvex.cfg"), config(common, sig));
+    std::filesystem::remove(dir.file("game.exe"));
+    if (!exe.empty()) putBytes(dir.file("game.exe"), exe);
     ui::Forms::get<Splash>().show();
     host.tickTimers();
   }
-  Form1& main() {
-    EXPECT_TRUE(ui::Forms::loaded<Form1>());
-    return ui::Forms::get<Form1>();
-  }
-  bool shown(const std::string& name) const {
-    return std::find(host.shown.begin(), host.shown.end(), name) != host.shown.end();
-  }
+  Form1& main() { return ui::Forms::get<Form1>(); }
+  Strings messages() const { return host.texts(); }
 
-  WorkingFolder dir;
+  platform::test_files::WorkingFolder dir;
   test::TestHost host;
-  std::vector<std::string> events;
-  bool modifyFails = false;
+  Strings events;
 };
 
-TEST_F(StartUp, MatchingExecutableIsFoundAndTheSettingsReachTheWindow) {
-  writeConfig("");
-  putBytes(dir.file("game.exe"), kExecutable);
-  startUp();
+// The settings reach the window and its interlocks follow them; "defaults" reads the config and
+// the version data again, whatever changed them, and gives the buttons back; the image beside the
+// distances reloads the main window's keys only.
+TEST_F(StartUp, TheConfigReachesTheWindowAndDefaultsReadItAgain) {
+  int fe4041Refreshes = 0;
+  form1Hooks().FE4041SaveFollowers.push_back([&](bool) { ++fe4041Refreshes; });
+  startUp("EnableTwinPonytail=0\r\nDisableHangThread=1");
   Form1& f = main();
-  EXPECT_TRUE(host.messages.empty()) << host.texts().front();
-  EXPECT_EQ(VersionSig, kMatchingSig);
+  EXPECT_EQ(messages(), Strings{});
   EXPECT_EQ(f.Label6.caption(), "Found: Test build");
-  EXPECT_TRUE(f.ExeFound);
-  EXPECT_EQ(f.ExePath, platform::currentDirectory() + "/game.exe");
-  EXPECT_TRUE(f.canModify());
-  EXPECT_TRUE(f.Command3.enabled());
-  EXPECT_TRUE(f.visible());
+  EXPECT_TRUE(f.Command3.enabled() && f.visible());
   EXPECT_FALSE(ui::Forms::loaded<Splash>());
   EXPECT_EQ(f.Image1.mouseIcon(), ui::kHandCursor);
-  EXPECT_EQ(events, (std::vector<std::string>{"DracoStartUp"}));
-  // The [common] keys went through the settings key table, and the interlocks followed them.
-  EXPECT_EQ(f.Text1.text(), "30000");
-  EXPECT_EQ(f.Text2.text(), "25000");
-  EXPECT_TRUE(f.Timer1.enabled());
-  EXPECT_EQ(FogBulbRange, 33);
-  EXPECT_TRUE(f.Option1[2].value());
-  EXPECT_EQ(f.Check9.value(), 1);
-  EXPECT_TRUE(f.Check21.enabled());
-  EXPECT_TRUE(f.Text4.enabled());
+  EXPECT_EQ(events, Strings{"DracoStartUp"});
+  EXPECT_TRUE(f.Timer1.enabled() && f.Text4.enabled());
+  EXPECT_TRUE(f.Option1[0].value());  // an older config's key: 0 is the first option
+  EXPECT_EQ(fe4041Refreshes, 1);
   host.tickTimers();  // the splash timer is stopped: no second main window
   EXPECT_EQ(std::count(host.shown.begin(), host.shown.end(), "Form1"), 1);
-}
 
-TEST_F(StartUp, ExecutableThatCannotBeUsedLeavesModifyDisabled) {
-  const std::string dirText = platform::currentDirectory() + "/";
-  struct Row {
-    const char* name;
-    std::string common;
-    std::string sig;
-    std::string exe;  // empty: no executable
-    std::string message;
-    std::string status;
-  } rows[] = {
-      {"missing", "", kMatchingSig, "",
-       "Error loading patcher. game.exe not found.\r\n(exe dir: " + dirText + ")", "game.exe not found!"},
-      {"other build", "", "11223344", kExecutable,
-       "Current config file have no support for your game.exe.", "Engine is not compatible with OLVEX!"},
-      {"too short", "", kMatchingSig, kExecutable.substr(0, 7),
-       "Current config file have no support for your game.exe.", "Engine is not compatible with OLVEX!"},
-      {"position below 1", "VersionCheckOffset=-5\r\n", kMatchingSig, kExecutable, kLoadError,
-       "Error loading patcher!"},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    writeConfig(r.common, r.sig);
-    std::filesystem::remove(dir.file("game.exe"));
-    if (!r.exe.empty()) putBytes(dir.file("game.exe"), r.exe);
-    host.messages.clear();
-    events.clear();
-    startUp();
-    Form1& f = main();
-    EXPECT_EQ(host.texts(), std::vector<std::string>{r.message});
-    EXPECT_EQ(f.Label6.caption(), r.status);
-    EXPECT_FALSE(f.Command3.enabled());
-    EXPECT_FALSE(f.canModify());
-    EXPECT_TRUE(f.visible());
-    EXPECT_EQ(events, (std::vector<std::string>{"DracoStartUp"}));  // the patch list still starts
-    ui::Forms::reset();
-  }
-}
-
-TEST_F(StartUp, SilentModePatchesOnceWithoutShowingAWindowAndEnds) {
-  writeConfig("SilentPatch=1\r\n");
-  putBytes(dir.file("game.exe"), kExecutable);
-  form1Hooks().ModifyExe = [this] {
-    events.push_back("ModifyExe");
-    EXPECT_FALSE(ui::Forms::get<Form1>().visible());
-    return true;
-  };
-  startUp();
-  EXPECT_EQ(events, (std::vector<std::string>{"DracoStartUp", "yield", "ModifyExe"}));
-  EXPECT_FALSE(shown("Form1"));
-  EXPECT_TRUE(ui::Forms::all().empty());
-  EXPECT_EQ(host.unloadedForms, (std::vector<std::string>{"Splash", "Form1"}));
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(StartUp, SilentModeWithoutAPatchPassStillEnds) {
-  writeConfig("SilentPatch=1\r\n");
-  putBytes(dir.file("game.exe"), kExecutable);
-  form1Hooks().ModifyExe = nullptr;
-  startUp();
-  EXPECT_TRUE(ui::Forms::all().empty());
-  EXPECT_FALSE(shown("Form1"));
-}
-
-TEST_F(StartUp, SilentModeKeepsTheWindowWhenThereIsNothingToPatch) {
-  struct Row {
-    const char* name;
-    std::string sig;
-    bool exe;
-  } rows[] = {{"missing", kMatchingSig, false}, {"other build", "11223344", true}};
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    writeConfig("SilentPatch=1\r\n", r.sig);
-    std::filesystem::remove(dir.file("game.exe"));
-    if (r.exe) putBytes(dir.file("game.exe"), kExecutable);
-    events.clear();
-    host.messages.clear();
-    startUp();
-    EXPECT_EQ(events, (std::vector<std::string>{"DracoStartUp"}));
-    EXPECT_TRUE(main().visible());
-    EXPECT_EQ(host.messages.size(), 1u);
-    ui::Forms::reset();
-  }
-}
-
-TEST_F(StartUp, AFailedStartUpSaysSoAndEndsTheRun) {
-  OverrideBuiltInConfigText("no sections at all");  // nothing to recover with
-  startUp();
-  ASSERT_FALSE(host.messages.empty());
-  EXPECT_EQ(host.messages.back().text, kLoadError);
-  EXPECT_TRUE(ui::Forms::all().empty());
-}
-
-// What a calling script learns from the exit status, and that no run waits for a user who
-// cannot exist.
-TEST_F(StartUp, ExitStatusSaysWhetherTheRunDidWhatWasAsked) {
-  struct Row {
-    const char* name;
-    std::string common;
-    bool exe;
-    bool passCommits;
-    bool screen;
-    ExitStatus status;
-    bool windowUp;
-  } rows[] = {
-      {"silent, committed", "SilentPatch=1\r\n", true, true, true, ExitStatus::Done, false},
-      {"silent, rolled back", "SilentPatch=1\r\n", true, false, true, ExitStatus::PassFailed, false},
-      {"silent, no executable", "SilentPatch=1\r\n", false, true, true, ExitStatus::StartUpFailed, true},
-      {"silent, no executable, no screen", "SilentPatch=1\r\n", false, true, false,
-       ExitStatus::StartUpFailed, false},
-      {"silent, committed, no screen", "SilentPatch=1\r\n", true, true, false, ExitStatus::Done, false},
-      {"windowed", "", true, true, true, ExitStatus::Done, true},
-      {"windowed, no screen", "", true, true, false, ExitStatus::NoScreen, false},
-  };
-  for (const Row& r : rows) {
-    SCOPED_TRACE(r.name);
-    ResetExitStatus();
-    ResetConfigState();
-    writeConfig(r.common);
-    std::filesystem::remove(dir.file("game.exe"));
-    if (r.exe) putBytes(dir.file("game.exe"), kExecutable);
-    form1Hooks().ModifyExe = [&] { return r.passCommits; };
-    host.screen = r.screen;
-    host.messages.clear();
-    startUp();
-    EXPECT_EQ(RunExitStatus(), r.status);
-    EXPECT_EQ(ui::Forms::loaded<Form1>(), r.windowUp);
-    if (!r.screen && r.status != ExitStatus::Done) {
-      EXPECT_FALSE(host.messages.empty());  // printed by a host without a screen
-    }
-    ui::Forms::reset();
-  }
-  ResetExitStatus();
-  std::filesystem::remove(dir.file("olvex.cfg"));
-  OverrideBuiltInConfigText("no sections at all");  // a start-up that fails outright
-  startUp();
-  EXPECT_EQ(RunExitStatus(), ExitStatus::StartUpFailed);
-}
-
-TEST_F(StartUp, DefaultsRestoreTheConfigValuesAndReenableTheButtons) {
-  writeConfig("");
-  putBytes(dir.file("game.exe"), kExecutable);
-  startUp();
-  Form1& f = main();
   f.Text1.setText("999");
-  f.Check9.setValue(0);
   FogBulbRange = 1;
   form1Hooks().StopWeaponsPreview = [&] {
     events.push_back("StopWeaponsPreview");
-    EXPECT_FALSE(f.Command9.enabled());
-    EXPECT_FALSE(f.Command3.enabled());
-    EXPECT_FALSE(f.Command1.enabled());
+    EXPECT_FALSE(f.Command9.enabled() || f.Command3.enabled() || f.Command1.enabled());
   };
   form1Hooks().DracoResetPatches = [&] { events.push_back("DracoResetPatches"); };
+  putBytes(dir.file("olvex.cfg"), config("", kOtherSig));
   events.clear();
   f.Command9.userClick();
-  EXPECT_EQ(events, (std::vector<std::string>{"StopWeaponsPreview", "DracoResetPatches"}));
-  EXPECT_EQ(f.Text1.text(), "30000");
-  EXPECT_EQ(f.Check9.value(), 1);
-  EXPECT_TRUE(f.Text4.enabled());
-  EXPECT_EQ(FogBulbRange, 33);
-  for (ui::CommandButton* b : {&f.Command9, &f.Command3, &f.Command1}) EXPECT_TRUE(b->enabled()) << b->name();
-  EXPECT_TRUE(f.Command9.hasFocus());
-  EXPECT_EQ(f.Label6.caption(), "Found: Test build");
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(StartUp, DefaultsEnableModifyOnceTheConfigKnowsTheExecutable) {
-  writeConfig("", "11223344");
-  putBytes(dir.file("game.exe"), kExecutable);
-  startUp();
-  Form1& f = main();
-  ASSERT_FALSE(f.Command3.enabled());
-  writeConfig("");
-  f.Command9.userClick();
-  EXPECT_TRUE(f.Command3.enabled());
-  EXPECT_EQ(f.Label6.caption(), "Found: Test build");
-  writeConfig("", "11223344");  // and back
-  f.Command9.userClick();
-  EXPECT_FALSE(f.Command3.enabled());
+  EXPECT_EQ(events, (Strings{"StopWeaponsPreview", "DracoResetPatches"}));
+  EXPECT_EQ(f.Text1.text() + " " + std::to_string(FogBulbRange), "30000 33");
+  EXPECT_TRUE(f.Command9.enabled() && f.Command1.enabled() && f.Command9.hasFocus());
+  EXPECT_FALSE(f.Command3.enabled());  // the config forgot the executable's version
   EXPECT_EQ(f.Label6.caption(), "Engine is not compatible with OLVEX!");
-}
-
-TEST_F(StartUp, DefaultsWithoutTheExecutableLoadNoVersionData) {
-  writeConfig("");
-  startUp();
-  Form1& f = main();
-  host.messages.clear();
   f.Text1.setText("999");
-  f.Command9.userClick();
-  EXPECT_EQ(f.Text1.text(), "30000");
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(f.Command3.enabled());
-  EXPECT_EQ(f.Label6.caption(), "game.exe not found!");
-}
-
-TEST_F(StartUp, MainDefaultsImageReloadsOnlyTheMainKeys) {
-  writeConfig("");
-  putBytes(dir.file("game.exe"), kExecutable);
-  startUp();
-  Form1& f = main();
-  f.Text1.setText("999");
-  f.Option1[0].setValue(true);
+  FogBulbRange = 1;
   f.Image1.userClick();
-  EXPECT_EQ(f.Text1.text(), "30000");
-  EXPECT_TRUE(f.Option1[2].value());
+  EXPECT_EQ(f.Text1.text() + " " + std::to_string(FogBulbRange), "30000 33");
   EXPECT_EQ(LoadScope, "main");
+  EXPECT_EQ(messages(), Strings{"Current config file have no support for your game.exe."});
+}
+
+// The window stays up with "modify" off, also after "defaults", and the patch list still starts.
+TEST_F(StartUp, ExecutableThatCannotBeUsedLeavesModifyDisabled) {
+  const std::string noSupport = "Current config file have no support for your game.exe.";
+  const std::string notCompatible = "Engine is not compatible with OLVEX!";
+  struct Row {
+    std::string common, sig, exe, message, status;
+  } rows[] = {
+      {"", kMatchingSig, "", "Error loading patcher. game.exe not found.\r\n(exe dir: " + dir.path() + "/)",
+       "game.exe not found!"},
+      {"", kOtherSig, kExecutable, noSupport, notCompatible},
+      {"", kMatchingSig, kExecutable.substr(0, 7), noSupport, notCompatible},
+      {"VersionCheckOffset=-5", kMatchingSig, kExecutable, kLoadError, "Error loading patcher!"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.message);
+    host.messages.clear();
+    startUp(r.common, r.sig, r.exe);
+    EXPECT_EQ(messages(), Strings{r.message});
+    EXPECT_EQ(main().Label6.caption(), r.status);
+    EXPECT_TRUE(main().visible());
+    main().Command9.userClick();
+    EXPECT_EQ(main().Label6.caption(), r.status);
+    EXPECT_FALSE(main().Command3.enabled());
+    ui::Forms::reset();
+  }
+  EXPECT_EQ(std::count(events.begin(), events.end(), "DracoStartUp"), 4);
+}
+
+// A silent run patches once, after the window could have painted, without showing a window, and
+// ends; so does a run without a pass. A start-up that fails outright says so and ends the run.
+TEST_F(StartUp, SilentRunsAndFailedStartUpsEnd) {
+  startUp("SilentPatch=1");
+  EXPECT_EQ(events, (Strings{"DracoStartUp", "yield", "ModifyExe"}));
+  EXPECT_EQ(host.shown, Strings{"Splash"});
+  EXPECT_EQ(host.unloadedForms, (Strings{"Splash", "Form1"}));
+  form1Hooks().ModifyExe = nullptr;
+  startUp("SilentPatch=1");
+  EXPECT_TRUE(ui::Forms::all().empty());
+  EXPECT_EQ(RunExitStatus(), ExitStatus::Done);
+  std::filesystem::remove(dir.file("olvex.cfg"));
+  OverrideBuiltInConfigText("no sections at all");
+  ui::Forms::get<Splash>().show();
+  host.tickTimers();
+  EXPECT_EQ(host.messages.back().text, kLoadError);
+  EXPECT_TRUE(ui::Forms::all().empty());
+  EXPECT_EQ(RunExitStatus(), ExitStatus::StartUpFailed);
 }
 
 TEST_F(StartUp, ModifyAsksFirstAndAlwaysGivesTheButtonsBack) {
-  writeConfig("");
-  putBytes(dir.file("game.exe"), kExecutable);
   startUp();
   Form1& f = main();
+  int passes = 0;
   form1Hooks().ModifyExe = [&] {
-    events.push_back("ModifyExe");
-    EXPECT_FALSE(f.Command3.enabled());
-    EXPECT_FALSE(f.Command1.enabled());
-    if (modifyFails) throw std::runtime_error("copy failed");
+    EXPECT_FALSE(f.Command3.enabled() || f.Command1.enabled());
+    if (++passes == 2) throw std::runtime_error("copy failed");
     return true;
   };
-  struct Row {
-    ui::MsgAnswer answer;
-    bool fails;
-    int passes;
-    std::vector<std::string> titles;
-  } rows[] = {
-      {ui::MsgAnswer::Cancel, false, 0, {"Confirm file modifying"}},
-      {ui::MsgAnswer::Ok, false, 1, {"Confirm file modifying"}},
-      {ui::MsgAnswer::Ok, true, 1, {"Confirm file modifying", "Cannot modify file"}},
-  };
-  for (const Row& r : rows) {
-    events.clear();
-    host.messages.clear();
-    host.answers = {r.answer};
-    modifyFails = r.fails;
+  host.answers = {ui::MsgAnswer::Cancel, ui::MsgAnswer::Ok, ui::MsgAnswer::Ok};
+  for (int click = 0; click < 3; ++click) {
     f.Command3.userClick();
-    EXPECT_EQ(std::count(events.begin(), events.end(), "ModifyExe"), r.passes);
-    std::vector<std::string> titles;
-    for (const auto& m : host.messages) titles.push_back(m.title);
-    EXPECT_EQ(titles, r.titles);
-    EXPECT_EQ(host.messages.front().text, "Are you sure you want to update game.exe file?");
-    EXPECT_EQ(host.messages.front().buttons, ui::MsgButtons::OkCancel);
-    EXPECT_TRUE(f.Command3.enabled());
-    EXPECT_TRUE(f.Command1.enabled());
+    EXPECT_TRUE(f.Command3.enabled() && f.Command1.enabled());
     EXPECT_TRUE(f.Command3.hasFocus());
   }
-  EXPECT_EQ(host.messages.back().text,
-            "Cannot initiate executable modifying. Make sure executable is not write-protected and "
-            "config file is not corrupted.");
-}
-
-TEST_F(StartUp, QuitUnloadsEveryWindow) {
-  writeConfig("");
-  putBytes(dir.file("game.exe"), kExecutable);
-  startUp();
-  main().Command1.userClick();
+  EXPECT_EQ(passes, 2);
+  Strings shown;
+  for (const auto& m : host.messages) shown.push_back(m.title + ": " + m.text);
+  const std::string confirm = "Confirm file modifying: Are you sure you want to update game.exe file?";
+  EXPECT_EQ(shown, (Strings{confirm, confirm, confirm,
+                            "Cannot modify file: Cannot initiate executable modifying. Make sure executable is not "
+                            "write-protected and config file is not corrupted."}));
+  EXPECT_EQ(host.messages.front().buttons, ui::MsgButtons::OkCancel);
+  f.Command1.userClick();  // "quit"
   EXPECT_TRUE(ui::Forms::all().empty());
-  EXPECT_EQ(host.unloadedForms, (std::vector<std::string>{"Splash", "Form1"}));
 }
 
 }  // namespace
-}  // namespace olvex::shell
+}  // namespace olvex::shell::testing

@@ -1,0 +1,68 @@
+// The about box's animation, stepped by its timer ticked by hand.
+#include "shell/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "support/test_host.h"
+
+namespace olvex::shell {
+namespace {
+
+class AboutBox : public ::testing::Test {
+ protected:
+  void ticks(int n) {
+    for (int i = 0; i < n; ++i) host.tickTimers();
+  }
+  test::TestHost host;
+  Form2& box = ui::Forms::get<Form2>();
+};
+
+// Pages fade in from black and out again, the slow ones at half speed, and follow each other; the
+// shown picture is the page alone until the bands begin, then the page ANDed with the bands.
+TEST_F(AboutBox, PagesFadeInAndOutAndMixWithTheBands) {
+  ticks(1);
+  EXPECT_EQ(box.textColour(), ui::rgb(2, 2, 2));
+  EXPECT_EQ(box.Picture3.canvas().pixel(Form2::kTextLeft, Form2::kTextTop), ui::rgb(2, 2, 2));
+  EXPECT_EQ(box.Picture1.canvas().pixels(), box.Picture3.canvas().pixels());
+  ticks(149);
+  EXPECT_EQ(box.textColour(), ui::rgb(210, 210, 210));  // fading out: 510 - 300
+  ticks(105 + 255);
+  EXPECT_EQ(box.page(), 2);
+  ticks(256);  // page 2 fades at half speed: at 256 it is still at its brightest
+  EXPECT_EQ(box.fadeLevel(), 256);
+  EXPECT_EQ(box.textColour(), ui::rgb(255, 255, 255));
+  std::vector<ui::Color> shown = box.Picture3.canvas().pixels();
+  const std::vector<ui::Color>& bands = box.Picture2.canvas().pixels();
+  for (std::size_t i = 0; i < shown.size(); ++i) shown[i] &= bands[i];
+  EXPECT_EQ(box.Picture1.canvas().pixels(), shown);
+  EXPECT_GT(std::set<ui::Color>(bands.begin(), bands.end()).size(), 10u);
+  for (int page = 2; page < Form2::kPageCount - 1; ++page) ticks(page == 2 ? 254 : page == 4 || page == 11 || page == 13 ? 510 : 255);
+  EXPECT_EQ(box.page(), 0);
+}
+
+TEST_F(AboutBox, SpeedReadoutRestartAndClose) {
+  box.Image2.userClick();
+  box.Image2.userClick();  // no faster than 0
+  EXPECT_EQ(box.Timer1.interval(), 0);
+  box.Image1.userClick();
+  EXPECT_EQ(box.Timer1.interval(), 10);
+  box.Image3.userClick();
+  ticks(3);
+  EXPECT_TRUE(box.Label1.caption().starts_with("IZ:6 LC:0 FB:6 FS:10 XRB:3"));
+  box.Image3.userClick();
+  EXPECT_FALSE(box.Label1.visible());
+  // A click on the picture restarts the pages only after the scroll counter passed its mark.
+  box.Picture1.userClick();
+  ticks(300);
+  box.Picture1.userClick();
+  ticks(1);
+  EXPECT_EQ(box.page(), 0);
+  EXPECT_EQ(box.fadeLevel(), 2);
+  box.Label2.userClick();
+  EXPECT_FALSE(ui::Forms::loaded<Form2>());
+}
+
+}  // namespace
+}  // namespace olvex::shell
