@@ -236,12 +236,6 @@ std::string EncodeLineBreaks(std::string_view s) {
   return r;
 }
 
-std::string SkipChars(std::string_view s, int n) {
-  if (n < 0) n = 0;
-  if (s.size() <= static_cast<std::size_t>(n)) return std::string(s);
-  return std::string(s.substr(n, 255));
-}
-
 std::string ParamToHex(std::string_view value, int type) {
   // Hex width of each parameter type; 0 passes the value through as hex text.
   constexpr std::array<int, 8> kWidth = {0, 0, 0, 2, 4, 2, 4, 8};

@@ -34,7 +34,6 @@ std::int32_t SingleToBits(double d);
 std::string PadLeftZeros(std::string_view s, int width);
 std::string DecodeLineBreaks(std::string_view s);  // each "//" to CR LF; a lone "/" stays
 std::string EncodeLineBreaks(std::string_view s);  // each CR LF, lone CR or lone LF to "//"
-std::string SkipChars(std::string_view s, int n);
 std::string ParamToHex(std::string_view value, int type);
 int CountNonSlash(std::string_view s);
 std::string LetterToScanCode(std::string_view s);
