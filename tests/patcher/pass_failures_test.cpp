@@ -31,21 +31,12 @@ std::string failed(const std::string& detail = "") {
   return detail.empty() ? text : text + "\r\n" + detail;
 }
 
-// What stands at a name: a link or a file (its length, and its bytes when small), or nothing.
-struct Found {
-  bool link = false, file = false;
-  std::uintmax_t length = 0;
-  std::string bytes;
-  bool operator==(const Found&) const = default;
-};
-
-Found foundAt(const std::string& path) {
-  Found f;
-  f.link = fs::is_symlink(path);
-  f.file = fs::exists(path);
-  if (f.file) f.length = fs::file_size(path);
-  if (f.file && f.length < (std::uintmax_t{1} << 24)) f.bytes = bytesOf(path);
-  return f;
+// What stands at a name: a link or not, a file of some length (its bytes too when small) or nothing.
+std::string foundAt(const std::string& path) {
+  std::string found = fs::is_symlink(path) ? "link to " : "";
+  if (!fs::exists(path)) return found + "nothing";
+  const std::uintmax_t length = fs::file_size(path);
+  return found + std::to_string(length) + " bytes: " + (length < (std::uintmax_t{1} << 24) ? bytesOf(path) : "");
 }
 
 void extend(Form1& f) { f.Check9.setValue(1); }
@@ -71,7 +62,7 @@ class PassFailures : public PassTest {
     return r;
   }
 
-  Found left;  // the executable as the pass must leave it
+  std::string left;  // the executable as the pass must leave it
   std::optional<platform::FileLock> otherRun;
   platform::test_files::TempFolder elsewhere;
 };

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <regex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,22 +41,6 @@ struct Expect {
   int alternative;
 };
 
-inline bool keyMatches(std::string_view key, std::string_view pattern) {
-  while (!pattern.empty()) {
-    if (pattern.front() != '#') {
-      if (key.empty() || key.front() != pattern.front()) return false;
-      key.remove_prefix(1);
-      pattern.remove_prefix(1);
-      continue;
-    }
-    std::size_t digits = key.find_first_not_of("0123456789");
-    if (digits == 0) return false;
-    key.remove_prefix(digits == std::string_view::npos ? key.size() : digits);
-    pattern.remove_prefix(1);
-  }
-  return key.empty();
-}
-
 inline std::int32_t positionOf(std::string_view key) { return reflayout::findOffsetKey(key)->position; }
 
 // The reference executable, extended when asked, with the expectations applied in order.
@@ -63,9 +48,10 @@ inline std::string expectedFile(bool extended, std::span<const Expect> expects =
   std::string file = reflayout::referenceExecutable();
   if (extended) file.resize(kExtendedLength, '\x90');
   for (const Expect& e : expects) {
+    const std::regex key(std::regex_replace(std::string(e.key), std::regex("#"), "[0-9]+"));
     bool found = false;
     for (const reflayout::LocationData& loc : reflayout::locationData()) {
-      if (!keyMatches(loc.offsetKey, e.key)) continue;
+      if (!std::regex_match(loc.offsetKey.begin(), loc.offsetKey.end(), key)) continue;
       std::string_view alts = loc.alternatives;
       for (int i = 0; i < e.alternative; ++i) alts.remove_prefix(alts.find(' ') + 1);
       std::string bytes = reflayout::fileBytes(loc, alts.substr(0, alts.find(' ')));

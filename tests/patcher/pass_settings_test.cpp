@@ -40,6 +40,8 @@ class PassSettings : public PassTest {};
 
 TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
   const auto textOf = [](ui::TextBox Form1::*box, const char* text) { return [=](Form1& f) { (f.*box).setText(text); }; };
+  const std::vector<Expect> patched = {{"LockCameraOffset", 0}, {"FogBulbBypassOffset", 0}, {"HangThreadOffset", 0},
+                                       {"LevelBuffer1Offset#", 0}, {"VertexLimitOffset#", 0}};
   expectPasses({
       {"single options",
        checked({&Form1::Check11, &Form1::Check1, &Form1::Check2, &Form1::Check3, &Form1::Check6, &Form1::Check4,
@@ -59,11 +61,7 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
          Forms::get<customizers::CustCamera>().Check10.setValue(2);
          checked({&Form1::Check11, &Form1::Check14, &Form1::Check15, &Form1::Check17}, 2)(f);
        },
-       {{"LockCameraOffset", 0}, {"FogBulbBypassOffset", 0}, {"HangThreadOffset", 0}, {"LevelBuffer1Offset#", 0},
-        {"VertexLimitOffset#", 0}},
-       {}, false,
-       {{"LockCameraOffset", 0}, {"FogBulbBypassOffset", 0}, {"HangThreadOffset", 0}, {"LevelBuffer1Offset#", 0},
-        {"VertexLimitOffset#", 0}}},
+       patched, {}, false, patched},
       {"clipping off", [](Form1& f) { f.Option2[1].setValue(true); }, {{"ClipOffset1", 0}, {"ClipOffset2", 0}}},
       {"clipping all objects", [](Form1& f) { f.Option2[2].setValue(true); }, {{"ClipOffset1", 0}, {"ClipOffset2", 1}}},
       {"one ponytail", [](Form1& f) { f.Option1[1].setValue(true); },
