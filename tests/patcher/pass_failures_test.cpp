@@ -2,8 +2,6 @@
 // layout, or the file and the system's reason of a file error), the executable stays as it was
 // or as another program left it meanwhile, and nothing of the pass's own is left behind.
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
@@ -14,7 +12,6 @@
 #include "pass_fixture.h"
 #include "patcher/layout_check.h"
 #include "platform/files.h"
-#include "platform/temp_files.h"
 #include "support/unprivileged.h"
 
 namespace olvex::patcher::test {
@@ -178,13 +175,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       {"what killed runs left goes even when the pass is refused", "EOFOffset=999999",
        [this](Form1&) {
          putBytes(exe() + "0", "half a copy");
-         if (pid_t child = ::fork(); child == 0) {
-           std::string path;
-           platform::detail::createTemporaryFile(dir.path(), exe(), path);
-           ::_exit(0);
-         } else {
-           ::waitpid(child, nullptr, 0);
-         }
+         leaveKilledRunsTemporary(dir.path());
        },
        failed("EOFOffset=999999: the standard file would end beyond the end of tomb4.exe (790528 bytes)")},
       // The pass copies no more than it checked and never commits over a changed file.

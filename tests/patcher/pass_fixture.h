@@ -3,6 +3,8 @@
 // started in it as the program starts (built-in config, version detection), with every module
 // installed. Expected files are computed from the reference layout.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +18,7 @@
 #include "app/modules.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
+#include "platform/temp_files.h"
 #include "platform/temp_folder.h"
 #include "reflayout/layout.h"
 #include "shell/config_state.h"
@@ -151,6 +154,17 @@ inline std::vector<std::string> leftoversIn(const std::string& folder) {
     if (name.ends_with(".exe0") || name.ends_with(".olvex-lock") || name.starts_with(".olvex-")) names.push_back(name);
   }
   return names;
+}
+
+// Leaves in folder the temporary file of a save whose run was killed.
+inline void leaveKilledRunsTemporary(const std::string& folder) {
+  if (pid_t child = ::fork(); child == 0) {
+    std::string path;
+    platform::detail::createTemporaryFile(folder, folder + "/a.cfg", path);
+    ::_exit(0);
+  } else {
+    ::waitpid(child, nullptr, 0);
+  }
 }
 
 // A pass from the main window: the file before it is the reference executable with `before`;

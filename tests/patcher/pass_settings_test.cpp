@@ -142,9 +142,11 @@ TEST_F(PassSettings, TheExecutableFoundIsPatchedWithNothingLeftBehind) {
   };
   expectPasses({
       {"a working copy a killed run left", [this](Form1&) { putBytes(exe() + "0", "left by a killed run"); }, {}},
-      {"a link, followed to the file it leads to",
+      {"a link, followed to the file it leads to; killed runs' files go in both folders",
        [this](Form1& f) {
          fs::create_directory(dir.file("game"));
+         leaveKilledRunsTemporary(dir.path());
+         leaveKilledRunsTemporary(dir.file("game"));
          fs::rename(exe(), dir.file("game/tomb4.exe"));
          fs::create_symlink("game/tomb4.exe", exe());  // relative to the link's folder
          f.Check9.setValue(1);

@@ -86,7 +86,7 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
 
 TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
   TempFolder dir;
-  const std::string a = dir.file("work"), b = dir.file("lock");
+  const Names all = {"1", "2", "3", "4"};  // as many files as it takes
   struct Row {
     const char* name;
     int sig;
@@ -98,17 +98,20 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
       {"SIGTERM", SIGTERM, false, false, -SIGTERM, {}},
       {"SIGINT", SIGINT, false, false, -SIGINT, {}},
       {"SIGHUP", SIGHUP, false, false, -SIGHUP, {}},
-      {"SIGHUP under nohup", SIGHUP, true, false, 0, {"lock", "work"}},
-      {"after release", SIGTERM, false, true, -SIGTERM, {"lock", "work"}},
+      {"SIGHUP under nohup", SIGHUP, true, false, 0, all},
+      {"after release", SIGTERM, false, true, -SIGTERM, all},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    putBytes(a, "x");
-    putBytes(b, "y");
+    Names paths;
+    for (const std::string& name : all) {
+      putBytes(dir.file(name), name);
+      paths.push_back(dir.file(name));
+    }
     int status = inChild([&] {
       if (r.ignoredBefore) ::signal(r.sig, SIG_IGN);
       {
-        RemoveOnSignal cleanup({a, b});
+        RemoveOnSignal cleanup(paths);
         if (!r.released) ::raise(r.sig);
       }
       if (r.released) ::raise(r.sig);

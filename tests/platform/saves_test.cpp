@@ -43,7 +43,10 @@ TEST(WriteFileAtomic, ReplacesKeepingUsablePermissions) {
   const std::string path = dir.file("a.cfg");
   writeFileAtomic(path, "new");
   EXPECT_EQ(bytesOf(path), "new");
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
   const mode_t ordinary = permissionsOf(path);
+  EXPECT_EQ(ordinary, 0666 & ~mask);
   EXPECT_EQ(ordinary & 0600u, 0600u);
   for (mode_t mode : {0754, 0600, 0000, 0200, 0400, 0044}) {
     SCOPED_TRACE(mode);
