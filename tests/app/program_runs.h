@@ -21,12 +21,12 @@ using platform::test_files::putBytes;
 // length alone. With a large area the pass takes long enough to be caught in the middle.
 inline std::string silentExtendingConfig(bool largeArea = false) {
   if (!largeArea) return builtInConfig({"SilentPatch=1", "ExtendExeSize=1"});
-  // 0x49C0000 bytes appended; the new section's headers declare it (raw size "00009c04", in
-  // lower case as a config may have it).
-  const std::string header = "2E79696666000000000018000030410000009c0400100C00000000000000000000000000E00000E0";
+  // 0x4AF9F00 bytes appended; the new section's headers declare it (raw size and offset in hex
+  // of either case, as a config may have them).
+  const std::string header = "2E79696666000000000018000030410000" "9Faf04" "00100c00000000000000000000000000E00000E0";
   std::string remapped = header;
   remapped.replace(28, 2, "81");
-  return builtInConfig({"SilentPatch=1", "ExtendExeSize=1", "ExtendedSizeNum=77332479",
+  return builtInConfig({"SilentPatch=1", "ExtendExeSize=1", "ExtendedSizeNum=78618367",
                         "ExtendedSizeNoRelData=" + header, "ExtendedSizeYoRelData=" + remapped});
 }
 

@@ -138,6 +138,8 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       {"section header misaligned", "ExtSizePEHeaderOffset3=666", extend, failed("ExtSizePEHeaderOffset3=666: " + section)},
       {"first section's own header", "ExtSizePEHeaderOffset3=505", extend,
        failed("ExtSizePEHeaderOffset3=505: " + section)},
+      {"section header ending beyond the headers", "ExtSizePEHeaderOffset3=4065", extend,
+       failed("ExtSizePEHeaderOffset3=4065: " + section)},
       {"no MZ", "", corrupt(0), failed(noHeader)},
       {"no PE", "", corrupt(0x100), failed(noHeader)},
       {"no PE32 magic", "", corrupt(0x118), failed(noHeader)},

@@ -49,7 +49,7 @@ TEST(RandomAccessFile, ReadsAndWritesAtOneBasedPositionsReachingTheDiskAtSyncOrC
   {
     RandomAccessFile file(dir.file("f"), Mode::ReadWrite);
     file.write(1, "Q");
-    file.setLength(1);
+    file.setLength(0);
   }
   EXPECT_EQ(bytesOf(dir.file("f")), "aXQR\0\0S\0"s);
   RandomAccessFile readOnly(dir.file("f"), Mode::ReadOnly);
