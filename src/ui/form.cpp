@@ -20,8 +20,12 @@ void Form::setCaption(std::string c) {
 }
 
 void Form::move(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_) return;
   placed_ = placed_ || left != left_ || top != top_;
+  reshape(left, top, width, height);
+}
+
+void Form::reshape(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
   left_ = left;
   top_ = top;
   width_ = width;
@@ -39,10 +43,7 @@ void Form::centreOnOpener() {
   int centreY = over ? opener->top_ + opener->height_ / 2 : (work.top + work.bottom) / 2 * ty;
   int left = std::clamp(centreX - width_ / 2, work.left * tx, std::max(work.left * tx, work.right * tx - width_));
   int top = std::clamp(centreY - height_ / 2, work.top * ty, std::max(work.top * ty, work.bottom * ty - height_));
-  if (left == left_ && top == top_) return;
-  left_ = left;
-  top_ = top;
-  changed();
+  reshape(left, top, width_, height_);
 }
 
 void Form::movedTo(int left, int top) {

@@ -86,6 +86,8 @@ class Form {
   friend class Control;
   friend class Forms;
   void changed();
+  // Sets the geometry without placing the window.
+  void reshape(int left, int top, int width, int height);
   // A view learns of controls added or removed while the form is loaded (control arrays).
   void add(Control* c);
   void remove(Control* c);
