@@ -1,6 +1,6 @@
 // Every setting of the built-in config away from its default, both editors' scripts and a DRACO
-// selection with parameters in slots 0, 2 and 9: saved, then "defaults", then loaded, the state
-// is the same control by control, and the pass writes the same executable.
+// selection: saved as the file's format says, then "defaults", then loaded, the state is the
+// same control by control, and the pass writes the same executable.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -103,24 +103,21 @@ class PresetRoundTripTest : public MainWindowTest {
     return unchanged;
   }
 
+  // Scripts in slots with and without code, and patches with parameters here and there.
   void scriptsAndPatches() {
     shell::FlipCode[0] = "KILL_LARA";
     shell::FlipAnnotation[0] = "kill once";
     shell::FlipDoOnlyOnce[0] = 1;
     shell::FlipCode[2] = "CALL_FLIP 5\r\nKILL_LARA";
-    shell::RaceCode[0] = "PLAY_SAMPLE 105";
-    shell::RaceAnnotation[0] = "ping";
-    shell::RaceTime[0] = {2.5f, 10};
-    draco::PatchRecord r = draco::test::patch("Wide, angle");
-    draco::test::slot(r, 0, "1000", "", "CAFEBABE");
-    draco::test::param(r, 0, "1001", "1", "7", 3);
-    draco::test::param(r, 1, "1002", "2", "", 3);
-    r.Params[1].Enabled = 0;
-    draco::test::param(r, 2, "1002", "3", "9", 3);
-    draco::test::param(r, 9, "1003", "4", "11", 3);
-    draco::PatchList.push_back(r);
-    draco::PatchList.push_back(draco::test::patch("Narrow"));
-    draco::RefreshPatchList();
+    shell::FlipAnnotation[5] = "no code: not written";
+    shell::RaceCode[1] = "PLAY_SAMPLE 105";
+    shell::RaceTime[1] = {2.5f, 10};
+    draco::PatchRecord wide = draco::test::patch("Wide, angle"), first = draco::test::patch("First");
+    draco::test::slot(wide, 0, "1000", "", "CAFEBABE");
+    for (int k : {0, 1, 2, 9}) draco::test::param(wide, k, "1001", "1", k == 1 ? "" : std::to_string(k + 7), 3);
+    wide.Params[1].Enabled = 0;
+    draco::test::param(first, 0, "1001", "1", "w", 3);
+    draco::test::setTable({wide, first});
     draco::SetItemSelected(1, true);
   }
 
@@ -145,25 +142,30 @@ TEST_F(PresetRoundTripTest, SaveDefaultsLoadGivesBackEveryControlAndTheSamePass)
   shell::ReaderHooks.raceSectionEnd();
   const std::vector<std::string> before = state();
   const std::string written = passBytes();
-
   const std::string path = dir.file("all.ovp");
   host.fileAnswers.push_back(path);
   f.Command16.userClick();
   EXPECT_EQ(host.dialogs.back().title, "Save OLVEX preset");
+  const std::string file = patcher::test::bytesOf(path);
+  EXPECT_TRUE(file.starts_with("[preset]\r\n\r\nversion=0.76\r\n\r\nDrawingDistanceRange="));
+  EXPECT_TRUE(file.ends_with(
+      "[flipeffects]\r\n/Effect0\r\n/Annotation=kill once\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\n/Effect2\r\n"
+      "/Annotation=\r\n/DoOnlyOnce=0\r\nCALL_FLIP 5\r\nKILL_LARA\r\n[end flipeffects]\r\n[racetimer]\r\n/Event2\r\n"
+      "/Annotation=\r\n/Time=2.5:10\r\nPLAY_SAMPLE 105\r\n[end racetimer]\r\n[draco]\r\n\r\n"
+      "DracoPreset0=Empty patch entry,\r\nDracoPreset1=Wide, angle,7;;9;;;;;;;16;\r\nDracoPreset0=First,w;\r\n"
+      "[end draco]\r\n"))
+      << file.substr(file.find("[flipeffects]"));
+  // "defaults" brings every setting back (the scripts stay), so the load has each one to restore.
   f.Command9.userClick();
-  // "defaults" brought back every setting (the scripts stay), so the load has each setting to
-  // restore.
-  const std::vector<std::string> reset = state();
-  const auto settingsEnd = [](const std::vector<std::string>& s) {
-    return std::find_if(s.begin(), s.end(), [](const std::string& e) { return e.starts_with("flip "); });
+  const auto settings = [](std::vector<std::string> s) {
+    s.erase(std::find_if(s.begin(), s.end(), [](const std::string& e) { return e.starts_with("flip "); }), s.end());
+    return s;
   };
-  EXPECT_EQ(std::vector<std::string>(reset.begin(), settingsEnd(reset)),
-            std::vector<std::string>(defaults.begin(), settingsEnd(defaults)));
+  EXPECT_EQ(settings(state()), settings(defaults));
   host.fileAnswers.push_back(path);
   f.Command12.userClick();
   EXPECT_EQ(host.dialogs.back().title, "Load OLVEX preset");
   EXPECT_TRUE(host.texts().empty());
-
   const std::vector<std::string> after = state();
   ASSERT_EQ(before.size(), after.size());
   for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(after[i], before[i]);

@@ -10,7 +10,6 @@
 
 #include "config_fixture.h"
 #include "platform/files.h"
-#include "shell/text_case.h"
 #include "shell/version_signature.h"
 #include "support/unprivileged.h"
 
@@ -31,11 +30,8 @@ TEST_F(ConfigReader, MissingConfigIsWrittenFromTheBuiltInText) {
   EXPECT_EQ(messages(), Strings{kMissing});
   EXPECT_EQ(configFile(), builtInText() + "\r\n");
   EXPECT_EQ(dir.entries(), Strings{"olvex.cfg"});
-  EXPECT_EQ(ExeName, "tomb4.exe");
-  EXPECT_EQ(Offsets[kVersionCheckSlot], 730225);
-  EXPECT_EQ(NumBytesToRead, 16);
-  EXPECT_EQ(DefaultPatchSet, "patches.drc");
-  EXPECT_EQ(RaceTimerSlots(), 100);
+  EXPECT_EQ(ExeName + " " + DefaultPatchSet + " " + std::to_string(NumBytesToRead) + " " + std::to_string(RaceTimerSlots()),
+            "tomb4.exe patches.drc 16 100");
   SetUp();
   SetWorkDir(dir.file("no-such-folder"));
   LoadCommonConfig();
@@ -108,57 +104,41 @@ TEST_F(ConfigReader, AConfigThatCannotBeReadIsKeptAndTheBuiltInTextServes) {
 TEST_F(ConfigReader, SlotTablesAndSectionBlocks) {
   Strings credits;
   ReaderHooks.creditsText = [&](const std::string& t) { credits.push_back(t); };
-  std::string text = configText({"TriggerSlots=3", "RaceTimerSlots=2"});
-  const std::string body = "%01\r\nBuilt In\r\n[end credits]";
-  text.replace(text.find(body), body.size(), "\r\n\r\n%01\r\n\r\nName\r\n[END CREDITS]");
-  std::string flip = "[flipeffects]\r\n/Effect00\r\n/Annotation=\r\n/DoOnlyOnce=0\r\n[end flipeffects]";
-  text.replace(text.find(flip), flip.size(),
-               "[flipeffects]\r\nbefore\r\n/Effect07\r\n\r\nA\r\n\r\nB\r\n/Annotation=last one\r\n"
-               "/DoOnlyOnce=1x\r\n/Effect300\r\nC\r\n/Effect\r\n/Annotation=first\r\n[END FLIPEFFECTS]");
-  std::string race = "[racetimer]\r\n/Event01\r\n/Annotation=\r\n/Time=0:0\r\n[end racetimer]";
-  text.replace(text.find(race), race.size(),
-               "[racetimer]\r\n/Event00\r\n/Time=2:30\r\nX\r\n/Event09\r\n/Time=2\r\n/Annotation=second\r\n"
-               "[end racetimer]");
-  writeConfig(text);
+  writeConfig(crlf({"[common]", "Version=0.76", "VersionCheckOffset=1", "NumBytesToRead=1", "TriggerSlots=3",
+                    "RaceTimerSlots=2", "[end common]", "[credits]", "", "", "%01", "", "Name", "[END CREDITS]",
+                    "[flipeffects]", "before", "/Effect07", "", "A", "", "B", "/Annotation=last one", "/DoOnlyOnce=1x",
+                    "/Effect300", "C", "/Effect", "/Annotation=first", "[END FLIPEFFECTS]", "[racetimer]", "/Event00",
+                    "/Time=2:30", "X", "/Event09", "/Time=2", "/Annotation=second", "[end racetimer]"}));
   LoadCommonConfig();
   EXPECT_TRUE(messages().empty());
   EXPECT_EQ(FlipCode, (Strings{"", "", "C"}));  // "/Effect" alone is slot 0 again
   EXPECT_EQ(FlipAnnotation, (Strings{"first", "", "last one"}));
   EXPECT_EQ(FlipDoOnlyOnce, (std::vector<std::uint8_t>{0, 0, 1}));
-  EXPECT_EQ(RaceCode, (Strings{"X", ""}));
-  EXPECT_EQ(RaceAnnotation, (Strings{"", "second"}));
-  EXPECT_EQ(RaceTime[0], (std::array<float, 2>{2, 30}));
-  EXPECT_EQ(RaceTime[1], (std::array<float, 2>{0, 0}));
+  EXPECT_EQ(RaceCode[0] + "|" + RaceAnnotation[1], "X|second");
+  EXPECT_EQ(RaceTime, (std::vector<std::array<float, 2>>{{2, 30}, {0, 0}}));
   EXPECT_EQ(credits, (Strings{"", "%01\r\n\r\nName"}));
 }
 
-// A read of one scope touches only its sections, and yields only in a full read, once per line.
+// A read of one scope touches only its sections, and yields only in a full read, once per line;
+// the reader's own keys are read in every scope.
 TEST_F(ConfigReader, AScopeReadTouchesOnlyItsSections) {
-  int credits = 0, flips = 0, races = 0, sizes = 0;
-  ReaderHooks.creditsText = [&](const std::string&) { ++credits; };
-  ReaderHooks.flipSectionStart = [&] { ++flips; };
-  ReaderHooks.raceSectionStart = [&] { ++races; };
-  ReaderHooks.triggerSlotsSized = [&](int) { ++sizes; };
-  int layouts = 0;
-  ReaderHooks.developerLayout = [&] { ++layouts; };
+  std::array<int, 5> calls{};  // credits, flipeffects, race timer, slots sized, developer layout
+  ReaderHooks = {.developerLayout = [&] { ++calls[4]; },
+                 .triggerSlotsSized = [&](int) { ++calls[3]; },
+                 .creditsText = [&](const std::string&) { ++calls[0]; },
+                 .flipSectionStart = [&] { ++calls[1]; },
+                 .raceSectionStart = [&] { ++calls[2]; }};
   writeConfig(configText({"FogUnit01=1,2,3", "Combo01=9,1", "DeveloperMode=2", "DeveloperMode=1"}));
-  LoadScope = "gfx";
-  ReadCommonConfig();
-  EXPECT_EQ((std::array<int, 4>{credits, flips, races, sizes}), (std::array<int, 4>{0, 0, 0, 1}));
-  EXPECT_EQ(FogUnitR[1], 245);
-  LoadScope = "gfx2";
-  ReadCommonConfig();
-  EXPECT_EQ(FogUnitR[1], 1);
-  EXPECT_EQ(PuzzleCombos[1], 1);
-  LoadScope = "rt";
-  ReadCommonConfig();
-  EXPECT_EQ(races, 1);
-  EXPECT_EQ(host.yields, 0);
+  for (const char* scope : {"gfx", "gfx2", "rt"}) {
+    LoadScope = scope;
+    ReadCommonConfig();
+  }
+  EXPECT_EQ(calls, (std::array<int, 5>{0, 0, 1, 3, 3}));
+  EXPECT_EQ((std::array<int, 3>{FogUnitR[1], PuzzleCombos[1], host.yields}), (std::array<int, 3>{1, 1, 0}));
   LoadCommonConfig();
-  EXPECT_EQ((std::array<int, 3>{credits, flips, races}), (std::array<int, 3>{2, 1, 2}));
+  EXPECT_EQ(calls, (std::array<int, 5>{2, 1, 2, 4, 4}));
   EXPECT_EQ(PuzzleCombos[1], 9);
   EXPECT_EQ(host.yields, 14);  // 13 lines after [common], then [end common]
-  EXPECT_EQ(layouts, 4);         // the reader's own keys, in every scope
   EXPECT_TRUE(DeveloperMode);
 }
 
@@ -187,32 +167,15 @@ TEST_F(ConfigReader, TheEmbeddedConfigReadsCleanly) {
   }
 }
 
-TEST(VersionSignature, EachByteAsHexWithoutLeadingZeroAndZeroAsTwoDigits) {
-  EXPECT_EQ(buildVersionSig("\x0F\x10\xFF\x00\x05"s), "F10FF005");
+// The signature: each byte as hex without a leading zero, a zero byte as two digits; a file that
+// ends before it matches no version; impossible reads are errors.
+TEST(VersionSignature, ReadsAtOneBasedPositions) {
   platform::test_files::TempFolder dir;
-  const std::string exe = dir.file("game.exe");
-  platform::test_files::putBytes(exe, "AB\x05\x00G"s);
-  EXPECT_EQ(readVersionSig(exe, 4, 2), "0047");
-  EXPECT_EQ(readVersionSig(exe, 5, 2), std::nullopt);  // one byte past the end: no version can match
-  EXPECT_EQ(readVersionSig(exe, 6, 0), "");
-  EXPECT_THROW(readVersionSig(exe, 0, 2), platform::FileError);
-  EXPECT_THROW(readVersionSig(exe, 1, -1), std::out_of_range);
-  EXPECT_THROW(readVersionSig(dir.file("missing.exe"), 1, 2), platform::FileError);
-}
-
-TEST(VersionTable, EveryNameFindsItsOwnPlaceInAnyCase) {
-  EXPECT_EQ(VersionKeyCount(), 744u + 329u + 27u + 15u + 4u);
-  for (int slot = 0; slot < kOffsetSlotCount; ++slot) ASSERT_EQ(OffsetSlot(UpperCase(kOffsetKeys[slot])), slot);
-  for (int i = 0; i < kDataFieldCount; ++i) ASSERT_EQ(DataFieldIndex(UpperCase(kDataKeys[i])), i);
-  EXPECT_EQ(FindVersionKey("versioncheckoffset"), nullptr);  // set from [common] only
-  EXPECT_EQ(FindVersionKey("FLARECOLOURDATA9RED")->text, &FlareColourRed[9]);
-  for (std::string_view key : {"ddoffsetx", "dd\xCFoffset", "flarecolourdata0def", "flarecolourdata10def"}) {
-    EXPECT_EQ(FindVersionKey(key), nullptr) << key;
-    EXPECT_THROW(OffsetSlot(key), std::out_of_range) << key;
-    EXPECT_THROW(DataFieldIndex(key), std::out_of_range) << key;
-  }
-  EXPECT_THROW(OffsetSlot("LockCameraData"), std::out_of_range);
-  EXPECT_THROW(DataFieldIndex("DDOffset"), std::out_of_range);
+  platform::test_files::putBytes(dir.file("game.exe"), "AB\x05\x00\xFF"s);
+  EXPECT_EQ(readVersionSig(dir.file("game.exe"), 2, 4), "42500FF");
+  EXPECT_EQ(readVersionSig(dir.file("game.exe"), 5, 2), std::nullopt);
+  EXPECT_THROW(readVersionSig(dir.file("game.exe"), 0, 2), platform::FileError);
+  EXPECT_THROW(readVersionSig(dir.file("game.exe"), 1, -1), std::out_of_range);
 }
 
 class VersionLoader : public ConfigTest {
@@ -232,34 +195,14 @@ TEST_F(VersionLoader, LoadsEveryMatchingSectionInTurn) {
                                        "RaceExtRVAYoRel=-7", "IncTimerData=FF", "UnknownKeyData=1"}),
         "[VERSION " + std::string(kSig) + ";Second]\r\nLTOffset=3\r\nJumbBackData=00\r\n[END VERSION]\0\0\r\n\0"s,
         "[version 65636b005f494e495400000057696e50;Lower]\r\nDDOffset=9\r\n[end version]"});
-  EXPECT_TRUE(messages().empty());
-  EXPECT_TRUE(VersionFound);
+  EXPECT_EQ(messages(), Strings{});
   EXPECT_EQ(FoundCaption, "Found: Second");
-  EXPECT_EQ((std::vector<int>{Offsets[2], Offsets[4], Offsets[5], Offsets[6], Offsets[kVersionCheckSlot]}),
-            (std::vector<int>{16, 3, 2, 4, 0}));
-  EXPECT_EQ(VersionData("LockCameraData"), "AABB");
-  EXPECT_EQ(VersionData("VolFXDefData"), "");
-  EXPECT_EQ(FlareColourMod[3], "C0");
-  EXPECT_EQ(ExtendedSizeNum, 524287);
-  EXPECT_EQ(RaceExtRVAYoRel, -7);
-  EXPECT_EQ(IncTimerData, "FF");
+  EXPECT_EQ((std::vector<int>{Offsets[2], Offsets[4], Offsets[5], Offsets[6], Offsets[kVersionCheckSlot], ExtendedSizeNum,
+                              RaceExtRVAYoRel}),
+            (std::vector<int>{16, 3, 2, 4, 0, 524287, -7}));
+  EXPECT_EQ(VersionData("LockCameraData") + "|" + VersionData("VolFXDefData") + "|" + FlareColourMod[3] + "|" + IncTimerData,
+            "AABB||C0|FF");
   EXPECT_EQ(DataKeyCount, 4);  // keys of the matching sections ending in "data"
-}
-
-// A header matches when it starts with the signature; its label follows one character later.
-TEST_F(VersionLoader, HeadersMatchByTheirStart) {
-  load({"[version " + std::string(kSig) + "XYZ;Label]\r\nDDOffset=5\r\n[end version]"});
-  EXPECT_EQ(FoundCaption, "Found: YZ;Label");
-  VersionSig = "OTHER";
-  ExeName = "tomb4.exe";
-  load({versionSection("ANY", "Any", {"DDOffset=6"})});
-  EXPECT_FALSE(VersionFound);
-  EXPECT_EQ(messages(), Strings{"Current config file have no support for your tomb4.exe."});
-  EXPECT_EQ(Offsets[2], 5);
-  VersionSig.clear();
-  load({versionSection("ANY", "Any", {"DDOffset=6"})});
-  EXPECT_EQ(FoundCaption, "Found: NY;Any");
-  EXPECT_EQ(Offsets[2], 6);
 }
 
 TEST_F(VersionLoader, ReadErrorsRecreateTheConfigOnce) {

@@ -79,22 +79,13 @@ TEST_F(Conversions, HexTextAndBytes) {
   EXPECT_THROW(TextToHex(std::string(255, 'A')), ConversionError);
 }
 
+// Each "//" and its target become the displacement from the byte after it, 0x2104 past the base.
 TEST_F(Conversions, ConvertRVAPatchesDisplacements) {
-  struct Case {
-    const char* text;
-    std::int32_t base;
-    const char* want;  // null: a ConversionError
-  } cases[] = {
-      {"E8//00002110E8//00002110", 0, "E80B000000E806000000"},
-      {"E8/9//00813000", 0x813000, "E8/9FADEFFFF"},  // "/" off the pair grid is plain text
-      {"//00000000", INT32_MAX, nullptr},             // base + 0x2104 overflows
-      {"//7FFFFFFF", INT32_MIN + 1, nullptr},          // target - origin overflows
-      {"E8//0000XYZ1", 0, nullptr},                   // target not hex
-  };
-  for (const Case& c : cases) {
-    if (c.want) EXPECT_EQ(ConvertRVA(c.text, c.base), c.want) << c.text;
-    else EXPECT_THROW(ConvertRVA(c.text, c.base), ConversionError) << c.text;
-  }
+  EXPECT_EQ(ConvertRVA("E8//00002110E8//00002110", 0), "E80B000000E806000000");
+  EXPECT_EQ(ConvertRVA("E8/9//00813000", 0x813000), "E8/9FADEFFFF");  // "/" off the pair grid is text
+  EXPECT_THROW(ConvertRVA("//00000000", INT32_MAX), ConversionError);     // the origin overflows
+  EXPECT_THROW(ConvertRVA("//7FFFFFFF", INT32_MIN + 1), ConversionError);  // the displacement overflows
+  EXPECT_THROW(ConvertRVA("E8//0000XYZ1", 0), ConversionError);
   EXPECT_EQ(ConvertRVA("A", 0), "00");
   EXPECT_EQ(takeMessages().size(), 1u);
 }
@@ -119,19 +110,12 @@ TEST_F(Conversions, TextHelpers) {
 }
 
 TEST_F(Conversions, ParamToHexByType) {
-  struct Case {
-    const char* value;
-    int type;
-    const char* want;
-  } cases[] = {
-      {"1A2B", 0, "1A2B"},
-      {"300", 4, "2C01"},
-      {"-1", 5, "FF"},
-      {"4294967295", 7, "FFFFFFFF"},
-      {"-2", 7, "FEFFFFFF"},
-      {"1", 8, "00"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(ParamToHex(c.value, c.type), c.want) << c.value << " type " << c.type;
+  EXPECT_EQ(ParamToHex("1A2B", 0), "1A2B");
+  EXPECT_EQ(ParamToHex("300", 4), "2C01");
+  EXPECT_EQ(ParamToHex("-1", 5), "FF");
+  EXPECT_EQ(ParamToHex("4294967295", 7), "FFFFFFFF");
+  EXPECT_EQ(ParamToHex("-2", 7), "FEFFFFFF");
+  EXPECT_EQ(ParamToHex("1", 8), "00");
 }
 
 }  // namespace

@@ -34,7 +34,6 @@ struct KeyTestForm : ui::Form {
 };
 
 int followUps = 0;
-std::vector<std::string> seen;
 
 constexpr KeyRow kTestRows[] = {
     {"textkey", Conversion::Number, TextBoxOf{&control<KeyTestForm, &KeyTestForm::Text1>}, [] { ++followUps; }},
@@ -58,10 +57,10 @@ class SettingsKeys : public ::testing::Test {
     followUps = 0;
   }
   void TearDown() override { ClearKeyRegistry(); }
-  // Applies key=value with a scope word; false when it raised SettingsKeyError.
-  bool apply(const std::string& key, const std::string& value, std::string_view scope = "all") {
-    CfgKey = key;
-    CfgValue = value;
+  // Applies "key=value" with a scope word; false when it raised SettingsKeyError.
+  bool apply(const std::string& line, std::string_view scope = "all") {
+    CfgKey = line.substr(0, line.find('='));
+    CfgValue = line.substr(line.find('=') + 1);
     try {
       ApplyKey(scope);
       return true;
@@ -115,37 +114,46 @@ TEST_F(SettingsKeys, ConvertsValues) {
   EXPECT_EQ(NumberText(1e15), "1E+15");
 }
 
-TEST_F(SettingsKeys, StoresIntoControlsOrFails) {
-  const std::tuple<const char*, const char*, bool> cases[] = {
-      {"textkey", "12abc", true},
-      {"checkkey", "1.5", true},
-      {"checkkey", "1e300", false},
-      {"optionkey", "2", true},
-      {"scrollkey", "3", true},
-      {"scrollkey", "11", false},
-      {"scrollkey", "-1", false},
-      {"listkey", "1", true},
-      {"rangekey", "20", false},
-      {"rangekey", "10", true},
-      {"elementkey", "QUABX", true},
-  };
-  for (const auto& [key, value, ok] : cases) EXPECT_EQ(apply(key, value), ok) << key << "=" << value;
-  EXPECT_EQ(form().Text1.text(), "12");
-  EXPECT_EQ(form().Check1.value(), 2);
-  EXPECT_TRUE(form().Option1[2].value());
-  EXPECT_EQ(form().HScroll1.value(), 3);
-  EXPECT_EQ(form().Combo1.text(), "10");
-  EXPECT_EQ(form().Text2[4].text(), "QUAB");
+// Each line stores into its control or shared table, or fails; the shared tables' windows follow.
+TEST_F(SettingsKeys, KeysStoreIntoControlsAndTablesOrFail) {
+  int fogs = 0, combos = 0, pictures = 0;
+  std::array<std::string, 3> crossbow, grenade;
+  SharedHooks = {.fogUnitsApplied = [&] { ++fogs; },
+                 .combosApplied = [&] { ++combos; },
+                 .crossbowLetters = [&](const auto& l) { crossbow = l; },
+                 .grenadeLetters = [&](const auto& l) { grenade = l; },
+                 .enemyFlagsApplied = [&] { ++pictures; }};
+  // A fog unit field out of range ends its line; "combo3" is too short for the family.
+  for (const char* line : {"textkey=12abc", "checkkey=1.5", "optionkey=2", "scrollkey=3", "listkey=1", "rangekey=10",
+                           "elementkey=QUABX", "fogunit05=1,2,3", "fogunit7=4,300,6", "fogunit28=9,9,9", "combo03=7,1",
+                           "combo3=9,1", "combo04=100", "demigod1flag=0", "xbownormflag=7", "xbowexplosiveflag=3",
+                           "grensupaflag=2.5", "grenflshflag=5"})
+    EXPECT_TRUE(apply(line)) << line;
+  for (const char* line : {"checkkey=1e300", "scrollkey=11", "scrollkey=-1", "rangekey=20", "fogunit300=1,1,1", "skeletonflag=256"})
+    EXPECT_FALSE(apply(line)) << line;
+  const KeyTestForm& f = form();
+  EXPECT_EQ(f.Text1.text() + " " + f.Combo1.text() + " " + f.Text2[4].text(), "12 10 QUAB");
+  EXPECT_EQ((std::array<int, 3>{f.Check1.value(), f.Option1[2].value(), f.HScroll1.value()}), (std::array<int, 3>{2, 1, 3}));
   EXPECT_EQ(followUps, 1);
+  EXPECT_EQ((std::array<int, 3>{FogUnitR[5], FogUnitG[5], FogUnitB[5]}), (std::array<int, 3>{1, 2, 3}));
+  EXPECT_EQ((std::array<int, 3>{FogUnitR[7], FogUnitG[7], FogUnitB[7]}), (std::array<int, 3>{4, 64, 192}));
+  EXPECT_EQ((std::array<int, 4>{PuzzleCombos[3], PuzzleCombos[24], PuzzleCombos[4], PuzzleCombos[25]}),
+            (std::array<int, 4>{7, 1, 100, 0}));
+  EXPECT_EQ((std::array<int, 3>{EnemyFlags[13], EnemyFlags[14], EnemyFlags[15]}), (std::array<int, 3>{0, 5, 5}));
+  EXPECT_EQ((std::array<int, 3>{fogs, combos, pictures}), (std::array<int, 3>{3, 2, 1}));
+  // A flag without a letter is set to 1.
+  EXPECT_EQ(crossbow, (std::array<std::string, 3>{"n", "p", "e"}));
+  EXPECT_EQ(grenade, (std::array<std::string, 3>{"n", "n", "x"}));
+  EXPECT_EQ((std::array<double, 2>{XBowNormFlag, GrenSupaFlag}), (std::array<double, 2>{1, 1}));
 }
 
 // A key creates its window hidden, only in its own scope; a key is registered once, in one scope.
 TEST_F(SettingsKeys, ScopesAndTheRegistry) {
-  EXPECT_TRUE(apply("textkey", "1", "gfx"));
-  EXPECT_TRUE(apply("textkey", "1", "no such scope"));
-  EXPECT_TRUE(apply("", "1"));
+  EXPECT_TRUE(apply("textkey=1", "gfx"));
+  EXPECT_TRUE(apply("textkey=1", "no such scope"));
+  EXPECT_TRUE(apply("=1"));
   EXPECT_FALSE(ui::Forms::loaded<KeyTestForm>());
-  EXPECT_TRUE(apply("textkey", "7", ScopeWord(Scope::Camera)));
+  EXPECT_TRUE(apply("textkey=7", ScopeWord(Scope::Camera)));
   EXPECT_FALSE(form().visible());
   EXPECT_EQ(form().Text1.text(), "7");
   RegisterKeys(Scope::Camera, kTestRows);  // again: nothing happens
@@ -157,76 +165,6 @@ TEST_F(SettingsKeys, ScopesAndTheRegistry) {
   EXPECT_EQ(ScopeOfKey("fogunit07"), Scope::Gfx2);
   EXPECT_EQ(ScopeOfKey("combo1"), std::nullopt);  // too short for the family
   EXPECT_EQ(RegisteredKeys().size(), std::size(kTestRows) + 2 + 6 + 25);
-}
-
-// A follow-up that reads another line: the scopes after its own get the new key.
-TEST_F(SettingsKeys, LaterScopesTakeTheKeyAFollowUpRead) {
-  static constexpr KeyRow sound[] = {
-      {"switchkey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("switch=" + v.text); }},
-       [] {
-         CfgKey = CfgValue == "late" ? "laterkey" : CfgValue == "early" ? "earlykey" : "textkey";
-         CfgValue = "7";
-       }}};
-  static constexpr KeyRow race[] = {
-      {"laterkey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("later=" + v.text); }}}};
-  static constexpr KeyRow early[] = {
-      {"earlykey", Conversion::Text, Setter{[](const Converted& v) { seen.push_back("early=" + v.text); }}}};
-  RegisterKeys(Scope::Snd, sound);
-  RegisterKeys(Scope::Race, race);
-  RegisterKeys(Scope::Main, early);
-  static int hooks = 0;
-  const std::pair<const char*, std::vector<std::string>> cases[] = {
-      {"late", {"switch=late", "later=7"}},
-      {"early", {"switch=early"}},  // the main scope has passed
-      {"camera", {"switch=camera"}},
-  };
-  for (const auto& [value, want] : cases) {
-    seen.clear();
-    hooks = 0;
-    CfgKey = "switchkey";
-    CfgValue = value;
-    ApplyKeyInAll([] { ++hooks; });
-    EXPECT_EQ(seen, want) << value;
-    EXPECT_EQ(hooks, 1) << value;
-  }
-  EXPECT_EQ(form().Text1.text(), "7");
-}
-
-// The families and flags of the shared tables, and what their windows do after a change.
-TEST_F(SettingsKeys, SharedTableKeys) {
-  int fogs = 0, combos = 0, pictures = 0;
-  std::array<std::string, 3> crossbow, grenade;
-  SharedHooks = {[&] { ++fogs; }, [&] { ++combos; }, [&](const auto& l) { crossbow = l; },
-                 [&](const auto& l) { grenade = l; }, [&] { ++pictures; }};
-  const std::pair<const char*, bool> lines[] = {
-      {"fogunit05=1,2,3", true},
-      {"fogunit7=4,300,6", true},  // a field out of range ends the line
-      {"fogunit28=9,9,9", true},
-      {"fogunit300=1,1,1", false},
-      {"combo03=7,1", true},
-      {"combo3=9,1", true},  // too short for the family
-      {"combo04=100", true},
-      {"demigod1flag=0", true},
-      {"skeletonflag=256", false},
-      {"xbownormflag=7", true},
-      {"xbowexplosiveflag=3", true},
-      {"grensupaflag=2.5", true},
-      {"grenflshflag=5", true},
-  };
-  for (const auto& [line, ok] : lines) {
-    const std::string l = line;
-    EXPECT_EQ(apply(l.substr(0, l.find('=')), l.substr(l.find('=') + 1)), ok) << line;
-  }
-  EXPECT_EQ((std::array<int, 3>{FogUnitR[5], FogUnitG[5], FogUnitB[5]}), (std::array<int, 3>{1, 2, 3}));
-  EXPECT_EQ((std::array<int, 3>{FogUnitR[7], FogUnitG[7], FogUnitB[7]}), (std::array<int, 3>{4, 64, 192}));
-  EXPECT_EQ((std::array<int, 4>{PuzzleCombos[3], PuzzleCombos[24], PuzzleCombos[4], PuzzleCombos[25]}),
-            (std::array<int, 4>{7, 1, 100, 0}));
-  EXPECT_EQ((std::array<int, 3>{EnemyFlags[13], EnemyFlags[14], EnemyFlags[15]}), (std::array<int, 3>{0, 5, 5}));
-  EXPECT_EQ((std::array<int, 3>{fogs, combos, pictures}), (std::array<int, 3>{3, 2, 1}));
-  // A flag without a letter is set to 1.
-  EXPECT_EQ(crossbow, (std::array<std::string, 3>{"n", "p", "e"}));
-  EXPECT_EQ(grenade, (std::array<std::string, 3>{"n", "n", "x"}));
-  EXPECT_EQ((std::array<double, 2>{XBowNormFlag, GrenSupaFlag}), (std::array<double, 2>{1, 1}));
 }
 
 }  // namespace
