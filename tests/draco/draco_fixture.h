@@ -1,12 +1,17 @@
 #pragma once
-// A fresh DRACO module per test: a test host for the message boxes, a temp folder, and helpers
-// that build patch records and small files.
+// A fresh DRACO module per test: a test host for the message boxes and the modal windows, a temp
+// folder, the main window's options as the test sets them, and helpers that build patch records.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "draco/input_box.h"
 #include "draco/patch_list.h"
+#include "draco/patch_list_window.h"
+#include "draco/patch_selection.h"
+#include "draco/patch_writer.h"
 #include "platform/temp_folder.h"
 #include "shell/conversions.h"
 #include "support/test_host.h"
@@ -23,6 +28,11 @@ class DracoTest : public ::testing::Test {
     ClearPatchList();
     ResetPatches();
     host.messages.clear();
+    MainWindowOptions = [this] { return options; };
+  }
+  ~DracoTest() override {
+    host.onShow = nullptr;
+    MainWindowOptions = nullptr;
   }
 
   // Writes lines joined by CR LF (each line ended) and returns the path.
@@ -33,7 +43,7 @@ class DracoTest : public ::testing::Test {
     return folder.file(name);
   }
 
-  // The names of the list items.
+  // The list items' names, and their check marks.
   static std::vector<std::string> items() {
     std::vector<std::string> names;
     for (int k = 0; k < ItemCount(); ++k) names.push_back(ItemText(k));
@@ -45,8 +55,30 @@ class DracoTest : public ::testing::Test {
     return states;
   }
 
+  static Patches& list() { return ui::Forms::get<Patches>(); }
+
+  // The next modal window named `form` runs `act` before its show returns.
+  void whenShown(const std::string& form, std::function<void(ui::Form&)> act) {
+    host.onShow = [this, form, act](ui::Form& f, bool modal) {
+      if (!modal || f.name() != form) return;
+      auto run = act;  // this closure goes away with the next line
+      host.onShow = nullptr;
+      run(f);
+    };
+  }
+  // The input box, when it opens, records its text and answers with `answer` ("" cancels).
+  void answerInput(const std::string& answer, std::string* proposed = nullptr) {
+    whenShown("InputKor", [answer, proposed](ui::Form& f) {
+      auto& box = static_cast<InputKor&>(f);
+      if (proposed) *proposed = box.Text1.text();
+      box.Text1.setText(answer);
+      box.KillMeNow();
+    });
+  }
+
   olvex::test::TestHost host;
   platform::test_files::TempFolder folder;
+  RequirementChecks options;
 };
 
 inline PatchRecord patch(std::string name, int condBehave = 1) {

@@ -1,3 +1,5 @@
+// The patch table's upkeep and the selection: refresh, load, names, dependencies, parameter
+// values, the list box mirror and the start-up.
 #include <gtest/gtest.h>
 
 #include "draco/draco_hooks.h"
@@ -5,8 +7,6 @@
 #include "draco_fixture.h"
 #include "shell/config_state.h"
 #include "shell/form1_hooks.h"
-#include "ui/controls.h"
-#include "ui/form.h"
 
 namespace olvex::draco::test {
 namespace {
@@ -15,25 +15,17 @@ using PatchListTest = DracoTest;
 using Names = std::vector<std::string>;
 using States = std::vector<bool>;
 
-TEST_F(PatchListTest, RefreshDropsDeletedRecordsAndTheirChecksMoveWithTheRecords) {
-  setTable({patch("A"), patch("B"), patch("C"), patch("D")});
+TEST_F(PatchListTest, RefreshDropsRecordsNotPresentAndChecksMoveWithTheRecords) {
+  setTable({patch("A"), patch("B"), patch("C"), patch("D"), patch("E")});
   SetItemSelected(2, true);  // B
   SetItemSelected(4, true);  // D
   PatchList[1].Omnipresence = 0;
   PatchList[1].Name.clear();
   PatchList[3].Omnipresence = 0;  // two at once
-  PatchList[3].Name.clear();
+  PatchList[5].Omnipresence = 2;  // only 1 is present
   RefreshPatchList();
   EXPECT_EQ(items(), (Names{"Empty patch entry", "B", "D"}));
   EXPECT_EQ(checks(), (States{false, true, true}));
-}
-
-TEST_F(PatchListTest, RecordsThatAreNotPresentAreNotListedAndDropped) {
-  setTable({patch("A"), patch("B")});
-  PatchList[1].Omnipresence = 2;
-  RefreshPatchList();
-  EXPECT_EQ(items(), (Names{"Empty patch entry", "B"}));
-  EXPECT_EQ(PatchList[1].Name, "B");
 }
 
 TEST_F(PatchListTest, ALoadKeepsChecksByPositionUntilTheReset) {
@@ -54,33 +46,26 @@ TEST_F(PatchListTest, NamesFindRecordsAndSelectItemsExactly) {
   EXPECT_EQ(FindPatchByName("fog"), 2);
   EXPECT_EQ(FindPatchByName("Fog"), 1);
   EXPECT_EQ(FindPatchByName("FOG"), 0) << "no record: the first one";
-
   SetPatchSelected("Fog", 1);
-  EXPECT_EQ(checks(), (States{false, true, false, false})) << "the first item of that name";
   SetPatchSelected("FOG", 1);
   SetPatchSelected("fog", 2);
-  EXPECT_EQ(checks(), (States{false, true, false, false}));
+  EXPECT_EQ(checks(), (States{false, true, false, false})) << "the first item of that name";
   SetPatchSelected("Fog", 0);
   EXPECT_EQ(checks(), (States{false, false, false, false}));
 }
 
 TEST_F(PatchListTest, DependenciesReportAPresentPatchThatIsNotChecked) {
-  struct Case {
-    const char* deps;
-    States selected;  // A, B
-    int expected;
+  const std::vector<std::tuple<std::string, States, int>> cases = {
+      {"A,B", {true, false}, 1}, {"A,B", {true, true}, 0}, {"Unknown,A", {true, false}, 0},
+      {"", {false, false}, 0},   {"A,", {true, false}, 0}, {"a", {false, false}, 0},
   };
-  const std::vector<Case> cases = {
-      {"A,B", {true, false}, 1},  {"A,B", {true, true}, 0},   {"Unknown,A", {true, false}, 0},
-      {"", {false, false}, 0},    {"A,", {true, false}, 0},   {"a", {false, false}, 0},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [deps, selected, expected] : cases) {
     PatchRecord p = patch("P");
-    p.Dependencies = c.deps;
+    p.Dependencies = deps;
     setTable({patch("A"), patch("B"), p});
-    SetItemSelected(1, c.selected[0]);
-    SetItemSelected(2, c.selected[1]);
-    EXPECT_EQ(CheckDependencies(3), c.expected) << c.deps;
+    SetItemSelected(1, selected[0]);
+    SetItemSelected(2, selected[1]);
+    EXPECT_EQ(CheckDependencies(3), expected) << deps;
   }
   PatchList[3].Dependencies = "A,B";
   CheckDependencies(3);
@@ -88,27 +73,18 @@ TEST_F(PatchListTest, DependenciesReportAPresentPatchThatIsNotChecked) {
 }
 
 TEST_F(PatchListTest, ParamValuesFillSlotsByPosition) {
-  struct Case {
-    const char* text;
-    std::vector<std::string> expected;  // slots 0..9
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"a;;c;", "a,x,c,x,x,x,x,x,x,x"}, {"1;2;3;4;5;6;7;8;9;10;", "1,2,3,4,5,6,7,8,9,10"},
+      {"a;b", "a,x,x,x,x,x,x,x,x,x"},   {";", "x,x,x,x,x,x,x,x,x,x"}, {"", "x,x,x,x,x,x,x,x,x,x"},
   };
-  const std::vector<Case> cases = {
-      {"a;;c;", {"a", "x", "c", "x", "x", "x", "x", "x", "x", "x"}},
-      {"1;2;3;4;5;6;7;8;9;10;", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
-      {"a;b", {"a", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
-      {";", {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
-      {"", {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x"}},
-  };
-  for (const Case& c : cases) {
+  for (const auto& [text, expected] : cases) {
     setTable({patch("A")});
     for (PatchParam& p : PatchList[1].Params) p.CurrentValue = "x";
-    ParseParamValues(c.text, 1);
-    std::vector<std::string> got;
-    for (int k = 0; k < 10; ++k) got.push_back(PatchList[1].Params[k].CurrentValue);
-    EXPECT_EQ(got, c.expected) << c.text;
+    ParseParamValues(text, 1);
+    std::string got;
+    for (int k = 0; k < 10; ++k) got += (k ? "," : "") + PatchList[1].Params[k].CurrentValue;
+    EXPECT_EQ(got, expected) << text;
   }
-  ParseParamValues("1;", 2);  // no such record: nothing happens
-  ParseParamValues("1;", -1);
 }
 
 class PatchesForm : public ui::Form {
@@ -121,10 +97,10 @@ TEST_F(PatchListTest, AListBoxMirrorsTheSelectionBothWays) {
   setTable({patch("A"), patch("B")});
   SetItemSelected(2, true);
   PatchesForm form;
-  std::vector<int> clicks;
-  form.Listbox1.onClick = [&] { clicks.push_back(form.Listbox1.listIndex()); };
-  AttachPatchListBox(form.Listbox1);
   ui::ListBox& box = form.Listbox1;
+  std::vector<int> clicks;
+  box.onClick = [&] { clicks.push_back(box.listIndex()); };
+  AttachPatchListBox(box);
   ASSERT_EQ(box.listCount(), 3);
   EXPECT_TRUE(box.checkBoxes());
   EXPECT_EQ(box.list(1), "A");
@@ -140,11 +116,10 @@ TEST_F(PatchListTest, AListBoxMirrorsTheSelectionBothWays) {
   EXPECT_EQ(box.list(1), "B");
   EXPECT_TRUE(box.selected(1));
   EXPECT_EQ(clicks.back(), 0) << "the refresh shows the first patch";
-
   ResetPatches();
   EXPECT_FALSE(box.selected(1));
 
-  DetachPatchListBox(form.Listbox1);
+  DetachPatchListBox(box);
   SetItemSelected(1, true);
   EXPECT_FALSE(box.selected(1));
   box.setSelected(0, true);

@@ -1,22 +1,22 @@
-// The patch list window: warnings and their markers, search, selection, list upkeep and sets.
+// The patch list window: warnings and their markers, search, selection, list upkeep, sets, the
+// parameter row and the parameter popup.
+#include "draco/patch_list_window.h"
+
 #include <gtest/gtest.h>
 
+#include "draco/param_list_popup.h"
+#include "draco/param_text.h"
 #include "draco/patch_editor.h"
-#include "draco/patch_list_window.h"
-#include "draco/patch_set_writer.h"
-#include "draco/patch_selection.h"
+#include "draco_fixture.h"
 #include "shell/config_state.h"
-#include "window_fixture.h"
 
 namespace olvex::draco::test {
 namespace {
 
-using PatchListWindow = DracoWindowTest;
+using PatchListWindow = DracoTest;
+using Names = std::vector<std::string>;
 
-const std::string kDependencyTip = "Some other required patches are not activated!";
-std::string tip(const std::string& option) {
-  return "You haven't enabled ''" + option + "'' option in OLVEX main window!";
-}
+std::string tip(const std::string& option) { return "You haven't enabled ''" + option + "'' option in OLVEX main window!"; }
 
 // Marker name and its left edge in pixels, in the order they are looked at.
 std::vector<std::pair<std::string, int>> shownMarkers(Patches& w) {
@@ -29,7 +29,7 @@ std::vector<std::pair<std::string, int>> shownMarkers(Patches& w) {
 TEST_F(PatchListWindow, MarkersAndTooltipForEveryRequirementAndDependencyState) {
   struct Row {
     const char* what;
-    int remap, yiff, part, save;
+    std::array<int, 4> needs;  // remap, extend, particles, savegame
     std::string deps;
     RequirementChecks options;
     std::vector<std::pair<std::string, int>> markers;
@@ -37,27 +37,25 @@ TEST_F(PatchListWindow, MarkersAndTooltipForEveryRequirementAndDependencyState) 
   };
   const RequirementChecks none{}, all{1, 1, 1, 2};  // any value but 0 counts as checked
   const std::vector<Row> rows = {
-      {"nothing needed", 0, 0, 0, 0, "", none, {}, ""},
-      {"remap unmet", 1, 0, 0, 0, "", none, {{"Image6", 515}}, tip("Remap scene memory")},
-      {"extend unmet", 0, 1, 0, 0, "", none, {{"Image5", 515}}, tip("Extend tomb4.exe size")},
-      {"particles unmet", 0, 0, 1, 0, "", none, {{"Image4", 515}}, tip("Remap particle buffer")},
-      {"savegame unmet", 0, 0, 0, 1, "", none, {{"Image7", 515}}, tip("Advanced savegame management")},
-      {"all met", 1, 1, 1, 1, "", all, {}, ""},
-      {"dependency unselected, extend unmet", 0, 1, 0, 0, "Other", none,
-       {{"Image3", 515}, {"Image5", 500}}, tip("Extend tomb4.exe size")},
-      {"dependency selected", 0, 0, 0, 0, "Selected", none, {}, ""},
-      {"dependency on no patch", 0, 0, 0, 0, "Nobody,", none, {}, ""},
-      {"dependency alone", 0, 0, 0, 0, "Selected,Other", none, {{"Image3", 515}}, kDependencyTip},
-      {"everything unmet", 1, 1, 1, 1, "Other", none,
+      {"nothing needed", {0, 0, 0, 0}, "", none, {}, ""},
+      {"remap unmet", {1, 0, 0, 0}, "", none, {{"Image6", 515}}, tip("Remap scene memory")},
+      {"extend unmet", {0, 1, 0, 0}, "", none, {{"Image5", 515}}, tip("Extend tomb4.exe size")},
+      {"particles unmet", {0, 0, 1, 0}, "", none, {{"Image4", 515}}, tip("Remap particle buffer")},
+      {"savegame unmet", {0, 0, 0, 1}, "", none, {{"Image7", 515}}, tip("Advanced savegame management")},
+      {"all met", {1, 1, 1, 1}, "", all, {}, ""},
+      {"dependency unselected, extend unmet", {0, 1, 0, 0}, "Other", none, {{"Image3", 515}, {"Image5", 500}},
+       tip("Extend tomb4.exe size")},
+      {"dependency selected", {0, 0, 0, 0}, "Selected", none, {}, ""},
+      {"dependency on no patch", {0, 0, 0, 0}, "Nobody,", none, {}, ""},
+      {"dependency alone", {0, 0, 0, 0}, "Selected,Other", none, {{"Image3", 515}},
+       "Some other required patches are not activated!"},
+      {"everything unmet", {1, 1, 1, 1}, "Other", none,
        {{"Image3", 515}, {"Image6", 500}, {"Image5", 485}, {"Image4", 470}, {"Image7", 455}},
        tip("Advanced savegame management")},
   };
   for (const Row& row : rows) {
     PatchRecord p = patch("Shown");
-    p.RequiresRemap = static_cast<std::uint8_t>(row.remap);
-    p.RequiresYiff = static_cast<std::uint8_t>(row.yiff);
-    p.RequiresPart = static_cast<std::uint8_t>(row.part);
-    p.RequiresSave = static_cast<std::uint8_t>(row.save);
+    for (std::size_t i = 0; i < kRequirements.size(); ++i) p.*kRequirements[i].flag = static_cast<std::uint8_t>(row.needs[i]);
     p.Dependencies = row.deps;
     setTable({patch("Other"), patch("Selected"), p});
     SetItemSelected(2, true);
@@ -78,11 +76,7 @@ TEST_F(PatchListWindow, MarkersExplainThemselves) {
   setTable({patch("A"), patch("B"), p});
   Patches& w = list();
   w.Listbox1.setListIndex(3);
-  struct Row {
-    ui::Image* marker;
-    std::string text, title;
-  };
-  const std::vector<Row> rows = {
+  const std::vector<std::tuple<ui::Image*, std::string, std::string>> rows = {
       {&w.Image3, "Please enable these custom patches:\r\n\r\nA\r\nB", "Custom patches required"},
       {&w.Image4, "Please enable ''Remap particle buffer'' option in main OLVEX window!", "Remap particle buffer required"},
       {&w.Image5, "Please enable ''Extend tomb4.exe size'' option in main OLVEX window!", "Extend tomb4.exe size required"},
@@ -90,20 +84,26 @@ TEST_F(PatchListWindow, MarkersExplainThemselves) {
       {&w.Image7, "Please enable ''Advanced savegame management'' option in main OLVEX window!",
        "Advanced savegame management required"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [marker, text, title] : rows) {
     host.messages.clear();
-    row.marker->userClick();
-    ASSERT_EQ(host.messages.size(), 1u) << row.title;
-    EXPECT_EQ(host.messages[0].text, row.text);
-    EXPECT_EQ(host.messages[0].title, row.title);
+    marker->userClick();
+    ASSERT_EQ(host.messages.size(), 1u) << title;
+    EXPECT_EQ(host.messages[0].text, text);
+    EXPECT_EQ(host.messages[0].title, title);
     EXPECT_EQ(host.messages[0].icon, ui::MsgIcon::Information);
-    EXPECT_EQ(row.marker->mouseIcon(), ui::kHandCursor);
+    EXPECT_EQ(marker->mouseIcon(), ui::kHandCursor);
   }
 }
 
 TEST_F(PatchListWindow, SearchFindsOnlyBelowAndShowsTheNoticeForOneTick) {
   setTable({patch("Relocate Fog Buffer"), patch("Other"), patch("More FOG")});
   Patches& w = list();
+  w.Listbox1.setListIndex(1);
+  w.Image9.userClick();  // before the box was used: only remembers to start at the top
+  EXPECT_TRUE(w.SearchFromTop);
+  EXPECT_EQ(w.Listbox1.listIndex(), 1);
+  w.SearchFromTop = false;
+  w.Listbox1.setListIndex(0);
   int f3 = 114, f2 = 113;
   w.userKeyDown(f3, 0);  // before the search box had the focus: nothing
   EXPECT_EQ(w.Listbox1.listIndex(), 0);
@@ -133,15 +133,6 @@ TEST_F(PatchListWindow, SearchFindsOnlyBelowAndShowsTheNoticeForOneTick) {
   EXPECT_EQ(w.Listbox1.listIndex(), 1);
 }
 
-TEST_F(PatchListWindow, ResetSearchBeforeTheBoxWasUsedOnlyRemembersToStartAtTheTop) {
-  setTable({patch("Fog")});
-  Patches& w = list();
-  w.Listbox1.setListIndex(1);
-  w.Image9.userClick();
-  EXPECT_TRUE(w.SearchFromTop);
-  EXPECT_EQ(w.Listbox1.listIndex(), 1);
-}
-
 TEST_F(PatchListWindow, SelectionSurvivesRefreshCloseBoxAndUnload) {
   setTable({patch("A"), patch("B")});
   Patches& w = list();
@@ -161,47 +152,31 @@ TEST_F(PatchListWindow, SelectionSurvivesRefreshCloseBoxAndUnload) {
   SetItemSelected(1, true);  // the unloaded window's box is no longer touched
   Patches& again = list();
   EXPECT_EQ(again.Listbox1.listCount(), 3);
-  EXPECT_TRUE(again.Listbox1.selected(1));
-  EXPECT_TRUE(again.Listbox1.selected(2));
+  EXPECT_TRUE(again.Listbox1.selected(1) && again.Listbox1.selected(2));
+  // With no current item the window shows the first record, as the look-up of no name gives.
+  again.Listbox1.setListIndex(-1);
+  EXPECT_EQ(again.Label1.caption(), "Empty patch entry");
 }
 
-TEST_F(PatchListWindow, DeleteKeepsThePositionOrFallsBackToTheFirst) {
-  setTable({patch("P1"), patch("P2"), patch("P3"), patch("P4")});
+TEST_F(PatchListWindow, DeleteNewAndMoveKeepThePositionTheNamesAndTheCheckMarks) {
+  setTable({patch("P1"), patch("Patch 1"), patch("Patch 3"), patch("P4")});
   Patches& w = list();
   w.setDeveloperLayout(true);
   w.Listbox1.setListIndex(4);
-  w.Command2.userClick();
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "P1", "P2", "P3"}));
+  w.Command2.userClick();  // the last: the first becomes current
   EXPECT_EQ(w.Listbox1.listIndex(), 0);
   w.Listbox1.setListIndex(1);
-  w.Command2.userClick();
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "P2", "P3"}));
-  EXPECT_EQ(w.Listbox1.listIndex(), 1);
-  EXPECT_EQ(w.Label1.caption(), "P2");
+  w.Command2.userClick();  // another: the next one takes its place
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "Patch 1", "Patch 3"}));
+  EXPECT_EQ(w.Label1.caption(), "Patch 1");
 
-  host.answers.push_back(ui::MsgAnswer::No);
-  w.Command28.userClick();
-  EXPECT_EQ(items().size(), 3u);
-  w.Command28.userClick();
-  EXPECT_EQ(items(), std::vector<std::string>{"Empty patch entry"});
-  w.Command2.userClick();  // the only entry: a fresh empty list
-  EXPECT_EQ(items(), std::vector<std::string>{"Empty patch entry"});
-}
-
-TEST_F(PatchListWindow, NewProposesTheFirstFreeNumberAndRefusesTakenNames) {
-  setTable({patch("Patch 1"), patch("Patch 3")});
-  Patches& w = list();
-  w.setDeveloperLayout(true);
   std::string proposed;
   answerInput("Patch 3", &proposed);
   w.Command5.userClick();
   EXPECT_EQ(proposed, "Patch 2");
-  EXPECT_EQ(items().size(), 3u);  // a taken name is refused silently
-
   answerInput("");
   w.Command5.userClick();
-  EXPECT_EQ(items().size(), 3u);
-
+  EXPECT_EQ(items().size(), 3u);  // a taken name or none is refused silently
   bool editorOpened = false;
   host.onShow = [&](ui::Form& f, bool) {
     if (f.name() == "InputKor") {
@@ -217,34 +192,31 @@ TEST_F(PatchListWindow, NewProposesTheFirstFreeNumberAndRefusesTakenNames) {
   EXPECT_EQ(items().back(), "Brand new");
   EXPECT_EQ(w.Listbox1.listIndex(), 3);
   EXPECT_EQ(PatchList.back().Omnipresence, 1);
-}
 
-TEST_F(PatchListWindow, MovingKeepsTheCheckMarkAndTheCurrentItem) {
-  setTable({patch("A"), patch("B"), patch("C")});
-  Patches& w = list();
-  // The buttons show their arrows alone: the up arrow is wide near its top, the down arrow near
-  // its bottom.
+  // The arrows: the up arrow is wide near its top, the down arrow near its bottom.
   EXPECT_EQ(w.Command4.caption() + w.Command6.caption(), "");
-  const ui::Canvas &up = w.Command4.picture(), &down = w.Command6.picture();
-  EXPECT_NE(up.pixel(3, 3), ui::kSeeThrough);
-  EXPECT_EQ(up.pixel(3, 7), ui::kSeeThrough);
-  EXPECT_EQ(down.pixel(3, 3), ui::kSeeThrough);
-  EXPECT_NE(down.pixel(3, 7), ui::kSeeThrough);
-  w.setDeveloperLayout(true);
+  EXPECT_NE(w.Command4.picture().pixel(3, 3), ui::kSeeThrough);
+  EXPECT_EQ(w.Command4.picture().pixel(3, 7), ui::kSeeThrough);
+  EXPECT_EQ(w.Command6.picture().pixel(3, 3), ui::kSeeThrough);
+  EXPECT_NE(w.Command6.picture().pixel(3, 7), ui::kSeeThrough);
   SetItemSelected(3, true);
-  w.Listbox1.setListIndex(3);
   w.Command4.userClick();
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "C", "B"}));
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "Patch 1", "Brand new", "Patch 3"}));
   EXPECT_EQ(checks(), (std::vector<bool>{false, false, true, false}));
   EXPECT_EQ(w.Listbox1.listIndex(), 2);
   w.Command6.userClick();
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "B", "C"}));
-  EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, true}));
-  EXPECT_EQ(w.Listbox1.listIndex(), 3);
   w.Command6.userClick();  // the last one: nothing
+  EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, true}));
   w.Listbox1.setListIndex(0);
   w.Command4.userClick();  // the first one: nothing
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "A", "B", "C"}));
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "Patch 1", "Patch 3", "Brand new"}));
+
+  host.answers.push_back(ui::MsgAnswer::No);
+  w.Command28.userClick();
+  EXPECT_EQ(items().size(), 4u);
+  w.Command28.userClick();
+  w.Command2.userClick();  // the only entry: a fresh empty list
+  EXPECT_EQ(items(), Names{"Empty patch entry"});
 }
 
 TEST_F(PatchListWindow, SetsLoadWithNothingSelectedAndSave) {
@@ -252,21 +224,19 @@ TEST_F(PatchListWindow, SetsLoadWithNothingSelectedAndSave) {
   param(p, 0, "10", "5", "", 3);
   setTable({p});
   std::string path = folder.file("saved.drc");
-  host.fileAnswers.push_back(path);
+  host.fileAnswers = {path, std::nullopt, path};
   list().Command16.userClick();
   EXPECT_EQ(host.dialogs.back().title, "Save Patch Set");
 
   setTable({patch("Old 1"), patch("Old 2")});
   SetItemSelected(1, true);
   PatchList[1].Params[0].CurrentValue = "9";
-  host.fileAnswers.push_back(std::nullopt);
   list().Command12.userClick();  // cancelled: nothing changes
   EXPECT_EQ(items().size(), 3u);
-  host.fileAnswers.push_back(path);
   list().Command12.userClick();
   EXPECT_EQ(host.dialogs.back().title, "Load Patch Set");
   EXPECT_EQ(host.dialogs.back().filter, "DRACO Patch Set (*.drc)|*.drc|All Files (*.*)|*.*");
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "From file"}));
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "From file"}));
   EXPECT_EQ(checks(), (std::vector<bool>{false, false}));
   EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "5");
   EXPECT_EQ(shell::DefaultPatchSet, path);
@@ -274,21 +244,171 @@ TEST_F(PatchListWindow, SetsLoadWithNothingSelectedAndSave) {
 
 TEST_F(PatchListWindow, LayoutSwitchResizesAndEnablesTheDeveloperControls) {
   Patches& w = list();
-  for (ui::CommandButton* b : {&w.Command1, &w.Command4, &w.Command6})
+  auto sizes = [&] {
+    return std::vector<int>{w.Listbox1.height() / 15, w.Text5.width() / 15, w.Text6.width() / 15, w.Shape3.width() / 15};
+  };
+  for (ui::CommandButton* b : {&w.Command1, &w.Command2, &w.Command5, &w.Command28, &w.Command4, &w.Command6})
     EXPECT_TRUE(b->visible() && !b->enabled()) << b->name();
-  EXPECT_EQ(w.Listbox1.height(), 167 * 15);
+  EXPECT_EQ(sizes(), (std::vector<int>{167, 203, 205, 245}));
   w.Image1.userClick();
-  for (ui::CommandButton* b : {&w.Command1, &w.Command4, &w.Command6}) EXPECT_TRUE(b->enabled()) << b->name();
-  EXPECT_TRUE(w.Label4.visible());
+  for (ui::CommandButton* b : {&w.Command1, &w.Command2, &w.Command5, &w.Command28, &w.Command4, &w.Command6})
+    EXPECT_TRUE(b->enabled()) << b->name();
+  EXPECT_TRUE(w.Label4.visible() && w.Shape1.visible() && w.Shape4.visible());
   EXPECT_FALSE(w.Label6.visible());
-  EXPECT_EQ(w.Listbox1.height(), 137 * 15);
-  EXPECT_EQ(w.Text5.width(), 148 * 15);
-  EXPECT_EQ(w.Shape3.width(), 189 * 15);
+  EXPECT_EQ(sizes(), (std::vector<int>{137, 148, 149, 189}));
   w.Image1.userClick();
   EXPECT_FALSE(w.Command28.enabled());
   EXPECT_FALSE(w.Label4.visible());
   EXPECT_FALSE(w.Label6.visible());  // not shown again
-  EXPECT_EQ(w.Text6.width(), 205 * 15);
+}
+
+TEST(ParamText, LeavingTheBoxCorrectsTheTextByType) {
+  const std::vector<std::tuple<int, std::string, std::string>> rows = {
+      {0, "", "00"},        {0, "F", "0F"},          {1, "1F", "001F"},     {2, "1F", "0000001F"},
+      {2, "ABCDEF01", "ABCDEF01"},
+      {3, "", "0"},         {3, "255", "255"},       {3, "256", "255"},     {3, "007", "007"},
+      {3, "-5", "0"},       {4, "65536", "65535"},   {4, "300", "300"},
+      {5, "200", "127"},    {5, "-300", "-128"},     {5, "-", "0"},         {5, "5-3", "5"},
+      {5, "-128", "-128"},  {6, "40000", "32767"},   {6, "-40000", "-32768"}, {6, "12x", "12"},
+      {7, "4294967295", "4294967295"}, {7, "4294967296", "4294967295"},
+      {7, "99999999999999999999", "4294967295"},
+      {8, "anything", "anything"},
+  };
+  for (const auto& [type, typed, kept] : rows) EXPECT_EQ(NormaliseParamText(typed, type), kept) << type << " " << typed;
+}
+
+TEST_F(PatchListWindow, EachParameterTypeFiltersLimitsColoursAndStoresWhatWasTyped) {
+  struct Row {
+    int type;
+    std::string keys;
+    std::string shown;  // after typing
+    int maxLength;
+    ui::Color colour;
+    std::string stored;  // after leaving the box
+  };
+  const std::vector<Row> rows = {
+      {0, "a1g", "A1", 2, 0, "A1"},
+      {1, "f", "F", 4, 0, "000F"},
+      {2, "1fz", "1F", 8, 0, "0000001F"},
+      {3, "2-99", "299", 3, ui::rgb(64, 0, 0), "255"},
+      {4, "70000", "70000", 5, ui::rgb(64, 0, 0), "65535"},
+      {5, "-300", "-300", 4, ui::rgb(0, 0, 192), "-128"},
+      {6, "4x0000", "40000", 6, ui::rgb(0, 0, 192), "32767"},
+      {7, "4294967299", "4294967299", 10, ui::rgb(64, 0, 0), "4294967295"},
+  };
+  for (const Row& row : rows) {
+    PatchRecord p = patch("P");
+    param(p, 3, "100", "", "", row.type, "Value");
+    setTable({p});
+    Patches& w = list();
+    w.Listbox1.setListIndex(1);
+    EXPECT_EQ(CurParamSlot, 3);  // the only enabled slot is shown
+    EXPECT_EQ(w.Label3.caption(), "Value:");
+    w.Text1.setFocus();
+    w.Text1.setText("");
+    for (char c : row.keys) {
+      w.Text1.typeKey(static_cast<unsigned char>(c));
+      w.Text1.userKeyUp(c);
+    }
+    EXPECT_EQ(w.Text1.text(), row.shown) << row.type;
+    EXPECT_EQ(PatchList[1].Params[3].CurrentValue, row.shown) << "stored while typing, type " << row.type;
+    EXPECT_EQ(w.Text1.maxLength(), row.maxLength);
+    EXPECT_EQ(w.Text1.foreColor(), row.colour);
+    w.Text5.setFocus();
+    EXPECT_EQ(w.Text1.text(), row.stored) << row.type;
+    EXPECT_EQ(PatchList[1].Params[3].CurrentValue, row.stored) << row.type;
+  }
+}
+
+TEST_F(PatchListWindow, DefaultIsShownUntilTouchedAndTheResetBringsItBack) {
+  PatchRecord p = patch("P");
+  param(p, 0, "100", "20", "", 3);
+  setTable({p});
+  Patches& w = list();
+  w.Listbox1.setListIndex(1);
+  EXPECT_EQ(w.Text1.text(), "20");
+  w.Text1.setFocus();
+  w.Text5.setFocus();  // passing through with the keyboard stores nothing
+  EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "");
+  w.Text1.userMouseUp({ui::kLeftButton});
+  EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "20");
+  w.Text1.setText("77");
+  w.Command3.userClick();  // proceed stores and hides
+  EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "77");
+  EXPECT_FALSE(w.visible());
+  w.Image2.userClick();
+  EXPECT_EQ(w.Text1.text(), "20");
+  EXPECT_EQ(PatchList[1].Params[0].CurrentValue, "20");
+}
+
+TEST_F(PatchListWindow, PatchWithoutParametersHidesTheRowAndDoesNotStoreIntoIt) {
+  PatchRecord with = patch("With");
+  param(with, 0, "100", "20", "", 3);
+  PatchRecord without = patch("Without");
+  without.Description = "1//2//3//4//5//6//7//8//9//10//11";
+  setTable({with, without});
+  Patches& w = list();
+  w.Listbox1.setListIndex(1);
+  EXPECT_TRUE(w.Text1.visible() && w.Text3.visible());
+  EXPECT_EQ(w.Text3.height(), 116 * 15);
+  w.Listbox1.setListIndex(2);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&w.Label3, &w.Text1, &w.Image2, &w.Line2, &w.Text3})
+    EXPECT_FALSE(c->visible()) << c->name();  // eleven lines go to the scrolling box
+  EXPECT_TRUE(w.Text4.visible());
+  EXPECT_EQ(w.Text4.height(), 140 * 15);
+  EXPECT_EQ(w.Text4.text(), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11");
+  w.Command3.userClick();
+  EXPECT_EQ(PatchList[2].Params[0].CurrentValue, "");
+}
+
+TEST_F(PatchListWindow, PopupStacksTheEnabledParametersAndShowsThePickedOne) {
+  PatchRecord p = patch("P");
+  param(p, 0, "100", "1", "", 3, "First");
+  param(p, 5, "105", "0A", "", 0, "Fifth slot");
+  PatchRecord three = patch("Three");
+  for (int k = 0; k < 3; ++k) param(three, k, "10", "1", "", 3, "n" + std::to_string(k));
+  PatchRecord one = patch("One");
+  param(one, 2, "10", "1", "", 3, "only");
+  setTable({p, three, one});
+  Patches& w = list();
+  ParamList& popup = ui::Forms::get<ParamList>();
+
+  w.Listbox1.setListIndex(2);
+  w.Label3.userClick();
+  EXPECT_EQ(popup.height(), 850);
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(popup.Label1[k].top(), 75 + 240 * k);
+
+  w.Listbox1.setListIndex(1);
+  EXPECT_TRUE(w.Label3.font().underline);
+  EXPECT_EQ(w.Label3.foreColor(), ui::rgb(64, 0, 0));
+  EXPECT_EQ(w.Label3.mouseIcon(), ui::kHandCursor);
+  w.Label3.userClick();
+  EXPECT_EQ(host.shown.back(), "ParamList");
+  EXPECT_EQ(popup.height(), 130 + 240 * 2);
+  EXPECT_EQ(popup.Label1[5].top(), 75 + 240);  // the second line, still slot 5's label
+  EXPECT_EQ(popup.Label1[5].caption(), "Fifth slot");
+  EXPECT_FALSE(popup.Label1[1].visible());
+  EXPECT_EQ(popup.Line4.x1(), popup.width() - 10);
+  EXPECT_EQ(popup.left(), w.left() + w.Text1.left() + 120);
+
+  int esc = 27;
+  popup.show(true);
+  popup.userKeyDown(esc, 0);
+  EXPECT_FALSE(popup.visible());
+  EXPECT_EQ(w.Label3.caption(), "First:");
+  popup.show(true);
+  popup.Label1[5].userClick();
+  EXPECT_FALSE(popup.visible());
+  EXPECT_EQ(CurParamSlot, 5);
+  EXPECT_EQ(w.Label3.caption() + " " + w.Text1.text(), "Fifth slot: 0A");
+  EXPECT_EQ(w.Text1.maxLength(), 2);
+
+  w.Listbox1.setListIndex(3);  // one parameter: the name is no link
+  EXPECT_FALSE(w.Label3.font().underline);
+  EXPECT_EQ(w.Label3.foreColor(), ui::rgb(64, 64, 64));
+  std::size_t shows = host.shown.size();
+  w.Label3.userClick();
+  EXPECT_EQ(host.shown.size(), shows);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
+// The "DRACO" stage over a file of filler bytes: which patches are applied or restored, in
+// which order, and with which bytes.
+#include "draco/patch_writer.h"
+
 #include <gtest/gtest.h>
 
-#include "draco/patch_writer.h"
 #include "draco_fixture.h"
 #include "platform/files.h"
 
@@ -9,13 +12,12 @@ namespace {
 
 constexpr char kFill = '\xEE';
 constexpr long long kFileLength = 0xC1010;
-const std::string kWriteError = "DRACO: errors when writing custom patch codes.";
 
 class PatchWriterTest : public DracoTest {
  protected:
   PatchWriterTest() { putBytes(path, std::string(kFileLength, kFill)); }
 
-  // Runs the writer over the working copy; returns the bytes at 0-based offset `at`.
+  // Runs the writer over the file; true when it reported nothing.
   bool write(const RequirementChecks& checks = {}) {
     platform::RandomAccessFile file(path, platform::RandomAccessFile::Mode::ReadWrite);
     bool ok = WriteDraco(file, checks);
@@ -23,6 +25,7 @@ class PatchWriterTest : public DracoTest {
     image = bytesOf(path);
     return ok;
   }
+  // The bytes at 0-based offset `at`.
   std::string at(long long offset, std::size_t n) const { return image.substr(offset, n); }
   // Offsets whose byte changed.
   std::vector<long long> changed() const {
@@ -36,7 +39,7 @@ class PatchWriterTest : public DracoTest {
   std::string image;
 };
 
-// A patch with modified bytes 11 at 0x100, default bytes 22 there.
+// A patch with modified bytes 11 at 0x100 and default bytes 22 there.
 PatchRecord simple(std::string name) {
   PatchRecord r = patch(std::move(name));
   slot(r, 0, "100", "22", "11");
@@ -44,28 +47,18 @@ PatchRecord simple(std::string name) {
 }
 
 TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValue) {
-  struct Case {
-    std::uint8_t PatchRecord::*flag;
-    int RequirementChecks::*check;
-  };
-  const std::vector<Case> cases = {
-      {&PatchRecord::RequiresRemap, &RequirementChecks::Check5},
-      {&PatchRecord::RequiresYiff, &RequirementChecks::Check9},
-      {&PatchRecord::RequiresPart, &RequirementChecks::Check20},
-      {&PatchRecord::RequiresSave, &RequirementChecks::Check21},
-  };
-  for (const Case& c : cases) {
+  for (const Requirement& r : kRequirements) {
     PatchRecord p = simple("P");
-    p.*c.flag = 1;
+    p.*r.flag = 1;
     setTable({p});
     SetItemSelected(1, true);
     RequirementChecks checks{1, 1, 1, 1};
-    checks.*c.check = 0;
+    checks.*r.check = 0;
     ASSERT_TRUE(write(checks));
-    EXPECT_EQ(at(0x100, 1), "\x22") << "unmet: default bytes back";
-    checks.*c.check = 2;
+    EXPECT_EQ(at(0x100, 1), "\x22") << r.option << " unmet: default bytes back";
+    checks.*r.check = 2;
     ASSERT_TRUE(write(checks));
-    EXPECT_EQ(at(0x100, 1), "\x11") << "checked (2) counts as met";
+    EXPECT_EQ(at(0x100, 1), "\x11") << r.option << " checked (2) counts as met";
   }
 }
 
@@ -83,26 +76,18 @@ TEST_F(PatchWriterTest, RemappedBytesOnlyWithRemapExactlyOne) {
 }
 
 TEST_F(PatchWriterTest, WhatIsWrittenForEachKindOfPatch) {
-  PatchRecord deleted = simple("Deleted");
-  PatchRecord unnamed = simple("");
-  PatchRecord ignored = simple("Ignored");
-  ignored.CondBehave = 0;
-  PatchRecord needsA = simple("Needs A");
-  needsA.Dependencies = "A";
-  PatchRecord needsNobody = simple("Needs nobody");
-  needsNobody.Dependencies = "Nobody";
-  for (PatchRecord* r : {&deleted, &unnamed, &ignored, &needsA, &needsNobody}) r->Offffset[0] = "";
-  slot(deleted, 0, "1", "01", "02");
-  slot(unnamed, 0, "2", "01", "02");
-  slot(ignored, 0, "3", "01", "02");
-  slot(needsA, 0, "4", "01", "02");
-  slot(needsNobody, 0, "5", "01", "02");
-  setTable({patch("A"), deleted, unnamed, ignored, needsA, needsNobody});
-  for (int k = 2; k <= 6; ++k) SetItemSelected(k, k != 4);  // "Ignored" not selected; A not selected
+  std::vector<PatchRecord> records = {patch("A"), patch("Deleted"), patch(""), patch("Ignored", 0),
+                                      patch("Needs A"), patch("Needs nobody"), patch("Not selected")};
+  records[4].Dependencies = "A";
+  records[5].Dependencies = "Nobody";
+  for (int k = 1; k < 7; ++k) slot(records[k], 0, std::to_string(k), "01", "02");
+  setTable(records);
+  for (int k = 2; k <= 6; ++k) SetItemSelected(k, k != 4);  // "Ignored" and A not selected
   PatchList[2].Omnipresence = 0;                             // marked deleted after the refresh
   ASSERT_TRUE(write());
-  EXPECT_EQ(changed(), (std::vector<long long>{4, 5}));
-  EXPECT_EQ(at(4, 2), "\x01\x02") << "dependency unmet: restored; unknown dependency: applied";
+  // Dependency unmet: restored; unknown dependency: applied; not selected: restored.
+  EXPECT_EQ(changed(), (std::vector<long long>{4, 5, 6}));
+  EXPECT_EQ(at(4, 3), "\x01\x02\x01");
 }
 
 TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDefaultValues) {
@@ -125,30 +110,25 @@ TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDef
   EXPECT_EQ(at(0x1A2B, 2), std::string("\x00\x00", 2));
 }
 
-TEST_F(PatchWriterTest, LaterRecordsWinWhereTheyOverlap) {
+TEST_F(PatchWriterTest, LaterRecordsWinAndDefaultsAreRestoredOnlyBelowTheExtendedArea) {
   PatchRecord first = patch("First");
   slot(first, 0, "40", "00", "1111");
   PatchRecord second = patch("Second");
   slot(second, 0, "41", "00", "22");
-  setTable({first, second});
-  SetItemSelected(1, true);
-  SetItemSelected(2, true);
-  ASSERT_TRUE(write());
-  EXPECT_EQ(at(0x40, 2), "\x11\x22");
-}
-
-TEST_F(PatchWriterTest, DefaultsAreRestoredOnlyBelowTheExtendedArea) {
   PatchRecord p = patch("P");
   slot(p, 0, "C0FFD", "01", "0A");
   slot(p, 1, "C0FFE", "02", "0B");
   param(p, 0, "C0FFC", "3", "13", 3);
   param(p, 1, "C1000", "4", "14", 3);
-  setTable({p});
+  setTable({first, second, p});
+  SetItemSelected(1, true);
+  SetItemSelected(2, true);
   ASSERT_TRUE(write());
-  EXPECT_EQ(changed(), (std::vector<long long>{0xC0FFC, 0xC0FFD}));
+  EXPECT_EQ(at(0x40, 2), "\x11\x22");
+  EXPECT_EQ(changed(), (std::vector<long long>{0x40, 0x41, 0xC0FFC, 0xC0FFD}));
   EXPECT_EQ(at(0xC0FFC, 2), "\x03\x01");
 
-  SetItemSelected(1, true);
+  SetItemSelected(3, true);
   ASSERT_TRUE(write());
   EXPECT_EQ(at(0xC0FFC, 3), "\x0D\x0A\x0B") << "applied patches write anywhere";
   EXPECT_EQ(at(0xC1000, 1), "\x0E");
@@ -161,23 +141,17 @@ TEST_F(PatchWriterTest, BadPlacesAreSkippedReportedOnceAndTheRestIsWritten) {
   slot(bad, 2, "50", "00", "03");
   slot(bad, 3, "C100F", "00", "0405");  // one byte past the end of the file
   param(bad, 0, "", "0", "9", 3);       // enabled without an offset
-  PatchRecord good = simple("Good");
-  setTable({bad, good});
+  setTable({bad, simple("Good")});
   SetItemSelected(1, true);
   SetItemSelected(2, true);
   EXPECT_FALSE(write());
-  EXPECT_EQ(host.texts(), std::vector<std::string>{kWriteError});
+  EXPECT_EQ(host.texts(), std::vector<std::string>{"DRACO: errors when writing custom patch codes."});
   EXPECT_EQ(changed(), (std::vector<long long>{0x50, 0x100}));
   EXPECT_EQ(static_cast<long long>(image.size()), kFileLength);
 }
 
 TEST_F(PatchWriterTest, ParameterBytesByType) {
-  struct Case {
-    const char* value;
-    int type;
-    std::string bytes;
-  };
-  const std::vector<Case> cases = {
+  const std::vector<std::tuple<std::string, int, std::string>> cases = {
       {"0A", 0, "\x0A"},
       {"1234", 1, "\x12\x34"},
       {"0000001F", 2, std::string("\x00\x00\x00\x1F", 4)},
@@ -190,24 +164,13 @@ TEST_F(PatchWriterTest, ParameterBytesByType) {
       {"-2", 7, "\xFE\xFF\xFF\xFF"},
       {"9", 8, std::string(1, '\0')},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParamBytes(c.value, c.type), c.bytes) << c.value << " type " << c.type;
+  for (const auto& [value, type, bytes] : cases) EXPECT_EQ(ParamBytes(value, type), bytes) << value << " type " << type;
   EXPECT_TRUE(host.messages.empty());
 
   EXPECT_EQ(ParamBytes("4294967296", 7), std::string(4, '\0'));
   EXPECT_EQ(host.texts(), std::vector<std::string>{
                               "Warning: possible error during DEC>HEX conversion. You have entered incorrect value "
                               "(4294967296)."});
-}
-
-TEST_F(PatchWriterTest, NothingSelectedWritesOnlyDefaultsOfPatchesThatAskForThem) {
-  PatchRecord restore = simple("Restore");
-  PatchRecord ignore = simple("Ignore");
-  ignore.CondBehave = 0;
-  ignore.Offffset[0] = "200";
-  setTable({restore, ignore});
-  ASSERT_TRUE(write());
-  EXPECT_EQ(changed(), std::vector<long long>{0x100});
-  EXPECT_EQ(at(0x100, 1), "\x22");
 }
 
 }  // namespace

@@ -7,14 +7,14 @@
 
 #include "draco/offset_map.h"
 #include "draco/statistics_window.h"
+#include "draco_fixture.h"
 #include "shell/config_state.h"
 #include "shell/version_table.h"
-#include "window_fixture.h"
 
 namespace olvex::draco::test {
 namespace {
 
-class Statistics : public DracoWindowTest {
+class Statistics : public DracoTest {
  protected:
   Statistics() {
     shell::ResetVersionTables();
@@ -45,16 +45,9 @@ TEST_F(Statistics, WindowShowsTheFiguresOfConfigCommandSetAndPatches) {
   EXPECT_EQ(values, (std::vector<std::string>{"744", "2", "329", "pre-0.67", "11", "2", "1", "0", "0", "2", "3", "747"}));
   w.Label1.userClick();
   EXPECT_FALSE(ui::Forms::loaded<FLAbout>());
-
-  shell::CfgVersion = "0.76";
-  ClearPatchList();
-  FLAbout& again = ui::Forms::get<FLAbout>();
-  EXPECT_EQ(again.Value[3].caption(), "0.76");
-  EXPECT_EQ(again.Value[9].caption(), "0");
-  EXPECT_EQ(again.Value[10].caption(), "0");
 }
 
-TEST(OffsetListing, LinesHoldDecimalAndZeroBasedHex) {
+TEST_F(Statistics, ListingIsWrittenIntoTheWorkingFolderAndNamesTheZeroSlots) {
   const std::vector<std::int32_t> offsets = {0, 730225, 0, -5, INT_MIN, 123456789, INT_MAX};
   EXPECT_EQ(OffsetListingLines(offsets), (std::vector<std::string>{
                                              "0ffset #0000=00000000 [hex FFFFFFFF]",
@@ -65,9 +58,6 @@ TEST(OffsetListing, LinesHoldDecimalAndZeroBasedHex) {
                                              "0ffset #0005=123456789 [hex 075BCD14]",
                                              "0ffset #0006=2147483647 [hex 7FFFFFFE]",
                                          }));
-}
-
-TEST_F(Statistics, ListingIsWrittenIntoTheWorkingFolderAndNamesTheZeroSlots) {
   shell::Offsets.fill(7);
   shell::Offsets[2] = 0;
   shell::Offsets[17] = 0;
@@ -88,28 +78,16 @@ TEST_F(Statistics, ListingIsWrittenIntoTheWorkingFolderAndNamesTheZeroSlots) {
   EXPECT_EQ(bytesOf(folder.file("offsets.txt")), "old");
 }
 
-TEST(OffsetMap, PositionsGoToTheirStripAndThePointerReadsBack) {
-  struct Row {
-    long long v;
-    std::optional<int> strip;
-    double x;
-  };
-  const std::vector<Row> rows = {
-      {0, std::nullopt, 0}, {-3, std::nullopt, 0}, {17270, 0, 100}, {790526, 0, 790526 / 172.7},
-      {790527, 1, 0},       {790527 + 25500, 1, 100},
-  };
-  for (const Row& row : rows) {
-    std::optional<MapMark> m = MapPlace(row.v);
-    ASSERT_EQ(m.has_value(), row.strip.has_value()) << row.v;
-    if (!m) continue;
-    EXPECT_EQ(m->strip, *row.strip) << row.v;
-    EXPECT_NEAR(m->x, row.x, 1e-6) << row.v;
-  }
-  EXPECT_EQ(MapPosition(0, 100), 17270);
-  EXPECT_EQ(MapPosition(1, 100), 790527 + 25500);
-}
-
 TEST_F(Statistics, MapDrawsEveryKindOfOffsetAndReadsOutThePointer) {
+  const std::vector<std::tuple<long long, int, double>> places = {
+      {17270, 0, 100}, {790526, 0, 790526 / 172.7}, {790527, 1, 0}, {790527 + 25500, 1, 100}};
+  for (const auto& [v, strip, x] : places) {
+    ASSERT_TRUE(MapPlace(v)) << v;
+    EXPECT_EQ(MapPlace(v)->strip, strip) << v;
+    EXPECT_NEAR(MapPlace(v)->x, x, 1e-6) << v;
+  }
+  EXPECT_FALSE(MapPlace(0) || MapPlace(-3));
+
   shell::Offsets.fill(0);
   shell::Offsets[0] = 1727 * 15;  // pixel column 10 of the first strip
   shell::Offsets[1] = 790527;     // column 0 of the extended strip

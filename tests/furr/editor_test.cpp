@@ -1,26 +1,72 @@
-// The flipeffect and race-timer editors driven headless: the config sections in the slot
-// tables and on screen, slot switching, the syntax status as the user types, the editors' keys,
-// enabling, import and export.
+// The flipeffect and race-timer editors driven headless after the program's start-up: the config
+// sections in the slot tables and on screen, slot switching, the syntax status as the user types,
+// the editors' keys, the number popup, the command list, enabling, import and export.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "furr/command_list.h"
-#include "furr/editor_fixture.h"
+#include "furr/command_set.h"
+#include "furr/feditor.h"
+#include "furr/furr_module.h"
 #include "furr/guide.h"
+#include "furr/rteditor.h"
+#include "patcher/pass_hooks.h"
+#include "shell/config_fixture.h"
+#include "shell/form1.h"
+#include "shell/form1_hooks.h"
+#include "shell/main_keys.h"
 #include "shell/script_slots.h"
 
-namespace olvex::furr::testing {
+namespace olvex::furr {
 namespace {
 
-constexpr int kF1 = 112, kF2 = 113, kF3 = 114, kEnter = 13;
+constexpr int kF1 = 112, kF2 = 113, kF3 = 114, kEnter = 13, kEsc = 27;
 
-bool shown(const test::TestHost& host, const std::string& form) {
-  return std::find(host.shown.begin(), host.shown.end(), form) != host.shown.end();
-}
+class EditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shell::ResetConfigState();
+    shell::ResetVersionTables();
+    shell::ResetScriptSlots();
+    shell::ResetSharedTables();
+    shell::ReaderHooks = {};
+    shell::form1Hooks() = shell::Form1Hooks{};
+    patcher::passHooks() = patcher::PassHooks{};
+    shell::ClearKeyRegistry();
+    shell::RegisterSharedKeys();
+    shell::RegisterMainKeys();
+    InstallFurr();
+    SetLoadedCommandSet(BuiltInCommandSet());
+  }
+  void TearDown() override { shell::ClearKeyRegistry(); }
 
-TEST_F(EditorTest, ConfigSectionsFillTheSlotsAndTheEditorsShowThem) {
-  start({{"TriggerSlots", "3"}, {"EnableFlipeffectEditor", "1"}, {"OneShotMode", "1"}, {"InvertRaceTimer", "1"},
-         {"TimerFontEffectID", "7"}, {"EnableRaceTimerWorkaround", "1"}, {"RaceTimerWorkaroundMethod", "0"},
-         {"TimerVisibleThresh", "5:30"}},
+  // Starts the program in a folder without an executable, over the built-in config with these
+  // values and script sections, both editors on.
+  void start(std::vector<std::pair<std::string, std::string>> values = {}, const std::string& flips = "",
+             const std::string& events = "") {
+    values.insert(values.begin(), {{"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}});
+    platform::test_files::putBytes(dir.file("olvex.cfg"), shell::testing::builtInConfigWith(values, flips, events));
+    ui::Forms::get<shell::Form1>();
+    host.messages.clear();
+  }
+  bool shown(const std::string& form) const {
+    return std::find(host.shown.begin(), host.shown.end(), form) != host.shown.end();
+  }
+
+  FEditor& flip() { return ui::Forms::get<FEditor>(); }
+  RTEditor& race() { return ui::Forms::get<RTEditor>(); }
+  shell::Form1& main() { return ui::Forms::get<shell::Form1>(); }
+
+  platform::test_files::WorkingFolder dir;
+  test::TestHost host;
+};
+
+TEST_F(EditorTest, ConfigSectionsFillTheSlotsTheEditorsShowThemAndDefaultsReadThemAgain) {
+  start({{"TriggerSlots", "3"}, {"OneShotMode", "1"}, {"InvertRaceTimer", "1"}, {"TimerFontEffectID", "7"},
+         {"RaceTimerWorkaroundMethod", "0"}, {"TimerVisibleThresh", "5:30"}},
         "/Effect00\r\n/Annotation=first\r\nNOP\r\n/Effect07\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\nRET\r\n",
         "/Event01\r\n/Annotation=tick\r\n/Time=2:05\r\nSTOP_TIMER\r\n");
   FEditor& f = flip();
@@ -29,28 +75,20 @@ TEST_F(EditorTest, ConfigSectionsFillTheSlotsAndTheEditorsShowThem) {
   // "/Effect07" lies beyond the three slots: the last one takes it.
   EXPECT_EQ(shell::FlipCode[2], "KILL_LARA\r\nRET");
   EXPECT_EQ(shell::FlipDoOnlyOnce[2], 1);
-  EXPECT_EQ(f.Combo1.text(), "47");
-  EXPECT_EQ(f.Text1.text(), "NOP");
-  EXPECT_EQ(f.Text2.text(), "first");
+  EXPECT_EQ(f.Combo1.text() + "|" + f.Text1.text() + "|" + f.Text2.text(), "47|NOP|first");
   EXPECT_EQ(f.Check1.value(), 1);
   EXPECT_TRUE(f.Option1[1].value());
 
   RTEditor& r = race();
   EXPECT_EQ(r.Combo2.listCount(), 100);
-  EXPECT_EQ(r.Combo2.text(), "1");
-  EXPECT_EQ(r.Text2.text(), "STOP_TIMER");
-  EXPECT_EQ(r.Text7.text(), "tick");
-  EXPECT_EQ(r.Text1[0].text(), "2");
-  EXPECT_EQ(r.Text1[1].text(), "5");
-  EXPECT_EQ(r.Label12.caption(), "[3751]");
-  EXPECT_EQ(r.Check2.value(), 1);
-  EXPECT_EQ(r.Text3.text(), "7");
+  EXPECT_EQ(r.Combo2.text() + "|" + r.Text2.text() + "|" + r.Text7.text() + "|" + r.Text1[0].text() + ":" +
+                r.Text1[1].text() + "|" + r.Label12.caption() + "|" + r.Text3.text() + "|" + r.Text4[0].text() + ":" +
+                r.Text4[1].text(),
+            "1|STOP_TIMER|tick|2:5|[3751]|7|5:30");
   EXPECT_EQ(r.Check1.value(), 1);
+  EXPECT_EQ(r.Check2.value(), 1);
   EXPECT_TRUE(r.Option1[0].value());
-  EXPECT_EQ(r.Text4[0].text(), "5");
-  EXPECT_EQ(r.Text4[1].text(), "30");
 
-  // "defaults" reads the section again: the edited slot is back, the editor shows it.
   f.Text1.setText("RET");
   r.Text2.setText("");
   f.Command28.userClick();
@@ -61,20 +99,17 @@ TEST_F(EditorTest, ConfigSectionsFillTheSlotsAndTheEditorsShowThem) {
   EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(EditorTest, SwitchingSlotsKeepsEverySlotsText) {
-  start({{"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}, {"ExtendExeSize", "1"}});
+TEST_F(EditorTest, EveryEditIsStoredInTheShownSlotAndProceedShowsTheFirst) {
+  start({{"ExtendExeSize", "1"}});
   FEditor& f = flip();
   f.Text1.typeText("nop");  // typed letters are upper case
   f.Text2.setText("a");
   f.Check2.setValue(1);
   SelectEntry(f.Combo1, "48");
-  EXPECT_EQ(f.Text1.text(), "");
-  EXPECT_EQ(f.Check2.value(), 0);
+  EXPECT_EQ(f.Text1.text() + "|" + f.Text2.text() + "|" + std::to_string(f.Check2.value()), "||0");
   f.Text1.typeText("ret");
   SelectEntry(f.Combo1, "47");
-  EXPECT_EQ(f.Text1.text(), "NOP");
-  EXPECT_EQ(f.Text2.text(), "a");
-  EXPECT_EQ(f.Check2.value(), 1);
+  EXPECT_EQ(f.Text1.text() + "|" + f.Text2.text() + "|" + std::to_string(f.Check2.value()), "NOP|a|1");
   EXPECT_EQ(shell::FlipCode[1], "RET");
 
   RTEditor& r = race();
@@ -92,29 +127,25 @@ TEST_F(EditorTest, SwitchingSlotsKeepsEverySlotsText) {
   r.Text1[1].typeText("12.5");
   EXPECT_EQ(r.Label12.caption(), "[376]");
   SelectEntry(r.Combo2, "2");
-  EXPECT_EQ(r.Text2.text(), "STOP_TIMER");
-  EXPECT_EQ(r.Text1[1].text(), "30");
+  EXPECT_EQ(r.Text2.text() + "|" + r.Text1[1].text(), "STOP_TIMER|30");
   EXPECT_EQ(shell::RaceTime[0][1], 12.5f);
 
-  // "proceed" leaves the editors at their first slot, hidden.
   r.Command1.userClick();
   f.Command1.userClick();
-  EXPECT_EQ(r.Combo2.text(), "1");
-  EXPECT_EQ(f.Combo1.text(), "47");
+  EXPECT_EQ(r.Combo2.text() + "|" + f.Combo1.text(), "1|47");
   EXPECT_FALSE(f.visible());
 }
 
-TEST_F(EditorTest, TheStatusFollowsTheCaretLine) {
-  start({{"EnableFlipeffectEditor", "1"}});
+TEST_F(EditorTest, TheStatusFollowsTheCaretLineAndCheckingEverySlotStopsAtTheFirstError) {
+  start({{"TriggerSlots", "4"}}, "/Effect00\r\nNOP\r\n/Effect02\r\nNOP 1\r\n/Effect03\r\nBOGUS\r\n");
   FEditor& f = flip();
+  SelectEntry(f.Combo1, "48");
   f.Text1.typeText("bogus");  // within one line: no check yet
   EXPECT_EQ(f.Label2.caption(), "spellcheck OK");
   f.Text1.typeKey(kEnter);
   EXPECT_EQ(f.Label3.caption(), "2 / 2");
   EXPECT_EQ(f.Label2.caption(), "unknown command at line 1");
   EXPECT_EQ(f.Label2.foreColor(), 255u);
-  f.Text1.setText("NOP\r\nNOP 5\r\nCALL_FLIP 47");
-  EXPECT_EQ(f.Label2.caption(), "unnecessary parameters in line 2");
   f.Text1.setText("NOP");
   EXPECT_EQ(f.Label2.caption(), "spellcheck OK");
   EXPECT_EQ(f.Label2.foreColor(), 0u);
@@ -126,45 +157,36 @@ TEST_F(EditorTest, TheStatusFollowsTheCaretLine) {
   EXPECT_EQ(f.Label3.caption(), "2 / 3");
   EXPECT_EQ(f.Label2.caption(), "unnecessary parameters in line 2");
 
-  // CURR_FLIP belongs to flipeffects only.
-  RTEditor& r = race();
-  r.Text2.setText("SET_TIMER 1\r\n");
-  EXPECT_EQ(r.Label11.caption(), "incomplete time parameter in line 1");
-}
-
-TEST_F(EditorTest, CheckingEverySlotStopsAtTheFirstError) {
-  start({{"TriggerSlots", "4"}, {"EnableFlipeffectEditor", "1"}},
-        "/Effect00\r\nNOP\r\n/Effect02\r\nNOP 1\r\n/Effect03\r\nBOGUS\r\n");
-  FEditor& f = flip();
-  SelectEntry(f.Combo1, "48");
+  f.Text1.setText("");
   f.Command2.userClick();
-  EXPECT_EQ(f.Combo1.text(), "49");
-  EXPECT_EQ(f.Label2.caption(), "unnecessary parameters in line 1");
+  EXPECT_EQ(f.Combo1.text() + " " + f.Label2.caption(), "49 unnecessary parameters in line 1");
   f.Text1.setText("NOP");
   SelectEntry(f.Combo1, "50");
   f.Text1.setText("");
   SelectEntry(f.Combo1, "48");
   f.Command2.userClick();
-  EXPECT_EQ(f.Combo1.text(), "48");
-  EXPECT_EQ(f.Label2.caption(), "spellcheck OK");
+  EXPECT_EQ(f.Combo1.text() + " " + f.Label2.caption(), "48 spellcheck OK");
+
+  // CURR_FLIP belongs to flipeffects only.
+  race().Text2.setText("SET_TIMER 1\r\n");
+  EXPECT_EQ(race().Label11.caption(), "incomplete time parameter in line 1");
 }
 
 TEST_F(EditorTest, EditorKeysWorkOnlyWithTheExtendedExecutableAndTheEditorOn) {
-  start({{"EnableFlipeffectEditor", "1"}});
+  start();
   FEditor& f = flip();
   int key = kF2;
   f.userKeyDown(key, 0);
   EXPECT_EQ(key, kF2);
   EXPECT_FALSE(ui::Forms::loaded<Guide>());
 
-  ui::Forms::get<shell::Form1>().Check9.setValue(1);
+  main().Check9.setValue(1);
   for (int k : {kF1, kF2}) {
     key = k;
     f.userKeyDown(key, 0);
     EXPECT_EQ(key, 0);
   }
-  EXPECT_TRUE(shown(host, "FLListCmd"));
-  EXPECT_TRUE(shown(host, "Guide"));
+  EXPECT_TRUE(shown("FLListCmd") && shown("Guide"));
   f.Text1.setText("NOP 1");
   f.Label2.setCaption("");
   key = kF3;
@@ -177,14 +199,13 @@ TEST_F(EditorTest, EditorKeysWorkOnlyWithTheExtendedExecutableAndTheEditorOn) {
   EXPECT_EQ(key, kF3);
 }
 
-struct Jump {
-  bool flipeffect;
-  const char* typed;
-  const char* shows;
-};
-
 TEST_F(EditorTest, ThePopupJumpsToNumbersInRangeOnly) {
-  start({{"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}});
+  start();
+  struct Jump {
+    bool flipeffect;
+    const char* typed;
+    const char* shows;
+  };
   const Jump jumps[] = {
       {true, "46", "47"}, {true, "48", "48"}, {true, "146", "146"}, {true, "147", "47"}, {true, "", "47"},
       {false, "0", "1"},  {false, "1", "1"},  {false, "100", "100"}, {false, "101", "1"},
@@ -193,8 +214,7 @@ TEST_F(EditorTest, ThePopupJumpsToNumbersInRangeOnly) {
     SCOPED_TRACE(j.typed);
     SelectEntry(flip().Combo1, "47");
     SelectEntry(race().Combo2, "1");
-    ui::Label& label = j.flipeffect ? flip().Label33 : race().Label5;
-    label.userClick();
+    (j.flipeffect ? flip().Label33 : race().Label5).userClick();
     Guide& guide = ui::Forms::get<Guide>();
     EXPECT_EQ(guide.Text1.text(), j.flipeffect ? "47" : "1");
     guide.Text1.setText("");
@@ -205,11 +225,11 @@ TEST_F(EditorTest, ThePopupJumpsToNumbersInRangeOnly) {
   }
   // Esc closes without a change; the image accepts.
   flip().Label33.userClick();
-  Guide& guide = ui::Forms::get<Guide>();
-  EXPECT_EQ(guide.left(), flip().left() + flip().Label33.left() + 1570);
-  guide.Text1.setText("60");
-  int esc = 27;
-  guide.userKeyDown(esc, 0);
+  EXPECT_EQ(ui::Forms::get<Guide>().left(), flip().left() + flip().Label33.left() + 1570);
+  ui::Forms::get<Guide>().Text1.setText("60");
+  int esc = kEsc;
+  ui::Forms::get<Guide>().userKeyDown(esc, 0);
+  EXPECT_FALSE(ui::Forms::loaded<Guide>());
   EXPECT_EQ(flip().Combo1.text(), "47");
   flip().Label33.userClick();
   ui::Forms::get<Guide>().Text1.setText("60");
@@ -218,7 +238,7 @@ TEST_F(EditorTest, ThePopupJumpsToNumbersInRangeOnly) {
 }
 
 TEST_F(EditorTest, CommandListShowsTheLoadedSet) {
-  start({{"EnableFlipeffectEditor", "1"}});
+  start();
   const std::string path = dir.file("small.fln");
   platform::test_files::putBytes(path, "90 0 0 NOP\r\n"
                                        "66C7052AE18000000000 6 0 EQUIP ASSIGN_INTEGER\r\n"
@@ -231,7 +251,7 @@ TEST_F(EditorTest, CommandListShowsTheLoadedSet) {
   EXPECT_EQ(ui::Forms::get<FLListCmd>().Text1.text(),
             "List of commands available:\r\n\r\nNOP\r\nEQUIP [ASSIGN_INTEGER] \r\n\r\n"
             "INC_HP [SIGNEDINTEGER]  [SIGNEDINTEGER]\r\n");
-  int esc = 27;
+  int esc = kEsc;
   ui::Forms::get<FLListCmd>().userKeyDown(esc, 0);
   EXPECT_FALSE(ui::Forms::loaded<FLListCmd>());
 
@@ -244,7 +264,7 @@ TEST_F(EditorTest, CommandListShowsTheLoadedSet) {
 }
 
 TEST_F(EditorTest, ExportThenImportGivesBackTheScript) {
-  start({{"EnableFlipeffectEditor", "1"}, {"EnableRaceTimerWorkaround", "1"}});
+  start();
   FEditor& f = flip();
   f.Text1.setText("NOP\r\n\r\nKILL_LARA");
   f.Text2.setText("word");
@@ -256,8 +276,7 @@ TEST_F(EditorTest, ExportThenImportGivesBackTheScript) {
   SelectEntry(f.Combo1, "50");
   host.fileAnswers = {file};
   f.Command12.userClick();
-  EXPECT_EQ(shell::FlipCode[3], "NOP\r\n\r\nKILL_LARA");
-  EXPECT_EQ(shell::FlipAnnotation[3], "word");
+  EXPECT_EQ(shell::FlipCode[3] + "|" + shell::FlipAnnotation[3], "NOP\r\n\r\nKILL_LARA|word");
   EXPECT_EQ(shell::FlipDoOnlyOnce[3], 1);
 
   // The race-timer event keeps its moment; a "/DoOnlyOnce=" line is code there.
@@ -266,8 +285,7 @@ TEST_F(EditorTest, ExportThenImportGivesBackTheScript) {
   r.Text1[0].setText("4");
   host.fileAnswers = {file};
   r.Command12.userClick();
-  EXPECT_EQ(r.Text2.text(), "/DoOnlyOnce=1\r\nNOP\r\n\r\nKILL_LARA");
-  EXPECT_EQ(r.Text7.text(), "word");
+  EXPECT_EQ(r.Text2.text() + "|" + r.Text7.text(), "/DoOnlyOnce=1\r\nNOP\r\n\r\nKILL_LARA|word");
   EXPECT_EQ(shell::RaceTime[2][0], 4.0f);
 
   // Cancelling does nothing; a file that cannot be read, or a flag other than 0 or 1, says so.
@@ -289,22 +307,22 @@ TEST_F(EditorTest, ExportThenImportGivesBackTheScript) {
 }
 
 TEST_F(EditorTest, EnablingFollowsTheEditorBoxesAndTheMainWindow) {
-  start();
+  start({{"EnableFlipeffectEditor", "0"}, {"EnableRaceTimerWorkaround", "0"}});
   FEditor& f = flip();
   RTEditor& r = race();
   EXPECT_FALSE(f.Text1.enabled());
   EXPECT_FALSE(r.Check1.enabled());  // needs the extended executable
   f.Check1.setValue(1);
   EXPECT_TRUE(f.Text1.enabled() && f.Combo1.enabled() && f.Command5.enabled());
-  auto& main = ui::Forms::get<shell::Form1>();
-  main.Check9.setValue(1);
+  main().Check9.setValue(1);
   // The one-shot controls need the editor and advanced savegame management, set in either order.
   struct Step {
     ui::CheckBox& box;
     int value;
     bool oneShot;
-  } steps[] = {{main.Check21, 1, true}, {f.Check1, 0, false}, {main.Check21, 0, false}, {main.Check21, 1, false},
-               {f.Check1, 1, true},     {main.Check21, 0, false}, {main.Check21, 1, true}};
+  } steps[] = {{main().Check21, 1, true}, {f.Check1, 0, false}, {main().Check21, 0, false},
+               {main().Check21, 1, false}, {f.Check1, 1, true},   {main().Check21, 0, false},
+               {main().Check21, 1, true}};
   for (const Step& s : steps) {
     s.box.setValue(s.value);
     SCOPED_TRACE(std::string(s.box.name()) + "=" + std::to_string(s.value));
@@ -326,10 +344,10 @@ TEST_F(EditorTest, EnablingFollowsTheEditorBoxesAndTheMainWindow) {
   EXPECT_EQ(r.Text3.text(), "255");
 
   // The main window's buttons open the editors modally.
-  main.Command26.userClick();
-  main.Command27.userClick();
-  EXPECT_TRUE(shown(host, "FEditor") && shown(host, "RTEditor"));
+  main().Command26.userClick();
+  main().Command27.userClick();
+  EXPECT_TRUE(shown("FEditor") && shown("RTEditor"));
 }
 
 }  // namespace
-}  // namespace olvex::furr::testing
+}  // namespace olvex::furr

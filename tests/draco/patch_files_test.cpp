@@ -1,5 +1,7 @@
+// Patch sets (*.drc) written and read, and patch layout files merged into a record.
 #include <gtest/gtest.h>
 
+#include "draco/patch_layout_file.h"
 #include "draco/patch_set_reader.h"
 #include "draco/patch_set_writer.h"
 #include "draco_fixture.h"
@@ -9,7 +11,8 @@ namespace {
 
 const std::string kLoadError = "Error loading custom patch set (PATH).\r\nMake sure file is not corrupted or empty.";
 
-std::string withPath(std::string text, const std::string& path) {
+std::string loadError(const std::string& path) {
+  std::string text = kLoadError;
   return text.replace(text.find("PATH"), 4, path);
 }
 
@@ -43,9 +46,9 @@ const std::vector<std::string> kFullSet = {
     "/end 001", "",
 };
 
-using PatchSetFileTest = DracoTest;
+using PatchSetFile = DracoTest;
 
-TEST_F(PatchSetFileTest, WritesEveryFieldKindAndReadsItBackByteExact) {
+TEST_F(PatchSetFile, WritesEveryFieldKindAndReadsItBackByteExact) {
   setTable({fullPatch()});
   PatchList[1].Params[0].CurrentValue = "99";     // never saved
   PatchList[1].Params[5].Name = "disabled slot";  // not enabled: not saved
@@ -62,38 +65,27 @@ TEST_F(PatchSetFileTest, WritesEveryFieldKindAndReadsItBackByteExact) {
   EXPECT_EQ(PatchList[1], fullPatch());
   EXPECT_EQ(PatchSetVersion, "0.3");
 
-  std::string again = folder.file("again.drc");
-  ASSERT_TRUE(SavePatchSet(again));
-  EXPECT_EQ(bytesOf(again), bytesOf(path));
-}
-
-TEST_F(PatchSetFileTest, RecordNumbersArePaddedToThreeDigits) {
-  std::vector<PatchRecord> records(12, patch("p"));
-  setTable(records);
+  // Record numbers have at least three digits.
+  setTable(std::vector<PatchRecord>(12, patch("p")));
   std::vector<std::string> lines = PatchSetLines();
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "/bgn 012"), lines.end());
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "/end 012"), lines.end());
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "/bgn 012") + std::count(lines.begin(), lines.end(), "/end 012"), 2);
 }
 
-TEST_F(PatchSetFileTest, SaveFailureIsReportedAndCancelIsSilent) {
+TEST_F(PatchSetFile, SaveFailureIsReportedAndCancelIsSilent) {
   std::string bad = folder.file("missing-folder/set.drc");
   EXPECT_FALSE(SavePatchSet(bad));
   EXPECT_EQ(host.texts(), std::vector<std::string>{"Error saving patch set (" + bad + ")."});
 
-  host.messages.clear();
-  host.fileAnswers.push_back(std::nullopt);
+  host.fileAnswers = {std::nullopt, folder.file("chosen.drc")};
   SavePatchSetAs();
-  EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(folder.entries(), std::vector<std::string>{});
-
-  host.fileAnswers.push_back(folder.file("chosen.drc"));
   SavePatchSetAs();
+  EXPECT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.dialogs.back().title, "Save Patch Set");
   EXPECT_EQ(host.dialogs.back().filter, "DRACO Patch Set (*.drc)|*.drc|All Files (*.*)|*.*");
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"chosen.drc"});
 }
 
-TEST_F(PatchSetFileTest, LoadReplacesAndDropsRecordsByTheirNumbers) {
+TEST_F(PatchSetFile, LoadReplacesAndDropsRecordsByTheirNumbers) {
   struct Case {
     const char* what;
     std::vector<std::string> body;
@@ -107,12 +99,11 @@ TEST_F(PatchSetFileTest, LoadReplacesAndDropsRecordsByTheirNumbers) {
       {"0 and 3: the gap is dropped",
        {"/bgn 000", "Omnipresence=1", "Name=A", "/end 000", "/bgn 3", "Omnipresence=1", "Name=D", "/end 3"},
        {"A", "D"}},
-      {"records below the first one named stay",
-       {"/bgn 002", "Omnipresence=1", "Name=C", "/end 002"},
+      {"records below the first one named stay", {"/bgn 002", "Omnipresence=1", "Name=C", "/end 002"},
        {"Empty patch entry", "old 1", "C"}},
-      {"stray lines and comments between records",
-       {"; comment", "stray text", "/BGN 000", "Omnipresence=1", "[section]", "; Name=Hidden", "Name=A", "Whatever=1",
-        "/END 000"},
+      {"stray lines and comments between records; values end before a \";\"",
+       {"; comment", "stray text", "/BGN 000", "Omnipresence=1", "[section]", "; Name=Hidden", "Name=A; fixed  ",
+        "Whatever=1", "/END 000"},
        {"A"}},
   };
   for (const Case& c : cases) {
@@ -127,17 +118,20 @@ TEST_F(PatchSetFileTest, LoadReplacesAndDropsRecordsByTheirNumbers) {
   }
 }
 
-TEST_F(PatchSetFileTest, EachRecordStartsEmptySoNoOldFieldSurvives) {
+TEST_F(PatchSetFile, EachRecordStartsEmptyAndSlotKeysTakeTwoDigits) {
   PatchRecord old = fullPatch();
   old.Name = "Empty patch entry";
   setTable({});
   PatchList[0] = old;
-  LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=New", "/end 000"}));
+  LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=New", "Offffset123=10",
+                                    "ModNData07=  9090", "/end 000"}));
   PatchRecord expected = patch("New", 0);
+  expected.Offffset[12] = "10";
+  expected.ModNData[7] = "9090";
   EXPECT_EQ(PatchList.at(0), expected);
 }
 
-TEST_F(PatchSetFileTest, ParameterKeysFollowTheSetVersion) {
+TEST_F(PatchSetFile, ParameterKeysFollowTheSetVersion) {
   const std::vector<std::string> body = {"/bgn 000",        "Omnipresence=1",   "Name=A",
                                          "parametervalue=20", "gprince=3|0A",     "ronno=3|" + std::string(60, 'F'),
                                          "/end 000"};
@@ -149,26 +143,13 @@ TEST_F(PatchSetFileTest, ParameterKeysFollowTheSetVersion) {
     return PatchList.at(0).Params;
   };
   auto old = load("0.1");
-  EXPECT_EQ(old[0].DefaultValue, "20");
-  EXPECT_EQ(old[0].CurrentValue, "20");
-  EXPECT_EQ(old[3].DefaultValue, "");
-
+  EXPECT_EQ(old[0].DefaultValue + "|" + old[0].CurrentValue + "|" + old[3].DefaultValue, "20|20|");
   auto current = load("0.3");
-  EXPECT_EQ(current[0].DefaultValue, "");
-  EXPECT_EQ(current[3].DefaultValue, "0A");
-  EXPECT_EQ(current[3].CurrentValue, "");  // the record starts empty; not read from the file
+  EXPECT_EQ(current[0].DefaultValue + "|" + current[3].DefaultValue + "|" + current[3].CurrentValue, "|0A|");
   EXPECT_EQ(current[3].Offset, std::string(50, 'F'));
 }
 
-TEST_F(PatchSetFileTest, ValuesEndBeforeASemicolonAndSlotKeysTakeTwoDigits) {
-  LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=Fog; fixed  ",
-                                    "Offffset123=10", "ModNData07=  9090", "/end 000"}));
-  EXPECT_EQ(PatchList.at(0).Name, "Fog");
-  EXPECT_EQ(PatchList.at(0).Offffset[12], "10");
-  EXPECT_EQ(PatchList.at(0).ModNData[7], "9090");
-}
-
-TEST_F(PatchSetFileTest, MissingFileAndHeaderLeaveTheTableAlone) {
+TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
   setTable({patch("Kept")});
   std::string missing = folder.file("nope.drc");
   LoadPatchSet(missing);
@@ -177,9 +158,7 @@ TEST_F(PatchSetFileTest, MissingFileAndHeaderLeaveTheTableAlone) {
   EXPECT_EQ(host.texts(), (std::vector<std::string>{"Can't find patch set file (" + missing + ")",
                                                     "Patch set header not found! Must be ''DRACO=[version]''"}));
   EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "Kept"}));
-}
 
-TEST_F(PatchSetFileTest, BadRecordsReportTheLoadErrorAndKeepWhatWasRead) {
   auto second = [](std::string line) {
     return std::vector<std::string>{"/bgn 001", "Omnipresence=1", "Name=Second", std::move(line), "/end 001"};
   };
@@ -194,6 +173,7 @@ TEST_F(PatchSetFileTest, BadRecordsReportTheLoadErrorAndKeepWhatWasRead) {
       {"offset slot negative", second("DeflData-1=90")},
       {"record index above 32767", {"/bgn 32768", "/end 32768"}},
       {"negative record index", {"/bgn -1", "/end -1"}},
+      {"the file ends inside a record", {"/bgn 001", "Name=A"}},
   };
   for (const auto& [what, body] : cases) {
     ClearPatchList();
@@ -202,27 +182,61 @@ TEST_F(PatchSetFileTest, BadRecordsReportTheLoadErrorAndKeepWhatWasRead) {
     lines.insert(lines.end(), body.begin(), body.end());
     std::string path = writeSet("bad.drc", lines);
     LoadPatchSet(path);
-    EXPECT_EQ(host.texts(), std::vector<std::string>{withPath(kLoadError, path)}) << what;
+    EXPECT_EQ(host.texts(), std::vector<std::string>{loadError(path)}) << what;
     EXPECT_EQ(PatchList.at(0).Name, "Read") << what;
     EXPECT_EQ(items(), std::vector<std::string>{"Empty patch entry"}) << what << ": not refreshed";
   }
+  host.messages.clear();
+  putBytes(folder.file("empty.drc"), "");
+  LoadPatchSet(folder.file("empty.drc"));
+  EXPECT_EQ(host.texts(), std::vector<std::string>{loadError(folder.file("empty.drc"))});
 }
 
-TEST_F(PatchSetFileTest, AFileEndingInsideARecordOrEmptyIsALoadError) {
-  for (const std::string& text : {std::string("DRACO=0.3\r\n/bgn 000\r\nName=A\r\n"), std::string()}) {
-    host.messages.clear();
-    putBytes(folder.file("cut.drc"), text);
-    LoadPatchSet(folder.file("cut.drc"));
-    EXPECT_EQ(host.texts(), std::vector<std::string>{withPath(kLoadError, folder.file("cut.drc"))});
+TEST(PatchLayoutFile, ExampleRecordWritesTheExampleAndReadsBack) {
+  PatchRecord example = examplePatch();
+  example.Params[0].CurrentValue = "77";   // never part of a layout
+  example.Params[4].Name = "not enabled";  // not written
+  EXPECT_EQ(PatchLayoutLines(example, 1), kExampleLayout);
+
+  PatchRecord back;
+  back.Omnipresence = 1;
+  back.Params[0].CurrentValue = "77";
+  back.Params[4].Name = "not enabled";
+  MergePatchLayout(kExampleLayout, back);
+  EXPECT_EQ(back, example);
+}
+
+TEST(PatchLayoutFile, MergesIntoWhatTheEditorHolds) {
+  PatchRecord r = patch("Kept name");
+  r.Dependencies = "A,B";
+  slot(r, 0, "100", "01", "02");
+  slot(r, 3, "300", "03", "04");
+  param(r, 2, "500", "7", "", 3, "kept");
+  MergePatchLayout({"offffset03=333", "DEFLDATA3=AA", "Offffset07=777", "ModNData123=12 slot", "omnipresence=0",
+                    "condbehave=1", "gprince=2|9", "; a comment", "[section]", "stray text", "RequiresPart=2",
+                    "Offffsetxy=5", "bambi=|1"},
+                   r);
+  PatchRecord expected = patch("Kept name");
+  expected.Dependencies = "A,B";
+  expected.RequiresPart = 2;
+  slot(expected, 0, "5", "01", "02");  // no number after the key word: slot 0
+  slot(expected, 3, "333", "AA", "04");
+  slot(expected, 7, "777", "", "");
+  expected.ModNData[12] = "12 slot";
+  param(expected, 2, "500", "9", "", 3, "kept");  // an entry that begins with "|" stores nothing
+  EXPECT_EQ(r, expected);
+}
+
+TEST(PatchLayoutFile, BadLineStopsTheMergeKeepingWhatCameBefore) {
+  const std::vector<std::string> bad = {
+      "CondBehave=2", "CondBehave=x", "RequiresRemap=3", "RequiresSave=-1", "Offffset-1=10",
+      "bambi=30|1", "mena=0|256", "faline=no bar", "ronno=x|10",
+  };
+  for (const std::string& line : bad) {
+    PatchRecord r;
+    EXPECT_THROW(MergePatchLayout({"Name=read before", line, "Dependencies=never read"}, r), PatchSetError) << line;
+    EXPECT_EQ(r.Name + "|" + r.Dependencies, "read before|") << line;
   }
-}
-
-TEST_F(PatchSetFileTest, AnEntryBeginningWithTheBarStoresNothing) {
-  std::array<PatchParam, kParamSlots> params{};
-  EXPECT_EQ(ConvertParamEntry("|abc", ParamField::Name, params), 0);
-  EXPECT_EQ(params[0].Name, "");
-  EXPECT_EQ(ConvertParamEntry("7|Speed", ParamField::Name, params), 7);
-  EXPECT_EQ(params[7].Name, "Speed");
 }
 
 }  // namespace
