@@ -20,6 +20,7 @@ namespace olvex::draco::test {
 
 using platform::test_files::bytesOf;
 using platform::test_files::putBytes;
+using Names = std::vector<std::string>;
 
 class DracoTest : public ::testing::Test {
  protected:
@@ -30,22 +31,18 @@ class DracoTest : public ::testing::Test {
     host.messages.clear();
     MainWindowOptions = [this] { return options; };
   }
-  ~DracoTest() override {
-    host.onShow = nullptr;
-    MainWindowOptions = nullptr;
-  }
+  ~DracoTest() override { MainWindowOptions = nullptr; }
 
-  // Writes lines joined by CR LF (each line ended) and returns the path.
-  std::string writeSet(const std::string& name, const std::vector<std::string>& lines) {
+  // Writes the lines, each ended by CR LF, and returns the path.
+  std::string writeSet(const std::string& name, const Names& lines) {
     std::string text;
     for (const std::string& l : lines) text += l + "\r\n";
     putBytes(folder.file(name), text);
     return folder.file(name);
   }
-
   // The list items' names, and their check marks.
-  static std::vector<std::string> items() {
-    std::vector<std::string> names;
+  static Names items() {
+    Names names;
     for (int k = 0; k < ItemCount(); ++k) names.push_back(ItemText(k));
     return names;
   }
@@ -54,26 +51,20 @@ class DracoTest : public ::testing::Test {
     for (int k = 0; k < ItemCount(); ++k) states.push_back(IsItemSelected(k));
     return states;
   }
-
   static Patches& list() { return ui::Forms::get<Patches>(); }
 
-  // The next modal window named `form` runs `act` before its show returns.
-  void whenShown(const std::string& form, std::function<void(ui::Form&)> act) {
-    host.onShow = [this, form, act](ui::Form& f, bool modal) {
-      if (!modal || f.name() != form) return;
-      auto run = act;  // this closure goes away with the next line
-      host.onShow = nullptr;
-      run(f);
-    };
-  }
   // The input box, when it opens, records its text and answers with `answer` ("" cancels).
   void answerInput(const std::string& answer, std::string* proposed = nullptr) {
-    whenShown("InputKor", [answer, proposed](ui::Form& f) {
+    host.onShow = [this, answer, proposed](ui::Form& f, bool) {
+      if (f.name() != "InputKor") return;
+      const std::string text = answer;
+      std::string* seen = proposed;
+      host.onShow = nullptr;  // ends this closure: only the copies above are used below
       auto& box = static_cast<InputKor&>(f);
-      if (proposed) *proposed = box.Text1.text();
-      box.Text1.setText(answer);
+      if (seen) *seen = box.Text1.text();
+      box.Text1.setText(text);
       box.KillMeNow();
-    });
+    };
   }
 
   olvex::test::TestHost host;
@@ -102,7 +93,7 @@ inline void param(PatchRecord& r, int k, std::string offset, std::string default
                            static_cast<std::uint8_t>(type)};
 }
 
-// The example record of the patch-set format: one offset slot and one parameter.
+// The example record of the patch-set format (one offset slot, one parameter) and its layout file.
 inline PatchRecord examplePatch() {
   PatchRecord r = patch("Example patch");
   r.Description = "First line//Second line";
@@ -111,9 +102,7 @@ inline PatchRecord examplePatch() {
   param(r, 0, "4A3C13", "20", "", 3, "Speed");
   return r;
 }
-
-// Its patch layout file, line by line.
-inline const std::vector<std::string> kExampleLayout = {
+inline const Names kExampleLayout = {
     "DRACO=0.3", "", "Omnipresence=1", "Name=Example patch", "Description=First line//Second line", "",
     "RequiresRemap=0", "RequiresYiff=1", "RequiresPart=0", "RequiresSave=0", "Dependencies=", "",
     "CondBehave=1", "",

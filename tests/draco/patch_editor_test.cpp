@@ -6,59 +6,23 @@
 
 #include "draco/patch_set_reader.h"
 #include "draco_fixture.h"
-#include "ui/xpm.h"
 
 namespace olvex::draco::test {
 namespace {
 
 class PatchEditor : public DracoTest {
  protected:
-  // The editor opened on record k of the list.
+  // The editor opened on record k of the list, and its offset list.
   PatchesConf& open(int k) {
     list().Listbox1.setListIndex(k);
     return ui::Forms::get<PatchesConf>();
   }
-  static std::vector<std::string> offsets(PatchesConf& e) {
-    std::vector<std::string> r;
+  static Names offsets(PatchesConf& e) {
+    Names r;
     for (int i = 0; i < e.List1.listCount(); ++i) r.push_back(e.List1.list(i));
     return r;
   }
-  void addOffset(PatchesConf& e, const std::string& offset) {
-    answerInput(offset);
-    e.Command1.userClick();
-  }
 };
-
-TEST_F(PatchEditor, OpensOnACopyOfTheRecord) {
-  setTable({examplePatch(), patch("Bare")});
-  PatchesConf& e = open(1);
-  EXPECT_EQ(e.EditIndex, 1);
-  EXPECT_EQ(e.Text2[0].text() + "|" + e.Text2[1].text() + "|" + e.Text1[0].text() + "|" + e.Text1[2].text(),
-            "Example patch|First line\r\nSecond line|E80CF5FFFF|9090909090");
-  EXPECT_EQ(e.Check2.value(), 1);
-  EXPECT_TRUE(e.Option2[1].value());
-  EXPECT_EQ(offsets(e), std::vector<std::string>{"4A3C12"});
-  EXPECT_EQ(e.Combo1.text() + "|" + e.Text2[2].text(), "00|Speed");
-  EXPECT_EQ(e.Check4.value(), 1);
-  EXPECT_TRUE(e.Option1[3].value());
-  EXPECT_EQ(e.Shape1.fillColor(), 0xF0F0F0u);
-  // The offset list's pointer is a picture of the program's own that aims with a drawn pixel.
-  const ui::MousePointer& pointer = e.List1.mouseIcon();
-  ASSERT_EQ(pointer.kind, ui::MousePointer::Kind::Picture);
-  ui::Canvas picture;
-  ui::DrawXpm(pointer.picture, picture, ui::kSeeThrough);
-  const ui::HotSpot hot = ui::XpmHotSpot(pointer.picture);
-  EXPECT_NE(picture.pixel(hot.x, hot.y), ui::kSeeThrough);
-  e.Command28.userClick();  // cancel
-
-  PatchesConf& bare = open(2);
-  EXPECT_EQ(bare.List1.listCount(), 0);
-  EXPECT_FALSE(bare.Text1[0].enabled());
-  EXPECT_EQ(bare.Shape1.fillColor(), 0xE0E0E0u);
-  EXPECT_FALSE(bare.Text2[2].enabled());  // parameter slot 0 is not enabled
-  bare.Command2.userClick();               // kill with nothing listed: nothing
-  EXPECT_EQ(bare.List1.listCount(), 0);
-}
 
 TEST_F(PatchEditor, OffsetSlotsAddEditKillAndTrim) {
   PatchRecord p = patch("P");
@@ -66,14 +30,14 @@ TEST_F(PatchEditor, OffsetSlotsAddEditKillAndTrim) {
   slot(p, 2, "300", "03", "04");
   setTable({p});
   PatchesConf& e = open(1);
-  addOffset(e, "200");  // into the free slot 1, listed last
-  EXPECT_EQ(offsets(e), (std::vector<std::string>{"100", "300", "200"}));
+  for (const char* offset : {"200", "300", ""}) {  // into the free slot 1, listed last; a listed one; none
+    answerInput(offset);
+    e.Command1.userClick();
+  }
+  EXPECT_EQ(offsets(e), (Names{"100", "300", "200"}));
   EXPECT_EQ(e.Edit.Offffset[1], "200");
   EXPECT_EQ(e.List1.listIndex(), 2);
   EXPECT_EQ(e.Text1[0].text(), "");
-  addOffset(e, "300");  // already listed: dropped
-  addOffset(e, "");     // nothing entered
-  EXPECT_EQ(offsets(e).size(), 3u);
 
   e.Text1[0].setFocus();
   e.Text1[0].typeText("ab");
@@ -95,18 +59,19 @@ TEST_F(PatchEditor, OffsetSlotsAddEditKillAndTrim) {
   EXPECT_EQ(e.Edit.Offffset[2] + "|" + e.Edit.DeflData[2] + "|" + e.List1.list(1), "333|03|333");  // bytes stay
 
   e.Command2.userClick();  // kill the middle entry: the list is back in slot order
-  EXPECT_EQ(offsets(e), (std::vector<std::string>{"100", "200"}));
+  EXPECT_EQ(offsets(e), (Names{"100", "200"}));
   EXPECT_EQ(e.List1.listIndex(), 1);
   EXPECT_EQ(e.Edit.DeflData[2], "");
   e.Command2.userClick();  // the last entry: the first becomes selected
   EXPECT_EQ(e.List1.listIndex(), 0);
   e.Command2.userClick();
+  e.Command2.userClick();  // nothing listed: nothing to kill
   EXPECT_FALSE(e.Text1[0].enabled());
   EXPECT_EQ(e.Shape1.fillColor(), 0xE0E0E0u);
 
   for (int j = 0; j < kOffsetSlots; ++j) e.Edit.Offffset[j] = std::to_string(1000 + j);
   e.Command1.userClick();
-  EXPECT_EQ(host.texts(), std::vector<std::string>{"Max. 100 slots per patch!"});
+  EXPECT_EQ(host.texts(), Names{"Max. 100 slots per patch!"});
   EXPECT_EQ(std::count(host.shown.begin(), host.shown.end(), "InputKor"), 4);  // not opened again
 }
 
@@ -122,10 +87,8 @@ TEST_F(PatchEditor, TextsRefuseTheSetFileSeparatorAndTitlesAreLimited) {
   }
   e.Text2[3].setText("");
   e.Text2[3].typeText("1fg;2");
-  EXPECT_EQ(e.Text2[3].text(), "1F2");
-  e.Text2[2].setText("");
   e.Text2[2].paste(std::string(60, 'x'));
-  EXPECT_EQ(e.Text2[2].text().size(), 50u);
+  EXPECT_EQ(e.Text2[3].text() + "|" + std::to_string(e.Text2[2].text().size()), "1F2|50");
   e.Text2[0].setFocus();
   e.Text2[0].setText("");
   e.Text2[5].setFocus();
@@ -156,7 +119,7 @@ TEST_F(PatchEditor, ApplyStoresUnderTheNameRulesAndCancelKeepsTheRecord) {
     host.messages.clear();
     again.Text2[0].setText(taken);
     again.Command3.userClick();
-    EXPECT_EQ(host.texts(), std::vector<std::string>{"Patch with specified name already exists. Please specify different name."});
+    EXPECT_EQ(host.texts(), Names{"Patch with specified name already exists. Please specify different name."});
     EXPECT_EQ(again.activeControl(), &again.Text2[0]);
     EXPECT_EQ(PatchList[2].Name, "Mine");
   }
@@ -164,71 +127,54 @@ TEST_F(PatchEditor, ApplyStoresUnderTheNameRulesAndCancelKeepsTheRecord) {
   again.Command3.userClick();
   EXPECT_FALSE(ui::Forms::isLoaded(again));
   const PatchRecord& r = PatchList[2];
-  EXPECT_EQ(r.Name, "mine");
-  EXPECT_EQ(r.RequiresPart, 1);
-  EXPECT_EQ(r.CondBehave, 0);
+  EXPECT_EQ(r.Name + " " + std::to_string(r.RequiresPart) + " " + std::to_string(r.CondBehave), "mine 1 0");
   EXPECT_EQ(r.Params[4], (PatchParam{1, "1A2B", "300", "300", "Fresh", 4}));  // current from default
   EXPECT_EQ(r.Params[1].CurrentValue, "9");
   EXPECT_EQ(ItemText(2) + "|" + list().Listbox1.list(2), "mine|mine");
 }
 
-TEST_F(PatchEditor, BadRecordCannotBeAppliedOrExported) {
-  PatchRecord p = patch("Broken");
-  p.CondBehave = 7;
-  setTable({p});
-  PatchesConf& e = open(1);
-  EXPECT_EQ(host.texts(),
-            std::vector<std::string>{"Errors during patch data. Make sure you've no any wrong parameters set in your code file."});
-  EXPECT_FALSE(e.Command3.enabled() || e.Command16.enabled());
-}
-
-TEST_F(PatchEditor, ExportOfTheExampleIsByteExactAndImportsBack) {
+TEST_F(PatchEditor, LayoutFilesExportByteExactImportMergingAndABadRecordGoesNowhere) {
   PatchRecord example = examplePatch();
   setTable({example});
   PatchesConf& e = open(1);
   std::string path = folder.file("layout.txt"), bad = folder.file("no-such-folder/layout.txt");
-  host.fileAnswers = {path, bad};
-  e.Command16.userClick();
-  e.Command16.userClick();
-  EXPECT_EQ(host.dialogs.back().title, "Save Patch Layout");
-  EXPECT_EQ(host.dialogs.back().filter, "Text documents (*.txt)|*.txt|All Files (*.*)|*.*");
+  host.fileAnswers = {path, bad, std::nullopt};
+  for (int i = 0; i < 3; ++i) e.Command16.userClick();  // the last one cancelled
+  EXPECT_EQ(host.dialogs.back().title + "|" + host.dialogs.back().filter,
+            "Save Patch Layout|Text documents (*.txt)|*.txt|All Files (*.*)|*.*");
   std::string text;
   for (const std::string& line : kExampleLayout) text += line + "\r\n";
   EXPECT_EQ(bytesOf(path), text);
-  EXPECT_EQ(host.texts(), std::vector<std::string>{"Error saving patch layout (" + bad + ")."});
+  EXPECT_EQ(host.texts(), Names{"Error saving patch layout (" + bad + ")."});
   e.Command28.userClick();
 
   host.messages.clear();
-  setTable({patch("Example patch")});
-  PatchesConf& fresh = open(1);
-  host.fileAnswers = {path};
-  fresh.Command12.userClick();
-  EXPECT_EQ(host.dialogs.back().title, "Load Patch Layout");
-  EXPECT_EQ(fresh.Text2[1].text() + "|" + fresh.Text1[0].text(), "First line\r\nSecond line|E80CF5FFFF");
-  fresh.Command3.userClick();
-  example.Params[0].CurrentValue = "20";
-  EXPECT_EQ(PatchList[1], example);
-  EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(PatchEditor, ImportMergesAndABadFileKeepsWhatWasReadAndSaysSo) {
-  PatchRecord p = patch("P");
-  slot(p, 0, "100", "01", "02");
+  PatchRecord p = patch("Example patch");
   slot(p, 3, "300", "03", "04");
   setTable({p});
-  PatchesConf& e = open(1);
-  putBytes(folder.file("merge.txt"), "Offffset03=333\r\nOffffset07=777\r\nName=Merged\r\n");
+  PatchesConf& fresh = open(1);
   putBytes(folder.file("bad.txt"), "Dependencies=read\r\nCondBehave=5\r\nName=never\r\n");
-  host.fileAnswers = {folder.file("merge.txt"), folder.file("bad.txt"), std::nullopt, std::nullopt};
-  e.Command12.userClick();
-  EXPECT_EQ(offsets(e), (std::vector<std::string>{"100", "333", "777"}));
-  EXPECT_EQ(e.Text2[0].text(), "Merged");
-  e.Command12.userClick();
-  EXPECT_EQ(host.texts(), std::vector<std::string>{"Error opening file! Make sure that selected file isn't corrupted."});
-  EXPECT_EQ(e.Text2[5].text() + "|" + e.Text2[0].text(), "read|Merged");
-  e.Command12.userClick();  // cancelled import and export: nothing
-  e.Command16.userClick();
-  EXPECT_EQ(host.messages.size(), 1u);
+  host.fileAnswers = {path, folder.file("bad.txt"), std::nullopt};
+  fresh.Command12.userClick();
+  EXPECT_EQ(host.dialogs.back().title, "Load Patch Layout");
+  EXPECT_EQ(offsets(fresh), (Names{"4A3C12", "300"}));
+  EXPECT_EQ(fresh.Text2[1].text() + "|" + fresh.Text1[0].text(), "First line\r\nSecond line|E80CF5FFFF");
+  fresh.Command12.userClick();  // a bad line: what came before it is kept
+  fresh.Command12.userClick();  // cancelled
+  EXPECT_EQ(host.texts(), Names{"Error opening file! Make sure that selected file isn't corrupted."});
+  EXPECT_EQ(fresh.Text2[5].text() + "|" + fresh.Text2[0].text(), "read|Example patch");
+  fresh.Text2[5].setText("");
+  fresh.Command3.userClick();
+  slot(example, 3, "300", "03", "04");
+  example.Params[0].CurrentValue = "20";
+  EXPECT_EQ(PatchList[1], example);
+
+  host.messages.clear();
+  PatchList[1].CondBehave = 7;
+  PatchesConf& broken = open(1);
+  EXPECT_EQ(host.texts(),
+            Names{"Errors during patch data. Make sure you've no any wrong parameters set in your code file."});
+  EXPECT_FALSE(broken.Command3.enabled() || broken.Command16.enabled());
 }
 
 TEST_F(PatchEditor, TheInputBoxInItsModes) {
@@ -236,42 +182,37 @@ TEST_F(PatchEditor, TheInputBoxInItsModes) {
   owner.move(1000, 2000, 3000, 3000);
   ui::CommandButton anchor(owner, "anchor");
   anchor.move(300, 450, 600, 300);
-  struct Row {
-    std::string mode, prompt;
-    std::function<void(InputKor&)> act;
-    std::string result;
-    int width;
-  };
-  auto type = [](std::string text) {
+  auto typed = [](std::string text) {
     return [text](InputKor& b) {
       b.Text1.setText("");
       b.Text1.typeText(text);
       b.Text1.typeKey(13);
     };
   };
-  const std::vector<Row> rows = {
-      {"offsethex", "Add offset:", type("1a2b-G;zc3d4e5f6"), "1A2BC3D4", 2100},
-      {"offsethex_edit", "Edit offset:", type("ff"), "FF", 2100},
-      {"patchname", "Please enter name:", type("Any name, (1)!"), "Any name, (1)!", 4335},
-      {"patchname", "Please enter name:", type("no;semicolon"), "nosemicolon", 4335},
-      {"patchname", "Please enter name:", type(""), "EMPTY", 4335},
-      {"patchname", "Please enter name:", [](InputKor& b) { int esc = 27; b.userKeyDown(esc, 0); }, "EMPTY", 4335},
-      {"patchname", "Please enter name:", [](InputKor& b) { b.Image1.userClick(); }, "Start", 4335},
+  const std::vector<std::tuple<std::string, std::string, std::function<void(InputKor&)>, std::string>> rows = {
+      {"offsethex", "Add offset:", typed("1a2b-G;zc3d4e5f6"), "1A2BC3D4"},
+      {"offsethex_edit", "Edit offset:", typed("ff"), "FF"},
+      {"patchname", "Please enter name:", typed("Any name, (1)!"), "Any name, (1)!"},
+      {"patchname", "Please enter name:", typed("no;semicolon"), "nosemicolon"},
+      {"patchname", "Please enter name:", typed(""), "EMPTY"},
+      {"patchname", "Please enter name:", [](InputKor& b) { int esc = 27; b.userKeyDown(esc, 0); }, "EMPTY"},
+      {"patchname", "Please enter name:", [](InputKor& b) { b.Image1.userClick(); }, "Start"},
       {"patchname", "Please enter name:", [](InputKor& b) { b.Text1.typeText(std::string(300, 'n')); b.KillMeNow(); },
-       std::string(250, 'n') + "Start", 4335},
+       std::string(250, 'n') + "Start"},
   };
-  for (const Row& row : rows) {
-    whenShown("InputKor", [&](ui::Form& f) {
+  for (const auto& [mode, prompt, act, result] : rows) {
+    host.onShow = [&](ui::Form& f, bool) {
       auto& box = static_cast<InputKor&>(f);
-      EXPECT_EQ(box.Label1.caption(), row.prompt);
-      EXPECT_EQ(box.width(), row.width);
+      EXPECT_EQ(box.Label1.caption(), prompt);
+      EXPECT_EQ(box.width(), mode == "patchname" ? 4335 : 2100);
       EXPECT_EQ(box.left(), 1000 + 300 + 340);
       EXPECT_EQ(box.top(), 2000 + 450 + 400);
-      row.act(box);
-      EXPECT_FALSE(ui::Forms::loaded<InputKor>()) << row.mode;
-    });
-    EXPECT_EQ(AskInput(row.mode, owner, anchor, "Start"), row.result) << row.mode;
+      act(box);
+      EXPECT_FALSE(ui::Forms::loaded<InputKor>()) << mode;  // every answer closes the box
+    };
+    EXPECT_EQ(AskInput(mode, owner, anchor, "Start"), result) << mode;
   }
+  host.onShow = nullptr;
 }
 
 }  // namespace

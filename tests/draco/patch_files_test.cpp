@@ -30,7 +30,7 @@ PatchRecord fullPatch() {
   return r;
 }
 
-const std::vector<std::string> kFullSet = {
+const Names kFullSet = {
     "DRACO=0.3", "",
     "/bgn 000", "Omnipresence=1", "Name=Empty patch entry", "Description=", "",
     "RequiresRemap=0", "RequiresYiff=0", "RequiresPart=0", "RequiresSave=0", "Dependencies=", "",
@@ -67,31 +67,27 @@ TEST_F(PatchSetFile, WritesEveryFieldKindAndReadsItBackByteExact) {
 
   // Record numbers have at least three digits.
   setTable(std::vector<PatchRecord>(12, patch("p")));
-  std::vector<std::string> lines = PatchSetLines();
+  Names lines = PatchSetLines();
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "/bgn 012") + std::count(lines.begin(), lines.end(), "/end 012"), 2);
 }
 
 TEST_F(PatchSetFile, SaveFailureIsReportedAndCancelIsSilent) {
   std::string bad = folder.file("missing-folder/set.drc");
   EXPECT_FALSE(SavePatchSet(bad));
-  EXPECT_EQ(host.texts(), std::vector<std::string>{"Error saving patch set (" + bad + ")."});
+  EXPECT_EQ(host.texts(), Names{"Error saving patch set (" + bad + ")."});
 
   host.fileAnswers = {std::nullopt, folder.file("chosen.drc")};
   SavePatchSetAs();
   SavePatchSetAs();
   EXPECT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.dialogs.back().title, "Save Patch Set");
-  EXPECT_EQ(host.dialogs.back().filter, "DRACO Patch Set (*.drc)|*.drc|All Files (*.*)|*.*");
-  EXPECT_EQ(folder.entries(), std::vector<std::string>{"chosen.drc"});
+  EXPECT_EQ(host.dialogs.back().title + "|" + host.dialogs.back().filter,
+            "Save Patch Set|DRACO Patch Set (*.drc)|*.drc|All Files (*.*)|*.*");
+  EXPECT_EQ(folder.entries(), Names{"chosen.drc"});
 }
 
 TEST_F(PatchSetFile, LoadReplacesAndDropsRecordsByTheirNumbers) {
-  struct Case {
-    const char* what;
-    std::vector<std::string> body;
-    std::vector<std::string> names;
-  };
-  const std::vector<Case> cases = {
+  // What a set holds behind its header, and the names listed after the load.
+  const std::vector<std::tuple<std::string, Names, Names>> cases = {
       {"0, 1, 2 replace ten records",
        {"/bgn 000", "Omnipresence=1", "Name=A", "/end 000", "/bgn 001", "Omnipresence=1", "Name=B", "/end 001",
         "/bgn 002", "Omnipresence=1", "Name=C", "/end 002"},
@@ -106,47 +102,37 @@ TEST_F(PatchSetFile, LoadReplacesAndDropsRecordsByTheirNumbers) {
         "Whatever=1", "/END 000"},
        {"A"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, body, names] : cases) {
     std::vector<PatchRecord> ten(9, patch("old"));
     ten[0].Name = "old 1";
     setTable(ten);
-    std::vector<std::string> lines = {"draco=0.3"};
-    lines.insert(lines.end(), c.body.begin(), c.body.end());
+    Names lines = {"draco=0.3"};
+    lines.insert(lines.end(), body.begin(), body.end());
     LoadPatchSet(writeSet("set.drc", lines));
-    EXPECT_EQ(items(), c.names) << c.what;
-    EXPECT_TRUE(host.messages.empty()) << c.what;
+    EXPECT_EQ(items(), names) << what;
+    EXPECT_TRUE(host.messages.empty()) << what;
   }
 }
 
-TEST_F(PatchSetFile, EachRecordStartsEmptyAndSlotKeysTakeTwoDigits) {
-  PatchRecord old = fullPatch();
-  old.Name = "Empty patch entry";
-  setTable({});
-  PatchList[0] = old;
-  LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=New", "Offffset123=10",
-                                    "ModNData07=  9090", "/end 000"}));
+// Each record starts empty, so no field of what the table held survives; slot keys take two
+// digits; parameter entries follow the set's version.
+TEST_F(PatchSetFile, RecordsStartEmptyAndParameterKeysFollowTheSetVersion) {
+  auto load = [&](const std::string& version) {
+    setTable({});
+    PatchList[0] = fullPatch();
+    LoadPatchSet(writeSet("set.drc", {"DRACO=" + version, "/bgn 000", "Omnipresence=1", "Name=New", "Offffset123=10",
+                                      "ModNData07=  9090", "parametervalue=20", "gprince=3|0A",
+                                      "ronno=3|" + std::string(60, 'F'), "/end 000"}));
+    return PatchList.at(0);
+  };
   PatchRecord expected = patch("New", 0);
   expected.Offffset[12] = "10";
   expected.ModNData[7] = "9090";
-  EXPECT_EQ(PatchList.at(0), expected);
-}
-
-TEST_F(PatchSetFile, ParameterKeysFollowTheSetVersion) {
-  const std::vector<std::string> body = {"/bgn 000",        "Omnipresence=1",   "Name=A",
-                                         "parametervalue=20", "gprince=3|0A",     "ronno=3|" + std::string(60, 'F'),
-                                         "/end 000"};
-  auto load = [&](const std::string& version) {
-    std::vector<std::string> lines = {"DRACO=" + version};
-    lines.insert(lines.end(), body.begin(), body.end());
-    ClearPatchList();
-    LoadPatchSet(writeSet("set.drc", lines));
-    return PatchList.at(0).Params;
-  };
-  auto old = load("0.1");
-  EXPECT_EQ(old[0].DefaultValue + "|" + old[0].CurrentValue + "|" + old[3].DefaultValue, "20|20|");
-  auto current = load("0.3");
-  EXPECT_EQ(current[0].DefaultValue + "|" + current[3].DefaultValue + "|" + current[3].CurrentValue, "|0A|");
-  EXPECT_EQ(current[3].Offset, std::string(50, 'F'));
+  expected.Params[3] = {0, std::string(50, 'F'), "0A", "", "", 0};  // the current value is never read
+  EXPECT_EQ(load("0.3"), expected);
+  expected.Params[3] = {};
+  expected.Params[0].DefaultValue = expected.Params[0].CurrentValue = "20";
+  EXPECT_EQ(load("0.1"), expected);
 }
 
 TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
@@ -155,14 +141,14 @@ TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
   LoadPatchSet(missing);
   LoadPatchSet(writeSet("bad.drc", {"DRACX=0.3", "/bgn 000", "Omnipresence=1", "Name=A", "/end 000"}));
   LoadPatchSet("");
-  EXPECT_EQ(host.texts(), (std::vector<std::string>{"Can't find patch set file (" + missing + ")",
-                                                    "Patch set header not found! Must be ''DRACO=[version]''"}));
-  EXPECT_EQ(items(), (std::vector<std::string>{"Empty patch entry", "Kept"}));
+  EXPECT_EQ(host.texts(), (Names{"Can't find patch set file (" + missing + ")",
+                                 "Patch set header not found! Must be ''DRACO=[version]''"}));
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "Kept"}));
 
   auto second = [](std::string line) {
-    return std::vector<std::string>{"/bgn 001", "Omnipresence=1", "Name=Second", std::move(line), "/end 001"};
+    return Names{"/bgn 001", "Omnipresence=1", "Name=Second", std::move(line), "/end 001"};
   };
-  const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+  const std::vector<std::pair<const char*, Names>> cases = {
       {"byte field not a number", second("CondBehave=yes")},
       {"byte field above 255", second("RequiresYiff=256")},
       {"parameter slot 30", second("gprince=30|0A")},
@@ -178,32 +164,18 @@ TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
   for (const auto& [what, body] : cases) {
     ClearPatchList();
     host.messages.clear();
-    std::vector<std::string> lines = {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=Read", "/end 000"};
+    Names lines = {"DRACO=0.3", "/bgn 000", "Omnipresence=1", "Name=Read", "/end 000"};
     lines.insert(lines.end(), body.begin(), body.end());
     std::string path = writeSet("bad.drc", lines);
     LoadPatchSet(path);
-    EXPECT_EQ(host.texts(), std::vector<std::string>{loadError(path)}) << what;
+    EXPECT_EQ(host.texts(), Names{loadError(path)}) << what;
     EXPECT_EQ(PatchList.at(0).Name, "Read") << what;
-    EXPECT_EQ(items(), std::vector<std::string>{"Empty patch entry"}) << what << ": not refreshed";
+    EXPECT_EQ(items(), Names{"Empty patch entry"}) << what << ": not refreshed";
   }
   host.messages.clear();
   putBytes(folder.file("empty.drc"), "");
   LoadPatchSet(folder.file("empty.drc"));
-  EXPECT_EQ(host.texts(), std::vector<std::string>{loadError(folder.file("empty.drc"))});
-}
-
-TEST(PatchLayoutFile, ExampleRecordWritesTheExampleAndReadsBack) {
-  PatchRecord example = examplePatch();
-  example.Params[0].CurrentValue = "77";   // never part of a layout
-  example.Params[4].Name = "not enabled";  // not written
-  EXPECT_EQ(PatchLayoutLines(example, 1), kExampleLayout);
-
-  PatchRecord back;
-  back.Omnipresence = 1;
-  back.Params[0].CurrentValue = "77";
-  back.Params[4].Name = "not enabled";
-  MergePatchLayout(kExampleLayout, back);
-  EXPECT_EQ(back, example);
+  EXPECT_EQ(host.texts(), Names{loadError(folder.file("empty.drc"))});
 }
 
 TEST(PatchLayoutFile, MergesIntoWhatTheEditorHolds) {
@@ -228,7 +200,7 @@ TEST(PatchLayoutFile, MergesIntoWhatTheEditorHolds) {
 }
 
 TEST(PatchLayoutFile, BadLineStopsTheMergeKeepingWhatCameBefore) {
-  const std::vector<std::string> bad = {
+  const Names bad = {
       "CondBehave=2", "CondBehave=x", "RequiresRemap=3", "RequiresSave=-1", "Offffset-1=10",
       "bambi=30|1", "mena=0|256", "faline=no bar", "ronno=x|10",
   };

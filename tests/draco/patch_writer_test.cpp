@@ -25,9 +25,8 @@ class PatchWriterTest : public DracoTest {
     image = bytesOf(path);
     return ok;
   }
-  // The bytes at 0-based offset `at`.
+  // The bytes at 0-based offset `at`, and the offsets whose byte changed.
   std::string at(long long offset, std::size_t n) const { return image.substr(offset, n); }
-  // Offsets whose byte changed.
   std::vector<long long> changed() const {
     std::vector<long long> offsets;
     for (long long i = 0; i < static_cast<long long>(image.size()); ++i)
@@ -39,16 +38,11 @@ class PatchWriterTest : public DracoTest {
   std::string image;
 };
 
-// A patch with modified bytes 11 at 0x100 and default bytes 22 there.
-PatchRecord simple(std::string name) {
-  PatchRecord r = patch(std::move(name));
-  slot(r, 0, "100", "22", "11");
-  return r;
-}
-
-TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValue) {
+// Any value but 0 meets a requirement; the remapped bytes need the remap option at exactly 1.
+TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValueAndRemappedBytesNeedRemapOne) {
   for (const Requirement& r : kRequirements) {
-    PatchRecord p = simple("P");
+    PatchRecord p = patch("P");
+    slot(p, 0, "100", "22", "11");
     p.*r.flag = 1;
     setTable({p});
     SetItemSelected(1, true);
@@ -58,11 +52,8 @@ TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValue) {
     EXPECT_EQ(at(0x100, 1), "\x22") << r.option << " unmet: default bytes back";
     checks.*r.check = 2;
     ASSERT_TRUE(write(checks));
-    EXPECT_EQ(at(0x100, 1), "\x11") << r.option << " checked (2) counts as met";
+    EXPECT_EQ(at(0x100, 1), "\x11") << r.option;
   }
-}
-
-TEST_F(PatchWriterTest, RemappedBytesOnlyWithRemapExactlyOne) {
   PatchRecord p = patch("P");
   slot(p, 0, "10", "00", "AA", "BB");
   slot(p, 1, "20", "00", "CC", "");
@@ -99,23 +90,16 @@ TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDef
   setTable({p});
   SetItemSelected(1, true);
   ASSERT_TRUE(write());
-  EXPECT_EQ(at(0x10, 4), "\xAA\x11\xCC\xDD");
-  EXPECT_EQ(at(0x30, 1), std::string(1, kFill));
-  EXPECT_EQ(at(0x1A2B, 2), "\x2C\x01");
-
+  EXPECT_EQ(at(0x10, 4) + at(0x30, 1) + at(0x1A2B, 2), "\xAA\x11\xCC\xDD\xEE\x2C\x01");
   SetItemSelected(1, false);
   ASSERT_TRUE(write());
-  EXPECT_EQ(at(0x10, 4), "\x01\x02\x03\x04");
-  EXPECT_EQ(at(0x30, 1), "\x07");
-  EXPECT_EQ(at(0x1A2B, 2), std::string("\x00\x00", 2));
+  EXPECT_EQ(at(0x10, 4) + at(0x30, 1) + at(0x1A2B, 2), std::string("\x01\x02\x03\x04\x07\x00\x00", 7));
 }
 
 TEST_F(PatchWriterTest, LaterRecordsWinAndDefaultsAreRestoredOnlyBelowTheExtendedArea) {
-  PatchRecord first = patch("First");
+  PatchRecord first = patch("First"), second = patch("Second"), p = patch("P");
   slot(first, 0, "40", "00", "1111");
-  PatchRecord second = patch("Second");
   slot(second, 0, "41", "00", "22");
-  PatchRecord p = patch("P");
   slot(p, 0, "C0FFD", "01", "0A");
   slot(p, 1, "C0FFE", "02", "0B");
   param(p, 0, "C0FFC", "3", "13", 3);
@@ -124,28 +108,26 @@ TEST_F(PatchWriterTest, LaterRecordsWinAndDefaultsAreRestoredOnlyBelowTheExtende
   SetItemSelected(1, true);
   SetItemSelected(2, true);
   ASSERT_TRUE(write());
-  EXPECT_EQ(at(0x40, 2), "\x11\x22");
   EXPECT_EQ(changed(), (std::vector<long long>{0x40, 0x41, 0xC0FFC, 0xC0FFD}));
-  EXPECT_EQ(at(0xC0FFC, 2), "\x03\x01");
-
+  EXPECT_EQ(at(0x40, 2) + at(0xC0FFC, 2), "\x11\x22\x03\x01");
   SetItemSelected(3, true);
   ASSERT_TRUE(write());
-  EXPECT_EQ(at(0xC0FFC, 3), "\x0D\x0A\x0B") << "applied patches write anywhere";
-  EXPECT_EQ(at(0xC1000, 1), "\x0E");
+  EXPECT_EQ(at(0xC0FFC, 5), "\x0D\x0A\x0B\xEE\x0E") << "applied patches write anywhere";
 }
 
 TEST_F(PatchWriterTest, BadPlacesAreSkippedReportedOnceAndTheRestIsWritten) {
-  PatchRecord bad = patch("Bad");
+  PatchRecord bad = patch("Bad"), good = patch("Good");
   slot(bad, 0, "XYZ", "00", "01");
   slot(bad, 1, "123456789", "00", "02");
   slot(bad, 2, "50", "00", "03");
   slot(bad, 3, "C100F", "00", "0405");  // one byte past the end of the file
   param(bad, 0, "", "0", "9", 3);       // enabled without an offset
-  setTable({bad, simple("Good")});
+  slot(good, 0, "100", "22", "11");
+  setTable({bad, good});
   SetItemSelected(1, true);
   SetItemSelected(2, true);
   EXPECT_FALSE(write());
-  EXPECT_EQ(host.texts(), std::vector<std::string>{"DRACO: errors when writing custom patch codes."});
+  EXPECT_EQ(host.texts(), Names{"DRACO: errors when writing custom patch codes."});
   EXPECT_EQ(changed(), (std::vector<long long>{0x50, 0x100}));
   EXPECT_EQ(static_cast<long long>(image.size()), kFileLength);
 }
@@ -166,11 +148,9 @@ TEST_F(PatchWriterTest, ParameterBytesByType) {
   };
   for (const auto& [value, type, bytes] : cases) EXPECT_EQ(ParamBytes(value, type), bytes) << value << " type " << type;
   EXPECT_TRUE(host.messages.empty());
-
   EXPECT_EQ(ParamBytes("4294967296", 7), std::string(4, '\0'));
-  EXPECT_EQ(host.texts(), std::vector<std::string>{
-                              "Warning: possible error during DEC>HEX conversion. You have entered incorrect value "
-                              "(4294967296)."});
+  EXPECT_EQ(host.texts(), Names{"Warning: possible error during DEC>HEX conversion. You have entered incorrect value "
+                                "(4294967296)."});
 }
 
 }  // namespace
