@@ -18,7 +18,7 @@ namespace olvex::platform::detail {
 // Owns one file descriptor; the destructor closes it and ignores errors.
 class UniqueFd {
  public:
-  explicit UniqueFd(int fd = -1) : fd_(fd) {}
+  explicit UniqueFd(int fd) : fd_(fd) {}
   ~UniqueFd();
   UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
   UniqueFd& operator=(UniqueFd&&) = delete;

@@ -47,7 +47,6 @@ RemoveOnSignal::RemoveOnSignal(const std::vector<std::string>& list) {
 
 RemoveOnSignal::~RemoveOnSignal() {
   for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
-  pathCount = 0;
 }
 
 }  // namespace olvex::platform
