@@ -1,15 +1,5 @@
 #include "app/modules.h"
-
-#include "customizers/enemies_dialog.h"
-#include "customizers/cust_gfx.h"
-#include "customizers/cust_gfx2.h"
-#include "customizers/cust_lite.h"
-#include "customizers/fog_tuner.h"
-#include "customizers/inventory_dialog.h"
-#include "customizers/level_dialogs.h"
-#include "customizers/rules_dialogs.h"
-#include "customizers/text_dialogs.h"
-#include "customizers/weapons_dialog.h"
+#include "customizers/install.h"
 #include "draco/draco_hooks.h"
 #include "draco/patch_writer.h"
 #include "draco/statistics.h"
@@ -31,16 +21,7 @@ void InstallModules() {
   patcher::Install();
   draco::InstallDracoHooks();
   furr::InstallFurr();
-  customizers::InstallTextDialogs();
-  customizers::InstallRulesDialogs();
-  customizers::InstallLevelDialogs();
-  customizers::InstallFogTuner();
-  customizers::InstallWeaponsDialog();
-  customizers::InstallInventoryDialog();
-  customizers::InstallEnemiesDialog();
-  customizers::InstallCustGfx();
-  customizers::InstallCustGfx2();
-  customizers::InstallCustLite();
+  customizers::InstallDialogs();
   presets::InstallPresets();
   draco::MainWindowOptions = [] {
     auto& main = ui::Forms::get<shell::Form1>();

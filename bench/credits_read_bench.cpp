@@ -1,11 +1,10 @@
 // Reading a [credits] section of a million lines into the credits editor, whose counters (line
 // count, first overlong line, slots) follow every change of its text.
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "app/modules.h"
-#include "customizers/cust_credits.h"
+#include "customizers/credits/dialog.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
 #include "shell/config_reader.h"

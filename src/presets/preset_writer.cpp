@@ -4,7 +4,7 @@
 #include <span>
 #include <variant>
 
-#include "customizers/cust_credits.h"
+#include "customizers/credits/dialog.h"
 #include "draco/patch_list.h"
 #include "platform/files.h"
 #include "presets/preset_format.h"

@@ -4,10 +4,9 @@
 
 #include <string>
 
-#include "customizers/cust_bars.h"
-#include "customizers/cust_credits.h"
-#include "customizers/cust_fonts.h"
-#include "customizers/text_dialogs.h"
+#include "customizers/bars/dialog.h"
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
 #include "shell/form1_hooks.h"
 #include "support/test_host.h"
 
@@ -125,7 +124,8 @@ TEST_F(TextDialogs, LegendPreviewRunsForItsTime) {
 
 TEST_F(TextDialogs, ButtonsOpenTheDialogsModally) {
   shell::form1Hooks() = {};
-  InstallTextDialogs();
+  InstallBarsDialog();
+  InstallFontsDialog();
   std::vector<bool> modal;
   host.onShow = [&](ui::Form&, bool m) { modal.push_back(m); };
   shell::form1Hooks().ButtonActions.at("Command11")();

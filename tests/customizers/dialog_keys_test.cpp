@@ -5,11 +5,9 @@
 #include <string>
 
 #include "apply_line.h"
-#include "customizers/cust_bars.h"
-#include "customizers/cust_credits.h"
-#include "customizers/cust_fonts.h"
-#include "customizers/dialog_keys.h"
-#include "customizers/text_dialogs.h"
+#include "customizers/bars/dialog.h"
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
 #include "shell/config_fixture.h"
 
 namespace olvex::customizers {
@@ -23,7 +21,9 @@ class DialogKeys : public shell::testing::ConfigTest {
  protected:
   void SetUp() override {
     ConfigTest::SetUp();
-    InstallTextDialogs();
+    InstallBarsDialog();
+    InstallFontsDialog();
+    InstallCreditsDialog();
   }
   // Applies one line with every scope, as a preset or the console does; false when rejected.
   bool apply(const std::string& key, const std::string& value) { return test::ApplyLine(key, value); }

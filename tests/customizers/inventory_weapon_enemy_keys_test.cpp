@@ -1,11 +1,10 @@
-// The inventory, item, weapon and enemy keys: each conversion with its old-version upgrade, the
-// follow-ups, the numbered family and the shared tables' displays.
+// The inventory, weapon and enemy keys: each conversion with its old-version upgrade, and the
+// follow-ups.
 #include <functional>
 
-#include "customizers/enemies_dialog.h"
-#include "customizers/inventory_dialog.h"
-#include "customizers/puzzle_dialog.h"
-#include "customizers/weapons_dialog.h"
+#include "customizers/enemies/dialog.h"
+#include "customizers/inventory/dialog.h"
+#include "customizers/weapons/dialog.h"
 #include "dialog_fixture.h"
 
 namespace olvex::customizers::test {
@@ -107,59 +106,6 @@ TEST_F(DialogTest, FollowUpsSetTheEnabledStates) {
   EXPECT_TRUE(apply("enablesmallscorpionhpchange", "1"));
   EXPECT_TRUE(apply("smallscorpionhp", "9"));
   EXPECT_TRUE(enemies.Text1[24].enabled());
-}
-
-TEST_F(DialogTest, AmmoFlagLettersFollowTheLastKeyOfTheirGroup) {
-  auto& w = dialog<CustWeapons>();
-  EXPECT_TRUE(apply("xbownormflag", "7"));
-  EXPECT_TRUE(apply("xbowpoisonflag", "3"));
-  EXPECT_EQ(w.Label11.caption(), "n");  // not refreshed before the group's last key
-  EXPECT_TRUE(apply("xbowexplosiveflag", "2"));
-  EXPECT_EQ(w.Label11.caption(), "n");
-  EXPECT_EQ(w.Label21.caption(), "e");
-  EXPECT_EQ(w.Label23.caption(), "p");
-  EXPECT_EQ(shell::XBowNormFlag, 1);
-  EXPECT_TRUE(apply("grennormflag", "5"));
-  EXPECT_TRUE(apply("grenflshflag", "7"));
-  EXPECT_EQ(w.Label31[0].caption(), "x");
-  EXPECT_EQ(w.Label31[1].caption(), "s");
-  EXPECT_EQ(w.Label31[2].caption(), "n");
-  EXPECT_EQ(shell::GrenFlshFlag, 1);
-  EXPECT_FALSE(apply("grenflshflag", "256"));
-}
-
-TEST_F(DialogTest, ComboKeysFillTheTableAndShowCombinationZero) {
-  auto& p = dialog<PuzzleConf>();
-  EXPECT_TRUE(apply("combo05", "74,1"));
-  EXPECT_EQ(p.Combo2.listIndex(), 0);
-  EXPECT_EQ(p.Combo1.text(), "Puzzle Item 1");
-  p.Combo2.setListIndex(5);
-  EXPECT_EQ(p.Combo1.listIndex(), 74);
-  EXPECT_EQ(p.Combo1.text(), "Pistols");
-  EXPECT_EQ(p.Check1.value(), 1);
-  EXPECT_FALSE(p.Check1.enabled());  // only puzzle items 1 to 12 take the flag
-
-  EXPECT_TRUE(apply("combo3", "7,1"));  // six characters: not a member of the family
-  EXPECT_TRUE(apply("combo25", "7,1"));
-  EXPECT_EQ(shell::PuzzleCombos[3], 3);
-  EXPECT_TRUE(apply("combo10", "100,1"));  // kept, though no item has that code
-  EXPECT_EQ(shell::PuzzleCombos[10], 100);
-  EXPECT_EQ(shell::PuzzleCombos[31], 1);
-}
-
-TEST_F(DialogTest, EnemyFlagKeysRefreshEveryPicture) {
-  auto& e = dialog<CustEnemy>();
-  auto fill = [&](int i) { return e.Image1[i].canvas().pixel(3, 7); };
-  EXPECT_EQ(fill(0), ui::rgb(0xC0, 0xC0, 0xC0));  // skeleton: smoke
-  EXPECT_TRUE(apply("skeletonflag", "0"));
-  EXPECT_EQ(fill(0), ui::rgb(0xFF, 0x80, 0x80));  // blood
-  EXPECT_TRUE(apply("demigod1flag", "4"));
-  EXPECT_EQ(fill(13), ui::rgb(0x80, 0xFF, 0x80));
-  EXPECT_EQ(fill(14), ui::rgb(0xE0, 0xE0, 0xE0));  // the fixed code 5: a grey C
-  EXPECT_TRUE(apply("mutantflag", "200"));         // no such code: a neutral picture, no error
-  EXPECT_EQ(shell::EnemyFlags[11], 200);
-  EXPECT_EQ(fill(11), ui::rgb(0xF0, 0xF0, 0xF0));
-  EXPECT_FALSE(apply("mutantflag", "256"));
 }
 
 }  // namespace

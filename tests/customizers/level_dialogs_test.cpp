@@ -8,11 +8,10 @@
 #include <string>
 
 #include "apply_line.h"
-#include "customizers/camera_dialog.h"
-#include "customizers/conditions_dialog.h"
-#include "customizers/level_dialogs.h"
-#include "customizers/objects_dialog.h"
-#include "customizers/sound_dialog.h"
+#include "customizers/camera/dialog.h"
+#include "customizers/conditions/dialog.h"
+#include "customizers/objects/dialog.h"
+#include "customizers/sound/dialog.h"
 #include "patcher/pass_hooks.h"
 #include "platform/temp_folder.h"
 #include "shell/config_state.h"
@@ -167,7 +166,8 @@ TEST_F(LevelDialogs, SwitchesEnableTheirFields) {
 
 TEST_F(LevelDialogs, OneBlockPlatformNeedsTheExtension) {
   shell::form1Hooks() = shell::Form1Hooks{};
-  InstallLevelDialogs();
+  InstallSoundDialog();
+  InstallObjectsDialog();
   auto& main = Forms::get<shell::Form1>();
   auto& o = objects();
   o.Check10.setValue(1);
@@ -212,7 +212,7 @@ TEST_F(LevelDialogs, RateReadOutDartsSwatchAndHelp) {
 
 TEST_F(LevelDialogs, ConditionsOpenBesideTheButtonAreDraggedAndHide) {
   shell::form1Hooks() = shell::Form1Hooks{};
-  InstallLevelDialogs();
+  InstallConditionsDialog();
   auto& main = Forms::get<shell::Form1>();
   main.move(3000, 2000, main.width(), main.height());
   main.Command29.setEnabled(true);

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "apply_line.h"
-#include "customizers/health_dialog.h"
-#include "customizers/limits_dialog.h"
-#include "customizers/physics_dialog.h"
+#include "customizers/health/dialog.h"
+#include "customizers/limits/dialog.h"
+#include "customizers/physics/dialog.h"
 #include "shell/config_line.h"
 #include "shell/config_state.h"
 #include "shell/default_config.h"

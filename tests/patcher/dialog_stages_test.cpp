@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "customizers/enemies_dialog.h"
-#include "customizers/inventory_dialog.h"
+#include "customizers/enemies/dialog.h"
+#include "customizers/inventory/dialog.h"
 #include "furr/command_set.h"
 #include "pass_fixture.h"
 

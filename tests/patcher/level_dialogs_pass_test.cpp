@@ -4,10 +4,10 @@
 #include <functional>
 #include <vector>
 
-#include "customizers/camera_dialog.h"
-#include "customizers/conditions_dialog.h"
-#include "customizers/objects_dialog.h"
-#include "customizers/sound_dialog.h"
+#include "customizers/camera/dialog.h"
+#include "customizers/conditions/dialog.h"
+#include "customizers/objects/dialog.h"
+#include "customizers/sound/dialog.h"
 #include "pass_fixture.h"
 #include "shell/conversions.h"
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <optional>
 
-#include "customizers/health_dialog.h"
-#include "customizers/limits_dialog.h"
+#include "customizers/health/dialog.h"
+#include "customizers/limits/dialog.h"
 #include "pass_fixture.h"
 #include "patcher/layout_check.h"
 #include "platform/files.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "customizers/camera_dialog.h"
-#include "customizers/inventory_dialog.h"
+#include "customizers/camera/dialog.h"
+#include "customizers/inventory/dialog.h"
 #include "pass_fixture.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"

@@ -2,9 +2,9 @@
 // exactly their bytes change.
 #include <vector>
 
-#include "customizers/health_dialog.h"
-#include "customizers/limits_dialog.h"
-#include "customizers/physics_dialog.h"
+#include "customizers/health/dialog.h"
+#include "customizers/limits/dialog.h"
+#include "customizers/physics/dialog.h"
 #include "pass_fixture.h"
 
 namespace olvex::patcher::test {

@@ -3,9 +3,9 @@
 #include <functional>
 #include <vector>
 
-#include "customizers/cust_bars.h"
-#include "customizers/cust_credits.h"
-#include "customizers/cust_fonts.h"
+#include "customizers/bars/dialog.h"
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
 #include "pass_fixture.h"
 
 namespace olvex::patcher::test {

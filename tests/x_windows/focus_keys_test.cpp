@@ -5,10 +5,10 @@
 
 #include <thread>
 
-#include "customizers/cust_credits.h"
-#include "customizers/cust_fonts.h"
-#include "customizers/cust_gfx.h"
-#include "customizers/cust_lite.h"
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
+#include "customizers/gfx/dialog.h"
+#include "customizers/lights/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 #include "ui/qt/user_actions.h"

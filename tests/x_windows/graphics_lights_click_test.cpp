@@ -6,10 +6,10 @@
 #include <bit>
 #include <cstdint>
 
-#include "customizers/cust_gfx.h"
-#include "customizers/cust_gfx2.h"
-#include "customizers/cust_lite.h"
-#include "customizers/fog_tuner.h"
+#include "customizers/fog/dialog.h"
+#include "customizers/gfx/dialog.h"
+#include "customizers/gfx2/dialog.h"
+#include "customizers/lights/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 

@@ -3,10 +3,10 @@
 // blinking run while their dialog is up and stop when it closes.
 #include <gtest/gtest.h>
 
-#include "customizers/enemies_dialog.h"
-#include "customizers/inventory_dialog.h"
-#include "customizers/puzzle_dialog.h"
-#include "customizers/weapons_dialog.h"
+#include "customizers/enemies/dialog.h"
+#include "customizers/inventory/dialog.h"
+#include "customizers/puzzles/dialog.h"
+#include "customizers/weapons/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 

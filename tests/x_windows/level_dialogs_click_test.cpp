@@ -3,10 +3,10 @@
 // hides on Esc.
 #include <gtest/gtest.h>
 
-#include "customizers/camera_dialog.h"
-#include "customizers/conditions_dialog.h"
-#include "customizers/objects_dialog.h"
-#include "customizers/sound_dialog.h"
+#include "customizers/camera/dialog.h"
+#include "customizers/conditions/dialog.h"
+#include "customizers/objects/dialog.h"
+#include "customizers/sound/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 

@@ -3,9 +3,9 @@
 // marker changes the turn rates beside it.
 #include <gtest/gtest.h>
 
-#include "customizers/health_dialog.h"
-#include "customizers/limits_dialog.h"
-#include "customizers/physics_dialog.h"
+#include "customizers/health/dialog.h"
+#include "customizers/limits/dialog.h"
+#include "customizers/physics/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 

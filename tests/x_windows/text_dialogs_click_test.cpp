@@ -2,9 +2,9 @@
 // with its controls, swatches and samples; the legend preview runs while the fonts dialog is up.
 #include <gtest/gtest.h>
 
-#include "customizers/cust_bars.h"
-#include "customizers/cust_credits.h"
-#include "customizers/cust_fonts.h"
+#include "customizers/bars/dialog.h"
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
 #include "program_fixture.h"
 #include "shell/form1.h"
 
