@@ -104,7 +104,8 @@ TEST(ConfigLine, SplitsKeyAndValue) {
     EXPECT_EQ(value, c.value) << c.line;
   }
   // CR LF, LF or a lone CR end a line; NULs at a line's end are dropped.
-  ConfigLines lines(std::string("a\n\rb\0\0\r\r\nc\r", 11));
+  const std::string text("a\n\rb\0\0\r\r\nc\r", 11);
+  ConfigLines lines(text);
   std::vector<std::string> got;
   for (std::string_view line; lines.next(line);) got.emplace_back(line);
   EXPECT_EQ(got, (std::vector<std::string>{"a", "", "b", "", "c"}));
