@@ -8,10 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/config_state.h"
-#include "shell/shared_keys.h"
-#include "shell/shared_tables.h"
-#include "support/test_host.h"
+#include "config_fixture.h"
 #include "ui/control_array.h"
 
 namespace olvex::shell {
@@ -45,18 +42,13 @@ constexpr KeyRow kTestRows[] = {
     {"elementkey", Conversion::First4, TextBoxOf{&element<KeyTestForm, &KeyTestForm::Text2, 4>}},
 };
 
-class SettingsKeys : public ::testing::Test {
+class SettingsKeys : public testing::ConfigTest {
  protected:
   void SetUp() override {
-    ResetConfigState();
-    ResetSharedTables();
-    SharedHooks = {};
-    ClearKeyRegistry();
-    RegisterSharedKeys();
+    ConfigTest::SetUp();
     RegisterKeys(Scope::Camera, kTestRows);
     followUps = 0;
   }
-  void TearDown() override { ClearKeyRegistry(); }
   // Applies "key=value" with a scope word; false when it raised SettingsKeyError.
   bool apply(const std::string& line, std::string_view scope = "all") {
     CfgKey = line.substr(0, line.find('='));
@@ -69,7 +61,6 @@ class SettingsKeys : public ::testing::Test {
     }
   }
   KeyTestForm& form() { return ui::Forms::get<KeyTestForm>(); }
-  test::TestHost host;
 };
 
 struct ConversionCase {
