@@ -19,7 +19,7 @@ class AboutBox : public ::testing::Test {
 
 // Pages fade in from black and out again, the slow ones at half speed, and follow each other; the
 // shown picture is the page alone until the bands begin.
-TEST_F(AboutBox, PagesFadeInAndOutAndMixWithTheBands) {
+TEST_F(AboutBox, PagesFadeInAndOutAndFollowEachOther) {
   ticks(1);
   EXPECT_EQ(box.textColour(), ui::rgb(2, 2, 2));
   EXPECT_EQ(box.Picture3.canvas().pixel(Form2::kTextLeft, Form2::kTextTop), ui::rgb(2, 2, 2));

@@ -297,6 +297,22 @@ TEST_F(Form1Rules, DistancePresetsAndForeignButtons) {
   EXPECT_EQ(ran, (std::vector<std::string>{"Command10", "Command23", "Image2"}));
 }
 
+// Every label, box, button and frame shown says what it is; the status label fills at start-up.
+TEST_F(Form1Rules, EveryControlShowsItsCaption) {
+  auto caption = [](ui::Control* c) -> std::optional<std::string> {
+    switch (c->kind()) {
+      case ui::ControlKind::Label: return static_cast<ui::Label*>(c)->caption();
+      case ui::ControlKind::CheckBox: return static_cast<ui::CheckBox*>(c)->caption();
+      case ui::ControlKind::OptionButton: return static_cast<ui::OptionButton*>(c)->caption();
+      case ui::ControlKind::CommandButton: return static_cast<ui::CommandButton*>(c)->caption();
+      case ui::ControlKind::Frame: return static_cast<ui::Frame*>(c)->caption();
+      default: return std::nullopt;
+    }
+  };
+  for (ui::Control* c : f.controls())
+    if (c != &f.Label6 && c->visible()) EXPECT_NE(caption(c), "") << c->name() << "(" << c->index() << ")";
+}
+
 int unloadAllCalls = 0;
 
 // Windows by name: the main window, whose Unload calls UnloadAll as the real one does, windows of
