@@ -194,9 +194,10 @@ TEST_F(VersionLoader, LoadsEveryMatchingSectionInTurn) {
                                        "FlareColourData3Mod=C0", "ExtendedSizeNum=524287",
                                        "RaceExtRVAYoRel=-7", "IncTimerData=FF", "UnknownKeyData=1"}),
         "[VERSION " + std::string(kSig) + ";Second]\r\nLTOffset=3\r\nJumbBackData=00\r\n[END VERSION]\0\0\r\n\0"s,
-        "[version 65636b005f494e495400000057696e50;Lower]\r\nDDOffset=9\r\n[end version]"});
+        "[version 65636b005f494e495400000057696e50;Lower]\r\nDDOffset=9\r\n[end version]",
+        "[version " + std::string(kSig) + ";]\r\n[end version]"});
   EXPECT_EQ(messages(), Strings{});
-  EXPECT_EQ(FoundCaption, "Found: Second");
+  EXPECT_EQ(FoundCaption, "Found: ");  // the last match's label, empty here
   EXPECT_EQ((std::vector<int>{Offsets[2], Offsets[4], Offsets[5], Offsets[6], Offsets[kVersionCheckSlot], ExtendedSizeNum,
                               RaceExtRVAYoRel}),
             (std::vector<int>{16, 3, 2, 4, 0, 524287, -7}));
