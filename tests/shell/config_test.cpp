@@ -106,7 +106,7 @@ TEST_F(ConfigReader, SlotTablesAndSectionBlocks) {
   ReaderHooks.creditsText = [&](const std::string& t) { credits.push_back(t); };
   writeConfig(crlf({"[common]", "Version=0.76", "VersionCheckOffset=1", "NumBytesToRead=1", "TriggerSlots=3",
                     "RaceTimerSlots=2", "[end common]", "[credits]", "", "", "%01", "", "Name", "[END CREDITS]",
-                    "[flipeffects]", "before", "/Effect07", "", "A", "", "B", "/Annotation=last one", "/DoOnlyOnce=1x",
+                    "[flipeffects]", "before", "/Effect07", "", "A", "", "B", "/Annotation=last one", "/DoOnlyOnce=12",
                     "/Effect300", "C", "/Effect", "/Annotation=first", "[END FLIPEFFECTS]", "[racetimer]", "/Event00",
                     "/Time=2:30", "X", "/Event09", "/Time=2", "/Annotation=second", "[end racetimer]"}));
   LoadCommonConfig();
