@@ -4,8 +4,6 @@
 
 #include <optional>
 #include <string>
-#include <tuple>
-#include <utility>
 #include <vector>
 
 #include "platform/temp_folder.h"
@@ -18,6 +16,7 @@
 #include "shell/shared_tables.h"
 #include "shell/version_loader.h"
 #include "shell/version_table.h"
+#include "support/built_in_config.h"
 #include "support/test_host.h"
 
 namespace olvex::shell::testing {
@@ -46,25 +45,6 @@ inline std::string configText(const std::vector<std::string>& commonExtra = {},
     lines.push_back(l);
   lines.insert(lines.end(), tail.begin(), tail.end());
   return crlf(lines);
-}
-
-// The program's built-in config with some [common] values replaced and the bodies of the
-// [flipeffects] and [racetimer] sections (CR LF lines) given.
-inline std::string builtInConfigWith(const std::vector<std::pair<std::string, std::string>>& values,
-                                     const std::string& flips, const std::string& events) {
-  std::string text(BuiltInConfigText());
-  for (const auto& [key, value] : values) {
-    std::size_t at = text.find("\n" + key + "=");
-    EXPECT_NE(at, std::string::npos) << key;
-    if (at == std::string::npos) continue;
-    text.replace(at + 1, text.find_first_of("\r\n", at + 1) - at - 1, key + "=" + value);
-  }
-  for (auto [open, close, body] : {std::tuple{"\n[flipeffects]", "\n[end flipeffects]", flips},
-                                   std::tuple{"\n[racetimer]", "\n[end racetimer]", events}}) {
-    std::size_t from = text.find('\n', text.find(open) + 1) + 1;
-    text.replace(from, text.find(close, from) + 1 - from, body);
-  }
-  return text;
 }
 
 inline std::string versionSection(const std::string& sig, const std::string& label,
