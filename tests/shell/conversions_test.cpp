@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/test_host.h"
@@ -90,32 +91,26 @@ TEST_F(Conversions, ConvertRVAPatchesDisplacements) {
   EXPECT_EQ(takeMessages().size(), 1u);
 }
 
-TEST_F(Conversions, SingleToBitsRefusesNegativeAndInfiniteValues) {
-  EXPECT_EQ(SingleToBits(0.1), 0x3DCCCCCD);
-  EXPECT_EQ(SingleToBits(-0.0), 0);
-  EXPECT_EQ(SingleToBits(1e39), 0);
+// The smaller helpers, each result against its expected text.
+TEST_F(Conversions, TextHelpers) {
+  const std::pair<std::string, std::string> rows[] = {
+      {DecodeLineBreaks("x//y///"), "x\r\ny\r\n/"},
+      {EncodeLineBreaks("a\nb\rc\r\n\r\n"), "a//b//c////"},
+      {PadLeftZeros("1234", 2), "1234"},
+      {std::to_string(CountNonSlash("E8//")), "3"},  // the last character counts whatever it is
+      {LetterToScanCode("]") + LetterToScanCode("a") + LetterToScanCode("Z") + LetterToScanCode("1"), "111428"},
+      {ParamToHex("1A2B", 0), "1A2B"},
+      {ParamToHex("300", 4), "2C01"},
+      {ParamToHex("-1", 5), "FF"},
+      {ParamToHex("4294967295", 7), "FFFFFFFF"},
+      {ParamToHex("-2", 7), "FEFFFFFF"},
+      {ParamToHex("1", 8), "00"},
+      {std::to_string(SingleToBits(0.1)), std::to_string(0x3DCCCCCD)},
+      {std::to_string(SingleToBits(-0.0)) + std::to_string(SingleToBits(1e39)), "00"},  // refused, with a message each
+  };
+  for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
   EXPECT_EQ(takeMessages(),
             Strings(2, "Error during DEC>IEEE-754 float conversion. Check if you have set correct value."));
-}
-
-TEST_F(Conversions, TextHelpers) {
-  EXPECT_EQ(DecodeLineBreaks("x//y///"), "x\r\ny\r\n/");
-  EXPECT_EQ(EncodeLineBreaks("a\nb\rc\r\n\r\n"), "a//b//c////");
-  EXPECT_EQ(PadLeftZeros("1234", 2), "1234");
-  EXPECT_EQ(CountNonSlash("E8//"), 3);  // the last character counts whatever it is
-  EXPECT_EQ(LetterToScanCode("]"), "11");
-  EXPECT_EQ(LetterToScanCode("a"), "14");
-  EXPECT_EQ(LetterToScanCode("Z"), "28");
-  EXPECT_EQ(LetterToScanCode("1"), "");
-}
-
-TEST_F(Conversions, ParamToHexByType) {
-  EXPECT_EQ(ParamToHex("1A2B", 0), "1A2B");
-  EXPECT_EQ(ParamToHex("300", 4), "2C01");
-  EXPECT_EQ(ParamToHex("-1", 5), "FF");
-  EXPECT_EQ(ParamToHex("4294967295", 7), "FFFFFFFF");
-  EXPECT_EQ(ParamToHex("-2", 7), "FEFFFFFF");
-  EXPECT_EQ(ParamToHex("1", 8), "00");
 }
 
 }  // namespace

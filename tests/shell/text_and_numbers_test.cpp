@@ -93,6 +93,7 @@ TEST(ConfigLine, SplitsKeyAndValue) {
       // Without "=" among the first 255 characters the value begins at character 257.
       {k255 + "x  v w ; c", k255, "v w", 0},
       {k255 + "=v", k255, "v", 0},
+      {std::string(256, ' ') + ";", std::string(255, ' '), "", 0},  // an empty value is not trimmed below its start
   };
   for (const Case& c : cases) {
     DataKeyCount = 0;
