@@ -1,6 +1,7 @@
 #pragma once
 // The program as it starts, on a private X server: a folder holding the reference executable,
-// its config and its command set made the current directory, every module installed, the splash window shown first.
+// its config and its command set made the current directory, every module installed, the splash
+// window shown first; and the steps the scenarios share.
 #include <string>
 
 #include "app/modules.h"
@@ -19,6 +20,9 @@
 
 namespace olvex::test::x {
 
+inline constexpr char kMain[] = "OLVEX 0.76 rev. 4";
+inline constexpr char kQuestion[] = "Confirm file modifying";
+
 class ProgramTest : public XSession {
  protected:
   void SetUp() override {
@@ -33,25 +37,69 @@ class ProgramTest : public XSession {
     shell::form1Hooks() = shell::Form1Hooks{};
     patcher::passHooks() = patcher::PassHooks{};
     app::InstallModules();
-    start<shell::Splash>();
+    ui::Forms::get<shell::Splash>().show();
   }
 
-  // From the scenario: answers the start-up's notice of the missing patch set and returns the
-  // main window once it is painted.
-  shell::Form1& mainWindow() {
-    expectPainted("OLVEX");
-    clickButton("OLVEX", "OK");
+  // Answers the start-up's notice of the missing patch set (with a click or Enter) and returns
+  // the main window once it is painted.
+  shell::Form1& mainWindow(bool byKey = false) {
+    EXPECT_TRUE(expectPainted("OLVEX").shows("Can't find patch set file (patches.drc)"));
+    if (byKey)
+      pressKey("Return");
+    else
+      clickText("OLVEX", "OK");
     auto& main = waitForForm<shell::Form1>();
-    std::string caption;
-    onGui([&] { caption = main.caption(); });
-    expectPainted(caption);
+    expectPainted(kMain);
     return main;
+  }
+
+  // Opens a window with a click on `button` and waits until it is painted.
+  template <class F>
+  F& open(const ui::Control& button, const std::string& caption) {
+    click(button);
+    auto& f = waitForForm<F>();
+    expectPainted(caption);
+    return f;
+  }
+
+  // A message box with that text, answered with Enter.
+  void expectMessage(const std::string& text) {
+    EXPECT_TRUE(expectPainted("OLVEX").shows(text)) << text;
+    pressKey("Return");
+    waitClosed("OLVEX");
+  }
+
+  // "modify" clicked and its question answered: the executable as the pass left it.
+  std::string modify(shell::Form1& main, const std::string& answer = "OK") {
+    click(main.Command3);
+    EXPECT_TRUE(expectPainted(kQuestion).shows("Are you sure you want to update tomb4.exe file?"));
+    clickText(kQuestion, answer);
+    waitClosed(kQuestion);
+    waitFor("\"modify\" to be enabled again", [&] { return main.Command3.enabled(); });
+    return exeBytes();
+  }
+
+  // The model's focus and the keyboard's are on `c`.
+  void waitFocus(const ui::Control& c) {
+    waitFor("the model's focus on " + c.name() + "(" + std::to_string(c.index()) + ")",
+            [&] { return c.form().activeControl() == &c; });
+    waitKeyboardOn(c);
   }
 
   std::string exe() const { return dir.file("tomb4.exe"); }
   std::string exeBytes() const { return platform::test_files::bytesOf(exe()); }
+  // n bytes of the file at the position of a version section's offset key.
+  static std::string bytesAt(const std::string& file, std::string_view key, std::size_t n) {
+    return file.substr(reflayout::findOffsetKey(key)->position - 1, n);
+  }
 
   platform::test_files::WorkingFolder dir;
+};
+
+// Runs each test without a window manager and under one.
+class OnBothScreens : public ProgramTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  OnBothScreens() { windowManager = GetParam(); }
 };
 
 }  // namespace olvex::test::x

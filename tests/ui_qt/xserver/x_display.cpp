@@ -19,21 +19,29 @@ namespace olvex::test::x {
 namespace {
 
 std::string titleOf(Display* d, Window w) {
-  Atom name = XInternAtom(d, "_NET_WM_NAME", False), utf8 = XInternAtom(d, "UTF8_STRING", False);
   Atom type;
   int format;
   unsigned long count, after;
   unsigned char* data = nullptr;
   std::string title;
-  if (XGetWindowProperty(d, w, name, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success && data) {
+  if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                         XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after, &data) == Success &&
+      data) {
     title.assign(reinterpret_cast<char*>(data), count);
     XFree(data);
   }
   return title;
 }
 
-// The viewable children of `w` (or all of them), bottom first.
-std::vector<Window> viewableChildren(Display* d, Window w, bool viewableOnly = true) {
+Window parentOf(Display* d, Window w) {
+  Window root, parent = 0, *children = nullptr;
+  unsigned int n = 0;
+  if (XQueryTree(d, w, &root, &parent, &children, &n) && children) XFree(children);
+  return parent;
+}
+
+// The children of `w` (only the viewable ones, or all), bottom first.
+std::vector<Window> childrenOf(Display* d, Window w, bool viewableOnly = true) {
   std::vector<Window> out;
   Window root, parent, *children = nullptr;
   unsigned int n = 0;
@@ -59,49 +67,51 @@ bool areaOf(Display* d, Window w, Rect& r) {
   return true;
 }
 
-// The window named `title` in the tree under `w` (a frame a window manager put around it
-// included), viewable or in any state.
-bool holds(Display* d, Window w, const std::string& title, bool viewableOnly = true) {
-  if (titleOf(d, w) == title) return true;
-  for (Window child : viewableChildren(d, w, viewableOnly))
-    if (holds(d, child, title, viewableOnly)) return true;
-  return false;
-}
-
-Window named(Display* d, Window w, const std::string& title) {
+// The window titled `title` in the tree of `w`, `w` included; 0 when there is none.
+Window named(Display* d, Window w, const std::string& title, bool viewableOnly = true) {
   if (titleOf(d, w) == title) return w;
-  for (Window child : viewableChildren(d, w))
-    if (Window found = named(d, child, title)) return found;
+  for (Window child : childrenOf(d, w, viewableOnly))
+    if (Window found = named(d, child, title, viewableOnly)) return found;
   return 0;
 }
 
-// The topmost top-level window (a window manager's frame, or the window itself) holding the
-// window named `title`; 0 when none does.
-Window topLevelHolding(Display* d, const std::string& title, std::size_t* index = nullptr) {
-  std::vector<Window> tops = viewableChildren(d, DefaultRootWindow(d));
-  for (std::size_t i = tops.size(); i-- > 0;) {
-    if (!holds(d, tops[i], title)) continue;
-    if (index) *index = i;
-    return tops[i];
-  }
-  return 0;
+// The index among the viewable top-level windows of the topmost one holding the window titled
+// `title`; -1 when none does.
+int topLevelHolding(Display* d, const std::vector<Window>& tops, const std::string& title) {
+  for (int i = static_cast<int>(tops.size()); i-- > 0;)
+    if (named(d, tops[i], title)) return i;
+  return -1;
 }
 
-// The viewable windows under `w` (not `w` itself), leaving out the subtree of `skip`.
+// The viewable windows under `w`, leaving out the tree of `skip`.
 void descendants(Display* d, Window w, Window skip, std::vector<Window>& out) {
-  for (Window child : viewableChildren(d, w)) {
-    if (child == skip) continue;
-    out.push_back(child);
-    descendants(d, child, skip, out);
-  }
+  for (Window child : childrenOf(d, w))
+    if (child != skip) {
+      out.push_back(child);
+      descendants(d, child, skip, out);
+    }
 }
 
-// The first line Xvfb writes to the -displayfd pipe: its display number.
-std::string readDisplayNumber(int fd) {
-  std::string number;
-  char c;
-  while (::read(fd, &c, 1) == 1 && c != '\n') number += c;
-  return number;
+// Starts a program with its output dropped, on `display` when one is given.
+pid_t spawn(const std::vector<const char*>& argv, const std::string& display) {
+  pid_t pid = ::fork();
+  if (pid != 0) return pid;
+  int null = ::open("/dev/null", O_WRONLY);
+  ::dup2(null, STDOUT_FILENO);
+  ::dup2(null, STDERR_FILENO);
+  if (!display.empty()) ::setenv("DISPLAY", display.c_str(), 1);
+  std::vector<char*> args;
+  for (const char* a : argv) args.push_back(const_cast<char*>(a));
+  args.push_back(nullptr);
+  ::execvp(args[0], args.data());
+  ::_exit(127);
+}
+
+void stop(pid_t& pid) {
+  if (pid <= 0) return;
+  ::kill(pid, SIGTERM);
+  ::waitpid(pid, nullptr, 0);
+  pid = -1;
 }
 
 }  // namespace
@@ -131,89 +141,53 @@ void Pixels::hide(Rect origin, Rect r) {
       rgb[static_cast<std::size_t>(y - origin.top) * width + (x - origin.left)] = kHidden;
 }
 
-bool XDisplay::available() { return std::system("command -v Xvfb >/dev/null 2>&1") == 0; }
+bool XDisplay::available() { return std::system("command -v Xvfb >/dev/null && command -v openbox >/dev/null") == 0; }
 
 XDisplay::XDisplay() {
   int fds[2];
   if (::pipe(fds) != 0) throw std::runtime_error("pipe failed");
-  server_ = ::fork();
-  if (server_ == 0) {
-    ::close(fds[0]);
-    int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    std::string fd = std::to_string(fds[1]);
-    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-dpi", "96",
-             "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  std::string fd = std::to_string(fds[1]);
+  server_ = spawn({"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten",
+                   "tcp", "-noreset"},
+                  "");
   ::close(fds[1]);
-  std::string number = server_ > 0 ? readDisplayNumber(fds[0]) : "";
+  std::string number;  // the first line Xvfb writes to the pipe
+  for (char c; server_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n';) number += c;
   ::close(fds[0]);
-  if (number.empty()) {
-    if (server_ > 0) ::waitpid(server_, nullptr, 0);
-    server_ = -1;
-    throw std::runtime_error("Xvfb did not start");
-  }
   name_ = ":" + number;
-  client_ = XOpenDisplay(name_.c_str());
-  if (!client_) throw std::runtime_error("cannot connect to Xvfb on " + name_);
+  if (!number.empty() && (client_ = XOpenDisplay(name_.c_str()))) return;
+  stop(server_);
+  throw std::runtime_error("Xvfb did not start");
 }
 
 XDisplay::~XDisplay() {
   stopWindowManager();
   if (client_) XCloseDisplay(client_);
-  if (server_ > 0) {
-    ::kill(server_, SIGTERM);
-    ::waitpid(server_, nullptr, 0);
-  }
+  stop(server_);
 }
 
-bool XDisplay::windowManagerAvailable() { return std::system("command -v openbox >/dev/null 2>&1") == 0; }
-
+// Openbox manages the screen once it puts a window it is asked to map into a frame of its own.
+// A map asked for while it is still starting may be lost, so the probe is mapped until framed.
 void XDisplay::startWindowManager() {
   if (windowManager_ > 0) return;
-  windowManager_ = ::fork();
-  if (windowManager_ == 0) {
-    int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, STDOUT_FILENO);
-    ::dup2(null, STDERR_FILENO);
-    ::setenv("DISPLAY", name_.c_str(), 1);
-    ::execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  if (windowManager_ < 0) throw std::runtime_error("cannot start openbox");
-  // It manages the screen once it puts a window it is asked to map into a frame of its own
-  // (naming its check window on the root window comes earlier, before it takes windows). A map
-  // asked for while it is still starting may be lost, so the probe is mapped again until framed.
+  windowManager_ = spawn({"openbox", "--sm-disable"}, name_);
   Window root = DefaultRootWindow(client_);
   Window probe = XCreateSimpleWindow(client_, root, 0, 0, 10, 10, 0, 0, 0);
-  for (int i = 0; i < 500; ++i) {
+  bool framed = false;
+  for (int i = 0; i < 500 && !framed && ::waitpid(windowManager_, nullptr, WNOHANG) == 0; ++i) {
     XMapWindow(client_, probe);
     XFlush(client_);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    Window top, parent, *children = nullptr;
-    unsigned int n = 0;
-    if (XQueryTree(client_, probe, &top, &parent, &children, &n) && parent != root) {
-      if (children) XFree(children);
-      XDestroyWindow(client_, probe);
-      XSync(client_, False);
-      return;
-    }
-    if (children) XFree(children);
-    if (::waitpid(windowManager_, nullptr, WNOHANG) == windowManager_) break;
+    framed = parentOf(client_, probe) != root;
   }
   XDestroyWindow(client_, probe);
+  XSync(client_, False);
+  if (framed) return;
   stopWindowManager();
   throw std::runtime_error("openbox did not start on " + name_);
 }
 
-void XDisplay::stopWindowManager() {
-  if (windowManager_ <= 0) return;
-  ::kill(windowManager_, SIGTERM);
-  ::waitpid(windowManager_, nullptr, 0);
-  windowManager_ = -1;
-}
+void XDisplay::stopWindowManager() { stop(windowManager_); }
 
 void XDisplay::moveTo(int x, int y) {
   XTestFakeMotionEvent(client_, -1, x, y, CurrentTime);
@@ -232,65 +206,52 @@ void XDisplay::key(const std::string& keysym, bool press) {
   XSync(client_, False);
 }
 
-bool XDisplay::findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above) {
-  std::vector<Window> tops = viewableChildren(client_, DefaultRootWindow(client_));
-  for (std::size_t i = tops.size(); i-- > 0;) {
-    if (!holds(client_, tops[i], utf8Title) || !areaOf(client_, named(client_, tops[i], utf8Title), area)) continue;
-    above.clear();
-    for (std::size_t j = i + 1; j < tops.size(); ++j)
-      if (Rect r; areaOf(client_, tops[j], r)) above.push_back(r);
-    return true;
-  }
+bool XDisplay::findWindow(const std::string& title, Rect& area, std::vector<Rect>& above) {
+  std::vector<Window> tops = childrenOf(client_, DefaultRootWindow(client_));
+  int i = topLevelHolding(client_, tops, title);
+  if (i < 0 || !areaOf(client_, named(client_, tops[i], title), area)) return false;
+  above.clear();
+  for (std::size_t j = i + 1; j < tops.size(); ++j)
+    if (Rect r; areaOf(client_, tops[j], r)) above.push_back(r);
+  return true;
+}
+
+bool XDisplay::shows(const std::string& title) {
+  for (Window top : childrenOf(client_, DefaultRootWindow(client_)))
+    if (named(client_, top, title, false)) return true;
   return false;
 }
 
-// A window manager's frame stays on the screen a moment after the window in it was unmapped.
-bool XDisplay::shows(const std::string& utf8Title) {
-  for (Window top : viewableChildren(client_, DefaultRootWindow(client_)))
-    if (holds(client_, top, utf8Title, false)) return true;
-  return false;
-}
-
-bool XDisplay::findFrame(const std::string& utf8Title, Rect& frame) {
-  Window top = topLevelHolding(client_, utf8Title);
-  return top && areaOf(client_, top, frame);
-}
-
-std::vector<Rect> XDisplay::titleButtons(const std::string& utf8Title) {
+// The buttons are the small squares in the frame's strip above the window, in its right half.
+std::vector<Rect> XDisplay::titleButtons(const std::string& title) {
   std::vector<Rect> buttons;
-  Window top = topLevelHolding(client_, utf8Title);
-  Window window = top ? named(client_, top, utf8Title) : 0;
+  std::vector<Window> tops = childrenOf(client_, DefaultRootWindow(client_));
+  int i = topLevelHolding(client_, tops, title);
+  Window window = i < 0 ? 0 : named(client_, tops[i], title);
   Rect frame, area;
-  if (!window || !areaOf(client_, top, frame) || !areaOf(client_, window, area)) return buttons;
-  // Buttons are the small squares in the frame's strip above the window, in its right half.
+  if (!window || !areaOf(client_, tops[i], frame) || !areaOf(client_, window, area)) return buttons;
   std::vector<Window> under;
-  descendants(client_, top, window, under);
-  for (Window w : under) {
-    Rect r;
-    if (!areaOf(client_, w, r) || r.top < frame.top || r.top + r.height > area.top) continue;
-    if (r.left > frame.left + frame.width / 2 && std::abs(r.width - r.height) <= 2 && r.width > 4) buttons.push_back(r);
-  }
+  descendants(client_, tops[i], window, under);
+  for (Window w : under)
+    if (Rect r; areaOf(client_, w, r) && r.top >= frame.top && r.top + r.height <= area.top &&
+                r.left > frame.left + frame.width / 2 && std::abs(r.width - r.height) <= 2 && r.width > 4)
+      buttons.push_back(r);
   std::sort(buttons.begin(), buttons.end(), [](const Rect& a, const Rect& b) { return a.left < b.left; });
   return buttons;
 }
 
 bool XDisplay::stackedAbove(const std::string& upper, const std::string& lower) {
-  std::size_t u = 0, l = 0;
-  return topLevelHolding(client_, upper, &u) && topLevelHolding(client_, lower, &l) && u > l;
+  std::vector<Window> tops = childrenOf(client_, DefaultRootWindow(client_));
+  int u = topLevelHolding(client_, tops, upper), l = topLevelHolding(client_, tops, lower);
+  return u >= 0 && l >= 0 && u > l;
 }
 
-bool XDisplay::focusedIn(const std::string& utf8Title) {
+bool XDisplay::focusedIn(const std::string& title) {
   Window w;
   int revert;
   XGetInputFocus(client_, &w, &revert);
-  while (w != None && w != PointerRoot && w != DefaultRootWindow(client_)) {
-    if (titleOf(client_, w) == utf8Title) return true;
-    Window root, parent, *children = nullptr;
-    unsigned int n = 0;
-    if (!XQueryTree(client_, w, &root, &parent, &children, &n)) return false;
-    if (children) XFree(children);
-    w = parent;
-  }
+  for (; w != None && w != PointerRoot && w != DefaultRootWindow(client_); w = parentOf(client_, w))
+    if (titleOf(client_, w) == title) return true;
   return false;
 }
 
@@ -300,7 +261,6 @@ Pixels XDisplay::grab(int left, int top, int width, int height) {
   if (!image) return p;
   p.width = width;
   p.height = height;
-  p.rgb.reserve(static_cast<std::size_t>(width) * height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) p.rgb.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
   XDestroyImage(image);

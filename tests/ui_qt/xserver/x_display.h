@@ -3,6 +3,7 @@
 // parallel test processes never collide, and one client connection that sends real input
 // (XTest) and reads the screen's pixels. The connection belongs to the scenario thread. A window
 // manager (openbox) can run on it, to decorate, place and stack windows as a desktop does.
+// Windows are found by their UTF-8 title, asking only the X server.
 #include <sys/types.h>
 
 #include <cstdint>
@@ -26,24 +27,19 @@ struct Pixels {
   // One colour on every visible pixel of the rectangle, which has some.
   bool uniform(int left, int top, int w, int h) const;
   bool anyHidden(int left, int top, int w, int h) const;
-  // Marks the part of `r` (in the same coordinates as this area's `origin`) hidden.
+  // Marks the part of `r` (in the coordinates of `origin`, this area's top-left) hidden.
   void hide(Rect origin, Rect r);
 };
 
 class XDisplay {
  public:
-  // Starts Xvfb; throws when it cannot be started.
-  XDisplay();
+  XDisplay();  // starts Xvfb; throws when it cannot
   ~XDisplay();
   XDisplay(const XDisplay&) = delete;
   XDisplay& operator=(const XDisplay&) = delete;
 
-  // True where Xvfb is installed.
-  static bool available();
+  static bool available();  // Xvfb and openbox are installed
   const std::string& name() const { return name_; }  // ":N"
-
-  // True where openbox is installed.
-  static bool windowManagerAvailable();
   // Starts openbox and waits until it manages the screen; throws when it does not.
   void startWindowManager();
   void stopWindowManager();
@@ -52,21 +48,17 @@ class XDisplay {
   void button(bool press);  // the left button
   void key(const std::string& keysym, bool press);
   Pixels grab(int left, int top, int width, int height);
-  // The client area of the viewable window named `utf8Title` (the topmost of several), in root
-  // coordinates, and the areas of the windows stacked above it; false when there is none. Asks
-  // only the X server.
-  bool findWindow(const std::string& utf8Title, Rect& area, std::vector<Rect>& above);
-  // A viewable top-level window (the window or a window manager's frame) holds that window.
-  bool shows(const std::string& utf8Title);
-  // The whole top-level window holding that window, a window manager's frame included.
-  bool findFrame(const std::string& utf8Title, Rect& frame);
-  // The buttons a window manager drew in the window's title bar right of its caption, left to
-  // right (the close box last).
-  std::vector<Rect> titleButtons(const std::string& utf8Title);
-  // The window named `upper` is stacked above the one named `lower`.
+  // The client area of the topmost viewable window with that title, in root coordinates, and
+  // the areas of the top-level windows stacked above it; false when there is none.
+  bool findWindow(const std::string& title, Rect& area, std::vector<Rect>& above);
+  // A top-level window (the window or a window manager's frame, which stays a moment after the
+  // window in it was unmapped) holds that window.
+  bool shows(const std::string& title);
+  // The buttons a window manager drew in the window's title bar, left to right (close last).
+  std::vector<Rect> titleButtons(const std::string& title);
   bool stackedAbove(const std::string& upper, const std::string& lower);
-  // The keyboard's focus lies in the window named `utf8Title`: keys typed now reach it.
-  bool focusedIn(const std::string& utf8Title);
+  // The keyboard's focus lies in that window: keys typed now reach it.
+  bool focusedIn(const std::string& title);
 
  private:
   pid_t server_ = -1, windowManager_ = -1;

@@ -1,22 +1,11 @@
 #pragma once
 // Window tests on a real X server. A test derives from XSession and writes its scenario as
 // straight-line code passed to run(): the scenario runs on its own thread while the test's main
-// thread runs the window system, so a modal window opened by a click does not block the
-// scenario. Input goes through the X server (XTest) and checks read the screen's pixels. A
-// fixture that sets `windowManager` in its constructor runs its test under openbox, whose title
-// bars, close boxes, placement and stacking the scenario can use and check.
-//
-//   TEST_F(MyWindowTest, OpensPainted) {
-//     start<shell::Splash>();                         // the program's start-up
-//     run([&] {
-//       auto& main = waitForForm<shell::Form1>();
-//       click(main.Command3);                          // a real mouse click at its centre
-//       Shot box = expectPainted("Confirm file modifying");
-//       EXPECT_TRUE(box.shows("Are you sure"));
-//       clickButton("Confirm file modifying", "Cancel");
-//       waitClosed("Confirm file modifying");
-//     });
-//   }
+// thread runs the window system, so a modal window opened by a click does not block it. Input
+// goes through the X server (XTest) and checks read the screen's pixels. A fixture that sets
+// `windowManager` in its constructor runs its test under openbox (title bars, close boxes,
+// placement, stacking). A wait that times out fails the test, ends the scenario and names the
+// windows shown; windows the scenario left open are closed.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -28,7 +17,7 @@
 #include "ui/form.h"
 #include "ui_qt/xserver/x_display.h"
 
-class QPoint;
+class QWidget;
 
 namespace olvex::ui::qt {
 class QtHost;
@@ -38,7 +27,6 @@ namespace olvex::test::x {
 
 // What a window showed on the screen.
 struct Shot {
-  std::string caption;
   std::vector<std::string> texts;  // of its visible labels, buttons, boxes and frames
   Pixels screen;                   // its client area as the screen shows it
   bool shows(const std::string& text) const;  // a text holding `text` is among them
@@ -48,84 +36,68 @@ class XSession : public ::testing::Test {
  protected:
   XSession();
   ~XSession() override;
-  void SetUp() override;  // skips the test where Xvfb is not installed
+  void SetUp() override;  // skips the test where Xvfb or openbox is not installed
 
-  // Runs on this thread before run(): shows the form's default instance (the program starts
-  // with the splash window).
-  template <class F>
-  void start() {
-    ui::Forms::get<F>().show();
-  }
-
-  // Runs the scenario on its own thread while this thread runs the window system; returns when
-  // the scenario has ended. Windows it left open are closed.
+  // Runs the scenario on its own thread while this thread runs the window system.
   void run(const std::function<void()>& scenario);
 
-  // --- The calls below are made from the scenario. A wait that times out fails the test and
-  // ends the scenario. ---
-
-  // Runs f on the window thread and waits for it.
+  // --- From the scenario. ---
+  // Runs f on the window thread and waits for it; waits until `condition` holds there.
   void onGui(const std::function<void()>& f);
-  // Waits until `condition`, evaluated on the window thread, holds.
   void waitFor(const std::string& what, const std::function<bool()>& condition);
 
   // The form's default instance once it is loaded and its window is on the screen.
   template <class F>
   F& waitForForm() {
     F* form = nullptr;
-    waitFor("the window of " + std::string(typeid(F).name()), [&] {
-      if (!ui::Forms::loaded<F>()) return false;
-      form = &ui::Forms::get<F>();
-      return onScreen(*form);
+    waitFor(std::string("the window of ") + typeid(F).name(), [&] {
+      form = ui::Forms::loaded<F>() ? &ui::Forms::get<F>() : nullptr;
+      return form && onScreen(*form);
     });
     return *form;
   }
 
-  // A left click at the centre of the control (after its window is on the screen).
+  // A left click at the centre of the control.
   void click(const ui::Control& c);
-  // Moves the pointer to the first point of `path` (pixels from the control's top-left corner),
-  // presses the left button, moves through the other points and releases it at the last.
-  void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
-  // A left click at the start of a line (counted from 0) of a multi-line text box.
+  // A left click on the visible, enabled button, label or frame showing `text` (without its & marker) in
+  // the window titled `caption`: a message box's OK, a form's command button.
+  void clickText(const std::string& caption, const std::string& text);
+  // A left click at the start of a line (from 0) of a multi-line text box.
   void clickLine(const ui::TextBox& box, int line);
-  // A left click on the button showing `text` (with or without its & marker) in the window
-  // titled `caption`: a message box's OK or Cancel, or a form's command button.
-  void clickButton(const std::string& caption, const std::string& text);
-  // A key press and release ("Escape", "Return", "space", "a"), to the focused window; keys
-  // joined by "+" are a chord, pressed in order and released in reverse ("Control_L+End").
+  // Presses the left button at the first point of `path` (pixels from the control's top-left),
+  // moves through the others and releases it at the last.
+  void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
+  // A key press and release ("Escape", "Return", "a") to the focused window; keys joined by "+"
+  // are a chord, pressed in order and released in reverse ("Control_L+End").
   void pressKey(const std::string& keys);
-  // A key for each character (letters and digits).
-  void typeKeys(const std::string& keys);
+  void typeKeys(const std::string& keys);  // a key for each character
 
-  // Waits until the window titled `caption` is shown and the screen shows what it draws: its
-  // pixels match the window's own rendering, it is not one flat colour, and every visible
-  // label, button and frame with a text is drawn. Fails the test otherwise.
+  // Waits until the window titled `caption` is on the screen and painted: first, asking only
+  // the X server, until it shows more than one colour (a call into the window thread would
+  // wake a starved event loop), then until its pixels match the window's own rendering and
+  // every visible text of it is drawn (parts other windows cover left out).
   Shot expectPainted(const std::string& caption);
   // Waits until no visible window has that caption and the screen shows none.
   void waitClosed(const std::string& caption);
-  // Waits until the control's widget has the keyboard focus, in Qt and on the X server, so that
-  // keys typed next reach it.
+  // Waits until the control has the keyboard focus, in Qt and on the X server.
   void waitKeyboardOn(const ui::Control& c);
-
-  // Where the screen shows the form's client area and the control.
+  // Where the screen shows the form's client area, the control, and the window titled `caption`
+  // (or its visible, enabled widget showing `text`).
   Rect placeOf(const ui::Form& f);
   Rect placeOf(const ui::Control& c);
+  Rect placeOf(const std::string& caption, const std::string& text = "");
 
   // --- Under a window manager. ---
-  // A click on the close box or the minimise box of the window's title bar.
   void clickCloseBox(const std::string& caption);
   void clickMinimiseBox(const std::string& caption);
-  // A click on the window's title bar; a drag of it by dx, dy pixels, until the window moved.
   void clickTitleBar(const std::string& caption);
+  // Drags the title bar by dx, dy pixels and waits until the window has moved.
   void dragTitleBar(const std::string& caption, int dx, int dy);
-  // The window titled `upper` is stacked above the one titled `lower`.
   bool stackedAbove(const std::string& upper, const std::string& lower);
   // Waits until the screen shows no window with that caption (closed or minimised).
   void waitUnshown(const std::string& caption);
 
   std::unique_ptr<ui::qt::QtHost> host;
-
- protected:
   bool windowManager = false;
 
  private:
@@ -135,14 +107,11 @@ class XSession : public ::testing::Test {
   XDisplay& display();
   // Waits, asking only the X server, until `found` holds.
   void waitOnServer(const std::string& what, const std::function<bool()>& found);
-  // Where the X server shows the client area of the window titled `caption`, once it does.
-  Rect placeOf(const std::string& caption);
-  // The middle of the window's title bar.
-  QPoint titleBarPoint(const std::string& caption);
-  // A click on a button of the window's title bar, counted from the right (0: the close box).
-  void clickTitleButton(const std::string& caption, std::size_t fromRight);
-  // The screen's pixels of a window's area, those of the windows above it hidden.
-  Pixels grabArea(const Rect& area, const std::vector<Rect>& above);
+  // Where the screen shows the widget `find` gives (on the window thread) once it is shown.
+  Rect placeOfWidget(const std::string& what, const std::function<QWidget*()>& find);
+  void clickAt(int x, int y);
+  // The centre of a window manager's button in the title bar, counted from the right (0: close).
+  std::pair<int, int> titleButton(const std::string& caption, std::size_t fromRight);
 };
 
 }  // namespace olvex::test::x
