@@ -226,6 +226,8 @@ TEST_F(FormRules, ComboAndListSelection) {
 
 TEST_F(FormRules, ScrollBarClampsToRange) {
   auto& f = Forms::get<SampleForm>();
+  f.Scroll1.setValue(40000);
+  EXPECT_EQ(f.Scroll1.value(), 32767);  // the end of the range a new bar has
   f.Scroll1.setRange(0, 10);
   f.Scroll1.setValue(50);
   EXPECT_EQ(f.Scroll1.value(), 10);

@@ -43,11 +43,6 @@ class DracoWindows : public ProgramTest {
     draco::ClearPatchList();
     ProgramTest::SetUp();
   }
-
-  // The colour the screen shows at the centre of a control's first pixel row and column.
-  static std::uint32_t colourAt(const Shot& shot, const ui::Control& c, int dx, int dy) {
-    return shot.screen.at(c.left() / 15 + dx, c.top() / 15 + dy);
-  }
 };
 
 TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
@@ -73,9 +68,9 @@ TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
     Shot needy = expectPainted("Custom patches");
     EXPECT_TRUE(needy.shows("Needy"));
     EXPECT_TRUE(needy.shows("Speed:"));
-    EXPECT_EQ(colourAt(needy, patches.Image3, 1, 1), 0xC00000u);  // dependency at 515
-    EXPECT_EQ(colourAt(needy, patches.Image6, 1, 1), 0xC06000u);  // remap at 500
-    EXPECT_EQ(colourAt(needy, patches.Image5, 1, 1), 0x0050C0u);  // extend at 485
+    EXPECT_EQ(colourIn(needy, patches.Image3, 1, 1), 0xC00000u);  // dependency at 515
+    EXPECT_EQ(colourIn(needy, patches.Image6, 1, 1), 0xC06000u);  // remap at 500
+    EXPECT_EQ(colourIn(needy, patches.Image5, 1, 1), 0x0050C0u);  // extend at 485
     int left = 0;
     onGui([&] { left = patches.Image5.left() / 15; });
     EXPECT_EQ(left, 485);

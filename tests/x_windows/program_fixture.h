@@ -96,6 +96,16 @@ class ProgramTest : public XSession {
   platform::test_files::WorkingFolder dir;
 };
 
+// The screen colour at pixel (dx, dy) of a control, in the window whose client area `shot` holds.
+inline std::uint32_t colourIn(const Shot& shot, const ui::Control& c, int dx, int dy) {
+  int x = 0, y = 0;
+  for (const ui::Control* p = &c; p; p = p->container()) {
+    x += p->left();
+    y += p->top();
+  }
+  return shot.screen.at(x / 15 + dx, y / 15 + dy);
+}
+
 // Runs each test without a window manager and under one.
 class OnBothScreens : public ProgramTest, public ::testing::WithParamInterface<bool> {
  protected:

@@ -103,16 +103,6 @@ TEST_F(ProgramTest, SplashShowsLoadingOnItsGreyDuringStartUp) {
 using namespace customizers;
 using WindowInput = ProgramTest;
 
-// The screen colour at pixel (dx, dy) of a control, in the window whose client area `shot` holds.
-std::uint32_t colourIn(const Shot& shot, const ui::Control& c, int dx, int dy) {
-  int x = 0, y = 0;
-  for (const ui::Control* p = &c; p; p = p->container()) {
-    x += p->left();
-    y += p->top();
-  }
-  return shot.screen.at(x / 15 + dx, y / 15 + dy);
-}
-
 // Values typed into three dialogs' boxes and the fog tuner's marker, grabbed and dragged, reach
 // the executable through "modify".
 TEST_F(WindowInput, TypedAndDraggedValuesArePatched) {
