@@ -48,13 +48,11 @@ class DracoWindows : public ProgramTest {
 TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
   run([&] {
     auto& main = waitForForm<shell::Form1>();
-    std::string caption;
     onGui([&] {
-      caption = main.caption();
       main.Check5.setValue(0);
       main.Check9.setValue(0);
     });
-    expectPainted(caption);
+    expectPainted(kMain);
     click(main.Command30);
     auto& patches = waitForForm<draco::Patches>();
     Shot list = expectPainted("Custom patches");
@@ -120,9 +118,7 @@ TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
 TEST_F(DracoWindows, StatisticsAndTheMapReadingThePointer) {
   run([&] {
     auto& main = waitForForm<shell::Form1>();
-    std::string caption;
-    onGui([&] { caption = main.caption(); });
-    expectPainted(caption);
+    expectPainted(kMain);
     click(main.Image2);
     auto& about = waitForForm<draco::FLAbout>();
     Shot figures = expectPainted("OLVEX info");
