@@ -64,8 +64,12 @@ TEST_P(FocusOnScreen, KeysTypedAheadFollowTheFocus) {
     typeKeys("5");
     std::this_thread::sleep_for(300ms);  // nothing to wait for: the keys must not arrive yet
     onGui([&] { hold.reset(); });
-    waitFor("the Tab", [&] { return main.activeControl() != &main.Text2; });
-    onGui([&] { EXPECT_EQ(main.Text2.text(), "20480"); });
+    waitFor("the keys in the next box", [&] { return main.Text3.text() != "12288"; });
+    onGui([&] {
+      EXPECT_EQ(main.activeControl(), &main.Text3);
+      EXPECT_EQ(main.Text2.text(), "20480");
+      EXPECT_EQ(main.Text3.text(), "5");
+    });
   });
 }
 
