@@ -116,11 +116,12 @@ TEST_F(WindowInput, TypedAndDraggedValuesArePatched) {
       const ui::TextBox& (*box)();
       const char* typed;
     } boxes[] = {
-        {main.Command14, "GFX customizer", [] -> const ui::TextBox& { return ui::Forms::get<CustGfx>().Text2; }, "3A"},
-        {main.Command18, "GFX customizer 2", [] -> const ui::TextBox& { return ui::Forms::get<CustGfx2>().Text1[29]; },
-         "9"},
-        {main.Command13, "Light customizer", [] -> const ui::TextBox& { return ui::Forms::get<CustLite>().Text1[0]; },
-         "77"},
+        {main.Command14, "GFX customizer", []() -> const ui::TextBox& { return ui::Forms::get<CustGfx>().Text2; },
+         "3A"},  // lightning display time
+        {main.Command18, "GFX customizer 2",
+         []() -> const ui::TextBox& { return ui::Forms::get<CustGfx2>().Text1[29]; }, "9"},  // sprinkler amount
+        {main.Command13, "Light customizer",
+         []() -> const ui::TextBox& { return ui::Forms::get<CustLite>().Text1[0]; }, "77"},  // pistol flash area
     };
     for (const auto& b : boxes) {
       click(b.button);
