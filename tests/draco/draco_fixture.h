@@ -55,14 +55,11 @@ class DracoTest : public ::testing::Test {
 
   // The input box, when it opens, records its text and answers with `answer` ("" cancels).
   void answerInput(const std::string& answer, std::string* proposed = nullptr) {
-    host.onShow = [this, answer, proposed](ui::Form& f, bool) {
+    host.onShow = [answer, proposed](ui::Form& f, bool) {
       if (f.name() != "InputKor") return;
-      const std::string text = answer;
-      std::string* seen = proposed;
-      host.onShow = nullptr;  // ends this closure: only the copies above are used below
       auto& box = static_cast<InputKor&>(f);
-      if (seen) *seen = box.Text1.text();
-      box.Text1.setText(text);
+      if (proposed) *proposed = box.Text1.text();
+      box.Text1.setText(answer);
       box.KillMeNow();
     };
   }

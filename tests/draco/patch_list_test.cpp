@@ -58,8 +58,9 @@ TEST_F(PatchListTest, DependenciesReportAPresentPatchThatIsNotChecked) {
     EXPECT_EQ(CheckDependencies(3), expected) << deps;
   }
   PatchList[3].Dependencies = "A,B";
-  CheckDependencies(3);
+  EXPECT_EQ(CheckDependencies(3), 1);
   EXPECT_EQ(DependencyText, "A\r\nB");
+  EXPECT_EQ(CheckDependencies(4) + CheckDependencies(-1), 0) << "no such record";
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST_F(PatchListWindow, MarkersExplainThemselves) {
   }
 }
 
-TEST_F(PatchListWindow, SearchFindsOnlyBelowAndShowsTheNoticeForOneTick) {
+TEST_F(PatchListWindow, SearchFindsBelowTheCurrentPatchOrFromTheTop) {
   setTable({patch("Relocate Fog Buffer"), patch("Other"), patch("More FOG")});
   Patches& w = list();
   w.Image9.userClick();  // before the search box had the focus: only remembers to start at the top
@@ -97,11 +97,6 @@ TEST_F(PatchListWindow, SearchFindsOnlyBelowAndShowsTheNoticeForOneTick) {
   EXPECT_EQ(w.Label1.caption(), "Relocate Fog Buffer");
   w.Image8.userClick();
   EXPECT_EQ(w.Listbox1.listIndex(), 3);
-  w.userKeyDown(f3, 0);  // nothing below: no wrap-around
-  EXPECT_EQ(w.Listbox1.listIndex(), 3);
-  EXPECT_TRUE(w.Text6.visible());
-  host.tickTimers();
-  EXPECT_FALSE(w.Text6.visible() || w.Timer2.enabled());
   w.userKeyDown(f2, 0);  // from the first patch
   EXPECT_EQ(w.Listbox1.listIndex(), 1);
   w.Listbox1.setListIndex(2);
@@ -277,24 +272,31 @@ TEST_F(PatchListWindow, TheParameterRowStoresWhatIsTypedAndTheResetBringsTheDefa
   EXPECT_EQ(w.Text1.text() + " " + PatchList[1].Params[3].CurrentValue, "20 20");
 }
 
-TEST_F(PatchListWindow, PatchWithoutParametersHidesTheRowAndDoesNotStoreIntoIt) {
+// The description box and its scrolling twin: their heights follow the parameter row, and a
+// description longer than the box holds goes to the scrolling one.
+TEST_F(PatchListWindow, LongDescriptionsScrollAndAPatchWithoutParametersHidesTheRow) {
   PatchRecord with = patch("With");
   param(with, 0, "100", "20", "", 3);
+  with.Description = "1//2//3//4//5//6//7//8";
   PatchRecord without = patch("Without");
   without.Description = "1//2//3//4//5//6//7//8//9//10//11";
   setTable({with, without});
   Patches& w = list();
+  auto heights = [&w] { return std::to_string(w.Text3.height() / 15) + " " + std::to_string(w.Text4.height() / 15); };
   w.Listbox1.setListIndex(1);
-  EXPECT_TRUE(w.Text1.visible() && w.Text3.visible());
-  EXPECT_EQ(w.Text3.height(), 116 * 15);
+  EXPECT_TRUE(w.Text1.visible() && w.Text3.visible() && !w.Text4.visible());  // eight lines fit beside the row
   w.Listbox1.setListIndex(2);
   for (ui::Control* c : std::initializer_list<ui::Control*>{&w.Label3, &w.Text1, &w.Image2, &w.Line2, &w.Text3})
     EXPECT_FALSE(c->visible()) << c->name();  // eleven lines go to the scrolling box
   EXPECT_TRUE(w.Text4.visible());
-  EXPECT_EQ(w.Text4.height(), 140 * 15);
+  EXPECT_EQ(heights(), "132 140");
   EXPECT_EQ(w.Text4.text(), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11");
   w.Command3.userClick();
   EXPECT_EQ(PatchList[2].Params[0].CurrentValue, "");
+  PatchList[1].Description += "//9";
+  w.Listbox1.setListIndex(1);
+  EXPECT_TRUE(w.Text1.visible() && w.Text4.visible() && !w.Text3.visible());
+  EXPECT_EQ(heights(), "116 116");
 }
 
 TEST_F(PatchListWindow, PopupStacksTheEnabledParametersAndShowsThePickedOne) {

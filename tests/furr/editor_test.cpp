@@ -63,9 +63,9 @@ class EditorTest : public ::testing::Test {
 };
 
 TEST_F(EditorTest, ConfigSectionsFillTheSlotsTheEditorsShowThemAndDefaultsReadThemAgain) {
-  start({{"TriggerSlots", "3"}, {"OneShotMode", "1"}},
-        "/Effect00\r\n/Annotation=first\r\nNOP\r\n/Effect07\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\nRET\r\n",
-        "/Event01\r\n/Annotation=tick\r\n/Time=2:05\r\nSTOP_TIMER\r\n");
+  const std::string flips = "/Effect00\r\n/Annotation=first\r\nNOP\r\n/Effect07\r\n/DoOnlyOnce=1\r\nKILL_LARA\r\nRET\r\n";
+  const std::string events = "/Event01\r\n/Annotation=tick\r\n/Time=2:05\r\nSTOP_TIMER\r\n";
+  start({{"TriggerSlots", "3"}, {"OneShotMode", "1"}}, flips, events);
   FEditor& f = flip();
   RTEditor& r = race();
   ASSERT_EQ(f.Combo1.listCount(), 3);
@@ -80,7 +80,9 @@ TEST_F(EditorTest, ConfigSectionsFillTheSlotsTheEditorsShowThemAndDefaultsReadTh
 
   f.Text1.setText("RET");
   r.Text2.setText("");
+  start({{"TriggerSlots", "2"}, {"OneShotMode", "1"}}, flips, events);  // the config changed on disk
   f.Command28.userClick();
+  EXPECT_EQ(f.Combo1.list(1) + "|" + std::to_string(f.Combo1.listCount()), "48|2");
   r.Command2.userClick();
   EXPECT_EQ(shell::FlipCode[0] + "|" + f.Text1.text() + "|" + r.Text2.text(), "NOP|NOP|STOP_TIMER");
   EXPECT_TRUE(host.messages.empty());
@@ -116,10 +118,12 @@ TEST_F(EditorTest, EveryEditIsStoredInTheShownSlotAndProceedShowsTheFirst) {
   EXPECT_EQ(r.Text2.text() + "|" + r.Text1[1].text(), "STOP_TIMER|30");
   EXPECT_EQ(shell::RaceTime[0][1], 12.5f);
 
+  r.show();
+  f.show();
   r.Command1.userClick();
   f.Command1.userClick();
   EXPECT_EQ(r.Combo2.text() + "|" + f.Combo1.text(), "1|47");
-  EXPECT_FALSE(f.visible());
+  EXPECT_FALSE(f.visible() || r.visible());
 }
 
 TEST_F(EditorTest, TheCaretsLineDecidesWhenToCheckAndCheckingEverySlotStopsAtTheFirstError) {
