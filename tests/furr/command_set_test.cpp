@@ -125,14 +125,10 @@ TEST(CommandSetReader, WarnsAboutTemplatesThatCannotCompile) {
                                "line 6, FAR: parameter 1 does not fit inside the template"}));
 }
 
-TEST(BuiltInCommandSet, HoldsEveryCommandAndConstant) {
+// The table sizes are checked by the statistics of the reference config.
+TEST(BuiltInCommandSet, ReadsWithoutWarningsAndHoldsTheQuotedRows) {
   ParsedCommandSet p = ParseCommandSet(BuiltInCommandSetText());
   EXPECT_TRUE(p.warnings.empty()) << p.warnings.front();
-  EXPECT_EQ(p.set.commands.size(), 105u);
-  std::vector<std::size_t> sizes;
-  for (ConstKind k : {ConstKind::Byte, ConstKind::Word, ConstKind::Dword, ConstKind::Hex})
-    sizes.push_back(p.set.table(k).size());
-  EXPECT_EQ(sizes, (std::vector<std::size_t>{16, 26, 34, 0}));
   EXPECT_NE(BuiltInCommandSetText().back(), '\n');
   // Rows quoted verbatim by the command language's description.
   Lines lines = platform::splitLines(BuiltInCommandSetText());

@@ -184,12 +184,10 @@ TEST_F(EditorTest, KeysWorkOnlyWithTheExtendedExecutableAndTheEditorOnAndThePopu
     EXPECT_FALSE(ui::Forms::loaded<Guide>()) << typed;
     EXPECT_EQ(flipeffect ? flip().Combo1.text() : race().Combo2.text(), shows) << typed;
   }
-  // The popup lies over the label; Esc closes it without a change, the image accepts.
+  // Esc closes the popup without a change, the image accepts.
   for (int close : {kEsc, 0}) {
     flip().Label33.userClick();
     Guide& guide = ui::Forms::get<Guide>();
-    EXPECT_EQ(guide.left() - flip().Label33.left() - flip().left(), 1570);
-    EXPECT_EQ(guide.top() - flip().Label33.top() - flip().top(), 380);
     guide.Text1.setText("60");
     if (close) guide.userKeyDown(close, 0);
     else guide.Image1.userClick();
