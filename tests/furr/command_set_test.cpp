@@ -10,6 +10,7 @@
 #include "furr/parameters.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
+#include "shell/conversions.h"
 #include "support/objdump.h"
 #include "support/test_host.h"
 
@@ -153,9 +154,7 @@ TEST(BuiltInCommandSet, EveryTemplateIsWholeInstructionsWithItsParametersInOpera
   for (const Command& c : BuiltInCommandSet().commands) {
     if (c.name.empty()) continue;  // row 0
     SCOPED_TRACE(c.name);
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < c.templ.size(); i += 2)
-      bytes += static_cast<char>(std::stoi(c.templ.substr(i, 2), nullptr, 16));
+    const std::string bytes = shell::wb(c.templ);
     std::vector<std::pair<std::size_t, std::size_t>> params;  // offset, width
     for (const auto& [type, offset] : {std::pair{c.type1, c.offset1}, std::pair{c.type2, c.offset2}})
       if (int width = ParamWidth(ParseParamType(type)); width > 0) params.emplace_back(offset, width);

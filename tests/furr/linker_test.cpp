@@ -1,34 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "furr/flip_linker.h"
+#include "furr/parameters.h"
 #include "furr/race_linker.h"
 #include "platform/files.h"
 #include "platform/temp_folder.h"
+#include "shell/conversions.h"
 #include "support/test_host.h"
 
 namespace olvex::furr {
 namespace {
 
-std::string bytes(const std::string& hex) {
-  std::string r;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) r += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-  return r;
-}
+using shell::wb;
 
 // A 32-bit value as little-endian hex.
-std::string le32(std::int64_t v) {
-  char hex[9];
-  std::snprintf(hex, sizeof hex, "%02X%02X%02X%02X", static_cast<unsigned>(v & 0xFF),
-                static_cast<unsigned>(v >> 8 & 0xFF), static_cast<unsigned>(v >> 16 & 0xFF),
-                static_cast<unsigned>(v >> 24 & 0xFF));
-  return hex;
-}
+std::string le32(std::int64_t v) { return LittleEndianHex(v, 4); }
 
 constexpr std::int64_t kExtStart = 790529;
 constexpr std::int64_t kRaceStart = kExtStart + 0x40000;
@@ -112,10 +103,10 @@ TEST_F(Linkers, FlipeffectImages) {
   };
   for (const Case& c : cases) {
     flipOptions.remapSceneMemory = c.remap;
-    std::string want = std::string(0x2000, '\0') + bytes(c.remap ? "B8BB000000FFE0" : "B8AA000000FFE0");
+    std::string want = std::string(0x2000, '\0') + wb(c.remap ? "B8BB000000FFE0" : "B8AA000000FFE0");
     for (const auto& [at, hex] : c.hexAt) {
       want.resize(std::max(want.size(), at + hex.size() / 2), '\0');
-      want.replace(at, hex.size() / 2, bytes(hex));
+      want.replace(at, hex.size() / 2, wb(hex));
     }
     FlipLinkResult r = linkFlips(c.slots);
     ASSERT_TRUE(r.linked()) << c.what;
@@ -197,7 +188,7 @@ TEST_F(Linkers, RaceTimerProcedures) {
     raceOptions.remapSceneMemory = c.remap;
     LinkResult r = linkRace(c.events);
     ASSERT_TRUE(r.linked()) << c.what;
-    EXPECT_EQ(r.image, bytes(c.hex)) << c.what;
+    EXPECT_EQ(r.image, wb(c.hex)) << c.what;
     EXPECT_EQ(platform::readFile(timr()), r.image) << c.what;
   }
   EXPECT_TRUE(host.messages.empty());
