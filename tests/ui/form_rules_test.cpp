@@ -104,10 +104,11 @@ TEST_F(FormRules, LostFocusCheckCanTakeTheFocusBack) {
   EXPECT_EQ(events(), (std::vector<std::string>{"Text1_LostFocus", "Text2_GotFocus"}));
 }
 
-TEST_F(FormRules, DisabledControlCannotTakeFocus) {
+TEST_F(FormRules, DisabledControlsAndFramesCannotTakeFocus) {
   auto& f = Forms::get<SampleForm>();
   f.Text2.setEnabled(false);
   f.Text2.setFocus();
+  f.Frame1.setFocus();  // a frame, like a label or a picture, never holds the focus
   EXPECT_EQ(f.activeControl(), nullptr);
 }
 
