@@ -28,6 +28,7 @@
 #include "shell/form1_hooks.h"
 #include "shell/shared_tables.h"
 #include "shell/version_table.h"
+#include "support/objdump.h"
 #include "support/test_host.h"
 
 namespace olvex::patcher::test {
@@ -211,7 +212,8 @@ class PassTest : public ::testing::Test {
   void pass() { shell::form1Hooks().ModifyExe(); }
 
   // Runs each case from a fresh start-up. Whatever stands at the executable's name (a link, a file
-  // with permissions of its own) is patched where it is, and nothing of the pass stays behind.
+  // with permissions of its own) is patched where it is, an outside tool reads an extended file's
+  // fifth section, and nothing of the pass stays behind.
   void expectPasses(const std::vector<PassCase>& cases) {
     namespace fs = std::filesystem;
     const PassHooks installed = passHooks();
@@ -224,6 +226,9 @@ class PassTest : public ::testing::Test {
       const bool linked = fs::is_symlink(exe());
       pass();
       EXPECT_EQ(differences(exeBytes(), withBytes(expectedFile(c.extended, c.expects), c.bytes)), "");
+      if (c.extended && olvex::test::HaveObjdump()) {
+        EXPECT_EQ(olvex::test::PeSections(exeBytes()), "pei-i386: .text .rdata .data .rsrc .yiff");
+      }
       EXPECT_EQ(host.messages.size(), c.warnings);
       EXPECT_EQ(fs::is_symlink(exe()), linked);
       EXPECT_EQ(fs::status(exe()).permissions(), fs::perms(0750));

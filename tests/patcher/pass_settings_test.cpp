@@ -10,7 +10,6 @@
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "platform/files.h"
-#include "support/objdump.h"
 
 namespace olvex::patcher::test {
 namespace {
@@ -163,30 +162,6 @@ TEST_F(PassSettings, TheExecutableFoundIsPatchedWithNothingLeftBehind) {
       {"a write at the last four bytes of the appended area", lastFour(kExtendedLength - 3), kExtended,
        {{"EOFOffset", 0x80000 - 4, "41424344"}}, true},
   });
-}
-
-// Everything on and off again: the same settings give the same file, an outside tool reads the
-// fifth section, and the built-in settings restore the reference executable.
-TEST_F(PassSettings, EverythingOnAndOffAgain) {
-  Form1& f = start();
-  checked({&Form1::Check1, &Form1::Check2, &Form1::Check3, &Form1::Check4, &Form1::Check5, &Form1::Check6,
-           &Form1::Check7, &Form1::Check8, &Form1::Check9, &Form1::Check10, &Form1::Check11, &Form1::Check12,
-           &Form1::Check14, &Form1::Check15, &Form1::Check17, &Form1::Check18, &Form1::Check20, &Form1::Check21})(f);
-  f.Option1[2].setValue(true);
-  f.Option2[2].setValue(true);
-  pass();
-  const std::string patched = exeBytes();
-  ASSERT_EQ(patched.size(), kExtendedLength);
-  pass();
-  EXPECT_EQ(exeBytes(), patched);
-  if (olvex::test::HaveObjdump()) {
-    EXPECT_EQ(olvex::test::PeSections(patched), "pei-i386: .text .rdata .data .rsrc .yiff");
-  }
-  Forms::reset();
-  start();
-  pass();
-  EXPECT_EQ(differences(exeBytes(), reflayout::referenceExecutable()), "");
-  EXPECT_TRUE(host.messages.empty());
 }
 
 // What whole passes do not reach: texts that are no number, hex longer than its field, the
