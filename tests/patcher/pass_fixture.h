@@ -238,6 +238,7 @@ class PassTest : public ::testing::Test {
       ui::Forms::reset();  // the next case starts a fresh main window with the built-in settings
     }
   }
+
   std::string exe() const { return dir.file("tomb4.exe"); }
   std::string exeBytes() const { return bytesOf(exe()); }
   bool workingCopyLeft() const { return std::filesystem::exists(dir.file("tomb4.exe0")); }

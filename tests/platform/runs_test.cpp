@@ -86,7 +86,7 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
 
 TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
   TempFolder dir;
-  const Names all = {"1", "2", "3", "4"};  // as many files as it takes
+  const Names all = {"1", "2", "3", "4"};  // the most paths it takes
   struct Row {
     const char* name;
     int sig;
