@@ -55,7 +55,7 @@ TEST(WriteFileAtomic, ReplacesKeepingUsablePermissions) {
     EXPECT_EQ(bytesOf(path), std::string("x\0y", 3));
     EXPECT_EQ(permissionsOf(path), (mode & 0600) == 0600 ? mode : ordinary);
   }
-  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);  // not a file: passes nothing on
+  ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0700), 0);  // not a file: passes nothing on
   writeFileAtomic(dir.file("pipe"), "x");
   EXPECT_EQ(permissionsOf(dir.file("pipe")), ordinary);
   EXPECT_EQ(dir.entries(), (Names{"a.cfg", "pipe"}));
