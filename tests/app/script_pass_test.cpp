@@ -11,7 +11,7 @@
 #include "furr/rteditor.h"
 #include "patcher/pass_fixture.h"
 #include "reflayout/layout.h"
-#include "shell/config_fixture.h"
+#include "support/built_in_config.h"
 #include "support/objdump.h"
 
 namespace olvex::app {
