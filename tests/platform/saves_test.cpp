@@ -10,6 +10,7 @@
 
 #include "platform/files.h"
 #include "platform/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace olvex::platform {
 namespace {
@@ -58,7 +59,19 @@ TEST(WriteFileAtomic, ReplacesKeepingUsablePermissions) {
   ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0700), 0);  // not a file: passes nothing on
   writeFileAtomic(dir.file("pipe"), "x");
   EXPECT_EQ(permissionsOf(dir.file("pipe")), ordinary);
-  EXPECT_EQ(dir.entries(), (Names{"a.cfg", "pipe"}));
+  // A user without root's rights can save where they may write: the temporary file goes beside
+  // the file, not to a folder of the system.
+  ::chmod(dir.path().c_str(), 0777);
+  const auto userSaves = [&] {
+    try {
+      writeFileAtomic(dir.file("user.cfg"), "mine");
+    } catch (const FileError& e) {
+      return std::string(e.what());
+    }
+    return bytesOf(dir.file("user.cfg"));
+  };
+  EXPECT_EQ(olvex::test::RunUnprivileged(userSaves), "mine");
+  EXPECT_EQ(dir.entries(), (Names{"a.cfg", "pipe", "user.cfg"}));
 }
 
 TEST(WriteFileAtomic, AFailureNamesTheFileAndLeavesEverythingAsItWas) {
