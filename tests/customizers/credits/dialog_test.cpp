@@ -63,8 +63,9 @@ TEST_F(CreditsEditor, WarningNamesTheFirstLongLine) {
 }
 
 TEST_F(CreditsEditor, CounterFollowsTheCaret) {
-  f().Text1.setText("a\r\nb\r\nc");
-  f().Text1.setSelection(6, 0);
+  f().Text1.setFocus();
+  f().Text1.typeText("a\rb\rc");  // Enter starts a new line
+  EXPECT_EQ(f().Text1.text(), "a\r\nb\r\nc");
   EXPECT_EQ(CustCredits::CurrentLine(f().Text1), 3);
   f().Text1.userClick();
   EXPECT_EQ(f().Label4.caption().substr(0, 6), "3 / 3 ");

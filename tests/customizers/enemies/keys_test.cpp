@@ -1,9 +1,25 @@
-// The enemy flag keys and the pictures the enemies dialog shows for them.
+// The enemy keys: hit points with their old-version upgrade, the small scorpion switch, and the
+// flag keys with the pictures the dialog shows for them.
 #include "customizers/dialog_fixture.h"
 #include "customizers/enemies/dialog.h"
 
 namespace olvex::customizers::test {
 namespace {
+
+TEST_F(DialogTest, EnemyHitPointKeys) {
+  auto enemy = [](int i) { return [i] { return ui::Forms::get<CustEnemy>().Text1[i].text(); }; };
+  const KeyCase cases[] = {
+      {"", "mutanthp", "F", enemy(0), "15"},
+      {"0.76", "sethahp", "500", enemy(8), "500"},
+      {"", "voncroyhp", "20", enemy(26), "32"},
+      {"0.76", "smallscorpionhp", "8", enemy(24), "8"},
+      {"0.76", "guidehp", "100", enemy(25), "49152"},  // the guide's hit points have no key
+  };
+  EXPECT_FALSE(dialog<CustEnemy>().Text1[24].enabled());
+  expectKeys(cases);
+  EXPECT_TRUE(apply("enablesmallscorpionhpchange", "1"));
+  EXPECT_TRUE(dialog<CustEnemy>().Text1[24].enabled());
+}
 
 TEST_F(DialogTest, EnemyFlagKeysRefreshEveryPicture) {
   auto& e = dialog<CustEnemy>();

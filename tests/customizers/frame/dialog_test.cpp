@@ -57,6 +57,7 @@ class Sample : public Dialog {
     addRange(Option1, 0, 1);
     HScroll1.setRange(-1, 1);
     Text1.onLostFocus = [this](int i) { ownLeaves.push_back(i); };
+    Text2.onKeyPress = [this](int& key) { ownKeys.push_back(key); };
     build();
   }
   ui::ControlArray<ui::TextBox> Text1{*this, "Text1"};
@@ -70,7 +71,7 @@ class Sample : public Dialog {
   ui::HScrollBar HScroll1{*this, "HScroll1"};
   ui::Timer Timer1{*this, "Timer1"};
   ui::CommandButton Command1{*this, "Command1"}, Command2{*this, "Command2"}, Command3{*this, "Command3"};
-  std::vector<int> ownLeaves;
+  std::vector<int> ownLeaves, ownKeys;
   int ticks = 0;
 };
 
@@ -157,6 +158,8 @@ TEST_F(FrameTest, TypedKeysPassTheRowsFilter) {
   EXPECT_EQ(d.Text1[4].text(), "-5");
   d.Text1[4].typeKey(8);
   EXPECT_EQ(d.Text1[4].text(), "-");
+  d.Text2.typeText("g1");
+  EXPECT_EQ(d.ownKeys, std::vector<int>{'1'});  // the dialog's own handler sees the keys let through
   d.Combo1.setText("20");
   int key = '5';
   d.Combo1.onKeyPress(key);

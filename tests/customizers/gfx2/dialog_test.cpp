@@ -38,11 +38,11 @@ TEST_F(CustGfx2Test, FogUnitsAreShownEditedAndKeptPerUnit) {
   d.Combo1.setText("17");
   EXPECT_EQ(d.Text1[15].text(), "255");
   // Leaving another group A box writes the unit shown back as well; other groups do not.
-  shell::FogUnitG[17] = 7;
-  leave(d.Text1[11], "5");
-  EXPECT_EQ(shell::FogUnitG[17], 7);
-  leave(d.Text1[0], "5");
-  EXPECT_EQ(shell::FogUnitG[17], 0);
+  for (auto [box, groupA] : {std::pair{11, false}, {12, false}, {13, true}, {26, true}, {27, false}, {0, true}}) {
+    shell::FogUnitG[17] = 7;
+    leave(d.Text1[box], d.Text1[box].text());
+    EXPECT_EQ(shell::FogUnitG[17], groupA ? 0 : 7) << box;
+  }
 }
 
 TEST_F(CustGfx2Test, FogKeysShowUnitZeroReloadedFromTheTable) {

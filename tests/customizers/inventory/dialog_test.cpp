@@ -78,6 +78,11 @@ TEST_F(InventoryDialog, MagicWordTakesFourLetters) {
 TEST_F(InventoryDialog, SmallMedkitsAndFlaresAreOneAmountUntilSeparated) {
   inv().Text1[2].setText("7");
   EXPECT_EQ(inv().Text1[1].text(), "7");
+  inv().Text1[1].setText("8");
+  EXPECT_EQ(inv().Text1[2].text(), "8");
+  inv().Text1[0].setText("6");  // the big medkits stay apart
+  EXPECT_EQ(inv().Text1[1].text() + inv().Text1[2].text(), "88");
+  inv().Text1[1].setText("7");
   inv().Check2.userClick();
   inv().Text1[1].setText("9");
   EXPECT_EQ(inv().Text1[2].text(), "7");

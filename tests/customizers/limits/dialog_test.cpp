@@ -7,6 +7,7 @@
 #include "shell/config_state.h"
 #include "shell/default_config.h"
 #include "shell/settings_keys.h"
+#include "customizers/dialog_fixture.h"
 #include "support/test_host.h"
 
 namespace olvex::customizers {
@@ -17,7 +18,7 @@ using ui::Forms;
 class LimitsDialog : public ::testing::Test {
  protected:
   CustLimits& d() { return Forms::get<CustLimits>(); }
-  test::TestHost host;
+  olvex::test::TestHost host;
 };
 
 TEST_F(LimitsDialog, RecalculationCorrectsTheMaximumWithAMessage) {
@@ -67,7 +68,7 @@ TEST_F(LimitsDialog, KeysInAMaximumTurnOnlyItsButtonRedUntilUsed) {
 }
 
 TEST(RulesDefaults, LimitsDefaultsRereadTheConfigAndWhitenOnlyTheHealthButton) {
-  test::TestHost host;
+  olvex::test::TestHost host;
   platform::test_files::WorkingFolder dir;
   platform::test_files::putBytes(dir.file("olvex.cfg"), std::string(shell::BuiltInConfigText()));
   shell::ResetConfigState();
@@ -86,6 +87,49 @@ TEST(RulesDefaults, LimitsDefaultsRereadTheConfigAndWhitenOnlyTheHealthButton) {
   EXPECT_EQ(d.Command4.backColor(), 0xC0C0FFu);
   EXPECT_EQ(d.Command5.backColor(), 0xC0C0FFu);
   shell::ClearKeyRegistry();
+}
+
+using test::DialogTest;
+using test::KeyCase;
+using test::LeaveCase;
+
+TEST_F(DialogTest, LimitFieldsOnLeaving) {
+  auto& d = dialog<CustLimits>();
+  const LeaveCase cases[] = {
+      {d.Text2[0], "40000", "32767"},
+      {d.Text2[0], "1a0", "10"},
+      {d.Text2[9], "", "0"},
+      {d.Text2[8], "200", "127"},
+      {d.Text2[13], "", ""},
+      {d.Text2[3], "1234g567", "1234567", "You must fill this field with eight hexadecimal symbols!", "12345678"},
+      {d.Text2[7], "A", "A", "You must fill this field with two hexadecimal symbols!", "0A"},
+  };
+  expectLeaving(cases);
+}
+
+TEST_F(DialogTest, LimitKeys) {
+  auto limits = [](int i) { return [i] { return Forms::get<CustLimits>().Text2[i].text(); }; };
+  // The designer values are those of the built-in config.
+  EXPECT_EQ(applyBuiltInSection("; limit sub-customizer", shell::Scope::Limits, dialog<CustLimits>()), 14);
+  const KeyCase cases[] = {
+      {"", "maxhpbarvalue", "3E8", limits(0), "1000"},
+      {"", "medkitshplimiter", "1F4", limits(1), "500"},
+      {"", "criticalhpthresh", "FA", limits(2), "250"},
+      {"0.76", "maxhpbarvalue", "1000", limits(0), "1000"},
+      {"", "maxapbarvalue", "1800x", limits(5), "1800"},
+      {"", "rawhpbarrange", "66666667", limits(3), "66666667"},
+      {"0.76", "spbardivider", "06", limits(11), "06"},
+      {"0.76", "nitrodrainrate", "1e400", limits(13), std::nullopt},
+  };
+  expectKeys(cases);
+  // A key of the dialog is read by its own scope only.
+  EXPECT_TRUE(apply("maxhpbarvalue", "500"));
+  shell::CfgValue = "700";
+  shell::ApplyKey("larahp");
+  shell::ApplyKey("physics");
+  EXPECT_EQ(dialog<CustLimits>().Text2[0].text(), "500");
+  shell::ApplyKey("limits");
+  EXPECT_EQ(dialog<CustLimits>().Text2[0].text(), "700");
 }
 
 }  // namespace

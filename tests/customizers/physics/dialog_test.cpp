@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "customizers/physics/dialog.h"
+#include "customizers/dialog_fixture.h"
 #include "support/test_host.h"
 
 namespace olvex::customizers {
@@ -29,7 +30,7 @@ class PhysicsDialog : public ::testing::Test {
     ASSERT_TRUE(knob.onChange);
     knob.onChange(value);
   }
-  test::TestHost host;
+  olvex::test::TestHost host;
 };
 
 TEST_F(PhysicsDialog, EachKnobWritesItsPairAndTheSelectorChoosesIt) {
@@ -75,10 +76,57 @@ TEST_F(PhysicsDialog, SelectorsShowTheirStateAndShortcutsMoveTheFocus) {
   EXPECT_TRUE(d().selectorOn(0));
   EXPECT_EQ(c.pixel(c.width() / 2, 2), lowerOff);
   EXPECT_EQ(d().Picture3.mouseIcon(), ui::kHandCursor);
+  // The shortcuts: an arrow down on the jump gravity, two waves on the swim speed.
+  const ui::Canvas& arrow = d().Image2.canvas();
+  const ui::Canvas& waves = d().Picture2.canvas();
+  EXPECT_EQ(arrow.pixel(11, 5), ui::rgb(0, 0, 128));
+  EXPECT_EQ(arrow.pixel(1, 5), ui::rgb(212, 208, 200));
+  EXPECT_EQ(waves.pixel(2, 5), ui::rgb(0, 0, 128));
+  EXPECT_EQ(waves.pixel(2, 8), ui::rgb(212, 208, 200));
   d().Image2.userClick();
   EXPECT_EQ(d().activeControl(), &d().Text1[2]);
   d().Picture2.userClick();
   EXPECT_EQ(d().activeControl(), &d().Text2[10]);
+}
+
+using test::DialogTest;
+using test::KeyCase;
+using test::LeaveCase;
+
+constexpr const char* kFourHex = "You must fill this field with four hexadecimal symbols!";
+constexpr const char* kTwoHex = "You must fill this field with two hexadecimal symbols!";
+
+TEST_F(DialogTest, PhysicsFieldsOnLeaving) {
+  auto& d = dialog<CustPhys>();
+  const LeaveCase cases[] = {
+      {d.Text2[1], "ABC", "ABC", kFourHex, "0ABC"},
+      {d.Text2[10], "00C8", "00C8"},
+      {d.Text2[4], "fe6g7", "FE67"},
+      {d.Text1[1], "1-2a", "12"},
+      {d.Text1[1], "300", "255", "Maximum value for this field is 255!", "255"},
+      {d.Text1[2], "200", "127", "Maximum value for this field is 127!", "127"},
+      {d.Text1[3], "", "", "You must fill this field with at least one digit!", "6"},
+  };
+  expectLeaving(cases);
+}
+
+TEST_F(DialogTest, PhysicsKeys) {
+  auto turn = [](int i) { return [i] { return Forms::get<CustPhys>().Text2[i].text(); }; };
+  auto physics = [](int i) { return [i] { return Forms::get<CustPhys>().Text1[i].text(); }; };
+  // The designer values are those of the built-in config.
+  EXPECT_EQ(applyBuiltInSection("; physics customizer", shell::Scope::Phys, dialog<CustPhys>()), 33);
+  const KeyCase cases[] = {
+      // Turn rates as text, shell gravity old hex, the other two numbers.
+      {"0.76", "rotstandleft", "FE67", turn(4), "FE67"},
+      {"0.76", "duckmovebackright", "FDDE", turn(15), "FDDE"},
+      {"", "shellgravity", "0A", physics(1), "10"},
+      {"0.76", "shellgravity", "0A", physics(1), "0A"},
+      {"0.76", "jumpgravity", "05", physics(2), "5"},
+      {"0.76", "fallingdamage", "7.5", physics(3), "7.5"},
+      {"0.76", "killclimbdelay", "2", [] { return std::to_string(Forms::get<CustPhys>().Check3.value()); }, "2"},
+      {"0.76", "donotexplodejeep", "3", [] { return std::string(); }, std::nullopt},
+  };
+  expectKeys(cases);
 }
 
 }  // namespace

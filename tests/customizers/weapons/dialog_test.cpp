@@ -1,6 +1,7 @@
 // The weapons dialog: flag clicks, leave rules and the firing preview, with its timer ticked by
 // hand.
 #include "customizers/dialog_fixture.h"
+#include "customizers/enemies/dialog.h"
 #include "customizers/weapons/dialog.h"
 #include "shell/form1_hooks.h"
 
@@ -87,27 +88,24 @@ TEST_F(WeaponsDialog, ChecksEnableTheirBoxesAndKeepTheValues) {
   EXPECT_EQ(w().Text5[12].text(), "32");
 }
 
-TEST(FlashPreview, PistolsFlashTenTicksOfThirtyFour) {
-  FlashPreview p;
-  bool shown = false;
-  std::string pattern;
-  for (int tick = 1; tick <= 68; ++tick) {
-    shown = p.tick(3, 9, shown);
-    pattern += shown ? '#' : '.';
+// Flash F = 3.6 x duration ticks shown, period R = 3.7 x rate ticks; a flash longer than the
+// period ends at the period, and a whole R ends the period on the tick after it.
+TEST(FlashPreview, FlashesForTheirDurationInTheirPeriod) {
+  const struct { double duration, rate; std::string cycle; } cases[] = {
+      {3, 9, std::string(10, '#') + std::string(24, '.')},
+      {2, 1, "####"},
+      {3, 10, std::string(10, '#') + std::string(28, '.')},
+  };
+  for (const auto& c : cases) {
+    FlashPreview p;
+    bool shown = false;
+    std::string pattern;
+    for (std::size_t tick = 1; tick <= 2 * c.cycle.size(); ++tick) {
+      shown = p.tick(c.duration, c.rate, shown);
+      pattern += shown ? '#' : '.';
+    }
+    EXPECT_EQ(pattern, c.cycle + c.cycle) << c.duration << " " << c.rate;
   }
-  std::string cycle = std::string(10, '#') + std::string(24, '.');
-  EXPECT_EQ(pattern, cycle + cycle);
-}
-
-TEST(FlashPreview, AFlashLongerThanThePeriodEndsAtThePeriod) {
-  FlashPreview p;
-  bool shown = false;
-  std::string pattern;
-  for (int tick = 1; tick <= 8; ++tick) {
-    shown = p.tick(2, 1, shown);  // F = 7.2, R = 3.7
-    pattern += shown ? '#' : '.';
-  }
-  EXPECT_EQ(pattern, "####" "####");
 }
 
 TEST_F(WeaponsDialog, PreviewRunsWhileStartedAndStopsOnStopOrDefaults) {
@@ -150,6 +148,21 @@ TEST_F(WeaponsDialog, HelpShowsTheAmmoFlagLegend) {
   EXPECT_EQ(host.texts()[0].substr(0, 42), "Crossbow ammo flags:\r\n   n = Normal Ammo\r\n");
   EXPECT_NE(host.texts()[0].find("\r\n\r\nGrenade ammo flags:"), std::string::npos);
   EXPECT_NE(host.texts()[0].find("   x = Frag Ammo"), std::string::npos);
+}
+
+// Shown from the main window, the dialogs' timers run until the dialog is hidden again (the
+// test host's modal show returns at once, as if the user had pressed "apply").
+TEST_F(DialogTest, PreviewAndBlinkingStopWhenTheDialogCloses) {
+  auto& weapons = dialog<CustWeapons>();
+  weapons.Command10.userClick();
+  ASSERT_TRUE(weapons.Timer1.enabled());
+  shell::form1Hooks().ButtonActions.at("Command20")();
+  EXPECT_EQ(host.shown.back(), "CustWeapons");
+  EXPECT_FALSE(weapons.Timer1.enabled());
+  EXPECT_FALSE(dialog<CustEnemy>().Timer1.enabled());
+  shell::form1Hooks().ButtonActions.at("Command19")();
+  EXPECT_EQ(host.shown.back(), "CustEnemy");
+  EXPECT_FALSE(dialog<CustEnemy>().Timer1.enabled());
 }
 
 }  // namespace
