@@ -92,7 +92,9 @@ class DialogTest : public ::testing::Test {
       SCOPED_TRACE(std::string(c.key) + "=" + c.value + " version '" + c.version + "'");
       const bool applied = apply(c.key, c.value, c.version);
       EXPECT_EQ(applied, c.shows.has_value());
-      if (applied) EXPECT_EQ(c.field(), *c.shows);
+      if (applied) {
+        EXPECT_EQ(c.field(), *c.shows);
+      }
     }
   }
   // Each box typed into and left for another box of its window.

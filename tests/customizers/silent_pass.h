@@ -19,7 +19,6 @@ using patcher::test::expectedFile;
 using patcher::test::join;
 using patcher::test::kExtended;
 using patcher::test::kExtendedRemapped;
-using patcher::test::PassCase;
 using patcher::test::positionOf;
 using PassBytes = std::vector<patcher::test::Bytes>;  // the bytes a pass case expects
 
