@@ -6,6 +6,7 @@
 
 #include "customizers/credits/dialog.h"
 #include "draco/patch_list.h"
+#include "furr/feditor.h"
 #include "platform/files.h"
 #include "presets/preset_format.h"
 #include "shell/script_slots.h"
@@ -52,6 +53,12 @@ void creditsAlignLines(Lines& out) {
     for (int g = 0; g < 2; ++g)
       if (auto* option = rows[g] ? std::get_if<shell::OptionOf>(&rows[g]->target) : nullptr)
         if (option->get().exists(i) && option->get()[i].value()) out.push_back(std::string(keys[g]) + "=" + std::to_string(i));
+}
+
+// The one-shot mode is one line: 0 while "pre" is on, else 1 (also with neither button on).
+void oneShotLine(Lines& out) {
+  auto& modes = ui::Forms::get<furr::FEditor>().Option1;
+  out.push_back(std::string("OneShotMode=") + (modes.exists(0) && modes[0].value() ? "0" : "1"));
 }
 
 // The key lines in file order, by window.
@@ -213,7 +220,7 @@ constexpr PresetItem kItems[] = {
     {"InsideJeepTrackDisable"}, {"OutsideJeepTrack"}, {"OutsideJeepTrackDisable"}, {"SecretTrack"},
     {"SecretTrackDisable"}, {"EnableRicochetSound"}, {"ExtendSampleSize"},
     // FEditor
-    {"EnableFlipeffectEditor"}, {"OneShotMode"},
+    {"EnableFlipeffectEditor"}, {"OneShotMode", oneShotLine},
     // RTEditor
     {"InvertRaceTimer"}, {"TimerVisibleThresh"}, {"TimerFontEffectID"},
     {"EnableRaceTimerWorkaround"}, {"RaceTimerWorkaroundMethod"},

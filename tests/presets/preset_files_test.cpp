@@ -99,6 +99,15 @@ TEST_F(PresetFilesTest, SlotLinesAndTheEditorsShownSlots) {
   EXPECT_EQ(shell::EnemyFlags[12], 3);
   const Lines saved = PresetLines();
   for (const char* l : {"GuideFlag=3", "GuideHPFlag=3"}) EXPECT_NE(std::find(saved.begin(), saved.end(), l), saved.end()) << l;
+  // The one-shot mode is one line whichever of its two buttons is on, and with neither.
+  auto& modes = ui::Forms::get<furr::FEditor>().Option1;
+  for (auto [on, off, line] : {std::tuple{1, 0, "OneShotMode=1"}, {0, 1, "OneShotMode=0"}, {-1, 0, "OneShotMode=1"}}) {
+    if (on >= 0) modes[on].setValue(true);
+    else modes[off].setValue(false);
+    const Lines lines = PresetLines();
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("OneShotMode="); }), 1);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+  }
   // The command set a preset names is read, never written.
   patcher::test::putBytes(dir.file("mine.fln"), "not a command set");
   load(f, {"[preset]", "DefaultSyntaxFile=mine.fln"});

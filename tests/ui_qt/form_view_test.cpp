@@ -415,12 +415,12 @@ TEST_F(FormViewTest, TabFollowsTheLayout) {
   };
   const Row rows[] = {
       {"the layout", [] {}, {"Check1", "Text2", "Option1(0)", "Option1(1)", "Option1(2)", "Command1", "Combo1",
-                             "Combo2", "List1", "List2", "Text1"}},
+                             "Combo2", "List1", "List2", "HScroll1", "Text1"}},
       {"some controls out of reach", [this] {
          form.check.setVisible(false);
          form.option[1].setEnabled(false);
          form.button.move(-2000, 2000, 1200, 400);
-       }, {"Text2", "Option1(0)", "Option1(2)", "Combo1", "Combo2", "List1", "List2", "Text1"}},
+       }, {"Text2", "Option1(0)", "Option1(2)", "Combo1", "Combo2", "List1", "List2", "HScroll1", "Text1"}},
   };
   auto nameOf = [](const ui::Control* c) {
     return c ? c->name() + (c->index() < 0 ? "" : "(" + std::to_string(c->index()) + ")") : "none";

@@ -15,6 +15,8 @@
 #include "draco/input_box.h"
 #include "draco/patch_list_window.h"
 #include "draco/statistics_window.h"
+#include "draco/offset_map.h"
+#include "furr/command_list.h"
 #include "furr/feditor.h"
 #include "furr/guide.h"
 #include "program_fixture.h"
@@ -112,6 +114,42 @@ TEST_P(Placement, PopupsOpenBesideTheControlThatOpenedThem) {
     click(patches.Image1);  // the developer layout
     clickText("Custom patches", "new");
     expectBeside(waitForForm<draco::InputKor>(), patches.Command5, 23, 27);
+    pressKey("Escape");
+    waitClosed("Input");
+  });
+}
+
+// The small borderless windows, modal or not, get no frame from a window manager, so none covers
+// the control that opened it with a title bar.
+TEST_P(Placement, BorderlessWindowsStayBorderless) {
+  run([&] {
+    auto& main = mainWindow();
+    auto& flip = open<furr::FEditor>(main.Command26, "Flipeffect editor");
+    click(flip.Check1);
+    click(flip.Label33);
+    EXPECT_FALSE(framed(waitForForm<furr::Guide>())) << "the number popup";
+    pressKey("Escape");
+    waitFor("the number popup to close", [] { return !ui::Forms::loaded<furr::Guide>(); });
+    click(flip.Command3);
+    EXPECT_FALSE(framed(waitForForm<furr::FLListCmd>())) << "the command list";
+    pressKey("Escape");
+    waitFor("the command list to close", [] { return !ui::Forms::loaded<furr::FLListCmd>(); });
+    clickText("Flipeffect editor", "proceed");
+    waitClosed("Flipeffect editor");
+    click(main.Image2);
+    auto& about = waitForForm<draco::FLAbout>();
+    EXPECT_FALSE(framed(about)) << "the statistics";
+    click(about.Label28);
+    auto& map = waitForForm<draco::Form3>();
+    EXPECT_FALSE(framed(map)) << "the offset map";
+    click(map.Label5);
+    waitClosed("Offset map");
+    click(about.Label1);
+    waitClosed("OLVEX info");
+    auto& patches = open<draco::Patches>(main.Command30, "Custom patches");
+    click(patches.Image1);  // the developer layout
+    clickText("Custom patches", "new");
+    EXPECT_FALSE(framed(waitForForm<draco::InputKor>())) << "the input box";
     pressKey("Escape");
     waitClosed("Input");
   });

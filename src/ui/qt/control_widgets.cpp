@@ -66,6 +66,7 @@ QWidget* createList(ListBox& c, FormView& v) {
 
 QWidget* createScrollBar(HScrollBar& c, FormView& v) {
   auto* w = new QScrollBar(Qt::Horizontal, &v);
+  w->setFocusPolicy(Qt::StrongFocus);  // a Tab stop, moved by the arrow keys while it has the focus
   // Dragging the thumb scrolls (Scroll, then Change); the arrows and the track only change.
   QObject::connect(w, &QScrollBar::valueChanged, &v, [&c, &v, w](int value) {
     userAction(c, v, [&c](int value, bool dragged) {

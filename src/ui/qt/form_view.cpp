@@ -18,6 +18,7 @@
 #include "ui/qt/qt_host.h"
 #include "ui/qt/sync_guard.h"
 #include "ui/qt/user_actions.h"
+#include "ui/reading_order.h"
 
 namespace olvex::ui::qt {
 
@@ -86,18 +87,6 @@ int keyCode(const QKeyEvent& k) {
   for (auto [named, code] : kNamedKeys)
     if (key == named) return code;
   return 0;
-}
-
-// Sorts controls of one container into rows, top to bottom, and each row left to right: a control
-// that begins above the middle of a row's first (topmost) control lies in that row.
-void sortByRows(std::vector<Control*>& v) {
-  std::stable_sort(v.begin(), v.end(), [](const Control* a, const Control* b) { return a->top() < b->top(); });
-  for (auto row = v.begin(); row != v.end();) {
-    int middle = (*row)->top() + (*row)->height() / 2;
-    auto end = std::find_if(row, v.end(), [middle](const Control* c) { return c->top() >= middle; });
-    std::stable_sort(row, end, [](const Control* a, const Control* b) { return a->left() < b->left(); });
-    row = end;
-  }
 }
 
 }  // namespace
@@ -266,6 +255,7 @@ void FormView::alignFocus() {
 // they are made (mouse, replayKey). Any other move (the window activated, a dialog closed) is Qt's:
 // the model's focus stands, and only a model without one yet takes Qt's choice.
 void FormView::focusIn(QWidget* w, Qt::FocusReason reason) {
+  if (Control* c = controlAt(w); live_ && c && isTabStop(*c)) lastStop_ = widgetOf(*c);
   if (!acting() || reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
     return;
   if (!form_->activeControl()) {
@@ -300,40 +290,51 @@ void FormView::post(Control* c, std::function<void()> action) {
   else UserActions::post(std::move(guarded));
 }
 
-// The window's Tab stops in the order of its layout: a frame's controls in turn at the frame's
-// place. A control outside the window's visible area is no Tab stop (code may still focus it).
+// A control outside the window's visible area (a focus sink) is no Tab stop; code may still
+// focus it.
+bool FormView::isTabStop(const Control& c) const {
+  QWidget* w = widgetOf(c);
+  return w && w->isVisibleTo(this) && w->isEnabledTo(this) && (w->focusPolicy() & Qt::TabFocus) &&
+         QRect(w->mapTo(this, QPoint()), w->size()).intersects(rect());
+}
+
 std::vector<QWidget*> FormView::tabStops() const {
-  std::map<const Control*, std::vector<Control*>> inside;  // by container; null: the window
-  for (Control* c : form_->controls())
-    if (widgetOf(*c)) inside[c->container()].push_back(c);
   std::vector<QWidget*> stops;
-  auto add = [&](auto& self, const Control* container) -> void {
-    auto it = inside.find(container);
-    if (it == inside.end()) return;
-    std::vector<Control*> children = it->second;
-    sortByRows(children);
-    for (Control* c : children) {
-      QWidget* w = widgetOf(*c);
-      if (!w->isVisibleTo(this) || !w->isEnabledTo(this)) continue;
-      if ((w->focusPolicy() & Qt::TabFocus) && QRect(w->mapTo(this, QPoint()), w->size()).intersects(rect()))
-        stops.push_back(w);
-      self(self, c);
-    }
-  };
-  add(add, nullptr);
+  for (Control* c : ReadingOrder(*form_, [this](const Control& c) { return isTabStop(c); }))
+    stops.push_back(widgetOf(*c));
   return stops;
+}
+
+// Where Tab goes on from, as the first and last index in `stops`: the focused stop; from a focus
+// sink (a control outside the visible area that an option group hands the focus to), the stop
+// that had the focus last, with its whole option group. {0, -1} when there is none.
+std::pair<int, int> FormView::tabPlace(const std::vector<QWidget*>& stops) const {
+  Control* current = controlAt(focusWidget());
+  QWidget* from = current ? widgetOf(*current) : nullptr;
+  bool sink = std::find(stops.begin(), stops.end(), from) == stops.end();
+  if (sink) from = lastStop_;
+  auto at = std::find(stops.begin(), stops.end(), from);
+  if (!from || at == stops.end()) return {0, -1};
+  int first = static_cast<int>(at - stops.begin()), last = first;
+  const Control* c = controlAt(from);
+  if (!sink || c->kind() != ControlKind::OptionButton) return {first, last};
+  for (int i = 0; i < static_cast<int>(stops.size()); ++i) {
+    const Control* o = controlAt(stops[i]);
+    if (o->kind() == ControlKind::OptionButton && o->container() == c->container()) {
+      first = std::min(first, i);
+      last = std::max(last, i);
+    }
+  }
+  return {first, last};
 }
 
 bool FormView::focusNextPrevChild(bool next) {
   if (!live_) return QWidget::focusNextPrevChild(next);
   std::vector<QWidget*> stops = tabStops();
   if (stops.empty()) return false;
-  Control* current = controlAt(focusWidget());
-  auto at = std::find(stops.begin(), stops.end(), current ? widgetOf(*current) : nullptr);
-  QWidget* to;
-  if (at == stops.end()) to = next ? stops.front() : stops.back();
-  else if (next) to = std::next(at) == stops.end() ? stops.front() : *std::next(at);
-  else to = at == stops.begin() ? stops.back() : *std::prev(at);
+  auto [first, last] = tabPlace(stops);
+  int n = static_cast<int>(stops.size());
+  QWidget* to = next ? stops[(last + 1) % n] : stops[(first + n - 1) % n];
   to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
 }
@@ -345,8 +346,10 @@ void FormView::showWindow(bool modal, FormView* opener) {
     if (isVisible()) QWidget::hide();
     setWindowModality(modality);
     Qt::WindowFlags flags = type;
-    if (modal) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    setWindowFlags(flags | (form_->borderless() ? Qt::FramelessWindowHint : Qt::Widget));
+    // A borderless window stays so, modal or not: title-bar hints would bring a frame back.
+    if (form_->borderless()) flags |= Qt::FramelessWindowHint;
+    else if (modal) flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
     setGeometry(placed_);  // new flags make a new native window, placed by its frame
   }
   // A window whose model has no focus yet starts at its first Tab stop.

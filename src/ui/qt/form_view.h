@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "ui/form.h"
@@ -67,7 +68,9 @@ class FormView : public QWidget {
   // Qt's focus to the control that has the model's focus, if its widget can take it.
   void alignFocus();
   void focusIn(QWidget* w, Qt::FocusReason reason);
+  bool isTabStop(const Control& c) const;
   std::vector<QWidget*> tabStops() const;
+  std::pair<int, int> tabPlace(const std::vector<QWidget*>& stops) const;
   void syncCommon(Control& c, QWidget* w);
   void quitLoops();
   bool mouse(QWidget* w, QEvent* e);
@@ -86,6 +89,7 @@ class FormView : public QWidget {
   int mouseType_ = 0;
   QPointF mouseGlobal_;
   Control* pressed_ = nullptr;     // a clickable control under a left-button press
+  QPointer<QWidget> lastStop_;     // the last Tab stop that had Qt's focus
   const QEvent* replaying_ = nullptr;  // a held-back key event on its way to its widget
 };
 

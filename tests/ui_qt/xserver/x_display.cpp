@@ -246,6 +246,14 @@ bool XDisplay::stackedAbove(const std::string& upper, const std::string& lower) 
   return u >= 0 && l >= 0 && u > l;
 }
 
+bool XDisplay::frameOf(unsigned long w, bool managed, Rect& frame, Rect& area) {
+  Window top = w;
+  for (Window p = parentOf(client_, top); p && p != DefaultRootWindow(client_); p = parentOf(client_, p)) top = p;
+  XWindowAttributes a;
+  return XGetWindowAttributes(client_, w, &a) && a.map_state == IsViewable && (!managed || top != w) &&
+         areaOf(client_, top, frame) && areaOf(client_, w, area);
+}
+
 bool XDisplay::focusedIn(const std::string& title) {
   Window w;
   int revert;

@@ -57,6 +57,10 @@ class XDisplay {
   // The buttons a window manager drew in the window's title bar, left to right (close last).
   std::vector<Rect> titleButtons(const std::string& title);
   bool stackedAbove(const std::string& upper, const std::string& lower);
+  // The areas of the X window `w` and of the top-level window that holds it (a window manager's
+  // frame, or `w` itself), in root coordinates; false while `w` is not viewable or, with
+  // `managed`, not yet taken into a window manager's frame.
+  bool frameOf(unsigned long w, bool managed, Rect& frame, Rect& area);
   // The keyboard's focus lies in that window: keys typed now reach it.
   bool focusedIn(const std::string& title);
 

@@ -432,6 +432,19 @@ void XSession::dragTitleBar(const std::string& caption, int dx, int dy) {
   });
 }
 
+bool XSession::framed(const ui::Form& f) {
+  unsigned long window = 0;
+  waitFor("the window of " + f.name(), [&] {
+    QWidget* view = host->view(f);
+    window = view && exposed(view) ? view->winId() : 0;
+    return window != 0;
+  });
+  Rect frame, area;
+  waitOnServer("the window of " + f.name() + " in its place",
+               [&] { return display().frameOf(window, windowManager, frame, area); });
+  return frame.left != area.left || frame.top != area.top || frame.width != area.width || frame.height != area.height;
+}
+
 bool XSession::stackedAbove(const std::string& upper, const std::string& lower) {
   return display().stackedAbove(upper, lower);
 }
