@@ -52,6 +52,9 @@ class PassFailures : public PassTest {
   void changeNow(const std::function<void()>& change) {
     change();
     left = foundAt(exe());
+  std::function<void(Form1&)> atExchange(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().BeforeExchange = [this, change] { changeNow(change); }; };
+  }
   }
   std::string messages() const {
     std::string r;
@@ -76,8 +79,16 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string newer = elsewhere.file("newer.exe");
   const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
   const auto corrupt = [this](std::size_t at) {
+  const std::string workingCopyGone =
+      "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile";
     return [this, at](Form1&) {
       std::string bytes = exeBytes();
+  const auto moveNewerIntoPlace = [this, newer] {
+    putBytes(newer, reflayout::referenceExecutable() + "newer");
+    fs::rename(newer, exe());
+  };
+  const auto removeExe = [this] { fs::remove(exe()); };
+  const auto removeWorkingCopy = [this] { fs::remove(exe() + "0"); };
       bytes[at] = 'X';
       putBytes(exe(), bytes);
     };
@@ -167,9 +178,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed("disk full")},
       {"a folder at the working copy's name", "", [this](Form1&) { fs::create_directory(exe() + "0"); },
        failed("Cannot create \"" + exe() + "0\": a folder has that name"), {"tomb4.exe0"}},
-      {"the working copy removed before the commit", "",
-       whileWriting([this] { fs::remove(exe() + "0"); }),
-       failed("Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile")},
+      {"the working copy removed before the commit", "", whileWriting(removeWorkingCopy), failed(workingCopyGone)},
       {"a read-only folder", "", [this](Form1&) { ::chmod(dir.path().c_str(), 0555); },
        failed("Cannot create the lock \"" + exe() + ".olvex-lock\": Permission denied"), {}, true},
       {"another run holds the lock", "", [this](Form1&) { otherRun.emplace(exe() + ".olvex-lock"); },
@@ -193,13 +202,18 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed(changed)},
       {"a newer file written in place", "",
        whileWriting([this] { putBytes(exe(), reflayout::referenceExecutable() + "newer"); }), failed(changed)},
-      {"a newer file moved into place", "",
-       whileWriting([this, newer] {
-         putBytes(newer, reflayout::referenceExecutable() + "newer");
-         fs::rename(newer, exe());
+      {"a newer file moved into place", "", whileWriting(moveNewerIntoPlace), failed(changed)},
+      {"removed", "", whileWriting(removeExe), failed(changed)},
+      // The same after the commit's last look, just before the exchange.
+      {"a newer file moved into place at the exchange", "", atExchange(moveNewerIntoPlace), failed(changed)},
+      {"removed at the exchange", "", atExchange(removeExe), failed(changed)},
+      {"the working copy replaced at the exchange", "",
+       atExchange([this, newer] {
+         putBytes(newer, "not the copy");
+         fs::rename(newer, exe() + "0");
        }),
-       failed(changed)},
-      {"removed", "", whileWriting([this] { fs::remove(exe()); }), failed(changed)},
+       failed(workingCopyGone)},
+      {"the working copy removed at the exchange", "", atExchange(removeWorkingCopy), failed(workingCopyGone)},
       {"replaced by a link", "",
        whileWriting([this, newer] {
          fs::rename(exe(), newer);
