@@ -109,6 +109,9 @@ std::vector<std::string> splitLines(std::string_view text);
 // ordinary permissions of a new file.
 std::string readFile(const std::string& path);
 void writeFileAtomic(const std::string& path, std::string_view bytes);
+// As writeFileAtomic, but the name itself is replaced: a link there becomes a regular file in
+// its folder, and the file it led to stays as it was.
+void writeFileAtomicNoFollow(const std::string& path, std::string_view bytes);
 // As writeFileAtomic without the syncs, for scratch files a run writes and removes itself, which
 // need no durability. The name itself is replaced: a link there is never followed.
 void writeScratchFile(const std::string& path, std::string_view bytes);
