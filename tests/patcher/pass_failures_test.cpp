@@ -28,6 +28,9 @@ std::string failed(const std::string& detail = "") {
   return detail.empty() ? text : text + "\r\n" + detail;
 }
 
+// The second line of a pass refused for a key the version section lacks.
+std::string lacks(const std::string& key) { return key + ": the version section lacks it"; }
+
 // What stands at a name: a link or not, a file of some length (its bytes too when small) or nothing.
 std::string foundAt(const std::string& path) {
   std::string found = fs::is_symlink(path) ? "link to " : "";
@@ -49,12 +52,12 @@ class PassFailures : public PassTest {
       passHooks().StageWriters["DRACO"] = [this, change](platform::RandomAccessFile&) { changeNow(change); };
     };
   }
-  void changeNow(const std::function<void()>& change) {
-    change();
-    left = foundAt(exe());
   std::function<void(Form1&)> atExchange(std::function<void()> change) {
     return [this, change](Form1&) { passHooks().BeforeExchange = [this, change] { changeNow(change); }; };
   }
+  void changeNow(const std::function<void()>& change) {
+    change();
+    left = foundAt(exe());
   }
   std::string messages() const {
     std::string r;
@@ -76,19 +79,19 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string changed = "Cannot replace \"" + exe() +
                               "\": it changed after it was copied (another program wrote, moved or removed it); it is "
                               "left as it is now";
-  const std::string newer = elsewhere.file("newer.exe");
-  const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
-  const auto corrupt = [this](std::size_t at) {
   const std::string workingCopyGone =
       "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile";
-    return [this, at](Form1&) {
-      std::string bytes = exeBytes();
+  const std::string newer = elsewhere.file("newer.exe");
+  const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
   const auto moveNewerIntoPlace = [this, newer] {
     putBytes(newer, reflayout::referenceExecutable() + "newer");
     fs::rename(newer, exe());
   };
   const auto removeExe = [this] { fs::remove(exe()); };
   const auto removeWorkingCopy = [this] { fs::remove(exe() + "0"); };
+  const auto corrupt = [this](std::size_t at) {
+    return [this, at](Form1&) {
+      std::string bytes = exeBytes();
       bytes[at] = 'X';
       putBytes(exe(), bytes);
     };
@@ -114,16 +117,18 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     std::vector<std::string> stays = {};  // what stands at the pass's own names and is not its to remove
     bool unprivileged = false;
   } rows[] = {
-      {"main stage offset key missing", "-LTOffset=", {}, failed()},
+      {"main stage offset key missing", "-LTOffset=", {}, failed(lacks("LTOffset"))},
+      {"main stage offset below 1", "LTOffset=-5", {}, failed("LTOffset=-5: a position below 1")},
       {"main stage data field missing", "-VolFXDefData=", {}, failed()},
       {"savegame hook field missing", "-ExtSGJmp2DataD=", {}, failed()},
-      {"end of file missing", "-EOFOffset=", {}, failed("EOFOffset: the version section lacks it")},
+      {"end of file missing", "-EOFOffset=", {}, failed(lacks("EOFOffset"))},
       {"appended area missing", "-ExtendedSizeNum=", extend, failed("ExtendedSizeNum: the version section lacks it")},
-      {"dialog offset missing", "-PoleRightOffset=", {}, failed()},
-      {"nitro offset missing", "-NitroRestorationRate=", {}, failed()},
-      {"damage offset missing", "-WildBoarDmgOffset=", {}, failed()},
-      {"fast kill offset missing", "-FastKillOffset=", sasFix(0), failed()},
-      {"blow-up jump offset missing", "-BlowExtJmpOffset=", sasFix(1), failed()},
+      {"dialog offset missing", "-PoleRightOffset=", {}, failed(lacks("PoleRightOffset"))},
+      {"numbered dialog offset missing", "-SparkleAmountOffset2=", {}, failed(lacks("SparkleAmountOffset2"))},
+      {"nitro offset missing", "-NitroRestorationRate=", {}, failed(lacks("NitroRestorationRate"))},
+      {"damage offset missing", "-WildBoarDmgOffset=", {}, failed(lacks("WildBoarDmgOffset"))},
+      {"fast kill offset missing", "-FastKillOffset=", sasFix(0), failed(lacks("FastKillOffset"))},
+      {"blow-up jump offset missing", "-BlowExtJmpOffset=", sasFix(1), failed(lacks("BlowExtJmpOffset"))},
       {"no 32-bit room", "EOFOffset=2147483647", {},
        failed("EOFOffset=2147483647: the standard file of 2147483646 bytes leaves no room for the appended area in a "
               "32-bit image")},
