@@ -15,8 +15,6 @@ std::string InputResult;
 
 namespace {
 
-
-
 // First record with exactly that name, -1 when none.
 int recordNamed(std::string_view name) {
   for (std::size_t i = 0; i < PatchList.size(); ++i)
@@ -44,18 +42,18 @@ void ClearPatchList() {
 }
 
 void RefreshPatchList() {
-  std::vector<bool> states(std::max<std::size_t>(PatchList.size(), ItemCount()), false);
-  for (int k = 0; k < ItemCount(); ++k) states[k] = IsItemSelected(k);
-  for (std::size_t i = 0; i < PatchList.size();) {
-    if (PatchList[i].Omnipresence == 1) {
-      ++i;
-      continue;
-    }
-    PatchList.erase(PatchList.begin() + static_cast<std::ptrdiff_t>(i));
-    states.erase(states.begin() + static_cast<std::ptrdiff_t>(i));
-  }
+  // One pass: each present record moves down once to the next free place and takes the check
+  // mark of the item at its old position, so the many empty records a high record number makes
+  // cost a look each, not a move of every record after them.
   std::vector<ListItem> items;
-  for (std::size_t i = 0; i < PatchList.size(); ++i) items.push_back({PatchList[i].Name, states[i]});
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < PatchList.size(); ++i) {
+    if (PatchList[i].Omnipresence != 1) continue;
+    items.push_back({PatchList[i].Name, IsItemSelected(static_cast<int>(i))});
+    if (kept != i) PatchList[kept] = std::move(PatchList[i]);
+    ++kept;
+  }
+  PatchList.resize(kept);
   ReplaceItems(std::move(items));
 }
 

@@ -1,5 +1,8 @@
 #include "draco/patch_set_reader.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <type_traits>
 #include <variant>
@@ -95,18 +98,52 @@ int recordIndex(std::string_view bgnLine) {
   return static_cast<int>(n);
 }
 
-void readRecords(const std::vector<std::string>& lines, ReadRules rules) {
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    if (!shell::StartsWithNoCase(lines[i], "/BGN")) continue;
-    int n = recordIndex(lines[i]);
-    PatchList.resize(n + 1);
-    PatchList[n] = PatchRecord{};
-    for (++i;; ++i) {
-      if (i >= lines.size()) throw PatchSetError("the file ends inside a record");
-      if (shell::StartsWithNoCase(lines[i], "/END")) break;
-      applyLine(PatchList[n], lines[i], rules);
-    }
+// The patch table as a set's records rebuild it: "/bgn n" makes it records 0..n, keeping the
+// lower ones, and empties record n. Records above the table's length are held by number until
+// they are placed, so the empty records a high number makes room for are not made one by one.
+class RecordTable {
+ public:
+  PatchRecord& start(int n) {
+    above_.erase(above_.upper_bound(n), above_.end());
+    const auto count = static_cast<std::size_t>(n) + 1;
+    if (count > PatchList.size()) return above_[n] = PatchRecord{};
+    PatchList.resize(count);
+    return PatchList[n] = PatchRecord{};
   }
+  // Puts the held records into the table at their numbers, with the empty records between them,
+  // up to position `emptyUpTo`; above it the held records follow each other without them.
+  void place(std::size_t emptyUpTo) {
+    for (auto& [n, record] : above_) {
+      const std::size_t at = std::min(static_cast<std::size_t>(n), emptyUpTo);
+      if (PatchList.size() < at) PatchList.resize(at);
+      PatchList.push_back(std::move(record));
+    }
+    above_.clear();
+  }
+
+ private:
+  std::map<int, PatchRecord> above_;  // every key at or above the table's length
+};
+
+void readRecords(const std::vector<std::string>& lines, ReadRules rules) {
+  RecordTable table;
+  try {
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      if (!shell::StartsWithNoCase(lines[i], "/BGN")) continue;
+      PatchRecord& record = table.start(recordIndex(lines[i]));
+      for (++i;; ++i) {
+        if (i >= lines.size()) throw PatchSetError("the file ends inside a record");
+        if (shell::StartsWithNoCase(lines[i], "/END")) break;
+        applyLine(record, lines[i], rules);
+      }
+    }
+  } catch (...) {
+    table.place(SIZE_MAX);  // the records read so far stay, each at its number
+    throw;
+  }
+  // The refresh after the load drops the empty records and gives each record left the check mark
+  // of the item at its number; beyond the last item no number has one.
+  table.place(static_cast<std::size_t>(ItemCount()));
 }
 
 void reportLoadError(const std::string& path) {

@@ -64,15 +64,6 @@ std::uint32_t le(const std::string& bytes, std::size_t at, int width) {
   return v;
 }
 
-// A 1-based position from an offset key that must be in the version section.
-std::int64_t positionOf(std::string_view key) {
-  try {
-    return PositionOf(key);
-  } catch (const PassError&) {
-    throw LayoutError(std::string(key) + ": the version section lacks it");
-  }
-}
-
 }  // namespace
 
 std::int64_t MaxAppendedArea() {
@@ -83,7 +74,7 @@ std::int64_t MaxAppendedArea() {
 
 Layout SectionLayout() {
   Layout l;
-  std::int64_t eof = positionOf("EOFOffset");
+  std::int64_t eof = PositionOf("EOFOffset");
   require(eof >= 2, keyIs("EOFOffset", eof) + "the standard file would be empty");
   l.standard = eof - 1;
   const std::int64_t size = shell::ExtendedSizeNum;
@@ -122,14 +113,14 @@ void CheckExecutableHeader(platform::RandomAccessFile& exe, const Layout& l) {
   const std::int64_t sectionTable = pe + 24 + le(head, 20, 2);
   const std::int64_t headersEnd = std::min<std::int64_t>(le(head, 24 + 60, 4), l.standard);
 
-  const std::int64_t count = positionOf("ExtSizePEHeaderOffset1") - 1;
+  const std::int64_t count = PositionOf("ExtSizePEHeaderOffset1") - 1;
   require(count == pe + 6, keyIs("ExtSizePEHeaderOffset1", count + 1) + "the section count of " + name +
                                " is at position " + std::to_string(pe + 7));
-  const std::int64_t imageSize = positionOf("ExtSizePEHeaderOffset2") - 1, imageField = pe + 24 + 56;
+  const std::int64_t imageSize = PositionOf("ExtSizePEHeaderOffset2") - 1, imageField = pe + 24 + 56;
   require(imageSize >= imageField && imageSize < imageField + 4,
           keyIs("ExtSizePEHeaderOffset2", imageSize + 1) + "the size of image of " + name + " is at positions " +
               std::to_string(imageField + 1) + " to " + std::to_string(imageField + 4));
-  const std::int64_t header = positionOf("ExtSizePEHeaderOffset3") - 1;
+  const std::int64_t header = PositionOf("ExtSizePEHeaderOffset3") - 1;
   require(header >= sectionTable + kSectionHeaderSize && (header - sectionTable) % kSectionHeaderSize == 0 &&
               header + kSectionHeaderSize <= headersEnd,
           keyIs("ExtSizePEHeaderOffset3", header + 1) + "not the place of a further section header in the table of " +

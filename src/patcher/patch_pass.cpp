@@ -108,7 +108,7 @@ void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, con
     if (s.writes) s.writes(copy, form);
     runHookedWriter(s.caption, copy);
   }
-  copy.commit();
+  copy.commit(passHooks().BeforeExchange);
 }
 
 // The pass's failure message; a second line says what went wrong where that helps the user.

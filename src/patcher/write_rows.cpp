@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "patcher/layout_check.h"
 #include "patcher/value_paths.h"
 #include "platform/files.h"
 #include "shell/conversions.h"
@@ -38,13 +39,16 @@ std::string hexOf(const Hex& v, const shell::Form1& form, int n) {
 }  // namespace
 
 std::int64_t PositionOf(std::string_view offsetKey, int displacement) {
-  std::int32_t slot;
+  int index;
   try {
-    slot = shell::OffsetOf(offsetKey);
+    index = shell::OffsetSlot(offsetKey);
   } catch (const std::out_of_range&) {
     throw PassError("unknown offset key " + std::string(offsetKey));
   }
-  if (slot < 1) throw PassError("the version section lacks " + std::string(offsetKey));
+  const std::int32_t slot = shell::Offsets[index];
+  const std::string key(shell::kOffsetKeys[index]);
+  if (slot == 0) throw LayoutError(key + ": the version section lacks it");
+  if (slot < 0) throw LayoutError(key + "=" + std::to_string(slot) + ": a position below 1");
   return std::int64_t{slot} + displacement;
 }
 

@@ -17,7 +17,7 @@ class Form1;
 namespace olvex::patcher {
 
 // The file position of an offset key plus a displacement. The slot itself must hold a position
-// of 1 or more (0 is a key the loaded version lacks); otherwise PassError.
+// of 1 or more (0 is a key the loaded version lacks); otherwise a LayoutError naming the key.
 std::int64_t PositionOf(std::string_view offsetKey, int displacement = 0);
 // Puts the bytes of hex at PositionOf(offsetKey, displacement).
 void Put(platform::RandomAccessFile& file, std::string_view offsetKey, int displacement,

@@ -30,10 +30,11 @@ std::optional<mode_t> permissionsOf(const std::string& path) {
   return st.st_mode & 07777;
 }
 
-// A save replaces the file a link at its name leads to, and reaches the disk. A copy goes to a
-// name the program picks itself (a backup): it replaces whatever stands there, a link itself, and
-// reaches the disk. A scratch file replaces whatever stands at its name and need not reach the disk.
-enum class Kind { Save, Copy, Scratch };
+// A save replaces the file a link at its name leads to, and reaches the disk. A save of the name
+// itself (a backup, a file of the program's own at a name it picks) replaces whatever stands there,
+// a link itself, and reaches the disk. A scratch file replaces whatever stands at its name and need
+// not reach the disk.
+enum class Kind { Save, SaveName, Scratch };
 
 // Has fill write a temporary file beside path, syncs it (for a save) and renames it over path.
 // The new file gets `mode` when given, else the usable permissions of the file it replaces, else
@@ -71,7 +72,7 @@ void copyBytes(const std::string& from, const std::string& to) {
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", from);
   // A copy has the source's permissions, whatever a file it replaces had.
-  saveByRename(to, st.st_mode & 07777, Kind::Copy, [&](int fd) {
+  saveByRename(to, st.st_mode & 07777, Kind::SaveName, [&](int fd) {
     // Left uninitialised: every byte written is one just read.
     constexpr std::size_t kBufferSize = 1 << 20;
     auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
@@ -92,6 +93,8 @@ void copyBytes(const std::string& from, const std::string& to) {
 }  // namespace
 
 void writeFileAtomic(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, Kind::Save); }
+
+void writeFileAtomicNoFollow(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, Kind::SaveName); }
 
 void writeScratchFile(const std::string& path, std::string_view bytes) { saveBytes(path, bytes, Kind::Scratch); }
 

@@ -66,11 +66,15 @@ class RandomAccessFile {
   void sync();                     // writes what is held and flushes it to the disk
   void close();                    // writes what is held; idempotent; errors are thrown
   // Puts a working copy in its source's place: writes what is held, syncs it, closes it and
-  // renames it over the source in one step, then syncs the folder. Refused (FileError) when the
-  // source is no longer the file that was copied (written, moved or removed since: its device,
-  // inode, length or modification time differ) or path no longer holds this file; the source
-  // then stays as it is, and the working copy is the caller's to remove.
-  void commit();
+  // exchanges it with the source in one step, then removes the source as it was copied (now at
+  // path) and syncs the folder. Refused (FileError) when the source is no longer the file that
+  // was copied (written, moved or removed since: its device, inode, length or modification time
+  // differ) or path no longer holds this file, looked at before the exchange and again after it
+  // (then the two change back); the source then stays as it is, never made anew, and the working
+  // copy is the caller's to remove. Where the file system cannot exchange, the copy is renamed
+  // over the source after the first look. beforeExchange (tests only) runs just before the
+  // exchange.
+  void commit(const std::function<void()>& beforeExchange = {});
 
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
@@ -78,6 +82,9 @@ class RandomAccessFile {
   void resize(std::size_t n, const char* action);  // the held bytes; too many is a FileError
   void changed(std::size_t from, std::size_t to);  // widens the range still to be written
   void flush(int fd);  // writes the changed range and sets the file's length
+  // Refuses a commit unless copyAt holds the working copy as written and sourceAt the source as
+  // it was read.
+  void checkInPlace(const std::string& copyAt, const std::string& sourceAt, const detail::FileIdentity& copy) const;
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
@@ -102,6 +109,9 @@ std::vector<std::string> splitLines(std::string_view text);
 // ordinary permissions of a new file.
 std::string readFile(const std::string& path);
 void writeFileAtomic(const std::string& path, std::string_view bytes);
+// As writeFileAtomic, but the name itself is replaced: a link there becomes a regular file in
+// its folder, and the file it led to stays as it was.
+void writeFileAtomicNoFollow(const std::string& path, std::string_view bytes);
 // As writeFileAtomic without the syncs, for scratch files a run writes and removes itself, which
 // need no durability. The name itself is replaced: a link there is never followed.
 void writeScratchFile(const std::string& path, std::string_view bytes);

@@ -1,5 +1,7 @@
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -41,6 +43,16 @@ detail::UniqueFd createFresh(const std::string& path, mode_t mode) {
   if (fd.get() < 0) throwErrno("create", path);
   if (::fchmod(fd.get(), mode) != 0) throwErrno("set the permissions of", path);
   return fd;
+}
+
+enum class Exchange { Done, Unsupported, Failed };
+
+// Swaps the names of two files in one step (renameat2 with RENAME_EXCHANGE, through the system
+// call, as older C libraries have no wrapper). Unsupported where the file system cannot
+// exchange; after Failed, errno says why.
+Exchange exchangeNames(const std::string& a, const std::string& b) {
+  if (::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) return Exchange::Done;
+  return errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ? Exchange::Unsupported : Exchange::Failed;
 }
 
 }  // namespace
@@ -186,22 +198,54 @@ void RandomAccessFile::close() {
   fd.closeChecked(path_);
 }
 
-void RandomAccessFile::commit() {
+void RandomAccessFile::checkInPlace(const std::string& copyAt, const std::string& sourceAt,
+                                    const detail::FileIdentity& copy) const {
+  struct stat st {};
+  if (::lstat(copyAt.c_str(), &st) != 0 || identityOf(st) != copy)
+    throwFileError("replace", source_, "its working copy \"" + path_ + "\" was removed or replaced meanwhile");
+  if (::lstat(sourceAt.c_str(), &st) != 0 || identityOf(st) != sourceIdentity_)
+    throwFileError("replace", source_,
+                   "it changed after it was copied (another program wrote, moved or removed it); it is left as it is now");
+}
+
+void RandomAccessFile::commit(const std::function<void()>& beforeExchange) {
   detail::UniqueFd fd(openFd("replace"));
   fd_ = -1;
   flush(fd.get());
   struct stat written {};
   if (::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0) throwErrno("sync", path_);
   fd.closeChecked(path_);
-  // The last look before the rename: path still holds the copy written here, and the source is
+  const detail::FileIdentity copy = identityOf(written);
+  // The last look before the exchange: path still holds the copy written here, and the source is
   // still the file that was copied.
-  struct stat st {};
-  if (::lstat(path_.c_str(), &st) != 0 || st.st_dev != written.st_dev || st.st_ino != written.st_ino)
-    throwFileError("replace", source_, "its working copy \"" + path_ + "\" was removed or replaced meanwhile");
-  if (::lstat(source_.c_str(), &st) != 0 || identityOf(st) != sourceIdentity_)
-    throwFileError("replace", source_,
-                   "it changed after it was copied (another program wrote, moved or removed it); it is left as it is now");
-  if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+  checkInPlace(path_, source_, copy);
+  if (beforeExchange) beforeExchange();
+  switch (exchangeNames(path_, source_)) {
+    case Exchange::Done:
+      // Whatever another program put at either name after the look has changed places with the
+      // copy: unless the source's name now holds the copy and path the file that was copied, the
+      // two names change back and the source stays as the other program left it.
+      try {
+        checkInPlace(source_, path_, copy);
+      } catch (const FileError&) {
+        if (exchangeNames(path_, source_) != Exchange::Done) throwErrno("put back", source_);
+        throw;
+      }
+      // The executable as it was copied; should its removal fail, the next run removes it.
+      ::unlink(path_.c_str());
+      break;
+    case Exchange::Unsupported:  // the look above is the last one
+      if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+      break;
+    case Exchange::Failed: {
+      // Nothing changed; a name that went away after the look (the source above all, which must
+      // not be made anew) is named as the look names it.
+      const int error = errno;
+      checkInPlace(path_, source_, copy);
+      errno = error;
+      throwErrno("replace", source_);
+    }
+  }
   detail::syncFolder(detail::folderOf(source_));
 }
 

@@ -45,7 +45,9 @@ void RecreateConfig() {
     // second recovery never overwrites the backup with the default text.
     if (platform::fileExists(ConfigPath) && platform::readFile(ConfigPath) != text)
       platform::copyFile(ConfigPath, ConfigPath + ".bak");
-    platform::writeFileAtomic(ConfigPath, text);
+    // The program restores its own file in its folder: a link at the name is replaced, never
+    // written through to a file elsewhere.
+    platform::writeFileAtomicNoFollow(ConfigPath, text);
     ConfigFromMemory = false;
   } catch (const platform::FileError&) {
     ui::msgBox("Can't write config file " + ConfigPath + ". Using the built-in config for now.");

@@ -24,7 +24,8 @@ bool KeepUnreadableConfig();
 
 // Writes the built-in text plus CR LF to ConfigPath, atomically (an unreadable file is kept as
 // KeepUnreadableConfig says). An existing file that differs
-// from it is kept first as ConfigPath & ".bak". When the file cannot be written, says so in a
+// from it is kept first as ConfigPath & ".bak". A link at ConfigPath is replaced by a file of its
+// own; what it leads to stays as it was. When the file cannot be written, says so in a
 // message box and sets ConfigFromMemory, so the readers take the built-in text instead.
 void RecreateConfig();
 

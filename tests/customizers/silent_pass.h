@@ -87,14 +87,15 @@ class SilentPassTest : public patcher::test::PassTest {
     run();
     EXPECT_EQ(patcher::test::differences(exeBytes(), expected), "");
   }
-  // The pass refused: the executable as it was, and one message.
-  void expectRolledBack(const std::string& before = reflayout::referenceExecutable()) {
+  // The pass refused: the executable as it was, and one message (with a second line naming the
+  // key of a refused version section).
+  void expectRolledBack(const std::string& before = reflayout::referenceExecutable(), const std::string& key = "") {
     EXPECT_EQ(patcher::test::differences(exeBytes(), before), "");
     EXPECT_FALSE(workingCopyLeft());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title, "Cannot modify file");
-    EXPECT_EQ(host.messages[0].text,
-              "Cannot process with tomb4.exe modifying. Make sure you're using correct config file.");
+    const std::string text = "Cannot process with tomb4.exe modifying. Make sure you're using correct config file.";
+    EXPECT_EQ(host.messages[0].text, key.empty() ? text : text + "\r\n" + key + ": the version section lacks it");
   }
   // Each change of the windows after start-up makes the pass refuse and leave the file alone.
   void expectRollBacks(const std::vector<std::function<void(shell::Form1&)>>& spoilers) {

@@ -95,6 +95,10 @@ TEST_F(PatchSetFile, LoadReplacesAndDropsRecordsByTheirNumbers) {
       {"0 and 3: the gap is dropped",
        {"/bgn 000", "Omnipresence=1", "Name=A", "/end 000", "/bgn 3", "Omnipresence=1", "Name=D", "/end 3"},
        {"A", "D"}},
+      {"a lower number after a high one cuts the table",
+       {"/bgn 000", "Omnipresence=1", "Name=A", "/end 000", "/bgn 32767", "Omnipresence=1", "Name=Z", "/end 32767",
+        "/bgn 5", "Omnipresence=1", "Name=E", "/end 5"},
+       {"A", "E"}},
       {"records below the first one named stay", {"/bgn 002", "Omnipresence=1", "Name=C", "/end 002"},
        {"Empty patch entry", "old 1", "C"}},
       {"stray lines and comments between records; values end before a \";\"",
@@ -172,6 +176,14 @@ TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
     EXPECT_EQ(PatchList.at(0).Name, "Read") << what;
     EXPECT_EQ(items(), Names{"Empty patch entry"}) << what << ": not refreshed";
   }
+  // A bad record after a high number: the records read so far stand at their numbers.
+  ClearPatchList();
+  host.messages.clear();
+  LoadPatchSet(writeSet("bad.drc", {"DRACO=0.3", "/bgn 40", "Omnipresence=1", "Name=High", "/end 40", "/bgn 41",
+                                    "Omnipresence=1", "Name=Bad", "CondBehave=yes", "/end 41"}));
+  ASSERT_EQ(PatchList.size(), 42u);
+  EXPECT_EQ(PatchList[0].Name + "|" + PatchList[39].Name + "|" + PatchList[40].Name + "|" + PatchList[41].Name,
+            "Empty patch entry||High|Bad");
   host.messages.clear();
   putBytes(folder.file("empty.drc"), "");
   LoadPatchSet(folder.file("empty.drc"));

@@ -31,6 +31,25 @@ TEST_F(PatchListTest, RefreshDropsRecordsNotPresentAndALoadKeepsChecksByPosition
   EXPECT_EQ(PatchList[2].Params[1].CurrentValue, "") << "a disabled slot keeps its value";
 }
 
+// A set's records land at their numbers, and the refresh after the load drops the records in
+// between: the rest keep their order, and each the check mark of the item at its number, up to
+// the highest number a set may use.
+TEST_F(PatchListTest, ALoadDropsTheRecordsBetweenItsNumbersAndKeepsChecksByNumber) {
+  const std::vector<std::pair<std::string, bool>> tops = {{"9", true}, {"32767", false}};  // Z's check
+  for (const auto& [top, checked] : tops) {
+    std::vector<PatchRecord> old;
+    for (char c = '1'; c <= '9'; ++c) old.push_back(patch(std::string("old ") + c));
+    setTable(old);
+    for (int k : {1, 5, 9}) SetItemSelected(k, true);
+    LoadPatchSet(writeSet("set.drc", {"DRACO=0.3", "/bgn 2", "Omnipresence=1", "Name=B", "/end 2", "/bgn 3",
+                                      "Name=not present", "/end 3", "/bgn " + top, "Omnipresence=1", "Name=Z",
+                                      "/end " + top}));
+    EXPECT_EQ(items(), (Names{"Empty patch entry", "old 1", "B", "Z"})) << top;
+    EXPECT_EQ(checks(), (States{false, true, false, checked})) << top;
+    EXPECT_LT(PatchList.capacity(), 100u) << top << ": the records in between were never made";
+  }
+}
+
 TEST_F(PatchListTest, NamesFindRecordsAndSelectItemsExactly) {
   setTable({patch("Fog"), patch("fog"), patch("Fog")});
   EXPECT_EQ(FindPatchByName("fog"), 2);

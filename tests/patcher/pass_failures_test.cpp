@@ -28,6 +28,9 @@ std::string failed(const std::string& detail = "") {
   return detail.empty() ? text : text + "\r\n" + detail;
 }
 
+// The second line of a pass refused for a key the version section lacks.
+std::string lacks(const std::string& key) { return key + ": the version section lacks it"; }
+
 // What stands at a name: a link or not, a file of some length (its bytes too when small) or nothing.
 std::string foundAt(const std::string& path) {
   std::string found = fs::is_symlink(path) ? "link to " : "";
@@ -48,6 +51,9 @@ class PassFailures : public PassTest {
     return [this, change](Form1&) {
       passHooks().StageWriters["DRACO"] = [this, change](platform::RandomAccessFile&) { changeNow(change); };
     };
+  }
+  std::function<void(Form1&)> atExchange(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().BeforeExchange = [this, change] { changeNow(change); }; };
   }
   void changeNow(const std::function<void()>& change) {
     change();
@@ -73,8 +79,16 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string changed = "Cannot replace \"" + exe() +
                               "\": it changed after it was copied (another program wrote, moved or removed it); it is "
                               "left as it is now";
+  const std::string workingCopyGone =
+      "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile";
   const std::string newer = elsewhere.file("newer.exe");
   const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
+  const auto moveNewerIntoPlace = [this, newer] {
+    putBytes(newer, reflayout::referenceExecutable() + "newer");
+    fs::rename(newer, exe());
+  };
+  const auto removeExe = [this] { fs::remove(exe()); };
+  const auto removeWorkingCopy = [this] { fs::remove(exe() + "0"); };
   const auto corrupt = [this](std::size_t at) {
     return [this, at](Form1&) {
       std::string bytes = exeBytes();
@@ -103,16 +117,18 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     std::vector<std::string> stays = {};  // what stands at the pass's own names and is not its to remove
     bool unprivileged = false;
   } rows[] = {
-      {"main stage offset key missing", "-LTOffset=", {}, failed()},
+      {"main stage offset key missing", "-LTOffset=", {}, failed(lacks("LTOffset"))},
+      {"main stage offset below 1", "LTOffset=-5", {}, failed("LTOffset=-5: a position below 1")},
       {"main stage data field missing", "-VolFXDefData=", {}, failed()},
       {"savegame hook field missing", "-ExtSGJmp2DataD=", {}, failed()},
-      {"end of file missing", "-EOFOffset=", {}, failed("EOFOffset: the version section lacks it")},
+      {"end of file missing", "-EOFOffset=", {}, failed(lacks("EOFOffset"))},
       {"appended area missing", "-ExtendedSizeNum=", extend, failed("ExtendedSizeNum: the version section lacks it")},
-      {"dialog offset missing", "-PoleRightOffset=", {}, failed()},
-      {"nitro offset missing", "-NitroRestorationRate=", {}, failed()},
-      {"damage offset missing", "-WildBoarDmgOffset=", {}, failed()},
-      {"fast kill offset missing", "-FastKillOffset=", sasFix(0), failed()},
-      {"blow-up jump offset missing", "-BlowExtJmpOffset=", sasFix(1), failed()},
+      {"dialog offset missing", "-PoleRightOffset=", {}, failed(lacks("PoleRightOffset"))},
+      {"numbered dialog offset missing", "-SparkleAmountOffset2=", {}, failed(lacks("SparkleAmountOffset2"))},
+      {"nitro offset missing", "-NitroRestorationRate=", {}, failed(lacks("NitroRestorationRate"))},
+      {"damage offset missing", "-WildBoarDmgOffset=", {}, failed(lacks("WildBoarDmgOffset"))},
+      {"fast kill offset missing", "-FastKillOffset=", sasFix(0), failed(lacks("FastKillOffset"))},
+      {"blow-up jump offset missing", "-BlowExtJmpOffset=", sasFix(1), failed(lacks("BlowExtJmpOffset"))},
       {"no 32-bit room", "EOFOffset=2147483647", {},
        failed("EOFOffset=2147483647: the standard file of 2147483646 bytes leaves no room for the appended area in a "
               "32-bit image")},
@@ -167,9 +183,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed("disk full")},
       {"a folder at the working copy's name", "", [this](Form1&) { fs::create_directory(exe() + "0"); },
        failed("Cannot create \"" + exe() + "0\": a folder has that name"), {"tomb4.exe0"}},
-      {"the working copy removed before the commit", "",
-       whileWriting([this] { fs::remove(exe() + "0"); }),
-       failed("Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile")},
+      {"the working copy removed before the commit", "", whileWriting(removeWorkingCopy), failed(workingCopyGone)},
       {"a read-only folder", "", [this](Form1&) { ::chmod(dir.path().c_str(), 0555); },
        failed("Cannot create the lock \"" + exe() + ".olvex-lock\": Permission denied"), {}, true},
       {"another run holds the lock", "", [this](Form1&) { otherRun.emplace(exe() + ".olvex-lock"); },
@@ -193,13 +207,18 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed(changed)},
       {"a newer file written in place", "",
        whileWriting([this] { putBytes(exe(), reflayout::referenceExecutable() + "newer"); }), failed(changed)},
-      {"a newer file moved into place", "",
-       whileWriting([this, newer] {
-         putBytes(newer, reflayout::referenceExecutable() + "newer");
-         fs::rename(newer, exe());
+      {"a newer file moved into place", "", whileWriting(moveNewerIntoPlace), failed(changed)},
+      {"removed", "", whileWriting(removeExe), failed(changed)},
+      // The same after the commit's last look, just before the exchange.
+      {"a newer file moved into place at the exchange", "", atExchange(moveNewerIntoPlace), failed(changed)},
+      {"removed at the exchange", "", atExchange(removeExe), failed(changed)},
+      {"the working copy replaced at the exchange", "",
+       atExchange([this, newer] {
+         putBytes(newer, "not the copy");
+         fs::rename(newer, exe() + "0");
        }),
-       failed(changed)},
-      {"removed", "", whileWriting([this] { fs::remove(exe()); }), failed(changed)},
+       failed(workingCopyGone)},
+      {"the working copy removed at the exchange", "", atExchange(removeWorkingCopy), failed(workingCopyGone)},
       {"replaced by a link", "",
        whileWriting([this, newer] {
          fs::rename(exe(), newer);

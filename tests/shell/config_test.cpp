@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,22 @@ TEST_F(ConfigReader, ReplacesAConfigItCannotUseAndKeepsIt) {
     EXPECT_THROW(LoadCommonConfig(), ConfigReadError) << builtIn;
     EXPECT_EQ(messages().size(), 1u);
   }
+}
+
+// A link at the config's name is replaced by a file in the folder; what it led to is backed up
+// and stays as it was.
+TEST_F(ConfigReader, ALinkAtTheConfigIsReplacedNotWrittenThrough) {
+  platform::test_files::TempFolder elsewhere;
+  const std::string notes = configText({}, "Version=0.75");  // old: the reader replaces it
+  platform::test_files::putBytes(elsewhere.file("notes.txt"), notes);
+  std::filesystem::create_symlink(elsewhere.file("notes.txt"), ConfigPath);
+  LoadCommonConfig();
+  EXPECT_EQ(messages(), Strings{"Old config file detected. Recreating config file now."});
+  EXPECT_FALSE(std::filesystem::is_symlink(ConfigPath));
+  EXPECT_EQ(configFile(), builtInText() + "\r\n");
+  EXPECT_EQ(platform::test_files::bytesOf(ConfigPath + ".bak"), notes);
+  EXPECT_EQ(platform::test_files::bytesOf(elsewhere.file("notes.txt")), notes);
+  EXPECT_EQ(elsewhere.entries(), Strings{"notes.txt"});
 }
 
 // The user's config is never lost: a file that exists but cannot be read stays exactly as it is

@@ -121,7 +121,7 @@ TEST_F(SilentPassTest, MissingOffsetWithADisplacementRollsBack) {
   start();
   objects().Check2.setValue(1);
   pass();
-  expectRolledBack();
+  expectRolledBack(reflayout::referenceExecutable(), "SqyishyTrembleOffset");
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(SilentPassTest, AMissingItemOffsetRollsBack) {
   patcher::test::putBytes(dir.file("syntax.fln"), std::string(furr::BuiltInCommandSetText()) + "\r\n");
   start();
   pass();
-  expectRolledBack();
+  expectRolledBack(reflayout::referenceExecutable(), "ItemProcOffset");
 }
 
 }  // namespace
