@@ -115,6 +115,26 @@ TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
   });
 }
 
+// The parameter list, a borderless popup, gets no frame from a window manager.
+class DracoUnderWindowManager : public DracoWindows {
+ protected:
+  DracoUnderWindowManager() { windowManager = true; }
+};
+
+TEST_F(DracoUnderWindowManager, TheParameterListStaysBorderless) {
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();  // the patch set is there: no notice
+    expectPainted(kMain);
+    auto& patches = open<draco::Patches>(main.Command30, "Custom patches");
+    onGui([&] { patches.Listbox1.setListIndex(2); });
+    click(patches.Label3);
+    auto& popup = waitForForm<draco::ParamList>();
+    EXPECT_FALSE(framed(popup));
+    click(popup.Label1[4]);
+    waitClosed("Parameters");
+  });
+}
+
 TEST_F(DracoWindows, StatisticsAndTheMapReadingThePointer) {
   run([&] {
     auto& main = waitForForm<shell::Form1>();

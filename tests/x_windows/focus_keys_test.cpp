@@ -142,6 +142,33 @@ TEST_P(FocusOnScreen, DefaultsLeaveTheFocusOnTheButtonAndTheConsole) {
   });
 }
 
+// Tab selected "Distant Fog range" just before the box left behind showed its message; once the
+// focus is elsewhere the box draws no selection (nor a caret).
+TEST_P(FocusOnScreen, ABoxLeftForAMessageDrawsNoSelectionOnceTheFocusMovesOn) {
+  run([&] {
+    auto& main = mainWindow();
+    click(main.Text2);
+    waitFocus(main.Text2);
+    pressKey("Control_L+a");
+    typeKeys("0");
+    pressKey("Tab");
+    expectMessage("Minimum value for this field is 1!");
+    waitFocus(main.Text2);
+    click(main.Command9);
+    waitFor("the reload to end", [&] { return main.Command9.enabled(); });
+    waitFocus(main.Command9);
+    EXPECT_FALSE(viewSelects(main.Text3));
+    std::uint32_t highlight = selectionColour();
+    Shot shot = expectPainted(kMain);
+    Rect box = placeOf(main.Text3), window = placeOf(main);
+    int highlighted = 0;
+    for (int y = 0; y < box.height; ++y)
+      for (int x = 0; x < box.width; ++x)
+        highlighted += shot.screen.at(box.left - window.left + x, box.top - window.top + y) == highlight;
+    EXPECT_EQ(highlighted, 0);
+  });
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, FocusOnScreen, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WindowManager" : "Bare"; });
 

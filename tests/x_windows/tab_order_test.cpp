@@ -179,9 +179,11 @@ TEST_P(TabOrder, ReachesEveryControlOnceInReadingOrder) {
     onGui([&] {
       std::set<const ui::Control*> reached(seen.begin(), seen.end());
       bool sink = std::any_of(seen.begin(), seen.end(), [](const ui::Control* c) { return !inView(*c); });
-      for (ui::Control* c : form->controls())
-        if (takesFocus(c->kind()) && shown(*c) && inView(*c) && !reached.count(c))
+      for (ui::Control* c : form->controls()) {
+        if (takesFocus(c->kind()) && shown(*c) && inView(*c) && !reached.count(c)) {
           EXPECT_TRUE(c->kind() == ui::ControlKind::OptionButton && sink) << nameOf(*c) << " is never reached";
+        }
+      }
     });
   });
 }

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -73,8 +74,14 @@ void TextInput::sync() {
     if (plain_->isReadOnly() != box_.locked()) plain_->setReadOnly(box_.locked());
   }
   if (keepCaret_) return;
-  if (widgetSelection() != std::pair(box_.selStart(), box_.selLength()))
-    setWidgetSelection(box_.selStart(), box_.selLength());
+  showSelection();
+}
+
+// A one-line box without the focus draws no selection (its caret stays where it is): the model
+// keeps the selection, and the box shows it again when code gives it the focus.
+void TextInput::showSelection() {
+  std::pair<int, int> shown(box_.selStart(), line_ && !line_->hasFocus() ? 0 : box_.selLength());
+  if (widgetSelection() != shown) setWidgetSelection(shown.first, shown.second);
 }
 
 std::string TextInput::widgetText() const {
@@ -127,6 +134,15 @@ void TextInput::paste() {
 }
 
 bool TextInput::eventFilter(QObject*, QEvent* e) {
+  if (e->type() == QEvent::FocusIn && line_) {
+    auto reason = static_cast<QFocusEvent*>(e)->reason();
+    // Tab selects the whole text and a click places the caret; any other way in shows the model's.
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::MouseFocusReason) {
+      SyncGuard guard;
+      setWidgetSelection(box_.selStart(), box_.selLength());
+    }
+    return false;
+  }
   if (!view_.acting()) return false;
   if (e->type() == QEvent::KeyPress) return key(e);
   if (e->type() == QEvent::ContextMenu) return contextMenu(e);

@@ -36,6 +36,7 @@ class TextInput : public QObject {
   std::string widgetText() const;
   std::pair<int, int> widgetSelection() const;  // start and length in model positions
   void setWidgetSelection(int start, int length);
+  void showSelection();
 
   TextBox& box_;
   QLineEdit* line_ = nullptr;

@@ -432,6 +432,20 @@ void XSession::dragTitleBar(const std::string& caption, int dx, int dy) {
   });
 }
 
+bool XSession::viewSelects(const ui::TextBox& box) {
+  bool selects = false;
+  onGui([&] {
+    if (auto* line = qobject_cast<QLineEdit*>(host->view(box.form())->widgetOf(box))) selects = line->hasSelectedText();
+  });
+  return selects;
+}
+
+std::uint32_t XSession::selectionColour() {
+  std::uint32_t colour = 0;
+  onGui([&] { colour = QApplication::palette().color(QPalette::Highlight).rgb() & 0xFFFFFF; });
+  return colour;
+}
+
 bool XSession::framed(const ui::Form& f) {
   unsigned long window = 0;
   waitFor("the window of " + f.name(), [&] {

@@ -94,6 +94,9 @@ class XSession : public ::testing::Test {
   // Drags the title bar by dx, dy pixels and waits until the window has moved.
   void dragTitleBar(const std::string& caption, int dx, int dy);
   bool stackedAbove(const std::string& upper, const std::string& lower);
+  // Whether the view of a one-line text box holds a selection; the colour a selection is drawn in.
+  bool viewSelects(const ui::TextBox& box);
+  std::uint32_t selectionColour();
   // Waits until the form's window is viewable and tells whether a frame was put around it.
   bool framed(const ui::Form& f);
   // Waits until the screen shows no window with that caption (closed or minimised).
