@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -16,10 +17,11 @@ bool overlapVertically(const Control* a, const Control* b) {
   return a->top() < b->top() + b->height() && b->top() < a->top() + a->height();
 }
 
-// Whether a cut that no item crosses, between `left` and `right`, parts columns: each side holds
-// more than one item, and in most rows with items on both sides these lie at least
-// kColumnGutter apart (captions lie between the columns' boxes; the boxes of one row lie close).
-bool partsColumns(const Items& left, const Items& right) {
+// Whether a cut that no item crosses, `gap` right of the farthest reach of `left`, parts columns:
+// each side holds more than one item, and in most rows with items on both sides these lie at
+// least kColumnGutter apart (captions lie between the columns' boxes; the boxes of one row lie
+// close); without such rows, the gap itself decides.
+bool partsColumns(std::span<Control* const> left, std::span<Control* const> right, int gap) {
   if (left.size() < 2 || right.size() < 2) return false;
   int wide = 0, narrow = 0;
   for (const Control* l : left) {
@@ -33,38 +35,41 @@ bool partsColumns(const Items& left, const Items& right) {
     bool boxes = l->kind() == ControlKind::TextBox && next->kind() == ControlKind::TextBox;
     (next->left() - (l->left() + l->width()) >= (boxes ? kBoxColumnGutter : kColumnGutter) ? wide : narrow) += 1;
   }
-  if (wide + narrow > 0) return wide > narrow;
-  int reach = 0;
-  for (const Control* l : left) reach = std::max(reach, l->left() + l->width());
-  return right.front()->left() - reach >= kColumnGutter;
+  return wide + narrow > 0 ? wide > narrow : gap >= kColumnGutter;
 }
 
-// Splits the items into columns, left to right, at every cut that parts columns.
-std::vector<Items> columns(Items items) {
-  std::stable_sort(items.begin(), items.end(), [](const Control* a, const Control* b) { return a->left() < b->left(); });
-  std::vector<Items> out(1);
-  int reach = items.empty() ? 0 : items.front()->left();
-  for (auto it = items.begin(); it != items.end(); ++it) {
-    Items before(items.begin(), it), after(it, items.end());
-    if (it != items.begin() && (*it)->left() >= reach && partsColumns(before, after)) out.emplace_back();
-    out.back().push_back(*it);
-    reach = std::max(reach, (*it)->left() + (*it)->width());
-  }
-  return out;
-}
-
-// Splits the items into bands, top to bottom, at every gap of kBandGap or more that runs across
-// all of them.
-std::vector<Items> bands(Items items) {
-  std::stable_sort(items.begin(), items.end(), [](const Control* a, const Control* b) { return a->top() < b->top(); });
+// Sorts the items by `start` along one axis and splits them, in that order, wherever no item
+// crosses the cut and `parts(before, after, gap)` holds; `end` is where an item ends on the axis.
+template <class Start, class End, class Parts>
+std::vector<Items> split(Items items, Start start, End end, Parts parts) {
+  std::stable_sort(items.begin(), items.end(), [&](const Control* a, const Control* b) { return start(a) < start(b); });
+  std::span<Control* const> all(items);
   std::vector<Items> out;
   int reach = 0;
-  for (Control* c : items) {
-    if (out.empty() || c->top() - reach >= kBandGap) out.emplace_back();
-    out.back().push_back(c);
-    reach = out.back().size() == 1 ? c->top() + c->height() : std::max(reach, c->top() + c->height());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    int gap = start(all[i]) - reach;
+    if (out.empty() || (gap >= 0 && parts(all.first(i), all.subspan(i), gap))) {
+      out.emplace_back();
+      reach = start(all[i]);
+    }
+    out.back().push_back(all[i]);
+    reach = std::max(reach, end(all[i]));
   }
   return out;
+}
+
+// Columns left to right, at every cut that parts columns.
+std::vector<Items> columns(Items items) {
+  return split(
+      std::move(items), [](const Control* c) { return c->left(); },
+      [](const Control* c) { return c->left() + c->width(); }, partsColumns);
+}
+
+// Bands top to bottom, at every gap of kBandGap or more that runs across all the items.
+std::vector<Items> bands(Items items) {
+  return split(
+      std::move(items), [](const Control* c) { return c->top(); }, [](const Control* c) { return c->top() + c->height(); },
+      [](auto, auto, int gap) { return gap >= kBandGap; });
 }
 
 void sortByRows(Items& v) {

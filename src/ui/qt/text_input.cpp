@@ -139,7 +139,7 @@ bool TextInput::eventFilter(QObject*, QEvent* e) {
     // Tab selects the whole text and a click places the caret; any other way in shows the model's.
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::MouseFocusReason) {
       SyncGuard guard;
-      setWidgetSelection(box_.selStart(), box_.selLength());
+      showSelection();
     }
     return false;
   }
