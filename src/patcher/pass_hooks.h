@@ -22,9 +22,10 @@ struct PassHooks {
   // Tests only: runs in the copy step, once the executable's length has passed its check and
   // before its bytes are read.
   std::function<void()> BeforeCopy;
-  // Tests only: runs in the commit after its last look at both files, just before the working
-  // copy and the executable exchange their names.
-  std::function<void()> BeforeExchange;
+  // Tests only, in the commit: once the working copy is synced, before it is read back; after
+  // the last look at both files, just before the working copy and the executable exchange their
+  // names; and just after that exchange.
+  std::function<void()> AfterSync, BeforeExchange, AfterExchange;
 
   // Values (0, 1, 2) of the free camera "Lock" and "Stick" boxes and of "Disable inventory key".
   std::function<int()> CustCameraCheck10;

@@ -71,50 +71,62 @@ const Stage kStages[] = {
     {"DONE", 128},
 };
 
-// Removes the working copy; something else at its name (a folder, a link) is left alone.
+// Removes a working copy a killed run left; something else at its name (a folder, a link) stays.
 void removeWorkingCopy(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(path.c_str());
 }
 
-// What killed runs left: the temporary files of their saves, beside the executable and in the
-// work folder. Their working copy (the lock says no other run is using it) is replaced by this
-// pass's copy, or removed when the pass fails.
-void removeLeftovers(const std::string& exe) {
+// What killed runs left: their working copy (the lock says no other run is using it) and the
+// temporary files of their saves, beside the executable and in the work folder.
+void removeLeftovers(const std::string& exe, const std::string& work) {
+  removeWorkingCopy(work);
   const std::string folder = std::filesystem::path(exe).parent_path().string();
   platform::removeLeftoverTemporaries(folder);
   if (!shell::WorkDir.empty() && platform::resolveLinks(shell::WorkDir) != platform::resolveLinks(folder))
     platform::removeLeftoverTemporaries(shell::WorkDir);
 }
 
-// The pass proper, under the lock: the checks, the copy, the stages and the commit.
-void runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, const std::string& work) {
-  removeLeftovers(exe);
+// The pass proper, under the lock: the checks, the copy, the stages and the commit. Returns the
+// commit's note; when the pass fails, `kept` says where a file found at the working copy's name
+// was kept.
+std::string runPass(Form1& form, ProgressDisplay& progress, const std::string& exe, const std::string& work,
+                    platform::RemoveOnSignal& cleanup, std::string& kept) {
+  removeLeftovers(exe, work);
   // Before anything is written: the layout is sane and fits the executable. The executable is
   // opened once: its length is checked before a byte is read, its header in the very bytes
   // copied, and the commit compares it with what was copied.
   const std::int64_t length = PassLength(form);
   Layout layout = SectionLayout();
+  const PassHooks& hooks = passHooks();
   auto checkLength = [&](std::int64_t n) {
     CheckExecutableLength(n, layout);
-    if (const auto& hook = passHooks().BeforeCopy) hook();
+    if (hooks.BeforeCopy) hooks.BeforeCopy();
   };
   platform::RandomAccessFile copy(work, platform::RandomAccessFile::CopyOf{exe, checkLength});
-  CheckExecutableHeader(copy, layout);
-  copy.limitLength(length);
-  for (const Stage& s : kStages) {
-    progress.stage(s.caption, s.progress);
-    if (s.yields) ui::host().yield();
-    if (s.writes) s.writes(copy, form);
-    runHookedWriter(s.caption, copy);
+  cleanup.onlyIf(work, copy.workingCopy());
+  try {
+    CheckExecutableHeader(copy, layout);
+    copy.limitLength(length);
+    for (const Stage& s : kStages) {
+      progress.stage(s.caption, s.progress);
+      if (s.yields) ui::host().yield();
+      if (s.writes) s.writes(copy, form);
+      runHookedWriter(s.caption, copy);
+    }
+    return copy.commit({hooks.AfterSync, hooks.BeforeExchange, hooks.AfterExchange});
+  } catch (...) {
+    kept = copy.discard();  // while the lock keeps every other run away from it
+    throw;
   }
-  copy.commit(passHooks().BeforeExchange);
 }
 
-// The pass's failure message; a second line says what went wrong where that helps the user.
-void cannotModify(const std::string& detail) {
+// The pass's failure message; further lines say what went wrong where that helps the user, and
+// where a file found at the working copy's name was kept.
+void cannotModify(const std::string& detail, const std::string& kept) {
   std::string text = "Cannot process with " + shell::ExeName + " modifying. Make sure you're using correct config file.";
-  if (!detail.empty()) text += "\r\n" + detail;
+  for (const std::string* line : {&detail, &kept})
+    if (!line->empty()) text += "\r\n" + *line;
   ui::msgBox(text, ui::MsgButtons::Ok, "Cannot modify file");
 }
 
@@ -126,25 +138,22 @@ bool ModifyExe() {
   const std::string exe = platform::resolveLinks(form.ExePath);
   const std::string work = exe + "0";
   ProgressDisplay progress(form);
+  std::string kept;
   try {
     platform::FileLock lock(exe + kLockSuffix);
     platform::RemoveOnSignal cleanup({work, exe + kLockSuffix});
-    try {
-      runPass(form, progress, exe, work);
-      return true;
-    } catch (...) {
-      removeWorkingCopy(work);  // while the lock keeps every other run away from it
-      throw;
-    }
+    const std::string note = runPass(form, progress, exe, work, cleanup, kept);
+    if (!note.empty()) ui::msgBox(shell::ExeName + " was modified. " + note, ui::MsgButtons::Ok, "File kept");
+    return true;
   } catch (const platform::FileInUse&) {
     ui::msgBox(shell::ExeName + " is in use by another run of OLVEX. Nothing was changed.", ui::MsgButtons::Ok,
                "Cannot modify file");
   } catch (const LayoutError& e) {
-    cannotModify(e.what());
+    cannotModify(e.what(), kept);
   } catch (const platform::FileError& e) {
-    cannotModify(e.what());  // which file, and what the system said
+    cannotModify(e.what(), kept);  // which file, and what the system said
   } catch (const std::exception&) {
-    cannotModify("");
+    cannotModify("", kept);
   }
   return false;
 }

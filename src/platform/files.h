@@ -3,6 +3,7 @@
 // text lines, copy / delete / atomic replace, and the current directory. Errors are FileError.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -65,16 +66,31 @@ class RandomAccessFile {
   void limitLength(std::int64_t n);
   void sync();                     // writes what is held and flushes it to the disk
   void close();                    // writes what is held; idempotent; errors are thrown
-  // Puts a working copy in its source's place: writes what is held, syncs it, closes it and
-  // exchanges it with the source in one step, then removes the source as it was copied (now at
-  // path) and syncs the folder. Refused (FileError) when the source is no longer the file that
-  // was copied (written, moved or removed since: its device, inode, length or modification time
-  // differ) or path no longer holds this file, looked at before the exchange and again after it
-  // (then the two change back); the source then stays as it is, never made anew, and the working
-  // copy is the caller's to remove. Where the file system cannot exchange, the copy is renamed
-  // over the source after the first look. beforeExchange (tests only) runs just before the
-  // exchange.
-  void commit(const std::function<void()>& beforeExchange = {});
+  // Puts a working copy in its source's place: writes what is held, syncs it, reads it back
+  // through its descriptor, closes it and exchanges it with the source in one step, then removes
+  // the source as it was copied (now at path) and syncs the folder. Refused (FileError) before the
+  // exchange when the copy does not hold exactly the bytes written, when path no longer holds this
+  // file as written, or when the source is no longer the file that was copied (written, moved or
+  // removed since: its device, inode, length or modification time differ); the source then stays
+  // as it is, never made anew, and discard() removes the copy. After the exchange the source's
+  // name must hold the copy as written and path the source as copied, or nothing:
+  // - the copy there, but something else at path (or the copy changed in place): the names change
+  //   back, the copy is removed and the commit is refused;
+  // - another file or nothing at the source's name (another program acted on it): that stays, the
+  //   file at path is kept beside the source (keepBeside) and the refusal names where.
+  // A file is removed only once, moved to a name of this run's own, it proves to be the working
+  // copy or the source as copied; any other file found at path is kept and named. Returns a note
+  // (empty as a rule) naming a file that was kept though the commit succeeded. Where the file
+  // system cannot exchange, the copy is renamed over the source after the look before it.
+  struct CommitHooks {  // tests only
+    std::function<void()> afterSync, beforeExchange, afterExchange;
+  };
+  std::string commit(const CommitHooks& hooks = {});
+  // Removes a working copy that is not to be committed (by the rule above); a note naming a file
+  // kept in its place, or empty. Nothing to do after a commit or a discard.
+  std::string discard();
+  // The working copy's identity as it was made (its device and inode name it).
+  const detail::FileIdentity& workingCopy() const { return copyIdentity_; }
 
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
@@ -82,9 +98,15 @@ class RandomAccessFile {
   void resize(std::size_t n, const char* action);  // the held bytes; too many is a FileError
   void changed(std::size_t from, std::size_t to);  // widens the range still to be written
   void flush(int fd);  // writes the changed range and sets the file's length
-  // Refuses a commit unless copyAt holds the working copy as written and sourceAt the source as
-  // it was read.
-  void checkInPlace(const std::string& copyAt, const std::string& sourceAt, const detail::FileIdentity& copy) const;
+  // Refuses a commit unless path holds the working copy as written and the source's name the
+  // source as it was read.
+  void checkInPlace(const detail::FileIdentity& copy) const;
+  // The commit's steps before and after the exchange.
+  detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
+  std::string settleAfterExchange(const detail::FileIdentity& copy);
+  std::string changeBack(const detail::FileIdentity& copy, const std::string& why);
+  [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource);
+  std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
@@ -94,6 +116,8 @@ class RandomAccessFile {
   std::size_t dirtyFrom_ = SIZE_MAX, dirtyTo_ = 0;  // the changed range, 0-based, end excluded
   std::string source_;                   // a working copy's source
   detail::FileIdentity sourceIdentity_;  // the source as it was read
+  detail::FileIdentity copyIdentity_;    // a working copy as it was made
+  bool settled_ = false;                 // a working copy committed or discarded
 };
 
 // Reads a text file as lines: CR LF, LF or a lone CR end a line; NUL characters at the end of a

@@ -11,6 +11,10 @@
 
 namespace olvex::platform::detail {
 
+FileIdentity identityOf(const struct stat& st) {
+  return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
 void throwFileError(std::string_view action, const std::string& path, std::string_view reason) {
   std::string message = "Cannot ";
   message.append(action).append(" \"").append(path).append("\": ").append(reason);

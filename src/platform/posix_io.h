@@ -1,6 +1,7 @@
 #pragma once
 // Small POSIX helpers shared by the file layer: errno-to-FileError, an owning descriptor, full
 // reads and writes, and folder syncing. Internal to src/platform.
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -8,6 +9,10 @@
 #include <string_view>
 
 namespace olvex::platform::detail {
+
+struct FileIdentity;
+// The identity of the file a stat result describes.
+FileIdentity identityOf(const struct stat& st);
 
 // Throws FileError "Cannot <action> "<path>": <reason from errno>".
 [[noreturn]] void throwErrno(std::string_view action, const std::string& path);

@@ -1,7 +1,5 @@
 #include <fcntl.h>
-#include <linux/fs.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
+#include "platform/set_aside.h"
 
 namespace olvex::platform {
 
@@ -17,10 +16,6 @@ using detail::throwErrno;
 using detail::throwFileError;
 
 namespace {
-
-detail::FileIdentity identityOf(const struct stat& st) {
-  return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
-}
 
 // The 0-based offset of a 1-based position; positions start at 1.
 off_t offsetOf(std::int64_t pos, const char* action, const std::string& path) {
@@ -30,29 +25,26 @@ off_t offsetOf(std::int64_t pos, const char* action, const std::string& path) {
   return static_cast<off_t>(pos - 1);
 }
 
-// Makes path anew for a working copy with the given permissions. Whatever stands there but a
-// folder is removed first; the new file is created exclusively, so nothing put at path meanwhile
-// (a link above all) is ever opened.
-detail::UniqueFd createFresh(const std::string& path, mode_t mode) {
+// Makes path anew for a working copy with the given permissions; `made` gets its identity.
+// Whatever stands there but a folder is removed first (what a killed run left at its working
+// copy's name); the new file is created exclusively, so nothing put at path meanwhile (a link
+// above all) is ever opened.
+detail::UniqueFd createFresh(const std::string& path, mode_t mode, detail::FileIdentity& made) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) throwFileError("create", path, "a folder has that name");
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) throwErrno("remove", path);
   }
   detail::UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-  if (fd.get() < 0) throwErrno("create", path);
-  if (::fchmod(fd.get(), mode) != 0) throwErrno("set the permissions of", path);
+  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) throwErrno("create", path);
+  made = detail::identityOf(st);
+  if (::fchmod(fd.get(), mode) != 0) {
+    const int error = errno;
+    detail::removeIfOwn(path, made, std::nullopt);
+    errno = error;
+    throwErrno("set the permissions of", path);
+  }
   return fd;
-}
-
-enum class Exchange { Done, Unsupported, Failed };
-
-// Swaps the names of two files in one step (renameat2 with RENAME_EXCHANGE, through the system
-// call, as older C libraries have no wrapper). Unsupported where the file system cannot
-// exchange; after Failed, errno says why.
-Exchange exchangeNames(const std::string& a, const std::string& b) {
-  if (::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) return Exchange::Done;
-  return errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ? Exchange::Unsupported : Exchange::Failed;
 }
 
 }  // namespace
@@ -74,11 +66,11 @@ RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy)
   detail::UniqueFd source = detail::openRegular(copy.source, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", copy.source);
-  sourceIdentity_ = identityOf(st);
+  sourceIdentity_ = detail::identityOf(st);
   if (copy.checkLength) copy.checkLength(st.st_size);
   image_.resize(static_cast<std::size_t>(st.st_size));
   detail::readExactAt(source.get(), image_.data(), image_.size(), 0, copy.source);
-  fd_ = createFresh(path, st.st_mode & 07777).release();
+  fd_ = createFresh(path, st.st_mode & 07777, copyIdentity_).release();
   changed(0, image_.size());  // the whole copy is still to be written
 }
 
@@ -196,57 +188,6 @@ void RandomAccessFile::close() {
   fd_ = -1;
   flush(fd.get());
   fd.closeChecked(path_);
-}
-
-void RandomAccessFile::checkInPlace(const std::string& copyAt, const std::string& sourceAt,
-                                    const detail::FileIdentity& copy) const {
-  struct stat st {};
-  if (::lstat(copyAt.c_str(), &st) != 0 || identityOf(st) != copy)
-    throwFileError("replace", source_, "its working copy \"" + path_ + "\" was removed or replaced meanwhile");
-  if (::lstat(sourceAt.c_str(), &st) != 0 || identityOf(st) != sourceIdentity_)
-    throwFileError("replace", source_,
-                   "it changed after it was copied (another program wrote, moved or removed it); it is left as it is now");
-}
-
-void RandomAccessFile::commit(const std::function<void()>& beforeExchange) {
-  detail::UniqueFd fd(openFd("replace"));
-  fd_ = -1;
-  flush(fd.get());
-  struct stat written {};
-  if (::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0) throwErrno("sync", path_);
-  fd.closeChecked(path_);
-  const detail::FileIdentity copy = identityOf(written);
-  // The last look before the exchange: path still holds the copy written here, and the source is
-  // still the file that was copied.
-  checkInPlace(path_, source_, copy);
-  if (beforeExchange) beforeExchange();
-  switch (exchangeNames(path_, source_)) {
-    case Exchange::Done:
-      // Whatever another program put at either name after the look has changed places with the
-      // copy: unless the source's name now holds the copy and path the file that was copied, the
-      // two names change back and the source stays as the other program left it.
-      try {
-        checkInPlace(source_, path_, copy);
-      } catch (const FileError&) {
-        if (exchangeNames(path_, source_) != Exchange::Done) throwErrno("put back", source_);
-        throw;
-      }
-      // The executable as it was copied; should its removal fail, the next run removes it.
-      ::unlink(path_.c_str());
-      break;
-    case Exchange::Unsupported:  // the look above is the last one
-      if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
-      break;
-    case Exchange::Failed: {
-      // Nothing changed; a name that went away after the look (the source above all, which must
-      // not be made anew) is named as the look names it.
-      const int error = errno;
-      checkInPlace(path_, source_, copy);
-      errno = error;
-      throwErrno("replace", source_);
-    }
-  }
-  detail::syncFolder(detail::folderOf(source_));
 }
 
 }  // namespace olvex::platform

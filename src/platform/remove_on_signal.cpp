@@ -1,9 +1,14 @@
 #include "platform/remove_on_signal.h"
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
+
+#include "platform/posix_io.h"
+#include "platform/set_aside.h"
+#include "platform/temp_files.h"
 
 namespace olvex::platform {
 
@@ -14,12 +19,30 @@ constexpr int kMaxPaths = 4;
 constexpr std::size_t kMaxPath = 4096;
 
 // Plain arrays: the handler may only touch memory that needs no allocation.
-char paths[kMaxPaths][kMaxPath];
+struct Entry {
+  char path[kMaxPath];
+  char aside[kMaxPath];  // this run's own name for the file while it is looked at
+  dev_t device;
+  ino_t inode;
+  volatile sig_atomic_t guarded;  // removed only when it is that file
+};
+Entry entries[kMaxPaths];
 volatile sig_atomic_t pathCount = 0;
 struct sigaction previous[std::size(kSignals)];
 
+void removeEntry(Entry& e) {
+  if (!e.guarded) {
+    ::unlink(e.path);
+    return;
+  }
+  if (!detail::renameNoReplace(e.path, e.aside)) return;
+  struct stat st {};
+  if (::lstat(e.aside, &st) == 0 && st.st_dev == e.device && st.st_ino == e.inode) ::unlink(e.aside);
+  else detail::renameNoReplace(e.aside, e.path);
+}
+
 void removeAndEnd(int sig) {
-  for (int i = 0; i < pathCount; ++i) ::unlink(paths[i]);
+  for (int i = 0; i < pathCount; ++i) removeEntry(entries[i]);
   // The signal then ends the process as it would have without us.
   ::signal(sig, SIG_DFL);
   ::raise(sig);
@@ -31,7 +54,9 @@ RemoveOnSignal::RemoveOnSignal(const std::vector<std::string>& list) {
   pathCount = 0;
   for (const std::string& p : list) {
     if (pathCount == kMaxPaths || p.size() >= kMaxPath) continue;
-    std::memcpy(paths[pathCount], p.c_str(), p.size() + 1);
+    Entry& e = entries[pathCount];
+    e.guarded = 0;
+    std::memcpy(e.path, p.c_str(), p.size() + 1);
     pathCount = pathCount + 1;
   }
   struct sigaction action {};
@@ -47,6 +72,19 @@ RemoveOnSignal::RemoveOnSignal(const std::vector<std::string>& list) {
 
 RemoveOnSignal::~RemoveOnSignal() {
   for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
+}
+
+void RemoveOnSignal::onlyIf(const std::string& path, const detail::FileIdentity& file) {
+  const std::string aside = detail::nextTemporaryName(detail::folderOf(path));
+  for (int i = 0; i < pathCount; ++i) {
+    Entry& e = entries[i];
+    if (path != e.path || aside.size() >= kMaxPath) continue;
+    e.guarded = 0;  // the handler sees a whole entry or an unguarded one
+    std::memcpy(e.aside, aside.c_str(), aside.size() + 1);
+    e.device = static_cast<dev_t>(file.device);
+    e.inode = static_cast<ino_t>(file.inode);
+    e.guarded = 1;
+  }
 }
 
 }  // namespace olvex::platform

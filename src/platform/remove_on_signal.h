@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace olvex::platform {
 
 class RemoveOnSignal {
@@ -14,6 +16,10 @@ class RemoveOnSignal {
   ~RemoveOnSignal();                                                // the handlers before come back
   RemoveOnSignal(const RemoveOnSignal&) = delete;
   RemoveOnSignal& operator=(const RemoveOnSignal&) = delete;
+
+  // From now on the file at path (one of the paths) is moved to a name of this run's first and
+  // removed only when it is `file` (its device and inode); anything else found there goes back.
+  void onlyIf(const std::string& path, const detail::FileIdentity& file);
 };
 
 }  // namespace olvex::platform

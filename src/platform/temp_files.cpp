@@ -61,11 +61,15 @@ bool processGone(pid_t pid) { return pid != ::getpid() && ::kill(pid, 0) != 0 &&
 
 }  // namespace
 
-UniqueFd createTemporaryFile(const std::string& folder, const std::string& target, std::string& tempPath) {
+std::string nextTemporaryName(const std::string& folder) {
   static std::atomic<unsigned> counter{0};
+  return folder + "/" + std::string(kPrefix) + hostTag() + "-" + std::to_string(::getpid()) + "-" +
+         std::to_string(counter++) + std::string(kSuffix);
+}
+
+UniqueFd createTemporaryFile(const std::string& folder, const std::string& target, std::string& tempPath) {
   for (;;) {
-    tempPath = folder + "/" + std::string(kPrefix) + hostTag() + "-" + std::to_string(::getpid()) + "-" +
-               std::to_string(counter++) + std::string(kSuffix);
+    tempPath = nextTemporaryName(folder);
     UniqueFd fd(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (fd.get() >= 0) return fd;
     // A leftover of an earlier process with the same id, or anything else put there (a link is

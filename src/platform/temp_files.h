@@ -8,6 +8,9 @@
 
 namespace olvex::platform::detail {
 
+// The next name of this process's pattern in folder; nothing is created there.
+std::string nextTemporaryName(const std::string& folder);
+
 // Creates a new, empty temporary file in folder (for a save of target); tempPath gets its name.
 UniqueFd createTemporaryFile(const std::string& folder, const std::string& target, std::string& tempPath);
 

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <functional>
 #include <optional>
 
@@ -39,6 +41,15 @@ std::string foundAt(const std::string& path) {
   return found + std::to_string(length) + " bytes: " + (length < (std::uintmax_t{1} << 24) ? bytesOf(path) : "");
 }
 
+// The files kept beside the executable, with their bytes.
+std::map<std::string, std::string> keptIn(const std::string& folder) {
+  std::map<std::string, std::string> kept;
+  for (const auto& entry : fs::directory_iterator(folder))
+    if (entry.path().filename().string().find(".kept") != std::string::npos)
+      kept[entry.path().filename().string()] = bytesOf(entry.path().string());
+  return kept;
+}
+
 void extend(Form1& f) { f.Check9.setValue(1); }
 
 class PassFailures : public PassTest {
@@ -55,9 +66,15 @@ class PassFailures : public PassTest {
   std::function<void(Form1&)> atExchange(std::function<void()> change) {
     return [this, change](Form1&) { passHooks().BeforeExchange = [this, change] { changeNow(change); }; };
   }
+  std::function<void(Form1&)> atSync(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().AfterSync = [this, change] { changeNow(change); }; };
+  }
+  std::function<void(Form1&)> afterExchange(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().AfterExchange = [this, change] { changeNow(change); }; };
+  }
   void changeNow(const std::function<void()>& change) {
     change();
-    left = foundAt(exe());
+    left = foundAt(leftFrom.empty() ? exe() : leftFrom);
   }
   std::string messages() const {
     std::string r;
@@ -66,6 +83,7 @@ class PassFailures : public PassTest {
   }
 
   std::string left;  // the executable as the pass must leave it
+  std::string leftFrom;  // the name that holds it after a change, when not the executable's
   std::optional<platform::FileLock> otherRun;
   platform::test_files::TempFolder elsewhere;
 };
@@ -80,7 +98,16 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
                               "\": it changed after it was copied (another program wrote, moved or removed it); it is "
                               "left as it is now";
   const std::string workingCopyGone =
-      "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was removed or replaced meanwhile";
+      "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was changed, removed or replaced meanwhile";
+  const std::string keptBefore = ". The executable from before the pass was kept as \"" + exe() + ".kept\"";
+  const std::string replacedAfter = "Cannot replace \"" + exe() +
+                                    "\": another program put another file there as the patched copy took its place; "
+                                    "that file stays" + keptBefore;
+  const std::string removedAfter = "Cannot replace \"" + exe() +
+                                   "\": another program removed it as the patched copy took its place; nothing "
+                                   "stands there now" + keptBefore;
+  std::string original = reflayout::referenceExecutable();
+  original[5000] ^= 0x55;  // not the generator's bytes, so only the original file gives them back
   const std::string newer = elsewhere.file("newer.exe");
   const std::uintmax_t huge = std::uintmax_t{4} << 30;  // sparse: nothing is written
   const auto moveNewerIntoPlace = [this, newer] {
@@ -116,6 +143,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     std::string message;
     std::vector<std::string> stays = {};  // what stands at the pass's own names and is not its to remove
     bool unprivileged = false;
+    std::map<std::string, std::string> kept = {};  // files kept beside the executable, with their bytes
   } rows[] = {
       {"main stage offset key missing", "-LTOffset=", {}, failed(lacks("LTOffset"))},
       {"main stage offset below 1", "LTOffset=-5", {}, failed("LTOffset=-5: a position below 1")},
@@ -212,13 +240,53 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       // The same after the commit's last look, just before the exchange.
       {"a newer file moved into place at the exchange", "", atExchange(moveNewerIntoPlace), failed(changed)},
       {"removed at the exchange", "", atExchange(removeExe), failed(changed)},
+      // The exchange puts at the executable's name whatever the working copy's name holds: a file
+      // put there stays, and the executable is kept.
       {"the working copy replaced at the exchange", "",
        atExchange([this, newer] {
          putBytes(newer, "not the copy");
          fs::rename(newer, exe() + "0");
+         leftFrom = exe() + "0";
+       }),
+       failed(replacedAfter), {}, false, {{"tomb4.exe.kept", original}}},
+      {"the working copy removed at the exchange", "", atExchange(removeWorkingCopy), failed(workingCopyGone)},
+      // A copy changed at its sync never becomes the executable, whatever its identity says; a
+      // file that is not the run's own is kept, never removed.
+      {"the working copy cut at its sync", "", atSync([this] { fs::resize_file(exe() + "0", 1000); }),
+       failed(workingCopyGone)},
+      {"the working copy written at its sync", "",
+       atSync([this] {
+         std::string bytes = bytesOf(exe() + "0");
+         bytes[100] ^= 1;
+         putBytes(exe() + "0", bytes);
        }),
        failed(workingCopyGone)},
-      {"the working copy removed at the exchange", "", atExchange(removeWorkingCopy), failed(workingCopyGone)},
+      {"the working copy replaced at its sync", "",
+       atSync([this, newer] {
+         putBytes(newer, "newer");
+         fs::rename(newer, exe() + "0");
+       }),
+       failed(workingCopyGone + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."), {},
+       false, {{"tomb4.exe0.kept", "newer"}}},
+      // Just after the exchange: what another program does to the executable's name stays, and the
+      // executable from before the pass is kept; a copy changed in place is taken back.
+      {"a newer file moved into place after the exchange", "", afterExchange(moveNewerIntoPlace), failed(replacedAfter),
+       {}, false, {{"tomb4.exe.kept", original}}},
+      {"removed after the exchange", "", afterExchange(removeExe), failed(removedAfter), {}, false,
+       {{"tomb4.exe.kept", original}}},
+      {"the patched copy written in place after the exchange", "",
+       afterExchange([this] {
+         std::ofstream(exe(), std::ios::app) << "more";
+         leftFrom = exe() + "0";
+       }),
+       failed(workingCopyGone)},
+      {"another file moved to the working copy's name after the exchange", "",
+       afterExchange([this, newer] {
+         putBytes(newer, "newer");
+         fs::rename(newer, exe() + "0");
+         leftFrom = exe() + "0";
+       }),
+       failed(changed)},
       {"replaced by a link", "",
        whileWriting([this, newer] {
          fs::rename(exe(), newer);
@@ -229,8 +297,6 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const PassHooks installed = passHooks();
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    std::string original = reflayout::referenceExecutable();
-    original[5000] ^= 0x55;  // not the generator's bytes, so only the original file gives them back
     putBytes(exe(), original);
     putBytes(dir.file("olvex.cfg"), builtInConfig(r.config.empty() ? std::vector<std::string>{} : std::vector{r.config}));
     shell::ResetVersionTables();
@@ -246,10 +312,13 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     EXPECT_TRUE(foundAt(exe()) == left);
     EXPECT_FALSE(f.Label10.visible() || f.Shape3.visible() || f.Shape4.visible());
     EXPECT_EQ(leftoversIn(dir.path()), r.stays);
+    EXPECT_EQ(keptIn(dir.path()), r.kept);
     fs::remove_all(exe() + "0");
     fs::remove(exe());
     fs::remove(elsewhere.file("newer.exe"));
+    for (const auto& [name, bytes] : r.kept) fs::remove(dir.file(name));
     otherRun.reset();
+    leftFrom.clear();
     passHooks() = installed;
     Forms::reset();
   }

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "platform/files.h"
+#include "platform/posix_io.h"
 #include "platform/remove_on_signal.h"
 #include "platform/temp_files.h"
 #include "platform/temp_folder.h"
@@ -119,6 +120,32 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
     });
     EXPECT_EQ(status, r.status);
     EXPECT_EQ(dir.entries(), r.left);
+  }
+}
+
+// A guarded name loses its file only when that is the run's own; another program's file put
+// there stays where it was, and no name of the run's own is left behind.
+TEST(RemoveOnSignal, AGuardedNameLosesOnlyTheRunsOwnFile) {
+  TempFolder dir;
+  const std::string copy = dir.file("tomb4.exe0");
+  for (bool replaced : {false, true}) {
+    SCOPED_TRACE(replaced ? "replaced" : "own");
+    putBytes(copy, "own");
+    struct stat st {};
+    ASSERT_EQ(::lstat(copy.c_str(), &st), 0);
+    const int status = inChild([&] {
+      RemoveOnSignal cleanup({copy});
+      cleanup.onlyIf(copy, detail::identityOf(st));
+      if (replaced) {
+        putBytes(dir.file("other"), "other");
+        std::filesystem::rename(dir.file("other"), copy);
+      }
+      ::raise(SIGTERM);
+      return 0;
+    });
+    EXPECT_EQ(status, -SIGTERM);
+    EXPECT_EQ(dir.entries(), replaced ? Names{"tomb4.exe0"} : Names{});
+    if (replaced) EXPECT_EQ(bytesOf(copy), "other");
   }
 }
 

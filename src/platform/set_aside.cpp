@@ -1,0 +1,67 @@
+#include "platform/set_aside.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/posix_io.h"
+#include "platform/temp_files.h"
+
+namespace olvex::platform::detail {
+
+std::optional<FileIdentity> identityAt(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
+  return identityOf(st);
+}
+
+bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file) {
+  return found && found->device == file.device && found->inode == file.inode;
+}
+
+bool renameNoReplace(const char* from, const char* to) {
+  if (::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
+  struct stat st {};
+  if (::lstat(to, &st) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from, to) == 0;
+}
+
+std::optional<std::string> moveToOwnName(const std::string& path) {
+  for (;;) {
+    std::string own = nextTemporaryName(folderOf(path));
+    if (renameNoReplace(path.c_str(), own.c_str())) return own;
+    if (errno == ENOENT) return std::nullopt;
+    // A leftover of an earlier process with the same id: the next name.
+    if (errno != EEXIST) throwErrno("move aside", path);
+  }
+}
+
+std::string keepBeside(const std::string& from, const std::string& name) {
+  for (int n = 1;; ++n) {
+    std::string kept = name + ".kept" + (n == 1 ? "" : "-" + std::to_string(n));
+    if (renameNoReplace(from.c_str(), kept.c_str())) return kept;
+    if (errno != EEXIST) throwErrno("keep", from);
+  }
+}
+
+std::string removeIfOwn(const std::string& path, const FileIdentity& own, const std::optional<FileIdentity>& old) {
+  const std::optional<std::string> moved = moveToOwnName(path);
+  if (!moved) return {};
+  const std::optional<FileIdentity> found = identityAt(*moved);
+  if (sameFile(found, own) || (old && found == *old)) {
+    ::unlink(moved->c_str());  // should it fail, the next run removes it from this run's name
+    return {};
+  }
+  return "The file found at \"" + path + "\" was kept as \"" + keepBeside(*moved, path) + "\".";
+}
+
+}  // namespace olvex::platform::detail

@@ -1,0 +1,35 @@
+#pragma once
+// Moving a file out of the way without ever replacing another: to a name of this run's own, where
+// it is removed only once it proves to be the run's, or to a name that keeps it. Internal to
+// src/platform.
+#include <optional>
+#include <string>
+
+#include "platform/files.h"
+
+namespace olvex::platform::detail {
+
+// What stands at path (a link itself, never what it leads to); nullopt when nothing can be seen there.
+std::optional<FileIdentity> identityAt(const std::string& path);
+// True when found is the file of `file`: the same device and inode, whatever its length or time.
+bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file);
+
+// Renames from to `to` unless something stands at `to`; false with errno set (EEXIST then) when
+// the rename did not happen. Where the file system cannot refuse in the same step, a look comes
+// just before the rename. Safe in a signal handler.
+bool renameNoReplace(const char* from, const char* to);
+
+// Moves whatever stands at path to a fresh name of this run's in its folder (one a later run
+// removes once this run has ended) and returns that name; nullopt when nothing stands at path.
+std::optional<std::string> moveToOwnName(const std::string& path);
+
+// Moves from to the first free name of `name`.kept, `name`.kept-2, ... and returns it. Nothing
+// there is ever replaced, and no run removes a file at such a name.
+std::string keepBeside(const std::string& from, const std::string& name);
+
+// Removes the file at path once, moved to a name of this run's, it proves to be `own` (sameFile)
+// or exactly `old`; any other file is kept beside path. Returns a sentence naming where a kept
+// file is, else nothing.
+std::string removeIfOwn(const std::string& path, const FileIdentity& own, const std::optional<FileIdentity>& old);
+
+}  // namespace olvex::platform::detail
