@@ -47,6 +47,7 @@ std::int64_t PositionOf(std::string_view offsetKey, int displacement) {
   }
   const std::int32_t slot = shell::Offsets[index];
   const std::string key(shell::kOffsetKeys[index]);
+  if (slot == 0 && shell::OffsetNotNumber[index]) throw LayoutError(key + ": its value is not a number");
   if (slot == 0) throw LayoutError(key + ": the version section lacks it");
   if (slot < 0) throw LayoutError(key + "=" + std::to_string(slot) + ": a position below 1");
   return std::int64_t{slot} + displacement;

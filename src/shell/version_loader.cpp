@@ -57,8 +57,12 @@ void loadSection(ConfigLines& lines) {
     if (CfgKey.empty()) continue;
     const VersionKeyTarget* t = FindVersionKey(CfgKey);
     if (!t) continue;
-    if (t->kind == VersionKeyTarget::Kind::Text) *t->text = CfgValue;
-    else *t->number = number(CfgValue);
+    if (t->kind == VersionKeyTarget::Kind::Text) {
+      *t->text = CfgValue;
+      continue;
+    }
+    *t->number = number(CfgValue);
+    if (t->kind == VersionKeyTarget::Kind::Offset) OffsetNotNumber[t->number - Offsets.data()] = !StrictNumber(CfgValue);
   } while (!isEndLine(line));
 }
 

@@ -8,6 +8,7 @@
 namespace olvex::shell {
 
 std::array<std::int32_t, kOffsetSlotCount> Offsets{};
+std::bitset<kOffsetSlotCount> OffsetNotNumber;
 
 constexpr std::array<std::string_view, kOffsetSlotCount> kOffsetKeys = {
     "ObjectBufferSizeOffset", "VersionCheckOffset", "DDOffset", "ObjectBufferZoneOffset",
@@ -470,6 +471,7 @@ std::size_t VersionKeyCount() { return kKeyCount - 1; }  // all but VersionCheck
 
 void ResetVersionTables() {
   Offsets.fill(0);
+  OffsetNotNumber.reset();
   for (auto& f : VersionDataFields) f.clear();
   for (auto* table : {&FlareColourDef, &FlareColourMod, &FlareColourRed})
     for (auto& f : *table) f.clear();

@@ -2,6 +2,7 @@
 // What a version section of the config says about one build of the game executable: the offset
 // table, the data fields (hex texts), the flare colour tables and a few numbers.
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,8 @@ inline constexpr int kFlareColourCount = 10;  // indexes 1..9 are filled
 extern std::array<std::int32_t, kOffsetSlotCount> Offsets;
 // Key name of each slot, as the built-in text spells it.
 extern const std::array<std::string_view, kOffsetSlotCount> kOffsetKeys;
+// Slots whose value in the version section is not a number (they read as 0 all the same).
+extern std::bitset<kOffsetSlotCount> OffsetNotNumber;
 // Slot of an offset key (any case); throws std::out_of_range for an unknown name.
 int OffsetSlot(std::string_view key);
 // Offsets[OffsetSlot(key)].

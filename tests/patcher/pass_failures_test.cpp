@@ -147,6 +147,8 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   } rows[] = {
       {"main stage offset key missing", "-LTOffset=", {}, failed(lacks("LTOffset"))},
       {"main stage offset below 1", "LTOffset=-5", {}, failed("LTOffset=-5: a position below 1")},
+      {"main stage offset no number", "LTOffset=garbage", {}, failed("LTOffset: its value is not a number")},
+      {"weapon offset no number", "WeaponOffset= x1", {}, failed("WeaponOffset: its value is not a number")},
       {"main stage data field missing", "-VolFXDefData=", {}, failed()},
       {"savegame hook field missing", "-ExtSGJmp2DataD=", {}, failed()},
       {"end of file missing", "-EOFOffset=", {}, failed(lacks("EOFOffset"))},
