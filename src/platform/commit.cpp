@@ -94,13 +94,14 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
     errno = error;
     throwErrno("replace", source_);
   }
-  settled_ = true;  // from here on the commit itself sees to what stands at path
   if (exchange == Exchange::Unsupported) {
     // The look above is the last one: a change in the instant of the rename is not caught.
     if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+    settled_ = true;
     detail::syncFolder(detail::folderOf(source_));
     return {};
   }
+  settled_ = true;  // from here on the commit itself sees to what stands at path
   if (hooks.afterExchange) hooks.afterExchange();
   return settleAfterExchange(copy);
 }
@@ -111,8 +112,13 @@ std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy) {
   if (*atSource != copy) return changeBack(copy, copyChanged());
   const std::optional<FileIdentity> atPath = identityAt(path_);
   if (atPath && *atPath != sourceIdentity_) return changeBack(copy, kSourceChanged);
-  // The executable as it was copied goes; a file put at path meanwhile is kept.
-  std::string note = detail::removeIfOwn(path_, copy, sourceIdentity_);
+  // The executable as it was copied goes; a file put at path meanwhile is kept. The commit has
+  // succeeded: should the removal fail, the next run removes what is left.
+  std::string note;
+  try {
+    note = detail::removeIfOwn(path_, copy, sourceIdentity_);
+  } catch (const FileError&) {
+  }
   detail::syncFolder(detail::folderOf(source_));
   return note;
 }
