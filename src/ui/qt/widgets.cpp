@@ -1,6 +1,7 @@
 #include "ui/qt/widgets.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
@@ -14,7 +15,36 @@ namespace {
 QColor penColor(Color c, const QWidget& w) {
   return toQColor(c).value_or(w.palette().color(QPalette::WindowText));
 }
+
+// A key's move on a scroll bar drawn with its minimum on the left, and on one drawn inverted.
+struct KeyMove {
+  int key;
+  QAbstractSlider::SliderAction plain, inverted;
+};
+
+using A = QAbstractSlider::SliderAction;
+constexpr KeyMove kKeyMoves[] = {
+    {Qt::Key_Left, A::SliderSingleStepSub, A::SliderSingleStepAdd},
+    {Qt::Key_Up, A::SliderSingleStepSub, A::SliderSingleStepAdd},
+    {Qt::Key_Right, A::SliderSingleStepAdd, A::SliderSingleStepSub},
+    {Qt::Key_Down, A::SliderSingleStepAdd, A::SliderSingleStepSub},
+    {Qt::Key_PageUp, A::SliderPageStepSub, A::SliderPageStepAdd},
+    {Qt::Key_PageDown, A::SliderPageStepAdd, A::SliderPageStepSub},
+    {Qt::Key_Home, A::SliderToMinimum, A::SliderToMaximum},
+    {Qt::Key_End, A::SliderToMaximum, A::SliderToMinimum},
+};
 }  // namespace
+
+// Qt's own keys follow invertedControls, which QScrollBar turns on so that Up and Down go a
+// vertical bar's way; on a horizontal bar Left and Right would then move it backwards.
+void ScrollBarWidget::keyPressEvent(QKeyEvent* e) {
+  for (const KeyMove& m : kKeyMoves)
+    if (e->key() == m.key) {
+      triggerAction(invertedAppearance() ? m.inverted : m.plain);
+      return;
+    }
+  QScrollBar::keyPressEvent(e);
+}
 
 void PictureButton::setPicture(const Canvas& picture) {
   QImage image = toQImage(picture);
