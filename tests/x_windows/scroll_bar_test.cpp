@@ -1,6 +1,6 @@
 // Scroll bars as a person uses them on a real X server, with and without a window manager: reached
-// with Tab, moved by keys and by their own arrows towards the end each points to, every move
-// shown in the bar's read-out.
+// with Tab, showing the focus, moved by keys and by their own arrows towards the end each points
+// to, every move shown in the bar's read-out.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -22,6 +22,14 @@ struct Move {
   const char* shown;  // by the read-out
 };
 
+// The control shows the same pixels in both shots.
+bool drawnAlike(const Shot& a, const Shot& b, const ui::Control& c) {
+  for (int y = 0; y < c.height() / 15; ++y)
+    for (int x = 0; x < c.width() / 15; ++x)
+      if (colourIn(a, c, x, y) != colourIn(b, c, x, y)) return false;
+  return true;
+}
+
 class ScrollBarOnScreen : public OnBothScreens {
  protected:
   // Gives `bar` the focus with `key` pressed `times` from `from`, then makes each move in turn.
@@ -29,8 +37,10 @@ class ScrollBarOnScreen : public OnBothScreens {
             const ui::TextBox& readout, const std::vector<Move>& moves) {
     click(from);
     waitFocus(from);
+    Shot unfocused = expectPainted(bar.form().caption());
     for (int i = 0; i < times; ++i) pressKey(key);
     waitFocus(bar);
+    EXPECT_FALSE(drawnAlike(unfocused, expectPainted(bar.form().caption()), bar)) << "the focus does not show";
     for (const Move& m : moves) {
       std::string before;
       onGui([&] { before = readout.text(); });

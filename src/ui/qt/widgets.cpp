@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +46,22 @@ void ScrollBarWidget::keyPressEvent(QKeyEvent* e) {
       return;
     }
   QScrollBar::keyPressEvent(e);
+}
+
+// The style's focus frame inside the thumb, however the focus came (a scroll bar has no other
+// sign of it).
+void ScrollBarWidget::paintEvent(QPaintEvent* e) {
+  QScrollBar::paintEvent(e);
+  if (!hasFocus()) return;
+  QStyleOptionSlider bar;
+  initStyleOption(&bar);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.state |= QStyle::State_KeyboardFocusChange;
+  QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+  focus.rect = thumb.adjusted(2, 2, -2, -2);
+  QPainter p(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }
 
 void PictureButton::setPicture(const Canvas& picture) {

@@ -44,12 +44,13 @@ class PictureButton : public QPushButton {
 
 // A horizontal scroll bar that keys move towards the end they point to, as its arrows do: Right,
 // Down and Page Down towards the right end, Left, Up and Page Up towards the left, Home to the
-// left end and End to the right, whichever way its values run.
+// left end and End to the right, whichever way its values run. Its thumb shows the focus.
 class ScrollBarWidget : public QScrollBar {
  public:
   explicit ScrollBarWidget(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 };
 
 // Shows a canvas pixel for pixel from the top-left corner.
