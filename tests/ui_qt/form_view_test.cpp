@@ -361,6 +361,26 @@ TEST_F(FormViewTest, ListsAndScrollBarReportTheUsersChoice) {
   EXPECT_EQ(form.events["HScroll1_Change"], 2);
 }
 
+// A bar whose minimum is the larger number is drawn from the right; its keys still move it
+// towards the end they point to (the window tests drive the ordinary bars).
+TEST_F(FormViewTest, KeysMoveAnInvertedScrollBarAsItIsDrawn) {
+  form.scroll.setRange(100, 0);
+  form.scroll.setValue(50);
+  form.scroll.setFocus();
+  settle();
+  const struct {
+    Qt::Key key;
+    int value;
+  } moves[] = {{Qt::Key_Right, 49}, {Qt::Key_PageDown, 39}, {Qt::Key_Left, 40}, {Qt::Key_Up, 41},
+               {Qt::Key_PageUp, 51}, {Qt::Key_Down, 50}, {Qt::Key_End, 0}, {Qt::Key_Home, 100}};
+  for (const auto& m : moves) {
+    QTest::keyClick(view->widgetOf(form.scroll), m.key);
+    settle();
+    EXPECT_EQ(form.scroll.value(), m.value) << QKeySequence(m.key).toString().toStdString();
+  }
+  EXPECT_EQ(form.events["HScroll1_Change"], 9);
+}
+
 TEST_F(FormViewTest, MouseEventsArriveInTwipsOnce) {
   QWidget* picture = view->widgetOf(form.picture);
   QTest::mousePress(picture, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));

@@ -65,7 +65,7 @@ QWidget* createList(ListBox& c, FormView& v) {
 }
 
 QWidget* createScrollBar(HScrollBar& c, FormView& v) {
-  auto* w = new QScrollBar(Qt::Horizontal, &v);
+  auto* w = new ScrollBarWidget(&v);
   w->setFocusPolicy(Qt::StrongFocus);  // a Tab stop, moved by the arrow keys while it has the focus
   // Dragging the thumb scrolls (Scroll, then Change); the arrows and the track only change.
   QObject::connect(w, &QScrollBar::valueChanged, &v, [&c, &v, w](int value) {
@@ -126,10 +126,7 @@ void syncList(ListBox& c, QListWidget* w) {
 void syncScrollBar(HScrollBar& c, QScrollBar* w) {
   int lo = std::min(c.min(), c.max()), hi = std::max(c.min(), c.max());
   if (w->minimum() != lo || w->maximum() != hi) w->setRange(lo, hi);
-  if (w->invertedAppearance() != (c.min() > c.max())) {
-    w->setInvertedAppearance(c.min() > c.max());
-    w->setInvertedControls(c.min() > c.max());
-  }
+  if (w->invertedAppearance() != (c.min() > c.max())) w->setInvertedAppearance(c.min() > c.max());
   if (w->singleStep() != c.smallChange()) w->setSingleStep(c.smallChange());
   if (w->pageStep() != c.largeChange()) w->setPageStep(c.largeChange());
   if (w->value() != c.value()) w->setValue(c.value());

@@ -1,8 +1,11 @@
 #include "ui/qt/widgets.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +17,52 @@ namespace {
 QColor penColor(Color c, const QWidget& w) {
   return toQColor(c).value_or(w.palette().color(QPalette::WindowText));
 }
+
+// A key's move on a scroll bar drawn with its minimum on the left, and on one drawn inverted.
+struct KeyMove {
+  int key;
+  QAbstractSlider::SliderAction plain, inverted;
+};
+
+using A = QAbstractSlider::SliderAction;
+constexpr KeyMove kKeyMoves[] = {
+    {Qt::Key_Left, A::SliderSingleStepSub, A::SliderSingleStepAdd},
+    {Qt::Key_Up, A::SliderSingleStepSub, A::SliderSingleStepAdd},
+    {Qt::Key_Right, A::SliderSingleStepAdd, A::SliderSingleStepSub},
+    {Qt::Key_Down, A::SliderSingleStepAdd, A::SliderSingleStepSub},
+    {Qt::Key_PageUp, A::SliderPageStepSub, A::SliderPageStepAdd},
+    {Qt::Key_PageDown, A::SliderPageStepAdd, A::SliderPageStepSub},
+    {Qt::Key_Home, A::SliderToMinimum, A::SliderToMaximum},
+    {Qt::Key_End, A::SliderToMaximum, A::SliderToMinimum},
+};
 }  // namespace
+
+// Qt's own keys follow invertedControls, which QScrollBar turns on so that Up and Down go a
+// vertical bar's way; on a horizontal bar Left and Right would then move it backwards.
+void ScrollBarWidget::keyPressEvent(QKeyEvent* e) {
+  for (const KeyMove& m : kKeyMoves)
+    if (e->key() == m.key) {
+      triggerAction(invertedAppearance() ? m.inverted : m.plain);
+      return;
+    }
+  QScrollBar::keyPressEvent(e);
+}
+
+// The style's focus frame inside the thumb, however the focus came (a scroll bar has no other
+// sign of it).
+void ScrollBarWidget::paintEvent(QPaintEvent* e) {
+  QScrollBar::paintEvent(e);
+  if (!hasFocus()) return;
+  QStyleOptionSlider bar;
+  initStyleOption(&bar);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  focus.state |= QStyle::State_KeyboardFocusChange;
+  QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+  focus.rect = thumb.adjusted(2, 2, -2, -2);
+  QPainter p(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+}
 
 void PictureButton::setPicture(const Canvas& picture) {
   QImage image = toQImage(picture);

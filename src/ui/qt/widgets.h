@@ -1,10 +1,12 @@
 #pragma once
 // The widgets Qt lacks: buttons whose checked state only the model changes, command buttons
-// showing a canvas, and the painted surfaces of picture boxes, shapes and lines.
+// showing a canvas, a horizontal scroll bar keyed as its arrows point, and the painted surfaces
+// of picture boxes, shapes and lines.
 #include <QCheckBox>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QWidget>
 
 #include "ui/canvas.h"
@@ -38,6 +40,17 @@ class PictureButton : public QPushButton {
   void setPicture(const Canvas& picture);
  private:
   QImage shown_;  // the picture made into the icon
+};
+
+// A horizontal scroll bar that keys move towards the end they point to, as its arrows do: Right,
+// Down and Page Down towards the right end, Left, Up and Page Up towards the left, Home to the
+// left end and End to the right, whichever way its values run. Its thumb shows the focus.
+class ScrollBarWidget : public QScrollBar {
+ public:
+  explicit ScrollBarWidget(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 };
 
 // Shows a canvas pixel for pixel from the top-left corner.
