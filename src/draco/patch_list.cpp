@@ -1,6 +1,7 @@
 #include "draco/patch_list.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/files.h"
 
@@ -59,9 +60,10 @@ void RefreshPatchList() {
 
 void ResetPatches() {
   for (int k = 0; k < ItemCount(); ++k) SetItemSelected(k, false);
+  // Read through a const view, so that a record without parameters is not given its slots.
   for (PatchRecord& record : PatchList)
-    for (PatchParam& param : record.Params)
-      if (param.Enabled == 1) param.CurrentValue = param.DefaultValue;
+    for (int k = 0; k < kParamSlots; ++k)
+      if (std::as_const(record.Params)[k].Enabled == 1) record.Params[k].CurrentValue = record.Params[k].DefaultValue;
   RefreshPatchList();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // One DRACO patch: up to 100 places in the game executable, each with default, modified and
 // remapped-modified bytes, and up to 30 user parameters written at offsets of their own.
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "draco/slot_array.h"
 
 namespace olvex::draco {
 
@@ -22,7 +23,8 @@ struct PatchParam {
   bool operator==(const PatchParam&) const = default;
 };
 
-using SlotTexts = std::array<std::string, kOffsetSlots>;
+using SlotTexts = SlotArray<std::string, kOffsetSlots>;
+using ParamSlots = SlotArray<PatchParam, kParamSlots>;
 
 struct PatchRecord {
   std::uint8_t Omnipresence = 0;  // 1: present, 0: deleted and waiting to be dropped
@@ -38,7 +40,7 @@ struct PatchRecord {
   SlotTexts DeflData;  // default bytes as hex text
   SlotTexts ModNData;  // modified bytes, standard layout
   SlotTexts ModRData;  // modified bytes with remapped scene memory; may be empty
-  std::array<PatchParam, kParamSlots> Params;
+  ParamSlots Params;
   bool operator==(const PatchRecord&) const = default;
 };
 

@@ -159,7 +159,7 @@ int WholeNumber(std::string_view text, int lo, int hi) {
   return static_cast<int>(r);
 }
 
-int ConvertParamEntry(std::string_view entry, ParamField field, std::array<PatchParam, kParamSlots>& params) {
+int ConvertParamEntry(std::string_view entry, ParamField field, ParamSlots& params) {
   std::size_t bar = entry.find('|');
   if (bar == std::string_view::npos) throw PatchSetError("parameter entry without '|': " + std::string(entry));
   if (bar == 0) return 0;

@@ -1,6 +1,5 @@
 #pragma once
 // Reading patch-set files (*.drc) into the patch table, and the patch list's start-up.
-#include <array>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,7 +28,7 @@ void LoadPatchSet(const std::string& path);
 // The value is cut to 50 characters; an entry beginning with "|" stores nothing. Throws
 // PatchSetError for an entry without "|", a k that is not a whole number in 0..29, or a byte
 // field whose value is not a number in 0..255.
-int ConvertParamEntry(std::string_view entry, ParamField field, std::array<PatchParam, kParamSlots>& params);
+int ConvertParamEntry(std::string_view entry, ParamField field, ParamSlots& params);
 
 // The patch list at start-up: the single record "Empty patch entry", the default patch set
 // loaded from path, every patch deselected with its parameters at their defaults.

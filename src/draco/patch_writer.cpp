@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "draco/patch_list.h"
@@ -63,9 +65,19 @@ class PatchWrites {
   std::vector<Write> writes_;
 };
 
-bool isApplied(int index, const RequirementChecks& checks) {
+// The check mark of the last item showing each name: a patch goes by the last item of its name.
+using CheckMarks = std::unordered_map<std::string_view, bool>;
+
+CheckMarks checkMarksByName() {
+  CheckMarks marks;
+  for (int k = 0; k < ItemCount(); ++k) marks[ItemText(k)] = IsItemSelected(k);
+  return marks;
+}
+
+bool isApplied(int index, const CheckMarks& marks, const RequirementChecks& checks) {
   const PatchRecord& record = PatchList[index];
-  if (!IsItemSelected(LastItemNamed(record.Name))) return false;
+  auto mark = marks.find(record.Name);
+  if (mark == marks.end() || !mark->second) return false;
   for (const Requirement& r : kRequirements)
     if (record.*r.flag == 1 && checks.*r.check == 0) return false;
   return CheckDependencies(index) != 1;
@@ -107,11 +119,12 @@ std::string ParamBytes(std::string_view value, int type) {
 bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks) {
   const long long length = file.length();
   int errors = 0;
+  const CheckMarks marks = checkMarksByName();
   for (int i = 0; i < static_cast<int>(PatchList.size()); ++i) {
     const PatchRecord& record = PatchList[i];
     if (record.Name.empty() || record.Omnipresence != 1) continue;
     PatchWrites writes(length, errors);
-    if (isApplied(i, checks)) planApplied(record, checks, writes);
+    if (isApplied(i, marks, checks)) planApplied(record, checks, writes);
     else if (record.CondBehave == 1) planRestored(record, writes);
     writes.writeTo(file);
   }

@@ -26,6 +26,7 @@ class DracoTest : public ::testing::Test {
  protected:
   DracoTest() {
     shell::HexErrShown = false;
+    PatchList = std::vector<PatchRecord>();  // its memory given back: tests measure its capacity
     ClearPatchList();
     ResetPatches();
     host.messages.clear();

@@ -1,5 +1,6 @@
 // Patch sets (*.drc) written and read, and patch layout files merged into a record.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include "draco/patch_layout_file.h"
 #include "draco/patch_set_reader.h"
@@ -188,6 +189,27 @@ TEST_F(PatchSetFile, BadFilesLeaveTheTableAloneOrKeepWhatWasReadAndSaySo) {
   putBytes(folder.file("empty.drc"), "");
   LoadPatchSet(folder.file("empty.drc"));
   EXPECT_EQ(host.texts(), Names{loadError(folder.file("empty.drc"))});
+}
+
+// Bytes the allocator has handed out and not taken back.
+long long heapInUse() {
+  struct mallinfo2 info = mallinfo2();
+  return static_cast<long long>(info.uordblks + info.hblkhd);
+}
+
+// A set cut off inside the highest record number a set may use: the records read so far stand at
+// their numbers, so the table holds 32,768 records, nearly all of them empty. An empty record
+// holds no slots, so the table stays a few megabytes.
+TEST_F(PatchSetFile, ASetCutOffAtTheHighestNumberKeepsItsRecordsWithoutTheirSlots) {
+  const long long before = heapInUse();
+  std::string path = writeSet("cut.drc", {"DRACO=0.3", "/bgn 32767", "Omnipresence=1", "Name=x"});
+  LoadPatchSet(path);
+  EXPECT_EQ(host.texts(), Names{loadError(path)});
+  ASSERT_EQ(PatchList.size(), 32768u);
+  EXPECT_EQ(PatchList[0].Name + "|" + PatchList[32766].Name + "|" + PatchList[32767].Name, "Empty patch entry||x");
+  EXPECT_LT(heapInUse() - before, 32768 * 512) << "more than 512 bytes a record";
+  ResetPatches();  // the start-up's next step refreshes the list
+  EXPECT_EQ(items(), (Names{"Empty patch entry", "x"}));
 }
 
 TEST(PatchLayoutFile, MergesIntoWhatTheEditorHolds) {

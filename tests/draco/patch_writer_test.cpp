@@ -81,6 +81,20 @@ TEST_F(PatchWriterTest, WhatIsWrittenForEachKindOfPatch) {
   EXPECT_EQ(at(4, 3), "\x01\x02\x01");
 }
 
+// Records of one name go by the check mark of the last item showing that name, whichever they are.
+TEST_F(PatchWriterTest, RecordsOfOneNameGoByTheLastItemOfThatName) {
+  std::vector<PatchRecord> twins = {patch("Twin"), patch("Twin")};
+  slot(twins[0], 0, "10", "01", "02");
+  slot(twins[1], 0, "11", "01", "02");
+  setTable(twins);
+  for (bool lastChecked : {false, true}) {
+    SetItemSelected(1, !lastChecked);
+    SetItemSelected(2, lastChecked);
+    ASSERT_TRUE(write());
+    EXPECT_EQ(at(0x10, 2), lastChecked ? "\x02\x02" : "\x01\x01") << "last item checked: " << lastChecked;
+  }
+}
+
 TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDefaultValues) {
   PatchRecord p = patch("P");
   slot(p, 0, "10", "01020304", "AABBCCDD");
