@@ -114,7 +114,7 @@ std::string runPass(Form1& form, ProgressDisplay& progress, const std::string& e
       if (s.writes) s.writes(copy, form);
       runHookedWriter(s.caption, copy);
     }
-    return copy.commit({hooks.AfterSync, hooks.BeforeExchange, hooks.AfterExchange});
+    return copy.commit({hooks.AfterSync, hooks.BeforeExchange, hooks.AfterExchange, hooks.BeforeLastLook});
   } catch (...) {
     kept = copy.discard();  // while the lock keeps every other run away from it
     throw;

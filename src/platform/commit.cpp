@@ -103,23 +103,35 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   }
   settled_ = true;  // from here on the commit itself sees to what stands at path
   if (hooks.afterExchange) hooks.afterExchange();
-  return settleAfterExchange(copy);
+  return settleAfterExchange(copy, hooks);
 }
 
-std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy) {
+std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, const CommitHooks& hooks) {
   const std::optional<FileIdentity> atSource = identityAt(source_);
-  if (!sameFile(atSource, copy)) keepAfterLoss(atSource);
+  if (!sameFile(atSource, copy)) keepAfterLoss(atSource, path_);
   if (*atSource != copy) return changeBack(copy, copyChanged());
   const std::optional<FileIdentity> atPath = identityAt(path_);
   if (atPath && *atPath != sourceIdentity_) return changeBack(copy, kSourceChanged);
-  // The executable as it was copied goes; a file put at path meanwhile is kept. The commit has
-  // succeeded: should the removal fail, the next run removes what is left.
+  // The executable as it was copied goes to a name of the run's own, and is removed from there
+  // after the last look; a file put at path meanwhile is kept. Should the move fail, the next
+  // run removes what is left at path.
+  std::optional<std::string> aside;
   std::string note;
   try {
-    note = detail::removeIfOwn(path_, copy, sourceIdentity_);
+    aside = detail::moveToOwnName(path_);
   } catch (const FileError&) {
   }
+  if (aside && identityAt(*aside) != sourceIdentity_) {
+    note = detail::keepFound(*aside, path_);
+    aside.reset();
+  }
   detail::syncFolder(detail::folderOf(source_));
+  if (hooks.beforeLastLook) hooks.beforeLastLook();
+  // The last look: the commit succeeds only if the source's name holds the copy as written as it
+  // ends; otherwise the executable as it was copied is kept.
+  const std::optional<FileIdentity> atEnd = identityAt(source_);
+  if (atEnd != copy) keepAfterLoss(atEnd, aside ? *aside : path_);
+  if (aside) ::unlink(aside->c_str());
   return note;
 }
 
@@ -138,23 +150,25 @@ std::string RandomAccessFile::changeBack(const FileIdentity& copy, const std::st
     detail::syncFolder(detail::folderOf(source_));
     return {};
   }
-  const std::string note = detail::removeIfOwn(path_, copy, std::nullopt);
+  const std::string note = detail::removeIfOwn(path_, copy);
   detail::syncFolder(detail::folderOf(source_));
   throwFileError("replace", source_, why + (note.empty() ? "" : ". " + note));
 }
 
-// Another program replaced or removed the copy at the source's name just after the exchange: its
-// file (or nothing) stays there, and what stands at path, the executable as it was copied as a
-// rule, is kept beside the source's name.
-void RandomAccessFile::keepAfterLoss(const std::optional<FileIdentity>& atSource) {
+// Another program replaced, removed or wrote the copy at the source's name after the exchange:
+// what it left there stays, and the file at `from` (the executable as it was copied, as a rule,
+// at path or at a name of the run's own) is kept beside the source's name.
+void RandomAccessFile::keepAfterLoss(const std::optional<FileIdentity>& atSource, const std::string& from) {
   const std::string what =
-      atSource ? "another program put another file there as the patched copy took its place; that file stays"
-               : "another program removed it as the patched copy took its place; nothing stands there now";
-  if (!identityAt(path_))
+      !atSource ? "another program removed it as the patched copy took its place; nothing stands there now"
+      : sameFile(atSource, copyIdentity_)
+          ? "another program wrote to the patched copy as it took its place; it stays as that program left it"
+          : "another program put another file there as the patched copy took its place; that file stays";
+  if (!identityAt(from))
     throwFileError("replace", source_,
                    what + ". The executable from before the pass is gone from \"" + path_ +
                        "\" too (another program moved or removed it)");
-  const std::string kept = detail::keepBeside(path_, source_);
+  const std::string kept = detail::keepBeside(from, source_);
   const bool before = sameFile(identityAt(kept), sourceIdentity_);
   try {
     detail::syncFolder(detail::folderOf(source_));
@@ -171,7 +185,7 @@ std::string RandomAccessFile::discard() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   try {
-    return detail::removeIfOwn(path_, copyIdentity_, std::nullopt);
+    return detail::removeIfOwn(path_, copyIdentity_);
   } catch (const FileError& e) {
     return e.what();
   }

@@ -83,7 +83,7 @@ class RandomAccessFile {
   // (empty as a rule) naming a file that was kept though the commit succeeded. Where the file
   // system cannot exchange, the copy is renamed over the source after the look before it.
   struct CommitHooks {  // tests only
-    std::function<void()> afterSync, beforeExchange, afterExchange;
+    std::function<void()> afterSync, beforeExchange, afterExchange, beforeLastLook;
   };
   std::string commit(const CommitHooks& hooks = {});
   // Removes a working copy that is not to be committed (by the rule above); a note naming a file
@@ -103,9 +103,9 @@ class RandomAccessFile {
   void checkInPlace(const detail::FileIdentity& copy) const;
   // The commit's steps before and after the exchange.
   detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
-  std::string settleAfterExchange(const detail::FileIdentity& copy);
+  std::string settleAfterExchange(const detail::FileIdentity& copy, const CommitHooks& hooks);
   std::string changeBack(const detail::FileIdentity& copy, const std::string& why);
-  [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource);
+  [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& from);
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;

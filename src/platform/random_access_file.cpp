@@ -40,7 +40,7 @@ detail::UniqueFd createFresh(const std::string& path, mode_t mode, detail::FileI
   made = detail::identityOf(st);
   if (::fchmod(fd.get(), mode) != 0) {
     const int error = errno;
-    detail::removeIfOwn(path, made, std::nullopt);
+    detail::removeIfOwn(path, made);
     errno = error;
     throwErrno("set the permissions of", path);
   }

@@ -53,15 +53,18 @@ std::string keepBeside(const std::string& from, const std::string& name) {
   }
 }
 
-std::string removeIfOwn(const std::string& path, const FileIdentity& own, const std::optional<FileIdentity>& old) {
+std::string keepFound(const std::string& moved, const std::string& path) {
+  return "The file found at \"" + path + "\" was kept as \"" + keepBeside(moved, path) + "\".";
+}
+
+std::string removeIfOwn(const std::string& path, const FileIdentity& own) {
   const std::optional<std::string> moved = moveToOwnName(path);
   if (!moved) return {};
-  const std::optional<FileIdentity> found = identityAt(*moved);
-  if (sameFile(found, own) || (old && found == *old)) {
+  if (sameFile(identityAt(*moved), own)) {
     ::unlink(moved->c_str());  // should it fail, the next run removes it from this run's name
     return {};
   }
-  return "The file found at \"" + path + "\" was kept as \"" + keepBeside(*moved, path) + "\".";
+  return keepFound(*moved, path);
 }
 
 }  // namespace olvex::platform::detail

@@ -27,9 +27,12 @@ std::optional<std::string> moveToOwnName(const std::string& path);
 // there is ever replaced, and no run removes a file at such a name.
 std::string keepBeside(const std::string& from, const std::string& name);
 
-// Removes the file at path once, moved to a name of this run's, it proves to be `own` (sameFile)
-// or exactly `old`; any other file is kept beside path. Returns a sentence naming where a kept
-// file is, else nothing.
-std::string removeIfOwn(const std::string& path, const FileIdentity& own, const std::optional<FileIdentity>& old);
+// Keeps a file found at path, now at `moved`, beside path; a sentence that says where.
+std::string keepFound(const std::string& moved, const std::string& path);
+
+// Removes the file at path once, moved to a name of this run's, it proves to be `own` (sameFile);
+// any other file is kept beside path. Returns a sentence naming where a kept file is, else
+// nothing.
+std::string removeIfOwn(const std::string& path, const FileIdentity& own);
 
 }  // namespace olvex::platform::detail

@@ -72,6 +72,9 @@ class PassFailures : public PassTest {
   std::function<void(Form1&)> afterExchange(std::function<void()> change) {
     return [this, change](Form1&) { passHooks().AfterExchange = [this, change] { changeNow(change); }; };
   }
+  std::function<void(Form1&)> atLastLook(std::function<void()> change) {
+    return [this, change](Form1&) { passHooks().BeforeLastLook = [this, change] { changeNow(change); }; };
+  }
   void changeNow(const std::function<void()>& change) {
     change();
     left = foundAt(leftFrom.empty() ? exe() : leftFrom);
@@ -282,6 +285,15 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
          leftFrom = exe() + "0";
        }),
        failed(workingCopyGone)},
+      // Once the old executable is set aside, the last look still finds a change and keeps it.
+      {"a newer file moved into place at the last look", "", atLastLook(moveNewerIntoPlace), failed(replacedAfter), {},
+       false, {{"tomb4.exe.kept", original}}},
+      {"the patched copy written in place at the last look", "",
+       atLastLook([this] { std::ofstream(exe(), std::ios::app) << "more"; }),
+       failed("Cannot replace \"" + exe() +
+              "\": another program wrote to the patched copy as it took its place; it stays as that program left "
+              "it" + keptBefore),
+       {}, false, {{"tomb4.exe.kept", original}}},
       {"another file moved to the working copy's name after the exchange", "",
        afterExchange([this, newer] {
          putBytes(newer, "newer");
