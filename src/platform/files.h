@@ -78,6 +78,8 @@ class RandomAccessFile {
   //   back, the copy is removed and the commit is refused;
   // - another file or nothing at the source's name (another program acted on it): that stays, the
   //   file at path is kept beside the source (keepBeside) and the refusal names where.
+  // The source as copied is then set aside and the folder synced, and a last look at the source's
+  // name decides the same way: the commit succeeds exactly when the copy as written is there.
   // A file is removed only once, moved to a name of this run's own, it proves to be the working
   // copy or the source as copied; any other file found at path is kept and named. Returns a note
   // (empty as a rule) naming a file that was kept though the commit succeeded. Where the file
