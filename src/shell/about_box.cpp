@@ -40,6 +40,7 @@ constexpr int kBandCount = 162;
 constexpr int kBandWidth = 200;
 constexpr int kSplitBand = 80;
 constexpr int kBandBase = 96;
+constexpr int kTextMargin = 4;  // pixels of black kept around a page's text
 constexpr ui::Color kStartBack = 0xFF;
 
 int component(ui::Color c, int i) { return static_cast<int>(c >> (8 * i) & 0xFF); }
@@ -96,9 +97,9 @@ void Form2::load() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{&Label2, &Picture1, &Image1, &Image2, &Image3})
     c->setMouseIcon(ui::kHandCursor);
   const int px = ui::host().twipsPerPixelX();
+  // Until the bands begin, the band layer is black and the page shows alone.
   for (ui::PictureBox* p : {&Picture1, &Picture2, &Picture3}) p->canvas().resize(p->width() / px, p->height() / px, 0);
-  // Until the bands begin, the band layer lets the page text through as it is.
-  Picture2.canvas().fill(0xFFFFFF);
+  measurePages();
   back_ = kStartBack;
   Timer1.setEnabled(true);
 }
@@ -140,7 +141,6 @@ void Form2::drawBands() {
   if (c.height() == 0) return;
   c.fill(back_);
   for (int i = 0; i < kBandCount; ++i) {
-    // Bright enough to colour the page text, which shows only through the bands.
     const int shade = std::min(255, kBandBase + static_cast<int>(i * 1.2));
     const ui::Color colour = i < kSplitBand ? ui::rgb(shade, shade / 3, component(back_, 2))
                                             : ui::rgb(component(back_, 0) / 2, shade / 2, shade);
@@ -160,11 +160,43 @@ void Form2::driftBackground() {
   back_ = ui::rgb(rgb[0], rgb[1], rgb[2]);
 }
 
-// The text picture copied, then the bands mixed in: the page shows in the colours beneath it,
-// on black.
+// Where each page's text lies, with a margin: the page printed in white on black, and the
+// rectangle around what it covers (none for an empty page).
+void Form2::measurePages() {
+  const ui::Canvas& text = Picture3.canvas();
+  for (int page = 0; page < kPageCount; ++page) {
+    ui::Canvas ink;
+    ink.resize(text.width(), text.height(), 0);
+    ui::host().drawText(ink, kTextLeft, kTextTop, std::string(kPages[page].text), Picture3.font(), 0xFFFFFF);
+    int left = ink.width(), top = ink.height(), right = -1, bottom = -1;
+    for (int y = 0; y < ink.height(); ++y)
+      for (int x = 0; x < ink.width(); ++x)
+        if (ink.pixel(x, y) != 0) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+          top = std::min(top, y);
+          bottom = y;
+        }
+    if (right < 0) continue;
+    left = std::max(0, left - kTextMargin);
+    top = std::max(0, top - kTextMargin);
+    right = std::min(ink.width() - 1, right + kTextMargin);
+    bottom = std::min(ink.height() - 1, bottom + kTextMargin);
+    textAreas_[page] = {left, top, right - left + 1, bottom - top + 1};
+  }
+}
+
+// The band layer ANDed into the shown picture, then the page's rectangle of the text picture
+// copied over it: the page in its grey on black, the bands moving around it. The shown picture
+// starts white on every tick, so the AND leaves the bands as drawn rather than darkening them
+// with the last tick's.
 void Form2::compose() {
-  Picture1.canvas() = Picture3.canvas();
-  Picture1.canvas().andWith(Picture2.canvas());
+  ui::Canvas& shown = Picture1.canvas();
+  shown.fill(0xFFFFFF);
+  shown.andWith(Picture2.canvas());
+  const Area& a = textAreas_[page_];
+  for (int y = a.top; y < a.top + a.height; ++y)
+    for (int x = a.left; x < a.left + a.width; ++x) shown.setPixel(x, y, Picture3.canvas().pixel(x, y));
   Picture1.repaint();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The about box: text pages faded in from black and out again, mixed with drifting colour bands,
+// The about box: text pages faded in from black and out again, in grey over drifting colour bands,
 // with buttons for a slower and a faster animation and a readout of its counters. Borderless; dragged
 // by its surface; "close" ends it, so the next opening starts from the first page.
 #include <array>
@@ -30,7 +30,7 @@ class Form2 : public ui::Form {
 
   static constexpr int kTextLeft = 12, kTextTop = 81;  // the page text's place in its picture
 
-  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the page text mixed with the bands
+  ui::PictureBox Picture1{*this, "Picture1"};  // what is shown: the page text over the bands
   ui::PictureBox Picture2{*this, "Picture2"};  // the band layer, not shown
   ui::PictureBox Picture3{*this, "Picture3"};  // the page text, not shown
   ui::Timer Timer1{*this, "Timer1"};
@@ -48,6 +48,7 @@ class Form2 : public ui::Form {
   void printPage();
   void drawBands();
   void driftBackground();
+  void measurePages();
   void compose();
   void showReadout();
 
@@ -59,6 +60,10 @@ class Form2 : public ui::Form {
   ui::Color back_ = 0;
   std::array<int, 3> drift_{};  // targets of the back colour's components
   std::minstd_rand random_;
+  struct Area {
+    int left = 0, top = 0, width = 0, height = 0;  // pixels
+  };
+  std::array<Area, kPageCount> textAreas_{};  // where each page's text lies in the text picture
 };
 
 }  // namespace olvex::shell

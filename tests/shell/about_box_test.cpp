@@ -32,8 +32,35 @@ TEST_F(AboutBox, PagesFadeInAndOutAndFollowEachOther) {
   EXPECT_EQ(box.fadeLevel(), 256);
   EXPECT_EQ(box.textColour(), ui::rgb(255, 255, 255));
   EXPECT_NE(box.Picture1.canvas().pixels(), box.Picture3.canvas().pixels());  // the bands have begun
-  for (int page = 2; page < Form2::kPageCount - 1; ++page) ticks(page == 2 ? 254 : page == 4 || page == 11 || page == 13 ? 510 : 255);
+  for (int page = 2; page < Form2::kPageCount - 1; ++page) {
+    ticks(page == 2 ? 254 : page == 4 || page == 11 || page == 13 ? 510 : 255);
+    if (box.page() == 15) {
+      EXPECT_EQ(box.Picture1.canvas().pixels(), box.Picture2.canvas().pixels()) << "an empty page";
+    }
+  }
   EXPECT_EQ(box.page(), 0);
+}
+
+// Once the bands begin, the shown picture is the band layer with the page's rectangle of the text
+// picture copied over it: the text in its grey on black, the bands as drawn all around.
+TEST_F(AboutBox, PageRectangleCopiedOverTheBands) {
+  ticks(150);  // page 0 fading out at 510 - 300
+  const ui::Canvas& shown = box.Picture1.canvas();
+  EXPECT_EQ(shown.pixel(Form2::kTextLeft, Form2::kTextTop), ui::rgb(210, 210, 210));
+  // The longest of the page's three lines, and a margin of 4 pixels.
+  const int left = Form2::kTextLeft - 4, right = Form2::kTextLeft + 25 * test::TestHost::kCharWidth + 4;
+  const int top = Form2::kTextTop - 4, bottom = Form2::kTextTop + 3 * test::TestHost::kLineHeight + 4;
+  int fromText = 0, fromBands = 0, wrong = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const bool inText = x >= left && x < right && y >= top && y < bottom;
+      const ui::Canvas& from = inText ? box.Picture3.canvas() : box.Picture2.canvas();
+      wrong += shown.pixel(x, y) != from.pixel(x, y);
+      (inText ? fromText : fromBands) += shown.pixel(x, y) != 0;
+    }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_GT(fromText, 0);
+  EXPECT_GT(fromBands, shown.width() * shown.height() / 2);
 }
 
 TEST_F(AboutBox, SpeedReadoutRestartAndClose) {
