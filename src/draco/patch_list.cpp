@@ -16,13 +16,6 @@ std::string InputResult;
 
 namespace {
 
-// First record with exactly that name, -1 when none.
-int recordNamed(std::string_view name) {
-  for (std::size_t i = 0; i < PatchList.size(); ++i)
-    if (PatchList[i].Name == name) return static_cast<int>(i);
-  return -1;
-}
-
 std::vector<std::string_view> splitAt(std::string_view text, char sep) {
   std::vector<std::string_view> parts;
   for (std::size_t from = 0;;) {
@@ -67,18 +60,19 @@ void ResetPatches() {
   RefreshPatchList();
 }
 
-int FindPatchByName(std::string_view name) { return std::max(recordNamed(name), 0); }
-
-void SetPatchSelected(std::string_view name, int flag) {
-  if (recordNamed(name) < 0) return;
-  for (int k = 0; k < ItemCount(); ++k) {
-    if (ItemText(k) != name) continue;
-    SetItemSelected(k, flag == 1);
-    return;
-  }
+int FindPatchByName(std::string_view name) {
+  return std::max(RecordNameIndex(NameIndex::Match::Exact).first(name), 0);
 }
 
-int CheckDependencies(int n) {
+void SetPatchSelected(std::string_view name, int flag, const NameIndex& records, const NameIndex& items) {
+  if (records.first(name) >= 0) SetItemSelected(items.first(name), flag == 1);
+}
+
+void SetPatchSelected(std::string_view name, int flag) {
+  SetPatchSelected(name, flag, RecordNameIndex(NameIndex::Match::Exact), ItemTextIndex());
+}
+
+int CheckDependencies(int n, const NameIndex& records) {
   DependencyText.clear();
   if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
   const std::string& deps = PatchList[n].Dependencies;
@@ -86,11 +80,13 @@ int CheckDependencies(int n) {
   if (deps.empty()) return 0;
   for (std::string_view name : splitAt(deps, ',')) {
     if (name.empty()) continue;
-    int record = recordNamed(name);
+    int record = records.first(name);
     if (record >= 0 && !IsItemSelected(record)) return 1;
   }
   return 0;
 }
+
+int CheckDependencies(int n) { return CheckDependencies(n, RecordNameIndex(NameIndex::Match::Exact)); }
 
 void ParseParamValues(std::string_view values, int index) {
   if (index < 0 || index >= static_cast<int>(PatchList.size())) return;

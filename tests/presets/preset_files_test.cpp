@@ -152,15 +152,15 @@ TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheFirstOnesI
       {"DracoPreset1=Fog,v;", "x......", "v|v|v|.|.|.|."},
       {"DracoPreset1=,v;", "...x...", ".|.|.|v|.|.|."},
       {"DracoPreset1=a, then jump,v;", "....x..", ".|.|.|.| then jump,v|.|."},
-      {"DracoPreset1=fix, THEN jump,v;", ".....x.", ".|.|.|.|.|v|."},
-      {"DracoPreset1=Fix, then jump, again,v;", ".....x.", ".|.|.|.|.| again,v|."},
+      {"DracoPreset1=fix, THEN jump and land,v;", ".....x.", ".|.|.|.|.|v|."},
+      {"DracoPreset1=Fix, then jump and land, again,v;", ".....x.", ".|.|.|.|.| again,v|."},
       {"DracoPreset1=Nobody, fog,v;", ".......", ".|.|.|.|.|.|."},
       {"DracoPreset1=Jump", ".......", ".|.|.|.|.|.|."},
   };
   shell::Form1& f = start();
   for (const Case& c : cases) {
     std::vector<draco::PatchRecord> records;
-    for (const char* name : {"fog", "Fog", "fog", "", "A", "Fix, then jump", "Jump"}) {
+    for (const char* name : {"fog", "Fog", "fog", "", "A", "Fix, then jump and land", "Jump"}) {
       records.push_back(draco::test::patch(name));
       draco::test::param(records.back(), 0, "10", ".", ".", 3);
     }
