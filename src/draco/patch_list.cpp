@@ -16,6 +16,13 @@ std::string InputResult;
 
 namespace {
 
+// First record with exactly that name, -1 when none.
+int recordNamed(std::string_view name) {
+  for (std::size_t i = 0; i < PatchList.size(); ++i)
+    if (PatchList[i].Name == name) return static_cast<int>(i);
+  return -1;
+}
+
 std::vector<std::string_view> splitAt(std::string_view text, char sep) {
   std::vector<std::string_view> parts;
   for (std::size_t from = 0;;) {
@@ -24,6 +31,22 @@ std::vector<std::string_view> splitAt(std::string_view text, char sep) {
     if (at == std::string_view::npos) return parts;
     from = at + 1;
   }
+}
+
+// CheckDependencies, finding the first record of a name with firstRecord (-1 when none).
+template <class FirstRecord>
+int checkDependencies(int n, FirstRecord firstRecord) {
+  DependencyText.clear();
+  if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
+  const std::string& deps = PatchList[n].Dependencies;
+  for (char c : deps) DependencyText += c == ',' ? std::string("\r\n") : std::string(1, c);
+  if (deps.empty()) return 0;
+  for (std::string_view name : splitAt(deps, ',')) {
+    if (name.empty()) continue;
+    int record = firstRecord(name);
+    if (record >= 0 && !IsItemSelected(record)) return 1;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -60,33 +83,22 @@ void ResetPatches() {
   RefreshPatchList();
 }
 
-int FindPatchByName(std::string_view name) {
-  return std::max(RecordNameIndex(NameIndex::Match::Exact).first(name), 0);
-}
-
-void SetPatchSelected(std::string_view name, int flag, const NameIndex& records, const NameIndex& items) {
-  if (records.first(name) >= 0) SetItemSelected(items.first(name), flag == 1);
-}
+int FindPatchByName(std::string_view name) { return std::max(recordNamed(name), 0); }
 
 void SetPatchSelected(std::string_view name, int flag) {
-  SetPatchSelected(name, flag, RecordNameIndex(NameIndex::Match::Exact), ItemTextIndex());
+  if (recordNamed(name) < 0) return;
+  for (int k = 0; k < ItemCount(); ++k) {
+    if (ItemText(k) != name) continue;
+    SetItemSelected(k, flag == 1);
+    return;
+  }
 }
 
 int CheckDependencies(int n, const NameIndex& records) {
-  DependencyText.clear();
-  if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
-  const std::string& deps = PatchList[n].Dependencies;
-  for (char c : deps) DependencyText += c == ',' ? std::string("\r\n") : std::string(1, c);
-  if (deps.empty()) return 0;
-  for (std::string_view name : splitAt(deps, ',')) {
-    if (name.empty()) continue;
-    int record = records.first(name);
-    if (record >= 0 && !IsItemSelected(record)) return 1;
-  }
-  return 0;
+  return checkDependencies(n, [&records](std::string_view name) { return records.first(name); });
 }
 
-int CheckDependencies(int n) { return CheckDependencies(n, RecordNameIndex(NameIndex::Match::Exact)); }
+int CheckDependencies(int n) { return checkDependencies(n, recordNamed); }
 
 void ParseParamValues(std::string_view values, int index) {
   if (index < 0 || index >= static_cast<int>(PatchList.size())) return;

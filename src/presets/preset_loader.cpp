@@ -79,10 +79,9 @@ void readCredits(Reader& in) {
 }
 
 // The names a DRACO section looks up, indexed once for the whole section: the records' names
-// ignoring case (a line's name) and exactly (the selection's), and the items' texts.
+// ignoring case, and the items' texts.
 struct DracoNames {
   draco::NameIndex folded = draco::RecordNameIndex(draco::NameIndex::Match::IgnoreCase);
-  draco::NameIndex records = draco::RecordNameIndex(draco::NameIndex::Match::Exact);
   draco::NameIndex items = draco::ItemTextIndex();
 };
 
@@ -100,8 +99,9 @@ std::optional<NamedPatch> namedPatch(std::string_view line, const draco::NameInd
   return std::nullopt;
 }
 
-// The first record of the line's name checks or clears the item of its own name; every record of
-// that name (ignoring case) takes the values.
+// The first record of the line's name checks or clears the first item showing exactly its own
+// name (SetPatchSelected with a name a record has); every record of that name (ignoring case)
+// takes the values.
 void readDracoLine(const std::string& line, const DracoNames& names) {
   if (!shell::StartsWithNoCase(line, kDracoKey)) return;
   auto patch = namedPatch(line, names.folded);
@@ -109,7 +109,7 @@ void readDracoLine(const std::string& line, const DracoNames& names) {
   std::string values = line.substr(patch->values);
   if (!values.empty() && !values.ends_with(';')) values += ';';
   const int flag = line.size() > kFlagAt && std::isdigit(static_cast<unsigned char>(line[kFlagAt])) ? line[kFlagAt] - '0' : 0;
-  draco::SetPatchSelected(draco::PatchList[patch->first].Name, flag, names.records, names.items);
+  draco::SetItemSelected(names.items.first(draco::PatchList[patch->first].Name), flag == 1);
   for (int i = patch->first; i >= 0; i = names.folded.next(i)) draco::ParseParamValues(values, i);
 }
 
