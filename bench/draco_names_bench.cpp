@@ -1,7 +1,8 @@
 // Name look-ups with 32,768 patches, in the main window started over a patch set of records
 // numbered 0 to 32767, each naming two dependencies (the patch before it and a patch of no
-// record): "load preset" of the preset saved from it with every patch selected, and a whole pass
-// ("modify") with every patch selected. Every preset line and every dependency names a patch.
+// record): "load preset" of the preset saved from it with every patch selected (each of its
+// DRACO lines names a patch), and a whole pass ("modify") with every patch selected (each looks
+// up both its dependencies).
 #include <benchmark/benchmark.h>
 
 #include <string>
