@@ -186,7 +186,7 @@ void ApplyPreset(const std::vector<std::string>& lines) {
     const std::string& line = in.next();
     // Presets of other writers name the guide's flag GuideFlag.
     const std::size_t eq = line.find('=');
-    const bool guideFlag = eq != std::string::npos && shell::LowerCase(std::string_view(line).substr(0, eq)) == "guideflag";
+    const bool guideFlag = eq != std::string::npos && shell::EqualNoCase(std::string_view(line).substr(0, eq), "guideflag");
     ApplySettingsLine(guideFlag ? "GuideHPFlag" + line.substr(eq) : line);
     if (shell::CfgKey == "version") shell::CfgVersion = shell::CfgValue;
     const std::string mark = shell::LowerCase(line);
