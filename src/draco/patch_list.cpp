@@ -33,6 +33,22 @@ std::vector<std::string_view> splitAt(std::string_view text, char sep) {
   }
 }
 
+// CheckDependencies, finding the first record of a name with firstRecord (-1 when none).
+template <class FirstRecord>
+int checkDependencies(int n, FirstRecord firstRecord) {
+  DependencyText.clear();
+  if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
+  const std::string& deps = PatchList[n].Dependencies;
+  for (char c : deps) DependencyText += c == ',' ? std::string("\r\n") : std::string(1, c);
+  if (deps.empty()) return 0;
+  for (std::string_view name : splitAt(deps, ',')) {
+    if (name.empty()) continue;
+    int record = firstRecord(name);
+    if (record >= 0 && !IsItemSelected(record)) return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 void ClearPatchList() {
@@ -78,19 +94,11 @@ void SetPatchSelected(std::string_view name, int flag) {
   }
 }
 
-int CheckDependencies(int n) {
-  DependencyText.clear();
-  if (n < 0 || n >= static_cast<int>(PatchList.size())) return 0;
-  const std::string& deps = PatchList[n].Dependencies;
-  for (char c : deps) DependencyText += c == ',' ? std::string("\r\n") : std::string(1, c);
-  if (deps.empty()) return 0;
-  for (std::string_view name : splitAt(deps, ',')) {
-    if (name.empty()) continue;
-    int record = recordNamed(name);
-    if (record >= 0 && !IsItemSelected(record)) return 1;
-  }
-  return 0;
+int CheckDependencies(int n, const NameIndex& records) {
+  return checkDependencies(n, [&records](std::string_view name) { return records.first(name); });
 }
+
+int CheckDependencies(int n) { return checkDependencies(n, recordNamed); }
 
 void ParseParamValues(std::string_view values, int index) {
   if (index < 0 || index >= static_cast<int>(PatchList.size())) return;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "draco/name_index.h"
 #include "draco/patch_record.h"
 #include "draco/patch_selection.h"
 
@@ -30,10 +31,13 @@ void ResetPatches();
 // Index of the first record with exactly that name; 0 (the first record) when none has it.
 int FindPatchByName(std::string_view name);
 // Sets the check mark of the first item showing that name to (flag == 1), when a record has the
-// name; used by the preset loader.
+// name.
 void SetPatchSelected(std::string_view name, int flag);
 // Fills DependencyText with the dependencies of record n, one per line, and returns 1 when one
-// of them names a record whose item is not checked; names of no record are not reported.
+// of them names a record whose item is not checked: the first record with exactly that name;
+// names of no record are not reported. `records` indexes the records' names exactly, for the
+// many checks of a pass; without it the records are searched.
+int CheckDependencies(int n, const NameIndex& records);
 int CheckDependencies(int n);
 // Stores the k-th value of a list of values each ended by ";" as the current value of parameter
 // slot k (0..29) of record `index`; empty values and text after the last ";" store nothing; an

@@ -74,13 +74,16 @@ CheckMarks checkMarksByName() {
   return marks;
 }
 
-bool isApplied(int index, const CheckMarks& marks, const RequirementChecks& checks) {
+// `records` indexes the records' names for the dependencies when the first selected patch needs
+// them, so a pass that applies nothing indexes nothing.
+bool isApplied(int index, const CheckMarks& marks, std::optional<NameIndex>& records, const RequirementChecks& checks) {
   const PatchRecord& record = PatchList[index];
   auto mark = marks.find(record.Name);
   if (mark == marks.end() || !mark->second) return false;
   for (const Requirement& r : kRequirements)
     if (record.*r.flag == 1 && checks.*r.check == 0) return false;
-  return CheckDependencies(index) != 1;
+  if (!records) records.emplace(RecordNameIndex(NameIndex::Match::Exact));
+  return CheckDependencies(index, *records) != 1;
 }
 
 // Modified bytes first, then the current parameter values, which override bytes they overlap.
@@ -120,11 +123,12 @@ bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& check
   const long long length = file.length();
   int errors = 0;
   const CheckMarks marks = checkMarksByName();
+  std::optional<NameIndex> records;
   for (int i = 0; i < static_cast<int>(PatchList.size()); ++i) {
     const PatchRecord& record = PatchList[i];
     if (record.Name.empty() || record.Omnipresence != 1) continue;
     PatchWrites writes(length, errors);
-    if (isApplied(i, marks, checks)) planApplied(record, checks, writes);
+    if (isApplied(i, marks, records, checks)) planApplied(record, checks, writes);
     else if (record.CondBehave == 1) planRestored(record, writes);
     writes.writeTo(file);
   }

@@ -16,6 +16,7 @@
 #include "shell/number_text.h"
 #include "shell/script_slots.h"
 #include "shell/settings_keys.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::presets {
@@ -31,12 +32,6 @@ constexpr std::size_t kEffectDigits = 3;  // "/Effect" is followed by at most th
 
 constexpr const char* kLoadError = "Error opening file! Make sure that selected preset isn't corrupted.";
 
-std::string lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return r;
-}
-
 bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
 class Reader {
@@ -50,7 +45,7 @@ class Reader {
   void rewind() { next_ = 0; }
   // Reads up to and including the line whose lower case is `mark`.
   void seek(std::string_view mark) {
-    while (lower(next()) != mark) {
+    while (shell::LowerCase(next()) != mark) {
     }
   }
 
@@ -62,7 +57,7 @@ class Reader {
 // Runs f for every line up to the section's end line, which it consumes.
 template <class F>
 void eachUntil(Reader& in, std::string_view end, F f) {
-  for (const std::string* line = &in.next(); lower(*line) != end; line = &in.next()) f(*line);
+  for (const std::string* line = &in.next(); shell::LowerCase(*line) != end; line = &in.next()) f(*line);
 }
 
 double version() { return shell::Val(shell::CfgVersion); }
@@ -83,39 +78,45 @@ void readCredits(Reader& in) {
   if (auto& fill = shell::ReaderHooks.creditsText) fill(text);
 }
 
-// The patch name of a DRACO line: the text up to a comma, trying each comma from the left until
-// the name is one of the list's (ignoring case), else up to the first comma.
-std::optional<std::size_t> nameEnd(const std::string& line) {
-  std::size_t first = line.find(',', kNameStart);
-  for (std::size_t c = first; c != std::string::npos; c = line.find(',', c + 1)) {
-    std::string name = lower(std::string_view(line).substr(kNameStart, c - kNameStart));
-    for (const auto& r : draco::PatchList)
-      if (lower(r.Name) == name) return c;
-  }
-  if (first == std::string::npos) return std::nullopt;
-  return first;
+// The names a DRACO section looks up, indexed once for the whole section: the records' names
+// ignoring case, and the items' texts.
+struct DracoNames {
+  draco::NameIndex folded = draco::RecordNameIndex(draco::NameIndex::Match::IgnoreCase);
+  draco::NameIndex items = draco::ItemTextIndex();
+};
+
+// The first record a DRACO line names, and where its values begin. The name is the text up to a
+// comma, trying each comma from the left until the text is a record's name (ignoring case); no
+// text longer than the longest name can be one. A line that names no record has no effect.
+struct NamedPatch {
+  int first;
+  std::size_t values;
+};
+std::optional<NamedPatch> namedPatch(std::string_view line, const draco::NameIndex& folded) {
+  for (std::size_t c = line.find(',', kNameStart); c != std::string_view::npos && c - kNameStart <= folded.longest();
+       c = line.find(',', c + 1))
+    if (int first = folded.first(line.substr(kNameStart, c - kNameStart)); first >= 0) return NamedPatch{first, c + 1};
+  return std::nullopt;
 }
 
-void readDracoLine(const std::string& line) {
-  if (lower(std::string_view(line).substr(0, kDracoKey.size())) != lower(kDracoKey)) return;
-  auto comma = nameEnd(line);
-  if (!comma) return;
-  const std::string name = line.substr(kNameStart, *comma - kNameStart);
-  std::string values = line.substr(*comma + 1);
+// The first record of the line's name checks or clears the first item showing exactly its own
+// name (SetPatchSelected with a name a record has); every record of that name (ignoring case)
+// takes the values.
+void readDracoLine(const std::string& line, const DracoNames& names) {
+  if (!shell::StartsWithNoCase(line, kDracoKey)) return;
+  auto patch = namedPatch(line, names.folded);
+  if (!patch) return;
+  std::string values = line.substr(patch->values);
   if (!values.empty() && !values.ends_with(';')) values += ';';
   const int flag = line.size() > kFlagAt && std::isdigit(static_cast<unsigned char>(line[kFlagAt])) ? line[kFlagAt] - '0' : 0;
-  bool selected = false;
-  for (std::size_t i = 0; i < draco::PatchList.size(); ++i) {
-    if (lower(draco::PatchList[i].Name) != lower(name)) continue;
-    if (!selected) draco::SetPatchSelected(draco::PatchList[i].Name, flag);
-    selected = true;
-    draco::ParseParamValues(values, static_cast<int>(i));
-  }
+  draco::SetItemSelected(names.items.first(draco::PatchList[patch->first].Name), flag == 1);
+  for (int i = patch->first; i >= 0; i = names.folded.next(i)) draco::ParseParamValues(values, i);
 }
 
 // The patch list window, when it is open, shows its first patch again with the loaded values.
 void readDraco(Reader& in) {
-  eachUntil(in, kDracoEnd, readDracoLine);
+  const DracoNames names;
+  eachUntil(in, kDracoEnd, [&](const std::string& line) { readDracoLine(line, names); });
   if (!ui::Forms::loaded<draco::Patches>()) return;
   ui::ListBox& list = ui::Forms::get<draco::Patches>().Listbox1;
   list.setListIndex(-1);
@@ -185,10 +186,10 @@ void ApplyPreset(const std::vector<std::string>& lines) {
     const std::string& line = in.next();
     // Presets of other writers name the guide's flag GuideFlag.
     const std::size_t eq = line.find('=');
-    const bool guideFlag = eq != std::string::npos && lower(std::string_view(line).substr(0, eq)) == "guideflag";
+    const bool guideFlag = eq != std::string::npos && shell::EqualNoCase(std::string_view(line).substr(0, eq), "guideflag");
     ApplySettingsLine(guideFlag ? "GuideHPFlag" + line.substr(eq) : line);
     if (shell::CfgKey == "version") shell::CfgVersion = shell::CfgValue;
-    const std::string mark = lower(line);
+    const std::string mark = shell::LowerCase(line);
     if (version() >= kCreditsVersion && mark == kCreditsMark) readCredits(in);
     else if (version() >= kDracoVersion && mark == kDracoMark) readDraco(in);
   }

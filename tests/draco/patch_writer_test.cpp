@@ -95,6 +95,31 @@ TEST_F(PatchWriterTest, RecordsOfOneNameGoByTheLastItemOfThatName) {
   }
 }
 
+// A dependency is the first record with exactly its name, and its check mark is the item at that
+// record's place: later records of the name and names differing in case do not count.
+TEST_F(PatchWriterTest, ADependencyIsTheFirstRecordOfExactlyItsName) {
+  struct Case {
+    std::string dependencies;
+    std::vector<bool> checked;  // "Base", "Base", "base"
+    bool applied;
+  };
+  const Case cases[] = {
+      {"Base", {false, true, true}, false}, {"Base", {true, false, false}, true},
+      {"base", {true, true, false}, false}, {"BASE", {false, false, false}, true},
+      {",Missing,,Base,", {true, false, false}, true}, {"Missing,,Base", {false, true, true}, false},
+  };
+  for (const Case& c : cases) {
+    PatchRecord needs = patch("Needs");
+    needs.Dependencies = c.dependencies;
+    slot(needs, 0, "10", "01", "02");
+    setTable({patch("Base"), patch("Base"), patch("base"), needs});
+    for (int k = 0; k < 3; ++k) SetItemSelected(k + 1, c.checked[k]);
+    SetItemSelected(4, true);
+    ASSERT_TRUE(write());
+    EXPECT_EQ(at(0x10, 1), c.applied ? "\x02" : "\x01") << c.dependencies << " " << ::testing::PrintToString(c.checked);
+  }
+}
+
 TEST_F(PatchWriterTest, ParametersOverrideAppliedBytesAndDefaultBytesOverrideDefaultValues) {
   PatchRecord p = patch("P");
   slot(p, 0, "10", "01020304", "AABBCCDD");

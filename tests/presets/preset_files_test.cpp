@@ -138,5 +138,44 @@ TEST_F(PresetFilesTest, DracoLinesMatchNamesWithCommasAndKeepEmptyFields) {
   EXPECT_TRUE(draco::IsItemSelected(1));  // below 0.74 the section is not read
 }
 
+// A DRACO line's name is the shortest text before a comma that some patch has, ignoring case.
+// The first such patch's own name checks the first item showing exactly that name; every such
+// patch takes the values.
+TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheFirstOnesItem) {
+  struct Case {
+    std::string line;
+    std::string checked;  // an x for each checked item of the patches below
+    std::string values;   // parameter slot 0 of each
+  };
+  const Case cases[] = {
+      {"DracoPreset1=FOG,v;", "x......", "v|v|v|.|.|.|."},
+      {"DracoPreset1=Fog,v;", "x......", "v|v|v|.|.|.|."},
+      {"DracoPreset1=,v;", "...x...", ".|.|.|v|.|.|."},
+      {"DracoPreset1=a, then jump,v;", "....x..", ".|.|.|.| then jump,v|.|."},
+      {"DracoPreset1=fix, THEN jump and land,v;", ".....x.", ".|.|.|.|.|v|."},
+      {"DracoPreset1=Fix, then jump and land, again,v;", ".....x.", ".|.|.|.|.| again,v|."},
+      {"DracoPreset1=Nobody, fog,v;", ".......", ".|.|.|.|.|.|."},
+      {"DracoPreset1=Jump", ".......", ".|.|.|.|.|.|."},
+  };
+  shell::Form1& f = start();
+  for (const Case& c : cases) {
+    std::vector<draco::PatchRecord> records;
+    for (const char* name : {"fog", "Fog", "fog", "", "A", "Fix, then jump and land", "Jump"}) {
+      records.push_back(draco::test::patch(name));
+      draco::test::param(records.back(), 0, "10", ".", ".", 3);
+    }
+    draco::test::setTable(records);
+    load(f, {"[preset]", "version=0.74", "[draco]", c.line, "[end draco]"});
+    EXPECT_EQ(host.texts(), Lines{});
+    std::string checked, values;
+    for (int k = 1; k <= 7; ++k) {
+      checked += draco::IsItemSelected(k) ? 'x' : '.';
+      values += (k > 1 ? "|" : "") + draco::PatchList[k].Params[0].CurrentValue;
+    }
+    EXPECT_EQ(checked, c.checked) << c.line;
+    EXPECT_EQ(values, c.values) << c.line;
+  }
+}
+
 }  // namespace
 }  // namespace olvex::presets::test
