@@ -125,13 +125,13 @@ std::string RandomAccessFile::syncFolderOrSay() const {
   }
 }
 
-std::string RandomAccessFile::keepOld() const {
+std::string RandomAccessFile::keepOld(const std::string& what) const {
   try {
     const std::string kept = detail::keepBeside(ownName_, source_);
     const std::string unsynced = syncFolderOrSay();
-    return "The executable from before the pass was kept as \"" + kept + "\"" + (unsynced.empty() ? "" : ". " + unsynced);
+    return what + " was kept as \"" + kept + "\"" + (unsynced.empty() ? "" : ". " + unsynced);
   } catch (const FileError& e) {
-    return e.what() + std::string(". The executable from before the pass is at \"") + ownName_ + "\"";
+    return e.what() + (". " + what) + " is at \"" + ownName_ + "\"";
   }
 }
 
@@ -149,8 +149,8 @@ std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, cons
     const std::optional<FileIdentity> old = identityAt(ownName_);
     removeOld = old == sourceIdentity_;
     if (old && !removeOld)
-      addLine(note, oldNote = "The executable from before the pass was not as it was copied (another program "
-                              "changed or replaced it). " + keepOld());
+      addLine(note, oldNote = keepOld("The executable from before the pass, which another program changed or "
+                                      "replaced after it was copied,"));
   } catch (const FileError& e) {
     addLine(note, oldNote = e.what() + std::string(". ") + keepOld());
   }

@@ -114,8 +114,9 @@ class RandomAccessFile {
   detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
   std::string settleAfterExchange(const detail::FileIdentity& copy, const CommitHooks& hooks);
   [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& old);
-  std::string syncFolderOrSay() const;  // syncs the source's folder; the line saying it could not
-  std::string keepOld() const;          // keeps the run's own name's file beside the source; where
+  std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not
+  // Keeps the file at the run's own name beside the source; a sentence saying where `what` is.
+  std::string keepOld(const std::string& what = "The executable from before the pass") const;
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;

@@ -362,8 +362,8 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const auto modified = [](const std::string& note) { return "Modified: tomb4.exe was modified.\r\n" + note + "|"; };
   const auto refused = [](const std::string& detail) { return "Cannot modify file: " + failed(detail) + "|"; };
   const std::string keptOld = "The executable from before the pass was kept as \"" + exe() + ".kept\"";
-  const std::string notAsCopied =
-      "The executable from before the pass was not as it was copied (another program changed or replaced it). " + keptOld;
+  const std::string notAsCopied = "The executable from before the pass, which another program changed or replaced after "
+                                  "it was copied, was kept as \"" + exe() + ".kept\"";
   struct Row {
     const char* name;
     std::function<void(Form1&)> set;
