@@ -189,7 +189,8 @@ std::string RandomAccessFile::discard() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   try {
-    return copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_) : detail::removeIfOwn(path_, copyIdentity_);
+    return copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_)
+                      : detail::removeIfOwn(path_, copyIdentity_);
   } catch (const FileError& e) {
     return e.what();
   }

@@ -1,6 +1,9 @@
 // Every way a pass can fail: one message says so (with a second line naming the key of a refused
 // layout, or the file and the system's reason of a file error), the executable stays as it was
-// or as another program left it meanwhile, and nothing of the pass's own is left behind.
+// or as another program left it meanwhile, and nothing of the pass's own is left behind. And the
+// commit's own names: what other programs do at the working copy's name, or to the executable
+// from before the pass, and a look or sync that fails once the copy is in place, never undo a
+// pass whose copy is in place.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -55,6 +58,17 @@ std::map<std::string, std::string> keptIn(const std::string& folder) {
 // Text with each of the run's own names (which hold its process id) read as ".olvex-OWN.tmp".
 std::string ownNamesAsOne(const std::string& text) {
   return std::regex_replace(text, std::regex(R"(\.olvex-[^/"]*\.tmp)"), ".olvex-OWN.tmp");
+}
+
+// The files beside the executable a pass may make or keep: named after the executable, or the
+// run's own.
+std::vector<fs::path> besideExecutable(const std::string& folder) {
+  std::vector<fs::path> found;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if ((name.starts_with("tomb4.exe") && name != "tomb4.exe") || name.starts_with(".olvex-")) found.push_back(entry);
+  }
+  return found;
 }
 
 void extend(Form1& f) { f.Check9.setValue(1); }
@@ -323,17 +337,6 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
 }
 
 
-// The files beside the executable a pass may make or keep: named after the executable, or the
-// run's own.
-std::vector<fs::path> besideExecutable(const std::string& folder) {
-  std::vector<fs::path> found;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if ((name.starts_with("tomb4.exe") && name != "tomb4.exe") || name.starts_with(".olvex-")) found.push_back(entry);
-  }
-  return found;
-}
-
 // Once the copy is at the run's own name, what other programs do at the working copy's name never
 // reaches the executable. After the exchange, the executable from before the pass is removed only
 // when it is the file that was copied, and kept otherwise; a step that fails without changing
@@ -355,15 +358,17 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const auto workingCopyName = [this] { return exe() + "0"; };
   const auto ownNameNow = [this] { return ownName(); };
   const auto failLook = [](std::function<bool(const std::string&)> at, int error) {
-    return [at, error] { platform::detail::callFaults().look = [at, error](const std::string& p) { return at(p) ? error : 0; }; };
+    return [at, error] {
+      platform::detail::callFaults().look = [at, error](const std::string& p) { return at(p) ? error : 0; };
+    };
   };
   const auto isExe = [this](const std::string& p) { return p == exe(); };
   const auto isOwn = [](const std::string& p) { return p.find("/.olvex-") != std::string::npos; };
   const auto modified = [](const std::string& note) { return "Modified: tomb4.exe was modified.\r\n" + note + "|"; };
   const auto refused = [](const std::string& detail) { return "Cannot modify file: " + failed(detail) + "|"; };
   const std::string keptOld = "The executable from before the pass was kept as \"" + exe() + ".kept\"";
-  const std::string notAsCopied = "The executable from before the pass, which another program changed or replaced after "
-                                  "it was copied, was kept as \"" + exe() + ".kept\"";
+  const std::string notAsCopied = "The executable from before the pass, which another program changed or replaced "
+                                  "after it was copied, was kept as \"" + exe() + ".kept\"";
   struct Row {
     const char* name;
     std::function<void(Form1&)> set;
@@ -372,26 +377,27 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
     std::map<std::string, std::string> beside = {};  // every other file in the folder, with its bytes
     bool unprivileged = false;
   } rows[] = {
-      {"a file moved to the working copy's name just before the exchange", atExchange(moveInto("not the copy", workingCopyName)),
-       true, "", {{"tomb4.exe0", "not the copy"}}},
-      {"the working copy's name emptied just before the exchange", atExchange([this] { fs::remove(exe() + "0"); }), true, ""},
-      {"a file moved to the working copy's name just after the exchange", afterExchange(moveInto("newer", workingCopyName)),
-       true, "", {{"tomb4.exe0", "newer"}}},
+      {"a file moved to the working copy's name just before the exchange",
+       atExchange(moveInto("not the copy", workingCopyName)), true, "", {{"tomb4.exe0", "not the copy"}}},
+      {"the working copy's name emptied just before the exchange",
+       atExchange([this] { fs::remove(exe() + "0"); }), true, ""},
+      {"a file moved to the working copy's name just after the exchange",
+       afterExchange(moveInto("newer", workingCopyName)), true, "", {{"tomb4.exe0", "newer"}}},
       {"a newer file moved into place just before the exchange",
        atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); })), true,
        modified(notAsCopied), {{"tomb4.exe.kept", reflayout::referenceExecutable() + "newer"}}},
       {"the executable from before the pass cut just after the exchange",
        afterExchange([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
-      {"the executable from before the pass replaced just after the exchange", afterExchange(moveInto("newer", ownNameNow)),
-       true, modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
+      {"the executable from before the pass replaced just after the exchange",
+       afterExchange(moveInto("newer", ownNameNow)), true, modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
       {"the folder cannot be synced",
        [](Form1&) { platform::detail::callFaults().folderSync = [](const std::string&) { return EIO; }; }, true,
        modified("Cannot sync folder \"" + dir.path() + "\": Input/output error")},
       {"a folder an ordinary user may change but not read", [this](Form1&) { ::chmod(dir.path().c_str(), 0333); }, true,
        modified("Cannot open folder \"" + dir.path() + "\": Permission denied"), {}, true},
       {"the executable cannot be looked at in the last look", atLastLook(failLook(isExe, EIO)), true,
-       modified("Cannot look at \"" + exe() + "\": Input/output error; whether it still holds the patched copy cannot be "
-                "told\r\n" + keptOld),
+       modified("Cannot look at \"" + exe() +
+                "\": Input/output error; whether it still holds the patched copy cannot be told\r\n" + keptOld),
        {{"tomb4.exe.kept", original}}},
       {"the executable from before the pass cannot be looked at", afterExchange(failLook(isOwn, EACCES)), true,
        modified("Cannot look at \"" + own + "\": Permission denied. " + keptOld), {{"tomb4.exe.kept", original}}},
