@@ -23,9 +23,9 @@ struct PassHooks {
   // before its bytes are read.
   std::function<void()> BeforeCopy;
   // Tests only, in the commit: once the working copy is synced, before it is read back; after
-  // the last look at both files, just before the working copy and the executable exchange their
-  // names; just after that exchange; and once the old executable is set aside, before the last
-  // look at the executable's name.
+  // the last look at both files, just before the working copy (at the run's own name by then) and
+  // the executable exchange their names; just after that exchange; and once the folder is synced,
+  // before the last look at the executable's name.
   std::function<void()> AfterSync, BeforeExchange, AfterExchange, BeforeLastLook;
 
   // Values (0, 1, 2) of the free camera "Lock" and "Stick" boxes and of "Disable inventory key".

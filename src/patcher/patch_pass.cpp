@@ -105,6 +105,7 @@ std::string runPass(Form1& form, ProgressDisplay& progress, const std::string& e
   };
   platform::RandomAccessFile copy(work, platform::RandomAccessFile::CopyOf{exe, checkLength});
   cleanup.onlyIf(work, copy.workingCopy());
+  cleanup.onlyIf(copy.ownName(), copy.workingCopy());
   try {
     CheckExecutableHeader(copy, layout);
     copy.limitLength(length);
@@ -143,7 +144,7 @@ bool ModifyExe() {
     platform::FileLock lock(exe + kLockSuffix);
     platform::RemoveOnSignal cleanup({work, exe + kLockSuffix});
     const std::string note = runPass(form, progress, exe, work, cleanup, kept);
-    if (!note.empty()) ui::msgBox(shell::ExeName + " was modified. " + note, ui::MsgButtons::Ok, "File kept");
+    if (!note.empty()) ui::msgBox(shell::ExeName + " was modified.\r\n" + note, ui::MsgButtons::Ok, "Modified");
     return true;
   } catch (const platform::FileInUse&) {
     ui::msgBox(shell::ExeName + " is in use by another run of OLVEX. Nothing was changed.", ui::MsgButtons::Ok,

@@ -1,6 +1,8 @@
 // The end of a working copy: put in its source's place, or removed. Another program may act on
-// either name at any moment; the commit looks before and after the one step that exchanges the
-// names, never removes a file it has not proven to be its own, and says where it kept the others.
+// any name at any moment. The copy moves to a name of the run's own before the one step that
+// exchanges it with the source, so nothing put at its first name can reach the source's name; the
+// commit looks before and after that step, never removes a file it has not proven to be its own,
+// and says where it kept the others.
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/stat.h>
@@ -55,6 +57,9 @@ bool holdsExactly(int fd, off_t length, std::span<const char> bytes, const std::
   return true;
 }
 
+// Adds a line to text.
+void addLine(std::string& text, const std::string& line) { text += (text.empty() ? "" : "\r\n") + line; }
+
 }  // namespace
 
 std::string RandomAccessFile::copyChanged() const {
@@ -62,7 +67,7 @@ std::string RandomAccessFile::copyChanged() const {
 }
 
 void RandomAccessFile::checkInPlace(const FileIdentity& copy) const {
-  if (identityAt(path_) != copy) throwFileError("replace", source_, copyChanged());
+  if (identityAt(ownName_) != copy) throwFileError("replace", source_, copyChanged());
   if (identityAt(source_) != sourceIdentity_) throwFileError("replace", source_, kSourceChanged);
 }
 
@@ -83,9 +88,15 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   fd_ = -1;
   const FileIdentity copy = syncChecked(fd.get(), hooks);
   fd.closeChecked(path_);
+  // The copy leaves path for the run's own name, where it must prove to be the copy as written.
+  if (!detail::renameNoReplace(path_.c_str(), ownName_.c_str())) {
+    if (errno == ENOENT) throwFileError("replace", source_, copyChanged());
+    throwErrno("move aside", path_);
+  }
+  copyMoved_ = true;
   checkInPlace(copy);  // the last look before the exchange
   if (hooks.beforeExchange) hooks.beforeExchange();
-  const Exchange exchange = exchangeNames(path_, source_);
+  const Exchange exchange = exchangeNames(ownName_, source_);
   if (exchange == Exchange::Failed) {
     // Nothing changed; a name that went away after the look (the source above all, which must
     // not be made anew) is named as the look names it.
@@ -96,87 +107,80 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   }
   if (exchange == Exchange::Unsupported) {
     // The look above is the last one: a change in the instant of the rename is not caught.
-    if (::rename(path_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+    if (::rename(ownName_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
     settled_ = true;
-    detail::syncFolder(detail::folderOf(source_));
-    return {};
+    return syncFolderOrSay();
   }
-  settled_ = true;  // from here on the commit itself sees to what stands at path
+  settled_ = true;  // from here on the commit itself sees to the run's own name
   if (hooks.afterExchange) hooks.afterExchange();
   return settleAfterExchange(copy, hooks);
 }
 
-std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, const CommitHooks& hooks) {
-  const std::optional<FileIdentity> atSource = identityAt(source_);
-  if (!sameFile(atSource, copy)) keepAfterLoss(atSource, path_);
-  if (*atSource != copy) return changeBack(copy, copyChanged());
-  const std::optional<FileIdentity> atPath = identityAt(path_);
-  if (atPath && *atPath != sourceIdentity_) return changeBack(copy, kSourceChanged);
-  // The executable as it was copied goes to a name of the run's own, and is removed from there
-  // after the last look; a file put at path meanwhile is kept. Should the move fail, the next
-  // run removes what is left at path.
-  std::optional<std::string> aside;
-  std::string note;
+std::string RandomAccessFile::syncFolderOrSay() const {
   try {
-    aside = detail::moveToOwnName(path_);
-  } catch (const FileError&) {
+    detail::syncFolder(detail::folderOf(source_));
+    return {};
+  } catch (const FileError& e) {
+    return e.what();
   }
-  if (aside && identityAt(*aside) != sourceIdentity_) {
-    note = detail::keepFound(*aside, path_);
-    aside.reset();
+}
+
+std::string RandomAccessFile::keepOld(const std::string& what) const {
+  try {
+    const std::string kept = detail::keepBeside(ownName_, source_);
+    const std::string unsynced = syncFolderOrSay();
+    return what + " was kept as \"" + kept + "\"" + (unsynced.empty() ? "" : ". " + unsynced);
+  } catch (const FileError& e) {
+    return e.what() + (". " + what) + " is at \"" + ownName_ + "\"";
   }
-  detail::syncFolder(detail::folderOf(source_));
+}
+
+// The source's name holds the copy, unless another program acted in the instant, and the run's
+// own name holds what the source's name held: the executable as it was copied, to be removed once
+// the last look finds the copy in place, or a file another program changed or put there, which is
+// kept. Once the copy is in place, a step that fails without changing anything (a look, the
+// folder's sync) is a line of the note, and every file it leaves in doubt is kept.
+std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, const CommitHooks& hooks) {
+  std::string note;
+  bool removeOld = false;
+  // Where the executable from before the pass went, when it is not removed.
+  std::string oldNote = "The executable from before the pass is gone too (another program moved or removed it)";
+  try {
+    const std::optional<FileIdentity> old = identityAt(ownName_);
+    removeOld = old == sourceIdentity_;
+    if (old && !removeOld)
+      addLine(note, oldNote = keepOld("The executable from before the pass, which another program changed or "
+                                      "replaced after it was copied,"));
+  } catch (const FileError& e) {
+    addLine(note, oldNote = e.what() + std::string(". ") + keepOld());
+  }
+  if (const std::string unsynced = syncFolderOrSay(); !unsynced.empty()) addLine(note, unsynced);
   if (hooks.beforeLastLook) hooks.beforeLastLook();
   // The last look: the commit succeeds only if the source's name holds the copy as written as it
-  // ends; otherwise the executable as it was copied is kept.
-  const std::optional<FileIdentity> atEnd = identityAt(source_);
-  if (atEnd != copy) keepAfterLoss(atEnd, aside ? *aside : path_);
-  if (aside) ::unlink(aside->c_str());
+  // ends; otherwise the executable from before the pass is kept. A look that cannot be made
+  // tells nothing of a change: the commit stands, and that executable is kept.
+  std::optional<FileIdentity> atEnd;
+  try {
+    atEnd = identityAt(source_);
+  } catch (const FileError& e) {
+    addLine(note, e.what() + std::string("; whether it still holds the patched copy cannot be told"));
+    if (removeOld) addLine(note, keepOld());
+    return note;
+  }
+  if (atEnd != copy) keepAfterLoss(atEnd, removeOld ? keepOld() : oldNote);
+  if (removeOld) ::unlink(ownName_.c_str());  // should it fail, the next run removes it
   return note;
 }
 
-// The source's name holds the run's own copy, but the copy was changed in place or path holds
-// another file than the source as copied: the names change back, the copy, once at path, is
-// removed, and the commit is refused.
-std::string RandomAccessFile::changeBack(const FileIdentity& copy, const std::string& why) {
-  if (exchangeNames(path_, source_) != Exchange::Done) {
-    // Path went away after the look: the source's name keeps what it holds, which is a success
-    // only when that is the copy as written.
-    const int error = errno;
-    if (identityAt(source_) != copy) {
-      errno = error;
-      throwErrno("put back", source_);
-    }
-    detail::syncFolder(detail::folderOf(source_));
-    return {};
-  }
-  const std::string note = detail::removeIfOwn(path_, copy);
-  detail::syncFolder(detail::folderOf(source_));
-  throwFileError("replace", source_, why + (note.empty() ? "" : ". " + note));
-}
-
 // Another program replaced, removed or wrote the copy at the source's name after the exchange:
-// what it left there stays, and the file at `from` (the executable as it was copied, as a rule,
-// at path or at a name of the run's own) is kept beside the source's name.
-void RandomAccessFile::keepAfterLoss(const std::optional<FileIdentity>& atSource, const std::string& from) {
+// what it left there stays, and `old` says where the executable from before the pass went.
+void RandomAccessFile::keepAfterLoss(const std::optional<FileIdentity>& atSource, const std::string& old) {
   const std::string what =
       !atSource ? "another program removed it as the patched copy took its place; nothing stands there now"
       : sameFile(atSource, copyIdentity_)
           ? "another program wrote to the patched copy as it took its place; it stays as that program left it"
           : "another program put another file there as the patched copy took its place; that file stays";
-  if (!identityAt(from))
-    throwFileError("replace", source_,
-                   what + ". The executable from before the pass is gone from \"" + path_ +
-                       "\" too (another program moved or removed it)");
-  const std::string kept = detail::keepBeside(from, source_);
-  const bool before = sameFile(identityAt(kept), sourceIdentity_);
-  try {
-    detail::syncFolder(detail::folderOf(source_));
-  } catch (const FileError&) {  // the message below matters more
-  }
-  throwFileError("replace", source_,
-                 what + ". " + (before ? "The executable from before the pass" : "The file found at \"" + path_ + "\"") +
-                     " was kept as \"" + kept + "\"");
+  throwFileError("replace", source_, what + ". " + old);
 }
 
 std::string RandomAccessFile::discard() {
@@ -185,7 +189,8 @@ std::string RandomAccessFile::discard() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
   try {
-    return detail::removeIfOwn(path_, copyIdentity_);
+    return copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_)
+                      : detail::removeIfOwn(path_, copyIdentity_);
   } catch (const FileError& e) {
     return e.what();
   }

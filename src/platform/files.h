@@ -67,23 +67,27 @@ class RandomAccessFile {
   void sync();                     // writes what is held and flushes it to the disk
   void close();                    // writes what is held; idempotent; errors are thrown
   // Puts a working copy in its source's place: writes what is held, syncs it, reads it back
-  // through its descriptor, closes it and exchanges it with the source in one step, then removes
-  // the source as it was copied (now at path) and syncs the folder. Refused (FileError) before the
-  // exchange when the copy does not hold exactly the bytes written, when path no longer holds this
-  // file as written, or when the source is no longer the file that was copied (written, moved or
-  // removed since: its device, inode, length or modification time differ); the source then stays
-  // as it is, never made anew, and discard() removes the copy. After the exchange the source's
-  // name must hold the copy as written and path the source as copied, or nothing:
-  // - the copy there, but something else at path (or the copy changed in place): the names change
-  //   back, the copy is removed and the commit is refused;
-  // - another file or nothing at the source's name (another program acted on it): that stays, the
-  //   file at path is kept beside the source (keepBeside) and the refusal names where.
-  // The source as copied is then set aside and the folder synced, and a last look at the source's
-  // name decides the same way: the commit succeeds exactly when the copy as written is there.
-  // A file is removed only once, moved to a name of this run's own, it proves to be the working
-  // copy or the source as copied; any other file found at path is kept and named. Returns a note
-  // (empty as a rule) naming a file that was kept though the commit succeeded. Where the file
-  // system cannot exchange, the copy is renamed over the source after the look before it.
+  // through its descriptor, closes it, moves it to a name of the run's own (ownName(), never
+  // replacing anything there) and exchanges it from there with the source in one step, then
+  // removes the source as it was copied (now at the run's own name) and syncs the folder. Refused
+  // (FileError) before the exchange when the copy does not hold exactly the bytes written, when
+  // the run's own name does not hold this file as written once it moved there, or when the source
+  // is no longer the file that was copied (written, moved or removed since: its device, inode,
+  // length or modification time differ); the source then stays as it is, never made anew, and
+  // discard() removes the copy. What another program puts at path after the move never reaches
+  // the source's name. After the exchange, the run's own name holds the executable from before
+  // the pass: removed when it is the source as copied, else kept beside the source (keepBeside).
+  // A last look at the source's name then decides: the commit succeeds exactly when the copy as
+  // written is there; anything else there (another program acted on it) stays, the executable
+  // from before the pass is kept beside it and the refusal names where. Once the copy is in
+  // place, a step that fails without changing anything (the folder's sync, a look) does not
+  // refuse the commit: it is a line of the note, and a look that cannot be made keeps the
+  // executable from before the pass. A look fails unless it sees a file or "no such file".
+  // A file is removed only once, at a name of this run's own, it proves to be the working copy or
+  // the source as copied; any other file found at path is kept and named. Returns a note (empty
+  // as a rule) naming a file that was kept or a step that could not be done though the commit
+  // succeeded. Where the file system cannot exchange, the copy is renamed over the source after
+  // the look before it.
   struct CommitHooks {  // tests only
     std::function<void()> afterSync, beforeExchange, afterExchange, beforeLastLook;
   };
@@ -93,6 +97,9 @@ class RandomAccessFile {
   std::string discard();
   // The working copy's identity as it was made (its device and inode name it).
   const detail::FileIdentity& workingCopy() const { return copyIdentity_; }
+  // The name of the run's own the commit moves the working copy to; the executable from before
+  // the pass is there after the exchange.
+  const std::string& ownName() const { return ownName_; }
 
  private:
   int openFd(const char* action) const;  // the descriptor; an error once closed
@@ -100,14 +107,16 @@ class RandomAccessFile {
   void resize(std::size_t n, const char* action);  // the held bytes; too many is a FileError
   void changed(std::size_t from, std::size_t to);  // widens the range still to be written
   void flush(int fd);  // writes the changed range and sets the file's length
-  // Refuses a commit unless path holds the working copy as written and the source's name the
-  // source as it was read.
+  // Refuses a commit unless the run's own name holds the working copy as written and the
+  // source's name the source as it was read.
   void checkInPlace(const detail::FileIdentity& copy) const;
   // The commit's steps before and after the exchange.
   detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
   std::string settleAfterExchange(const detail::FileIdentity& copy, const CommitHooks& hooks);
-  std::string changeBack(const detail::FileIdentity& copy, const std::string& why);
-  [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& from);
+  [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& old);
+  std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not
+  // Keeps the file at the run's own name beside the source; a sentence saying where `what` is.
+  std::string keepOld(const std::string& what = "The executable from before the pass") const;
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;
@@ -119,6 +128,8 @@ class RandomAccessFile {
   std::string source_;                   // a working copy's source
   detail::FileIdentity sourceIdentity_;  // the source as it was read
   detail::FileIdentity copyIdentity_;    // a working copy as it was made
+  std::string ownName_;                  // the run's own name a working copy is committed from
+  bool copyMoved_ = false;               // the working copy is at ownName_
   bool settled_ = false;                 // a working copy committed or discarded
 };
 

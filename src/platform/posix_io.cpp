@@ -84,7 +84,20 @@ std::string folderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+CallFaults& callFaults() {
+  static CallFaults faults;
+  return faults;
+}
+
+int faultOf(const std::function<int(const std::string&)>& fault, const std::string& path) {
+  return fault ? fault(path) : 0;
+}
+
 void syncFolder(const std::string& folder) {
+  if (const int error = faultOf(callFaults().folderSync, folder)) {
+    errno = error;
+    throwErrno("sync folder", folder);
+  }
   UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.get() < 0) throwErrno("open folder", folder);
   // EINVAL: the file system has no folder sync; the rename is as durable as it gets there.

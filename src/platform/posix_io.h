@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -48,5 +49,15 @@ void readExactAt(int fd, char* data, std::size_t n, off_t offset, const std::str
 
 std::string folderOf(const std::string& path);  // "." for a bare name
 void syncFolder(const std::string& folder);     // makes a rename in folder durable
+
+// Tests only: calls that fail as a disk or a permission can make them fail. Given a path, each
+// returns the errno its call then fails with, or 0 to let the call run: `look` for a look at a
+// name (identityAt), `folderSync` for syncFolder.
+struct CallFaults {
+  std::function<int(const std::string& path)> look, folderSync;
+};
+CallFaults& callFaults();
+// The errno `fault` gives path; 0 when it is not set.
+int faultOf(const std::function<int(const std::string&)>& fault, const std::string& path);
 
 }  // namespace olvex::platform::detail

@@ -62,7 +62,7 @@ RandomAccessFile::RandomAccessFile(const std::string& path, Mode mode) : mode_(m
 }
 
 RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy)
-    : mode_(Mode::ReadWrite), path_(path), source_(copy.source) {
+    : mode_(Mode::ReadWrite), path_(path), source_(copy.source), ownName_(detail::freeOwnName(detail::folderOf(path))) {
   detail::UniqueFd source = detail::openRegular(copy.source, O_RDONLY);
   struct stat st {};
   if (::fstat(source.get(), &st) != 0) throwErrno("open", copy.source);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstring>
 
 #include "platform/posix_io.h"
@@ -76,15 +77,19 @@ RemoveOnSignal::~RemoveOnSignal() {
 
 void RemoveOnSignal::onlyIf(const std::string& path, const detail::FileIdentity& file) {
   const std::string aside = detail::nextTemporaryName(detail::folderOf(path));
-  for (int i = 0; i < pathCount; ++i) {
-    Entry& e = entries[i];
-    if (path != e.path || aside.size() >= kMaxPath) continue;
-    e.guarded = 0;  // the handler sees a whole entry or an unguarded one
-    std::memcpy(e.aside, aside.c_str(), aside.size() + 1);
-    e.device = static_cast<dev_t>(file.device);
-    e.inode = static_cast<ino_t>(file.inode);
-    e.guarded = 1;
-  }
+  if (aside.size() >= kMaxPath || path.size() >= kMaxPath) return;
+  int i = 0;
+  while (i < pathCount && path != entries[i].path) ++i;
+  if (i == kMaxPaths) return;
+  Entry& e = entries[i];
+  e.guarded = 0;  // the handler sees a whole entry or an unguarded one
+  if (i == pathCount) std::memcpy(e.path, path.c_str(), path.size() + 1);
+  std::memcpy(e.aside, aside.c_str(), aside.size() + 1);
+  e.device = static_cast<dev_t>(file.device);
+  e.inode = static_cast<ino_t>(file.inode);
+  std::atomic_signal_fence(std::memory_order_release);
+  e.guarded = 1;
+  if (i == pathCount) pathCount = pathCount + 1;  // a further path: the handler sees it whole
 }
 
 }  // namespace olvex::platform

@@ -17,8 +17,9 @@ class RemoveOnSignal {
   RemoveOnSignal(const RemoveOnSignal&) = delete;
   RemoveOnSignal& operator=(const RemoveOnSignal&) = delete;
 
-  // From now on the file at path (one of the paths) is moved to a name of this run's first and
-  // removed only when it is `file` (its device and inode); anything else found there goes back.
+  // From now on the file at path (one of the paths, or a further one while fewer than four are
+  // held) is moved to a name of this run's first and removed only when it is `file` (its device
+  // and inode); anything else found there goes back.
   void onlyIf(const std::string& path, const detail::FileIdentity& file);
 };
 

@@ -16,8 +16,10 @@ namespace olvex::platform::detail {
 
 std::optional<FileIdentity> identityAt(const std::string& path) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
-  return identityOf(st);
+  if (const int error = faultOf(callFaults().look, path)) errno = error;
+  else if (::lstat(path.c_str(), &st) == 0) return identityOf(st);
+  if (errno == ENOENT) return std::nullopt;
+  throwErrno("look at", path);
 }
 
 bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file) {
@@ -33,6 +35,13 @@ bool renameNoReplace(const char* from, const char* to) {
     return false;
   }
   return ::rename(from, to) == 0;
+}
+
+std::string freeOwnName(const std::string& folder) {
+  for (;;) {
+    std::string own = nextTemporaryName(folder);
+    if (!identityAt(own)) return own;  // else a leftover of an earlier process with the same id
+  }
 }
 
 std::optional<std::string> moveToOwnName(const std::string& path) {
@@ -57,14 +66,24 @@ std::string keepFound(const std::string& moved, const std::string& path) {
   return "The file found at \"" + path + "\" was kept as \"" + keepBeside(moved, path) + "\".";
 }
 
+std::string removeOrKeep(const std::string& moved, const FileIdentity& own, const std::string& path) {
+  std::string why;
+  try {
+    const std::optional<FileIdentity> found = identityAt(moved);
+    if (!found) return {};
+    if (sameFile(found, own)) {
+      ::unlink(moved.c_str());  // should it fail, the next run removes it from this run's name
+      return {};
+    }
+  } catch (const FileError& e) {
+    why = std::string(e.what()) + ". ";
+  }
+  return why + keepFound(moved, path);
+}
+
 std::string removeIfOwn(const std::string& path, const FileIdentity& own) {
   const std::optional<std::string> moved = moveToOwnName(path);
-  if (!moved) return {};
-  if (sameFile(identityAt(*moved), own)) {
-    ::unlink(moved->c_str());  // should it fail, the next run removes it from this run's name
-    return {};
-  }
-  return keepFound(*moved, path);
+  return moved ? removeOrKeep(*moved, own, path) : std::string();
 }
 
 }  // namespace olvex::platform::detail

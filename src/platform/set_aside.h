@@ -9,7 +9,9 @@
 
 namespace olvex::platform::detail {
 
-// What stands at path (a link itself, never what it leads to); nullopt when nothing can be seen there.
+// What stands at path (a link itself, never what it leads to); nullopt when nothing stands there.
+// A look that fails for another reason (a disk error, a permission) is a FileError: it tells
+// nothing about what is there.
 std::optional<FileIdentity> identityAt(const std::string& path);
 // True when found is the file of `file`: the same device and inode, whatever its length or time.
 bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file);
@@ -19,8 +21,12 @@ bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file
 // just before the rename. Safe in a signal handler.
 bool renameNoReplace(const char* from, const char* to);
 
-// Moves whatever stands at path to a fresh name of this run's in its folder (one a later run
-// removes once this run has ended) and returns that name; nullopt when nothing stands at path.
+// A fresh name of this run's in folder (one a later run removes once this run has ended) where
+// nothing stands now.
+std::string freeOwnName(const std::string& folder);
+
+// Moves whatever stands at path to a fresh name of this run's in its folder and returns that
+// name; nullopt when nothing stands at path.
 std::optional<std::string> moveToOwnName(const std::string& path);
 
 // Moves from to the first free name of `name`.kept, `name`.kept-2, ... and returns it. Nothing
@@ -30,9 +36,12 @@ std::string keepBeside(const std::string& from, const std::string& name);
 // Keeps a file found at path, now at `moved`, beside path; a sentence that says where.
 std::string keepFound(const std::string& moved, const std::string& path);
 
-// Removes the file at path once, moved to a name of this run's, it proves to be `own` (sameFile);
-// any other file is kept beside path. Returns a sentence naming where a kept file is, else
-// nothing.
+// Removes the file at `moved`, a name of this run's, when it proves to be `own` (sameFile); any
+// other file, and one that cannot be looked at, is kept beside path. Returns sentences naming
+// where a kept file is and why, else nothing.
+std::string removeOrKeep(const std::string& moved, const FileIdentity& own, const std::string& path);
+
+// As removeOrKeep, once whatever stands at path is moved to a name of this run's.
 std::string removeIfOwn(const std::string& path, const FileIdentity& own);
 
 }  // namespace olvex::platform::detail

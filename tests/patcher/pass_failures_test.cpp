@@ -1,6 +1,9 @@
 // Every way a pass can fail: one message says so (with a second line naming the key of a refused
 // layout, or the file and the system's reason of a file error), the executable stays as it was
-// or as another program left it meanwhile, and nothing of the pass's own is left behind.
+// or as another program left it meanwhile, and nothing of the pass's own is left behind. And the
+// commit's own names: what other programs do at the working copy's name, or to the executable
+// from before the pass, and a look or sync that fails once the copy is in place, never undo a
+// pass whose copy is in place.
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -8,12 +11,14 @@
 #include <map>
 #include <functional>
 #include <optional>
+#include <regex>
 
 #include "customizers/health/dialog.h"
 #include "customizers/limits/dialog.h"
 #include "pass_fixture.h"
 #include "patcher/layout_check.h"
 #include "platform/files.h"
+#include "platform/posix_io.h"
 #include "support/unprivileged.h"
 
 namespace olvex::patcher::test {
@@ -50,6 +55,22 @@ std::map<std::string, std::string> keptIn(const std::string& folder) {
   return kept;
 }
 
+// Text with each of the run's own names (which hold its process id) read as ".olvex-OWN.tmp".
+std::string ownNamesAsOne(const std::string& text) {
+  return std::regex_replace(text, std::regex(R"(\.olvex-[^/"]*\.tmp)"), ".olvex-OWN.tmp");
+}
+
+// The files beside the executable a pass may make or keep: named after the executable, or the
+// run's own.
+std::vector<fs::path> besideExecutable(const std::string& folder) {
+  std::vector<fs::path> found;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if ((name.starts_with("tomb4.exe") && name != "tomb4.exe") || name.starts_with(".olvex-")) found.push_back(entry);
+  }
+  return found;
+}
+
 void extend(Form1& f) { f.Check9.setValue(1); }
 
 class PassFailures : public PassTest {
@@ -77,7 +98,7 @@ class PassFailures : public PassTest {
   }
   void changeNow(const std::function<void()>& change) {
     change();
-    left = foundAt(leftFrom.empty() ? exe() : leftFrom);
+    left = foundAt(exe());
   }
   std::string messages() const {
     std::string r;
@@ -86,7 +107,6 @@ class PassFailures : public PassTest {
   }
 
   std::string left;  // the executable as the pass must leave it
-  std::string leftFrom;  // the name that holds it after a change, when not the executable's
   std::optional<platform::FileLock> otherRun;
   platform::test_files::TempFolder elsewhere;
 };
@@ -109,6 +129,9 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string removedAfter = "Cannot replace \"" + exe() +
                                    "\": another program removed it as the patched copy took its place; nothing "
                                    "stands there now" + keptBefore;
+  const std::string wroteAfter = "Cannot replace \"" + exe() +
+                                 "\": another program wrote to the patched copy as it took its place; it stays as "
+                                 "that program left it" + keptBefore;
   std::string original = reflayout::referenceExecutable();
   original[5000] ^= 0x55;  // not the generator's bytes, so only the original file gives them back
   const std::string newer = elsewhere.file("newer.exe");
@@ -243,18 +266,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       {"a newer file moved into place", "", whileWriting(moveNewerIntoPlace), failed(changed)},
       {"removed", "", whileWriting(removeExe), failed(changed)},
       // The same after the commit's last look, just before the exchange.
-      {"a newer file moved into place at the exchange", "", atExchange(moveNewerIntoPlace), failed(changed)},
       {"removed at the exchange", "", atExchange(removeExe), failed(changed)},
-      // The exchange puts at the executable's name whatever the working copy's name holds: a file
-      // put there stays, and the executable is kept.
-      {"the working copy replaced at the exchange", "",
-       atExchange([this, newer] {
-         putBytes(newer, "not the copy");
-         fs::rename(newer, exe() + "0");
-         leftFrom = exe() + "0";
-       }),
-       failed(replacedAfter), {}, false, {{"tomb4.exe.kept", original}}},
-      {"the working copy removed at the exchange", "", atExchange(removeWorkingCopy), failed(workingCopyGone)},
       // A copy changed at its sync never becomes the executable, whatever its identity says; a
       // file that is not the run's own is kept, never removed.
       {"the working copy cut at its sync", "", atSync([this] { fs::resize_file(exe() + "0", 1000); }),
@@ -274,33 +286,20 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed(workingCopyGone + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."), {},
        false, {{"tomb4.exe0.kept", "newer"}}},
       // Just after the exchange: what another program does to the executable's name stays, and the
-      // executable from before the pass is kept; a copy changed in place is taken back.
+      // executable from before the pass is kept.
       {"a newer file moved into place after the exchange", "", afterExchange(moveNewerIntoPlace), failed(replacedAfter),
        {}, false, {{"tomb4.exe.kept", original}}},
       {"removed after the exchange", "", afterExchange(removeExe), failed(removedAfter), {}, false,
        {{"tomb4.exe.kept", original}}},
       {"the patched copy written in place after the exchange", "",
-       afterExchange([this] {
-         std::ofstream(exe(), std::ios::app) << "more";
-         leftFrom = exe() + "0";
-       }),
-       failed(workingCopyGone)},
+       afterExchange([this] { std::ofstream(exe(), std::ios::app) << "more"; }), failed(wroteAfter), {}, false,
+       {{"tomb4.exe.kept", original}}},
       // Once the old executable is set aside, the last look still finds a change and keeps it.
       {"a newer file moved into place at the last look", "", atLastLook(moveNewerIntoPlace), failed(replacedAfter), {},
        false, {{"tomb4.exe.kept", original}}},
       {"the patched copy written in place at the last look", "",
-       atLastLook([this] { std::ofstream(exe(), std::ios::app) << "more"; }),
-       failed("Cannot replace \"" + exe() +
-              "\": another program wrote to the patched copy as it took its place; it stays as that program left "
-              "it" + keptBefore),
-       {}, false, {{"tomb4.exe.kept", original}}},
-      {"another file moved to the working copy's name after the exchange", "",
-       afterExchange([this, newer] {
-         putBytes(newer, "newer");
-         fs::rename(newer, exe() + "0");
-         leftFrom = exe() + "0";
-       }),
-       failed(changed)},
+       atLastLook([this] { std::ofstream(exe(), std::ios::app) << "more"; }), failed(wroteAfter), {}, false,
+       {{"tomb4.exe.kept", original}}},
       {"replaced by a link", "",
        whileWriting([this, newer] {
          fs::rename(exe(), newer);
@@ -332,7 +331,106 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     fs::remove(elsewhere.file("newer.exe"));
     for (const auto& [name, bytes] : r.kept) fs::remove(dir.file(name));
     otherRun.reset();
-    leftFrom.clear();
+    passHooks() = installed;
+    Forms::reset();
+  }
+}
+
+
+// Once the copy is at the run's own name, what other programs do at the working copy's name never
+// reaches the executable. After the exchange, the executable from before the pass is removed only
+// when it is the file that was copied, and kept otherwise; a step that fails without changing
+// anything (a look, the folder's sync) is a line of the message, and the pass stands with the
+// patched copy in place. A look that fails is never taken for "nothing there".
+TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
+  std::string original = reflayout::referenceExecutable();
+  original[5000] ^= 0x55;
+  std::string patched = original;
+  patched.replace(4999, 7, "patched");
+  const std::string newer = elsewhere.file("newer.exe");
+  const std::string own = dir.file(".olvex-OWN.tmp");
+  const auto moveInto = [newer](const std::string& bytes, const std::function<std::string()>& name) {
+    return [newer, bytes, name] {
+      putBytes(newer, bytes);
+      fs::rename(newer, name());
+    };
+  };
+  const auto workingCopyName = [this] { return exe() + "0"; };
+  const auto ownNameNow = [this] { return ownName(); };
+  const auto failLook = [](std::function<bool(const std::string&)> at, int error) {
+    return [at, error] {
+      platform::detail::callFaults().look = [at, error](const std::string& p) { return at(p) ? error : 0; };
+    };
+  };
+  const auto isExe = [this](const std::string& p) { return p == exe(); };
+  const auto isOwn = [](const std::string& p) { return p.find("/.olvex-") != std::string::npos; };
+  const auto modified = [](const std::string& note) { return "Modified: tomb4.exe was modified.\r\n" + note + "|"; };
+  const auto refused = [](const std::string& detail) { return "Cannot modify file: " + failed(detail) + "|"; };
+  const std::string keptOld = "The executable from before the pass was kept as \"" + exe() + ".kept\"";
+  const std::string notAsCopied = "The executable from before the pass, which another program changed or replaced "
+                                  "after it was copied, was kept as \"" + exe() + ".kept\"";
+  struct Row {
+    const char* name;
+    std::function<void(Form1&)> set;
+    bool committed;       // the pass succeeded (exit status 0) and tomb4.exe holds the patched copy
+    std::string message;  // what the pass said, if anything
+    std::map<std::string, std::string> beside = {};  // every other file in the folder, with its bytes
+    bool unprivileged = false;
+  } rows[] = {
+      {"a file moved to the working copy's name just before the exchange",
+       atExchange(moveInto("not the copy", workingCopyName)), true, "", {{"tomb4.exe0", "not the copy"}}},
+      {"the working copy's name emptied just before the exchange",
+       atExchange([this] { fs::remove(exe() + "0"); }), true, ""},
+      {"a file moved to the working copy's name just after the exchange",
+       afterExchange(moveInto("newer", workingCopyName)), true, "", {{"tomb4.exe0", "newer"}}},
+      {"a newer file moved into place just before the exchange",
+       atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); })), true,
+       modified(notAsCopied), {{"tomb4.exe.kept", reflayout::referenceExecutable() + "newer"}}},
+      {"the executable from before the pass cut just after the exchange",
+       afterExchange([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
+      {"the executable from before the pass replaced just after the exchange",
+       afterExchange(moveInto("newer", ownNameNow)), true, modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
+      {"the folder cannot be synced",
+       [](Form1&) { platform::detail::callFaults().folderSync = [](const std::string&) { return EIO; }; }, true,
+       modified("Cannot sync folder \"" + dir.path() + "\": Input/output error")},
+      {"a folder an ordinary user may change but not read", [this](Form1&) { ::chmod(dir.path().c_str(), 0333); }, true,
+       modified("Cannot open folder \"" + dir.path() + "\": Permission denied"), {}, true},
+      {"the executable cannot be looked at in the last look", atLastLook(failLook(isExe, EIO)), true,
+       modified("Cannot look at \"" + exe() +
+                "\": Input/output error; whether it still holds the patched copy cannot be told\r\n" + keptOld),
+       {{"tomb4.exe.kept", original}}},
+      {"the executable from before the pass cannot be looked at", afterExchange(failLook(isOwn, EACCES)), true,
+       modified("Cannot look at \"" + own + "\": Permission denied. " + keptOld), {{"tomb4.exe.kept", original}}},
+      {"the executable cannot be looked at before the exchange", atSync(failLook(isExe, EIO)), false,
+       refused("Cannot look at \"" + exe() + "\": Input/output error")},
+      {"the working copy cannot be looked at at the run's own name", atSync(failLook(isOwn, EACCES)), false,
+       refused("Cannot look at \"" + own + "\": Permission denied\r\nCannot look at \"" + own +
+               "\": Permission denied. The file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."),
+       {{"tomb4.exe0.kept", patched}}},
+  };
+  const PassHooks installed = passHooks();
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    putBytes(exe(), original);
+    Form1& f = start();
+    passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) { file.write(5000, "patched"); };
+    if (r.set) r.set(f);
+    const auto passSays = [&] {
+      const bool committed = shell::form1Hooks().ModifyExe();
+      return (committed ? "committed " : "refused ") + ownNamesAsOne(messages());
+    };
+    EXPECT_EQ(r.unprivileged ? olvex::test::RunUnprivileged(passSays) : passSays(),
+              (r.committed ? "committed " : "refused ") + r.message);
+    ::chmod(dir.path().c_str(), 0700);
+    platform::detail::callFaults() = {};
+    EXPECT_TRUE(bytesOf(exe()) == (r.committed ? patched : original));
+    std::map<std::string, std::string> beside;
+    for (const fs::path& file : besideExecutable(dir.path())) {
+      beside[ownNamesAsOne(file.filename().string())] = bytesOf(file.string());
+      fs::remove(file);
+    }
+    EXPECT_EQ(beside, r.beside);
+    fs::remove(newer);
     passHooks() = installed;
     Forms::reset();
   }

@@ -239,6 +239,14 @@ class PassTest : public ::testing::Test {
     }
   }
 
+  // The run's own name beside the executable, where the commit holds the working copy and, after
+  // the exchange, the executable from before the pass; empty when there is none.
+  std::string ownName() const {
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      if (entry.path().filename().string().starts_with(".olvex-")) return entry.path().string();
+    return {};
+  }
+
   std::string exe() const { return dir.file("tomb4.exe"); }
   std::string exeBytes() const { return bytesOf(exe()); }
   bool workingCopyLeft() const { return std::filesystem::exists(dir.file("tomb4.exe0")); }

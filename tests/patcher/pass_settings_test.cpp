@@ -142,7 +142,7 @@ TEST_F(PassSettings, TheExecutableFoundIsPatchedWithNothingLeftBehind) {
   expectPasses({
       {"a working copy a killed run left", [this](Form1&) { putBytes(exe() + "0", "left by a killed run"); }, {}},
       {"the executable as copied removed by another program just after the exchange",
-       [this](Form1&) { passHooks().AfterExchange = [this] { fs::remove(exe() + "0"); }; }, {}},
+       [this](Form1&) { passHooks().AfterExchange = [this] { fs::remove(ownName()); }; }, {}},
       {"a link, followed to the file it leads to; killed runs' files go in both folders",
        [this](Form1& f) {
          fs::create_directory(dir.file("game"));

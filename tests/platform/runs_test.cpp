@@ -123,29 +123,34 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
   }
 }
 
-// A guarded name loses its file only when that is the run's own; another program's file put
-// there stays where it was, and no name of the run's own is left behind.
+// A guarded name, one of the paths or one guarded later (the run's own name a commit moves its
+// copy to), loses its file only when that is the run's own; another program's file put there stays
+// where it was, and no name of the run's own is left behind.
 TEST(RemoveOnSignal, AGuardedNameLosesOnlyTheRunsOwnFile) {
   TempFolder dir;
   const std::string copy = dir.file("tomb4.exe0");
-  for (bool replaced : {false, true}) {
-    SCOPED_TRACE(replaced ? "replaced" : "own");
-    putBytes(copy, "own");
-    struct stat st {};
-    ASSERT_EQ(::lstat(copy.c_str(), &st), 0);
-    const int status = inChild([&] {
-      RemoveOnSignal cleanup({copy});
-      cleanup.onlyIf(copy, detail::identityOf(st));
+  for (bool listed : {true, false}) {
+    for (bool replaced : {false, true}) {
+      SCOPED_TRACE(std::string(listed ? "listed, " : "guarded later, ") + (replaced ? "replaced" : "own"));
+      putBytes(copy, "own");
+      struct stat st {};
+      ASSERT_EQ(::lstat(copy.c_str(), &st), 0);
+      const int status = inChild([&] {
+        RemoveOnSignal cleanup(listed ? Names{copy} : Names{dir.file("lock")});
+        cleanup.onlyIf(copy, detail::identityOf(st));
+        if (replaced) {
+          putBytes(dir.file("other"), "other");
+          std::filesystem::rename(dir.file("other"), copy);
+        }
+        ::raise(SIGTERM);
+        return 0;
+      });
+      EXPECT_EQ(status, -SIGTERM);
+      EXPECT_EQ(dir.entries(), replaced ? Names{"tomb4.exe0"} : Names{});
       if (replaced) {
-        putBytes(dir.file("other"), "other");
-        std::filesystem::rename(dir.file("other"), copy);
+        EXPECT_EQ(bytesOf(copy), "other");
       }
-      ::raise(SIGTERM);
-      return 0;
-    });
-    EXPECT_EQ(status, -SIGTERM);
-    EXPECT_EQ(dir.entries(), replaced ? Names{"tomb4.exe0"} : Names{});
-    if (replaced) EXPECT_EQ(bytesOf(copy), "other");
+    }
   }
 }
 
