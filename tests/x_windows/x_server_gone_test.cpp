@@ -80,7 +80,8 @@ class XServerGone : public ::testing::Test {
     server->key(key, false);
   }
 
-  // A click on a control of the main window, where its designer placed it.
+  // A click on a button of the main window, where its designer placed it (15 twips a pixel on
+  // this server's screen).
   void click(ui::CommandButton shell::Form1::*button) {
     Rect area;
     std::vector<Rect> above;
