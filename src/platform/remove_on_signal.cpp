@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/posix_io.h"
@@ -42,16 +43,32 @@ void removeEntry(Entry& e) {
   else detail::renameNoReplace(e.aside, e.path);
 }
 
-void removeAndEnd(int sig) {
+void removeEntries() {
   for (int i = 0; i < pathCount; ++i) removeEntry(entries[i]);
+}
+
+void removeAndEnd(int sig) {
+  removeEntries();
   // The signal then ends the process as it would have without us.
   ::signal(sig, SIG_DFL);
   ::raise(sig);
 }
 
+// exit() while an object lives: the same removal, with the signals held off so that their
+// handler never runs into it.
+void removeAtExit() {
+  if (pathCount == 0) return;
+  sigset_t held;
+  sigemptyset(&held);
+  for (int sig : kSignals) sigaddset(&held, sig);
+  ::sigprocmask(SIG_BLOCK, &held, nullptr);
+  removeEntries();
+}
+
 }  // namespace
 
 RemoveOnSignal::RemoveOnSignal(const std::vector<std::string>& list) {
+  [[maybe_unused]] static const int atExit = std::atexit(removeAtExit);
   pathCount = 0;
   for (const std::string& p : list) {
     if (pathCount == kMaxPaths || p.size() >= kMaxPath) continue;
@@ -73,6 +90,7 @@ RemoveOnSignal::RemoveOnSignal(const std::vector<std::string>& list) {
 
 RemoveOnSignal::~RemoveOnSignal() {
   for (std::size_t i = 0; i < std::size(kSignals); ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
+  pathCount = 0;
 }
 
 void RemoveOnSignal::onlyIf(const std::string& path, const detail::FileIdentity& file) {

@@ -1,8 +1,8 @@
 #pragma once
-// Files a process removes when a termination signal (SIGTERM, SIGINT, SIGHUP) ends it, while an
-// object of this class lives: the lock and the working copy of a pass that is stopped from
-// outside do not wait for the next run to be cleaned. SIGKILL cannot be caught; what it leaves,
-// the next run removes.
+// Files a process removes when a termination signal (SIGTERM, SIGINT, SIGHUP) ends it, or exit()
+// (the window toolkit's own, when its display goes), while an object of this class lives: the
+// lock and the working copy of a pass that is stopped from outside do not wait for the next run
+// to be cleaned. SIGKILL cannot be caught; what it leaves, the next run removes.
 #include <string>
 #include <vector>
 
@@ -13,7 +13,7 @@ namespace olvex::platform {
 class RemoveOnSignal {
  public:
   explicit RemoveOnSignal(const std::vector<std::string>& paths);  // at most four paths
-  ~RemoveOnSignal();                                                // the handlers before come back
+  ~RemoveOnSignal();  // the handlers before come back, and exit() removes nothing
   RemoveOnSignal(const RemoveOnSignal&) = delete;
   RemoveOnSignal& operator=(const RemoveOnSignal&) = delete;
 

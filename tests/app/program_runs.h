@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <vector>
 
 #include "patcher/pass_fixture.h"
 
@@ -17,34 +18,46 @@ using patcher::test::builtInConfig;
 using platform::test_files::bytesOf;
 using platform::test_files::putBytes;
 
-// A silent run that extends the executable, so a patched file is told from the original by its
-// length alone. With a large area the pass takes long enough to be caught in the middle.
-inline std::string silentExtendingConfig(bool largeArea = false) {
-  if (!largeArea) return builtInConfig({"SilentPatch=1", "ExtendExeSize=1"});
-  // 0x4AF9F00 bytes appended; the new section's headers declare it (raw size and offset in hex
-  // of either case, as a config may have them).
-  const std::string header = "2E79696666000000000018000030410000" "9Faf04" "00100c00000000000000000000000000E00000E0";
-  std::string remapped = header;
-  remapped.replace(28, 2, "81");
-  return builtInConfig({"SilentPatch=1", "ExtendExeSize=1", "ExtendedSizeNum=78618367",
-                        "ExtendedSizeNoRelData=" + header, "ExtendedSizeYoRelData=" + remapped});
+// A run that extends the executable, so a patched file is told from the original by its length
+// alone: silent, or with its windows up. With a large area the pass takes long enough to be
+// caught in the middle.
+inline std::string extendingConfig(bool largeArea = false, bool silent = true) {
+  std::vector<std::string> changes = {silent ? "SilentPatch=1" : "SilentPatch=0", "ExtendExeSize=1"};
+  if (largeArea) {
+    // 0x4AF9F00 bytes appended; the new section's headers declare it (raw size and offset in hex
+    // of either case, as a config may have them).
+    const std::string header = "2E79696666000000000018000030410000" "9Faf04" "00100c00000000000000000000000000E00000E0";
+    std::string remapped = header;
+    remapped.replace(28, 2, "81");
+    changes.insert(changes.end(), {"ExtendedSizeNum=78618367", "ExtendedSizeNoRelData=" + header,
+                                   "ExtendedSizeYoRelData=" + remapped});
+  }
+  return builtInConfig(changes);
 }
+
+// Where a run shows its windows: Qt's offscreen platform, no display of any kind, or an X
+// display named ":N".
+inline constexpr char kOffscreen[] = "offscreen";
+inline constexpr char kNoDisplay[] = "";
 
 class ProgramRun {
  public:
-  // Starts the program in folder; its standard error goes to errPath. Qt's offscreen platform
-  // stands in for a screen, or (offscreen false) the run has no display of any kind.
-  ProgramRun(const std::string& folder, const std::string& errPath, bool offscreen = true) : err_(errPath) {
+  // Starts the program in folder, showing its windows on `display`; its standard error goes to
+  // errPath.
+  ProgramRun(const std::string& folder, const std::string& errPath, const std::string& display = kOffscreen)
+      : err_(errPath) {
     pid_ = ::fork();
     if (pid_ == 0) {
       int fd = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (fd < 0 || ::chdir(folder.c_str()) != 0) ::_exit(126);
       ::dup2(fd, 1);
       ::dup2(fd, 2);
-      if (offscreen) {
+      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) ::unsetenv(name);
+      if (display == kOffscreen) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-      } else {
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) ::unsetenv(name);
+      } else if (!display.empty()) {
+        ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+        ::setenv("DISPLAY", display.c_str(), 1);
       }
       ::execl(OLVEX_PROGRAM, "olvex", static_cast<char*>(nullptr));
       ::_exit(127);

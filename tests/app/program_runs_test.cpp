@@ -45,7 +45,7 @@ class ProgramRuns : public ::testing::Test {
 };
 
 TEST_F(ProgramRuns, RunsAtOnceEndFullyPatchedAndEveryOtherRunSaysInUse) {
-  const std::string config = silentExtendingConfig(true);
+  const std::string config = extendingConfig(true);
   const std::string patched = patchedWith(config);
   ASSERT_NE(patched.size(), original.size());
   putBytes(dir.file("olvex.cfg"), config);
@@ -78,7 +78,7 @@ TEST_F(ProgramRuns, RunsAtOnceEndFullyPatchedAndEveryOtherRunSaysInUse) {
 // in the middle of its stages, a run removes its working copy and lock itself and leaves the
 // original. The next run removes what a killed one left and patches.
 TEST_F(ProgramRuns, AStoppedRunLeavesAWholeFileAndTheNextRunCleansUp) {
-  const std::string config = silentExtendingConfig(true);
+  const std::string config = extendingConfig(true);
   const std::string patched = patchedWith(config);
   putBytes(dir.file("olvex.cfg"), config);
   const struct {
@@ -193,23 +193,23 @@ TEST_F(ProgramRuns, TheExitStatusSaysWhatTheRunDid) {
     bool exe;
     int status;
     const char* message;  // part of what the run printed
-    bool offscreen = true;
+    const char* display = kOffscreen;
   } rows[] = {
-      {"silent, committed", silentExtendingConfig(), true, 0, ""},
-      {"silent, committed, no display", silentExtendingConfig(), true, 0, "", false},
+      {"silent, committed", extendingConfig(), true, 0, ""},
+      {"silent, committed, no display", extendingConfig(), true, 0, "", kNoDisplay},
       {"silent, rolled back", builtInConfig({"SilentPatch=1", "ExtendedSizeNum=2147483647"}), true, 1,
        "ExtendedSizeNum=2147483647"},
-      {"silent, no executable", silentExtendingConfig(), false, 2, "tomb4.exe not found"},
-      {"silent, no executable, no display", silentExtendingConfig(), false, 2, "tomb4.exe not found", false},
+      {"silent, no executable", extendingConfig(), false, 2, "tomb4.exe not found"},
+      {"silent, no executable, no display", extendingConfig(), false, 2, "tomb4.exe not found", kNoDisplay},
       {"windowed, no screen", builtInConfig({"SilentPatch=0"}), true, 3, "No screen"},
-      {"windowed, no display", builtInConfig({"SilentPatch=0"}), true, 3, "No screen", false},
+      {"windowed, no display", builtInConfig({"SilentPatch=0"}), true, 3, "No screen", kNoDisplay},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
     putBytes(dir.file("olvex.cfg"), r.config);
     fs::remove(exe());
     if (r.exe) putBytes(exe(), original);
-    ProgramRun run(dir.path(), errFile(0), r.offscreen);
+    ProgramRun run(dir.path(), errFile(0), r.display);
     EXPECT_EQ(run.wait(), r.status) << run.messages();
     EXPECT_NE(run.messages().find(r.message), std::string::npos) << run.messages();
   }

@@ -1,13 +1,14 @@
 // Runs that overlap or get killed: only a lock file is taken as the lock, a termination signal
-// removes a run's files, and a killed save's temporary file is removed by a later run, while
-// everything that is not such a file stays. Two runs at once and a killed lock holder are tried
-// with the program itself (tests/app).
+// or exit() removes a run's files, and a killed save's temporary file is removed by a later
+// run, while everything that is not such a file stays. Two runs at once and a killed lock holder
+// are tried with the program itself (tests/app).
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -85,15 +86,15 @@ TEST(RemoveLeftoverTemporaries, RemovesOnlyTheFilesOfKilledRunsOnThisMachine) {
   EXPECT_EQ(removeLeftoverTemporaries(dir.file("no-such-folder")), 0);
 }
 
-TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
+TEST(RemoveOnSignal, ATerminationSignalOrExitRemovesTheFilesAndStillEndsTheProcess) {
   TempFolder dir;
   const Names all = {"1", "2", "3", "4"};  // the most paths it takes
   struct Row {
     const char* name;
-    int sig;
+    int sig;             // 0: the process calls exit(3) instead
     bool ignoredBefore;  // the program was started with the signal ignored (nohup)
     bool released;       // the object is gone when the signal comes
-    int status;          // of the child: -signal, or 0 when it lived on
+    int status;          // of the child: -signal, or its exit status
     Names left;
   } rows[] = {
       {"SIGTERM", SIGTERM, false, false, -SIGTERM, {}},
@@ -101,6 +102,8 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
       {"SIGHUP", SIGHUP, false, false, -SIGHUP, {}},
       {"SIGHUP under nohup", SIGHUP, true, false, 0, all},
       {"after release", SIGTERM, false, true, -SIGTERM, all},
+      {"exit", 0, false, false, 3, {}},
+      {"exit after release", 0, false, true, 3, all},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -111,11 +114,15 @@ TEST(RemoveOnSignal, ATerminationSignalRemovesTheFilesAndStillEndsTheProcess) {
     }
     int status = inChild([&] {
       if (r.ignoredBefore) ::signal(r.sig, SIG_IGN);
+      auto end = [&] {
+        if (r.sig == 0) std::exit(3);
+        ::raise(r.sig);
+      };
       {
         RemoveOnSignal cleanup(paths);
-        if (!r.released) ::raise(r.sig);
+        if (!r.released) end();
       }
-      if (r.released) ::raise(r.sig);
+      if (r.released) end();
       return 0;
     });
     EXPECT_EQ(status, r.status);

@@ -378,13 +378,18 @@ void FormView::quitLoops() {
 
 void FormView::detach() {
   if (!live_) return;
+  forget();
+  quitLoops();
+  QWidget::hide();
+}
+
+void FormView::forget() {
+  if (!live_) return;
   live_ = false;
   form_->viewHook = nullptr;
   for (auto& [c, w] : widgets_) c->viewHook = nullptr;
   form_ = nullptr;
   pressed_ = nullptr;
-  quitLoops();
-  QWidget::hide();
 }
 
 bool FormView::event(QEvent* e) {

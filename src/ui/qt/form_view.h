@@ -40,6 +40,9 @@ class FormView : public QWidget {
   void leaveLoop(QEventLoop* loop);
   // The form was unloaded: hooks cleared, no more input reaches it. The widget is deleted later.
   void detach();
+  // Lets go of the form without a call into Qt, which may be partly gone (the process is
+  // ending): hooks cleared, and nothing reaches the form again.
+  void forget();
 
   QWidget* widgetOf(const Control& c) const;
   // The control a widget (or a child widget of one) shows; null for the form itself.

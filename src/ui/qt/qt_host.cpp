@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -23,7 +24,23 @@ namespace olvex::ui::qt {
 namespace {
 // Twips per pixel of the screen: 1440 per inch over the logical dots per inch.
 int twipsPerPixel(double dpi) { return dpi > 0 ? std::max(1, static_cast<int>(std::lround(1440.0 / dpi))) : 15; }
+
+QtHost* hostUp = nullptr;  // the host whose windows the process's end finds up
 }  // namespace
+
+// Neither the application object nor the views are torn down when the process ends from within
+// the event loop, but Qt's own globals are, and then the forms: a form's destruction would sync
+// its view into a half-destroyed Qt. So the views let go of their forms first, with no call
+// into Qt. exit() runs its routines and the destructors of statics in the reverse order of their
+// registration, and this one is registered once a form has a view, after the forms' registry.
+void QtHost::processEnding() {
+  if (!hostUp) return;
+  for (auto& [form, view] : hostUp->views_)
+    if (view) view->forget();
+  hostUp->views_.clear();
+  hostUp->timers_.clear();
+  hostUp = nullptr;
+}
 
 QtHost::Nested::Nested(QtHost& h) : host_(h) { ++host_.nested_; }
 
@@ -47,12 +64,14 @@ QtHost::QtHost(QApplication& app) : app_(app) {
     twipsPerPixelY_ = twipsPerPixel(screen->logicalDotsPerInchY());
   }
   setHost(this);
+  hostUp = this;
 }
 
 QtHost::~QtHost() {
   Forms::reset();
   for (auto& [form, view] : views_) delete view.data();
   if (hostIfSet() == this) setHost(nullptr);
+  if (hostUp == this) hostUp = nullptr;
 }
 
 FormView* QtHost::view(const Form& f) const {
@@ -86,7 +105,10 @@ std::optional<std::string> QtHost::saveFile(const FileDialog& d) {
 
 void QtHost::show(Form& f, bool modal) {
   QPointer<FormView>& slot = views_[&f];
-  if (!slot) slot = new FormView(*this, f);
+  if (!slot) {
+    [[maybe_unused]] static const int registered = std::atexit(processEnding);
+    slot = new FormView(*this, f);
+  }
   QPointer<FormView> v = slot;
   // A modal window is a dialog of the window it was opened from.
   Form* opener = modal ? activeForm() : nullptr;

@@ -74,6 +74,9 @@ class QtHost : public Host {
  private:
   void scheduleCollect();
   void collect();
+  // The process ends with the host still up (exit() from anywhere, the toolkit's own when its
+  // display is gone): every view lets go of its form and no timer is touched again.
+  static void processEnding();
   // Runs show(parent) as a nested modal loop over the active window (its parent when that is a
   // form's window), and activates that window again once it returns.
   template <class Show>

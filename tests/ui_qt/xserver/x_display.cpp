@@ -107,6 +107,10 @@ pid_t spawn(const std::vector<const char*>& argv, const std::string& display) {
   ::_exit(127);
 }
 
+// Windows come and go while they are looked at: an error about one that is gone is no failure.
+// (In a process with a Qt application on the display, Qt's handler takes its place.)
+int ignoreError(Display*, XErrorEvent*) { return 0; }
+
 void stop(pid_t& pid) {
   if (pid <= 0) return;
   ::kill(pid, SIGTERM);
@@ -155,16 +159,15 @@ XDisplay::XDisplay() {
   for (char c; server_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n';) number += c;
   ::close(fds[0]);
   name_ = ":" + number;
-  if (!number.empty() && (client_ = XOpenDisplay(name_.c_str()))) return;
+  if (!number.empty() && (client_ = XOpenDisplay(name_.c_str()))) {
+    XSetErrorHandler(ignoreError);
+    return;
+  }
   stop(server_);
   throw std::runtime_error("Xvfb did not start");
 }
 
-XDisplay::~XDisplay() {
-  stopWindowManager();
-  if (client_) XCloseDisplay(client_);
-  stop(server_);
-}
+XDisplay::~XDisplay() { stopServer(); }
 
 // Openbox manages the screen once it puts a window it is asked to map into a frame of its own.
 // A map asked for while it is still starting may be lost, so the probe is mapped until framed.
@@ -188,6 +191,13 @@ void XDisplay::startWindowManager() {
 }
 
 void XDisplay::stopWindowManager() { stop(windowManager_); }
+
+void XDisplay::stopServer() {
+  stopWindowManager();
+  if (client_) XCloseDisplay(client_);
+  client_ = nullptr;
+  stop(server_);
+}
 
 void XDisplay::moveTo(int x, int y) {
   XTestFakeMotionEvent(client_, -1, x, y, CurrentTime);

@@ -43,6 +43,9 @@ class XDisplay {
   // Starts openbox and waits until it manages the screen; throws when it does not.
   void startWindowManager();
   void stopWindowManager();
+  // Ends the X server under the programs on it, as a user logging out does. The test's own
+  // connection is closed first; nothing else may be asked of this display then.
+  void stopServer();
 
   void moveTo(int x, int y);
   void button(bool press);  // the left button
