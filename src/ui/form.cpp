@@ -62,10 +62,12 @@ void Form::setBackColor(Color c) {
 void Form::show(bool modal) {
   if (unloading_) return;
   if (visible_ && !modal) return;
-  if (!visible_ && !placed_) centreOnOpener();
+  bool opening = !visible_;
+  if (opening && !placed_) centreOnOpener();
   visible_ = true;
   modal_ = modal;
   changed();
+  if (opening && active_) active_->setFocus();  // the control the window was left with, again
   host().show(*this, modal);
   modal_ = false;
 }
@@ -102,20 +104,31 @@ void Form::remove(Control* c) {
 }
 
 void Form::focus(Control* c) {
-  if (c == active_) return;
+  if (c == active_ && c == focusNotified_) return;
   Control* previous = active_;
-  active_ = c;
-  changed();
+  if (c != active_) {
+    active_ = c;
+    changed();
+  }
   // A control whose GotFocus never ran (a LostFocus handler took the focus back at once) gets
   // no LostFocus either.
-  if (previous && previous == focusNotified_) {
+  if (previous && previous != c && previous == focusNotified_) {
     focusNotified_ = nullptr;
     if (previous->onLostFocus) previous->onLostFocus();
   }
-  if (c && active_ == c) {
+  // Also the window's own focus given again after the window was left.
+  if (c && active_ == c && focusNotified_ != c) {
     focusNotified_ = c;
     if (c->onGotFocus) c->onGotFocus();
   }
+}
+
+bool Form::leaveField() {
+  Control* left = focusNotified_;
+  if (!left) return true;
+  focusNotified_ = nullptr;
+  if (left->onLostFocus) left->onLostFocus();
+  return focusNotified_ == nullptr;
 }
 
 void Form::userMouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }
@@ -125,6 +138,7 @@ void Form::userKeyDown(int& keyCode, int shift) { if (onKeyDown) onKeyDown(keyCo
 void Form::userActivate() { if (onActivate) onActivate(); }
 void Form::userDeactivate() { if (onDeactivate) onDeactivate(); }
 void Form::userClose() {
+  if (!leaveField()) return;
   if (onCloseBox) onCloseBox();
   else unload();
 }

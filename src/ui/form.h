@@ -55,6 +55,11 @@ class Form {
   const std::vector<Control*>& controls() const { return controls_; }
   Control* activeControl() const { return active_; }
   void focus(Control* c);
+  // The user leaves the window (closes it, or it hides as it loses activation): the control with
+  // the focus loses it, so its check on leaving runs as for Tab or a click. The control stays the
+  // window's focus and gets it again (GotFocus) when the window is shown again. False when its
+  // LostFocus handler took the focus back (a check that refused): the window stays as it is.
+  bool leaveField();
 
   void userMouseMove(const MouseEvent& e);
   void userMouseDown(const MouseEvent& e);
@@ -65,7 +70,8 @@ class Form {
   // The window became the active one; it lost activation (another window was activated).
   void userActivate();
   void userDeactivate();
-  // The user closed the window from its title bar.
+  // The user closed the window from its title bar (or the window manager's close key): the field
+  // is left first, and a refusing check keeps the window open.
   void userClose();
 
   std::function<void(const MouseEvent&)> onMouseMove, onMouseDown, onMouseUp;
@@ -101,6 +107,8 @@ class Form {
   bool visible_ = false, modal_ = false, unloading_ = false;
   std::vector<Control*> controls_;
   Control* active_ = nullptr;
+  // The control whose GotFocus ran last and whose LostFocus has not: the active control, or none
+  // while the window is left (leaveField) or a LostFocus handler runs.
   Control* focusNotified_ = nullptr;
   Form** registered_ = nullptr;  // the default instance slot that holds this form, if any
 };

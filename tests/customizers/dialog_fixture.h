@@ -118,6 +118,32 @@ class DialogTest : public ::testing::Test {
     }
   }
 
+  // Each box typed into and its window closed from the title bar: the box is checked as when it
+  // is left for another box. A check with a message keeps the window open with the focus on the
+  // box (and the close after the fix shows none); the window hides and keeps its values.
+  void expectClosing(std::span<const LeaveCase> cases) {
+    for (const LeaveCase& c : cases) {
+      SCOPED_TRACE(c.box.name() + "(" + std::to_string(c.box.index()) + ") " + c.typed);
+      ui::Form& form = c.box.form();
+      form.show();
+      host.messages.clear();
+      c.box.setFocus();
+      c.box.setText("");
+      c.box.typeText(c.typed);
+      form.userClose();
+      EXPECT_EQ(c.box.text(), c.kept);
+      if (*c.message) {
+        EXPECT_EQ(host.texts(), std::vector<std::string>{c.message});
+        EXPECT_TRUE(form.visible() && c.box.hasFocus());
+        c.box.setText(c.fix);
+        form.userClose();
+      }
+      EXPECT_EQ(host.messages.size(), *c.message ? 1u : 0u);
+      EXPECT_FALSE(form.visible());
+      EXPECT_TRUE(ui::Forms::isLoaded(form));
+    }
+  }
+
   // Applies every line of the built-in config's section under `heading`: each key belongs to
   // `scope` and leaves the texts and checks of `form` as designed. The number of keys.
   int applyBuiltInSection(std::string_view heading, shell::Scope scope, ui::Form& form) {

@@ -104,6 +104,31 @@ TEST_F(FormRules, LostFocusCheckCanTakeTheFocusBack) {
   EXPECT_EQ(events(), (std::vector<std::string>{"Text1_LostFocus", "Text2_GotFocus"}));
 }
 
+// Closing a window leaves its field first: a check that takes the focus back keeps the window.
+// A field left so loses the focus once, whatever close follows, and has it again when the window
+// is shown again, so the next move checks it again.
+TEST_F(FormRules, ClosingLeavesTheFocusedFieldOnce) {
+  auto& f = Forms::get<SampleForm>();
+  f.onCloseBox = [&f] { f.hide(); };
+  f.show();
+  f.Text1.setFocus();
+  f.Text1.setText("");
+  f.Text2.setFocus();  // refused: Text1 keeps the focus
+  events().clear();
+  f.userClose();
+  EXPECT_TRUE(f.visible() && f.Text1.hasFocus());
+  f.Text1.setText("ok");
+  f.Text2.setFocus();
+  f.userClose();
+  f.userClose();
+  EXPECT_FALSE(f.visible());
+  EXPECT_TRUE(f.Text2.hasFocus());
+  f.show();
+  f.Text1.setFocus();
+  EXPECT_EQ(events(), (std::vector<std::string>{"Text1_LostFocus", "Text1_Change", "Text1_LostFocus", "Text2_GotFocus",
+                                                "Text2_LostFocus", "Text2_GotFocus", "Text2_LostFocus"}));
+}
+
 TEST_F(FormRules, DisabledControlsAndFramesCannotTakeFocus) {
   auto& f = Forms::get<SampleForm>();
   f.Text2.setEnabled(false);

@@ -57,7 +57,7 @@ SLevelConditions::SLevelConditions() : Dialog("SLevelConditions", kTable) {
   addRange(Label1, 0, 5);
   Shape1.setBorderColor(0x404040);
   onKeyDown = [this](int& key, int) {
-    if (key == kEsc) hide();
+    if (key == kEsc && leaveField()) hide();
   };
   build();
 }

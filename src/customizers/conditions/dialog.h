@@ -1,8 +1,8 @@
 #pragma once
 // The secret-level conditions: a small borderless pop-up beside the main window's
 // "conditions..." button holding what the player must reach for the bonus level (time, distance,
-// ammo and medkits used, secrets). It hides when another window is activated or on Esc; its keys
-// are the main window's.
+// ammo and medkits used, secrets). It hides when another window is activated, when it is closed
+// (Alt+F4) or on Esc, each time after its box's check on leaving; its keys are the main window's.
 #include "customizers/frame/dialog.h"
 
 namespace olvex::platform {

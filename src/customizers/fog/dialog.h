@@ -1,7 +1,7 @@
 #pragma once
 // The fog tuner: a small borderless window that sets the shared fog bulb range by dragging a
 // marker along a bar of 0 to 208 pixels. Shown modeless by the main window's "edit..."; it stores
-// the value and hides itself when it loses activation.
+// the value and hides itself when it loses activation or is closed (Alt+F4).
 #include "customizers/frame/dialog.h"
 
 namespace olvex::customizers {

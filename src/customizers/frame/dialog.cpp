@@ -274,10 +274,14 @@ void Dialog::wireButtons(const TableControls& at) {
     return;
   }
   setBorderless(true);
+  // Losing activation leaves the field, runs the dialog's own handler and hides the window (it
+  // stays loaded); the window manager's close (Alt+F4) is taken for the same.
   onDeactivate = [this, previous = onDeactivate] {
+    if (!leaveField()) return;
     if (previous) previous();
     hide();
   };
+  onCloseBox = onDeactivate;
   onMouseMove = [this, previous = onMouseMove](const ui::MouseEvent& e) {
     if (previous) previous(e);
     shell::DragForm(*this, e.x, e.y, e.button, kSnapPixels);

@@ -112,7 +112,7 @@ struct FocusRedirect {
 struct DialogTable {
   std::string_view caption;
   std::string_view scope = {};   // "defaults" re-reads the config for this word; empty: none
-  bool modal = true;             // modeless dialogs are borderless, dragged, hidden on deactivation
+  bool modal = true;             // modeless: borderless, dragged, hidden on deactivation and close
   int width = 0, height = 0;     // twips
   std::string_view applyButton = "Command1";
   std::string_view defaultsButton = "Command2";
