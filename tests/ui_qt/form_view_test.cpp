@@ -196,26 +196,25 @@ TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
   const struct {
     const char* what;
     std::function<void(int&)> keyPress;
-    QComboBox* widget;
     ui::ComboBox& box;
     std::function<void()> keys;
     const char* text;
   } cases[] = {
-      {"typed", upperNoDigits, combo, form.combo, [&] { QTest::keyClicks(combo, "b1eta"); }, "BETA"},
-      {"Backspace", upperNoDigits, combo, form.combo, [&] { QTest::keyClick(combo, Qt::Key_Backspace); }, "BET"},
-      {"pasted", upperNoDigits, combo, form.combo,
+      {"typed", upperNoDigits, form.combo, [&] { QTest::keyClicks(combo, "b1eta"); }, "BETA"},
+      {"Backspace", upperNoDigits, form.combo, [&] { QTest::keyClick(combo, Qt::Key_Backspace); }, "BET"},
+      {"pasted", upperNoDigits, form.combo,
        [&] {
          QGuiApplication::clipboard()->setText("x9y\nz");
          QTest::keySequence(combo, QKeySequence::Paste);
        },
        "BETXY"},
-      {"Delete", upperNoDigits, combo, form.combo,
+      {"Delete", upperNoDigits, form.combo,
        [&] {
          QTest::keyClick(combo, Qt::Key_Home);
          QTest::keyClick(combo, Qt::Key_Delete);
        },
        "ETXY"},
-      {"swallowed", swallow, combo, form.combo,
+      {"swallowed", swallow, form.combo,
        [&] {
          QTest::keyClicks(combo, "q7");
          QTest::keyClick(combo, Qt::Key_Backspace);
@@ -224,14 +223,14 @@ TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
          QTest::keySequence(combo, QKeySequence::Cut);
        },
        "ETXY"},
-      {"chosen", swallow, combo, form.combo,
+      {"chosen", swallow, form.combo,
        [&] {
          form.combo.setListIndex(0);
          QTest::keyClick(combo, Qt::Key_Down);
        },
        "beta"},
-      {"searched", upperNoDigits, drop, form.dropList, [&] { QTest::keyClicks(drop, "t"); }, "two"},
-      {"not searched", swallow, drop, form.dropList, [&] { QTest::keyClicks(drop, "o"); }, "two"},
+      {"searched", upperNoDigits, form.dropList, [&] { QTest::keyClicks(drop, "t"); }, "two"},
+      {"not searched", swallow, form.dropList, [&] { QTest::keyClicks(drop, "o"); }, "two"},
   };
   for (const auto& c : cases) {
     c.box.onKeyPress = c.keyPress;
@@ -239,7 +238,7 @@ TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
     c.keys();
     settle();
     EXPECT_EQ(c.box.text(), c.text) << c.what;
-    EXPECT_EQ(c.widget->currentText(), c.text) << c.what;
+    EXPECT_EQ(widget<QComboBox>(c.box)->currentText(), c.text) << c.what;
   }
 }
 

@@ -1,7 +1,6 @@
 // Scroll bars as a person uses them on a real X server, with and without a window manager: reached
 // with Tab, showing the focus, moved by keys and by their own arrows towards the end each points
-// to, and by the wheel a step a notch as Up and Down move them, every move shown in the bar's
-// read-out.
+// to, every move shown in the bar's read-out.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,10 +15,9 @@ namespace olvex::test::x {
 namespace {
 
 constexpr std::string_view kLeftArrow = "left arrow", kRightArrow = "right arrow";  // clicked
-constexpr std::string_view kWheelUp = "wheel up", kWheelDown = "wheel down";        // a notch
 
 struct Move {
-  std::string_view input;  // a key, one of the bar's arrows, or the wheel
+  std::string_view input;  // a key, or one of the bar's arrows
   int value;
   const char* shown;  // by the read-out
 };
@@ -50,8 +48,6 @@ class ScrollBarOnScreen : public OnBothScreens {
         Rect r = placeOf(bar);
         int inset = 4;  // well inside the arrow, whatever the style's arrow width
         drag(bar, {{m.input == kLeftArrow ? inset : r.width - inset, r.height / 2}});
-      } else if (m.input == kWheelUp || m.input == kWheelDown) {
-        turnWheel(bar, m.input == kWheelUp ? 1 : -1);
       } else {
         pressKey(std::string(m.input));
       }
@@ -71,8 +67,7 @@ TEST_P(ScrollBarOnScreen, BlendIntensityFollowsKeysAndArrows) {
          {{"Right", 4, "0.0049..."}, {"Right", 5, "0.0059..."}, {"Left", 4, "0.0049..."},
           {"Down", 5, "0.0059..."}, {"Up", 4, "0.0049..."}, {"Page_Down", 5, "0.0059..."},
           {"Page_Up", 4, "0.0049..."}, {"End", 10, "0.0109..."}, {"Home", -1, "0"},
-          {kRightArrow, 0, "0.0009..."}, {kLeftArrow, -1, "0"}, {kWheelDown, 0, "0.0009..."},
-          {kWheelDown, 1, "0.0019..."}, {kWheelUp, 0, "0.0009..."}});
+          {kRightArrow, 0, "0.0009..."}, {kLeftArrow, -1, "0"}});
   });
 }
 
@@ -85,7 +80,7 @@ TEST_P(ScrollBarOnScreen, SampleRateFollowsKeysAndArrows) {
          {{"Right", 2, "44100 Hz"}, {"Left", 1, "22050 Hz"}, {"Down", 2, "44100 Hz"},
           {"Up", 1, "22050 Hz"}, {"Page_Down", 2, "44100 Hz"}, {"Page_Up", 1, "22050 Hz"},
           {"End", 3, "48000 Hz"}, {"Home", 0, "11025 Hz"}, {kRightArrow, 1, "22050 Hz"},
-          {kLeftArrow, 0, "11025 Hz"}, {kWheelDown, 1, "22050 Hz"}, {kWheelUp, 0, "11025 Hz"}});
+          {kLeftArrow, 0, "11025 Hz"}});
   });
 }
 
