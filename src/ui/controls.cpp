@@ -138,6 +138,22 @@ void ComboBox::setText(std::string t) {
   raise(onChange);
 }
 
+bool ComboBox::typeKey(int& key) {
+  if (!enabled()) return false;
+  if (onKeyPress) onKeyPress(key);
+  return key != 0;
+}
+
+std::string ComboBox::filterPaste(const std::string& s) {
+  std::string kept;
+  for (unsigned char c : s) {
+    if (c == '\r' || c == '\n') break;
+    int key = c;
+    if (typeKey(key) && key >= 32 && key <= 255) kept += static_cast<char>(key);
+  }
+  return kept;
+}
+
 ListBox::ListBox(Form& f, std::string name, int index)
     : Control(f, ControlKind::ListBox, std::move(name), index) {
   setBackColor(kWindowBack);

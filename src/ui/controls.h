@@ -135,6 +135,14 @@ class ComboBox : public Control {
   // drop-down list only takes a text that is in its list, and raises Click instead).
   void setText(std::string t);
   bool canTakeFocus() const override { return true; }
+
+  // The user types a key (8 is Backspace, 13 Enter): KeyPress sees it first. False when it is
+  // swallowed (or the box is disabled); otherwise `key` is what the view types at the caret, or
+  // what a drop-down list looks for among its entries. Choosing from the list is not typing.
+  bool typeKey(int& key);
+  // The characters of pasted text that pass KeyPress, as they are typed: the first line only.
+  std::string filterPaste(const std::string& s);
+
   std::function<void()> onChange;
   std::function<void(int&)> onKeyPress;
  private:

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 
 #include "qt_fixture.h"
@@ -181,6 +182,66 @@ TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
   EXPECT_EQ(form.text.text(), "8");
 }
 
+// What a combo box takes from the keyboard passes KeyPress first: typed characters, a paste, and
+// the keys that change its text without typing (as Backspace). A box that swallows every key
+// changes only by a choice from its list, and a list's search sees only what passes.
+TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
+  auto* combo = widget<QComboBox>(form.combo);
+  auto* drop = widget<QComboBox>(form.dropList);
+  auto upperNoDigits = [](int& k) {
+    if (k >= '0' && k <= '9') k = 0;
+    else if (k >= 'a' && k <= 'z') k -= 32;
+  };
+  auto swallow = [](int& k) { k = 0; };
+  const struct {
+    const char* what;
+    std::function<void(int&)> keyPress;
+    ui::ComboBox& box;
+    std::function<void()> keys;
+    const char* text;
+  } cases[] = {
+      {"typed", upperNoDigits, form.combo, [&] { QTest::keyClicks(combo, "b1eta"); }, "BETA"},
+      {"Backspace", upperNoDigits, form.combo, [&] { QTest::keyClick(combo, Qt::Key_Backspace); }, "BET"},
+      {"pasted", upperNoDigits, form.combo,
+       [&] {
+         QGuiApplication::clipboard()->setText("x9y\nz");
+         QTest::keySequence(combo, QKeySequence::Paste);
+       },
+       "BETXY"},
+      {"Delete", upperNoDigits, form.combo,
+       [&] {
+         QTest::keyClick(combo, Qt::Key_Home);
+         QTest::keyClick(combo, Qt::Key_Delete);
+       },
+       "ETXY"},
+      {"swallowed", swallow, form.combo,
+       [&] {
+         QTest::keyClicks(combo, "q7");
+         QTest::keyClick(combo, Qt::Key_Backspace);
+         QTest::keyClick(combo, Qt::Key_Delete);
+         QTest::keySequence(combo, QKeySequence::Paste);
+         QTest::keySequence(combo, QKeySequence::Cut);
+       },
+       "ETXY"},
+      {"chosen", swallow, form.combo,
+       [&] {
+         form.combo.setListIndex(0);
+         QTest::keyClick(combo, Qt::Key_Down);
+       },
+       "beta"},
+      {"searched", upperNoDigits, form.dropList, [&] { QTest::keyClicks(drop, "t"); }, "two"},
+      {"not searched", swallow, form.dropList, [&] { QTest::keyClicks(drop, "o"); }, "two"},
+  };
+  for (const auto& c : cases) {
+    c.box.onKeyPress = c.keyPress;
+    c.box.setFocus();
+    c.keys();
+    settle();
+    EXPECT_EQ(c.box.text(), c.text) << c.what;
+    EXPECT_EQ(widget<QComboBox>(c.box)->currentText(), c.text) << c.what;
+  }
+}
+
 TEST_F(FormViewTest, MultiLineTypingKeepsCrLf) {
   auto* edit = widget<QPlainTextEdit>(form.memo);
   form.memo.setFocus();
@@ -230,10 +291,15 @@ TEST_F(FormViewTest, ButtonsReportClicksOnceAndShowTheModelsValue) {
   QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
   settle();
   EXPECT_EQ(form.events["Command1_Click"], 1);
+  form.button.setFocus();
+  QTest::keyClick(widget<QPushButton>(form.button), Qt::Key_Return);
+  QTest::keyClick(widget<QPushButton>(form.button), Qt::Key_Enter, Qt::KeypadModifier);
+  settle();
+  EXPECT_EQ(form.events["Command1_Click"], 3);
   form.button.setEnabled(false);
   QTest::mouseClick(widget<QPushButton>(form.button), Qt::LeftButton);
   settle();
-  EXPECT_EQ(form.events["Command1_Click"], 1);
+  EXPECT_EQ(form.events["Command1_Click"], 3);
 
   QTest::mouseClick(view->widgetOf(form.label), Qt::LeftButton);
   settle();
@@ -379,6 +445,39 @@ TEST_F(FormViewTest, KeysMoveAnInvertedScrollBarAsItIsDrawn) {
     EXPECT_EQ(form.scroll.value(), m.value) << QKeySequence(m.key).toString().toStdString();
   }
   EXPECT_EQ(form.events["HScroll1_Change"], 9);
+}
+
+// The wheel turns a combo box or scroll bar only while it has the focus, a notch as Down or Up
+// moves it (an inverted bar the way it is drawn); without the focus it changes nothing.
+TEST_F(FormViewTest, TheWheelTurnsOnlyTheControlWithTheFocus) {
+  form.scroll.setRange(100, 0);
+  form.scroll.setValue(50);
+  auto turn = [&](ui::Control& c, int notches) {
+    QWidget* w = view->widgetOf(c);
+    QPointF at(5, 5);
+    QWheelEvent e(at, w->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+    settle();
+  };
+  const struct {
+    ui::Control& control;
+    std::function<int()> value;
+    int before, down;
+  } rows[] = {
+      {form.dropList, [&] { return form.dropList.listIndex(); }, 0, 1},
+      {form.scroll, [&] { return form.scroll.value(); }, 50, 49},
+  };
+  for (const auto& r : rows) {
+    form.text.setFocus();
+    turn(r.control, -1);
+    EXPECT_EQ(r.value(), r.before) << r.control.name() << " without the focus";
+    EXPECT_EQ(form.activeControl(), &form.text);
+    r.control.setFocus();
+    turn(r.control, -1);
+    EXPECT_EQ(r.value(), r.down) << r.control.name();
+    turn(r.control, 1);
+    EXPECT_EQ(r.value(), r.before) << r.control.name();
+  }
 }
 
 TEST_F(FormViewTest, MouseEventsArriveInTwipsOnce) {

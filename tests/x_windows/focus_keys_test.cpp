@@ -1,7 +1,7 @@
 // Focus and keys as a person uses them on a real X server, with and without a window manager: a
 // box's check on leaving it right after another box's check, keys typed ahead of a focus move,
-// the credits counter following the caret, the Tab order of the windows, and where the focus
-// ends after "defaults".
+// the credits counter following the caret, the Tab order of the windows, where the focus ends
+// after "defaults", a list chosen from only, and the wheel turning only the list with the focus.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -9,8 +9,10 @@
 #include "customizers/credits/dialog.h"
 #include "customizers/fonts/dialog.h"
 #include "customizers/gfx/dialog.h"
+#include "customizers/gfx2/dialog.h"
 #include "customizers/lights/dialog.h"
 #include "program_fixture.h"
+#include "shell/shared_tables.h"
 #include "ui/qt/user_actions.h"
 
 namespace olvex::test::x {
@@ -166,6 +168,68 @@ TEST_P(FocusOnScreen, ABoxLeftForAMessageDrawsNoSelectionOnceTheFocusMovesOn) {
       for (int x = 0; x < box.width; ++x)
         highlighted += shot.screen.at(box.left - window.left + x, box.top - window.top + y) == highlight;
     EXPECT_EQ(highlighted, 0);
+  });
+}
+
+// "Binoculars light range:" is chosen from its list only. A click into its text, or Tab, gives it
+// the focus; the keys typed then change nothing, in it or in the box that had the focus before,
+// and Down chooses the next entry.
+TEST_P(FocusOnScreen, TheBinocularsRangeTakesTheFocusButNoTypedKey) {
+  run([&] {
+    auto& lite = open<customizers::CustLite>(mainWindow().Command13, "Light customizer");
+    auto before = values(lite);
+    auto typeAndLeave = [&](const std::string& keys) {
+      typeKeys(keys);
+      pressKey("BackSpace");
+      pressKey("Delete");
+      pressKey("Tab");  // on to the blend intensity, once the keys before it are done
+      waitFocus(lite.HScroll4);
+    };
+    click(lite.Text1[1]);  // "Flame emitter 1:"
+    waitFocus(lite.Text1[1]);
+    drag(lite.Combo1, {{6, 10}});  // a click into its text
+    waitFocus(lite.Combo1);
+    typeAndLeave("9abc");
+    EXPECT_EQ(values(lite), before);
+    pressKey("Shift_L+Tab");
+    waitFocus(lite.Combo1);
+    typeAndLeave("r5");
+    EXPECT_EQ(values(lite), before);
+    pressKey("Shift_L+Tab");
+    waitFocus(lite.Combo1);
+    pressKey("Down");
+    waitFor("Down to choose the next range", [&] { return lite.Combo1.text() == "25"; });
+    before["Combo1"] = "4 \"25\"";
+    EXPECT_EQ(values(lite), before);
+  });
+}
+
+// In GFX 2, the wheel turned over the fog unit list without the focus changes nothing: the red
+// box keeps the 200 typed into it. Given the focus (by Shift+Tab, which stores the red box in the
+// unit), the list turns with the wheel as with the arrow keys, and unit 00 shows its 200 again.
+TEST_P(FocusOnScreen, TheWheelTurnsOnlyTheListWithTheFocus) {
+  run([&] {
+    auto& gfx2 = open<customizers::CustGfx2>(mainWindow().Command18, "GFX customizer 2");
+    const ui::TextBox& red = gfx2.Text1[15];
+    click(red);
+    waitFocus(red);
+    pressKey("Control_L+a");
+    typeKeys("200");
+    turnWheel(gfx2.Combo1, -1);
+    turnWheel(gfx2.Combo1, 1);
+    pressKey("Shift_L+Tab");  // to the "?" beside the list: the wheel's turns are done by then
+    waitFocus(gfx2.Command4);
+    onGui([&] {
+      EXPECT_EQ(gfx2.Combo1.listIndex(), 0);
+      EXPECT_EQ(red.text(), "200");
+      EXPECT_EQ(shell::FogUnitR[0], 200);
+    });
+    pressKey("Shift_L+Tab");
+    waitFocus(gfx2.Combo1);
+    turnWheel(gfx2.Combo1, -1);
+    waitFor("unit 01", [&] { return gfx2.Combo1.listIndex() == 1 && red.text() != "200"; });
+    turnWheel(gfx2.Combo1, 1);
+    waitFor("unit 00 with its 200", [&] { return gfx2.Combo1.listIndex() == 0 && red.text() == "200"; });
   });
 }
 

@@ -106,6 +106,29 @@ inline std::uint32_t colourIn(const Shot& shot, const ui::Control& c, int dx, in
   return shot.screen.at(x / 15 + dx, y / 15 + dy);
 }
 
+// Whether any part of the control lies in its window's client area.
+inline bool inView(const ui::Control& c) {
+  int x = 0, y = 0;
+  for (const ui::Control* p = &c; p; p = p->container()) {
+    x += p->left();
+    y += p->top();
+  }
+  return x + c.width() > 0 && y + c.height() > 0 && x < c.form().width() && y < c.form().height();
+}
+
+// Visible and enabled, with every container it lies in.
+inline bool shown(const ui::Control& c) {
+  for (const ui::Control* p = &c; p; p = p->container())
+    if (!p->visible() || !p->enabled()) return false;
+  return true;
+}
+
+inline bool takesFocus(ui::ControlKind k) {
+  using K = ui::ControlKind;
+  return k == K::TextBox || k == K::CheckBox || k == K::OptionButton || k == K::CommandButton ||
+         k == K::ComboBox || k == K::ListBox || k == K::HScrollBar;
+}
+
 // Runs each test without a window manager and under one.
 class OnBothScreens : public ProgramTest, public ::testing::WithParamInterface<bool> {
  protected:

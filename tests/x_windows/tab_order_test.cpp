@@ -118,32 +118,6 @@ const TabCycle kCycles[] = {
       "Text6(0) Text6(1) Text1 Text2 Text3 Text5"},
 };
 
-std::string nameOf(const ui::Control& c) {
-  return c.index() < 0 ? c.name() : c.name() + "(" + std::to_string(c.index()) + ")";
-}
-
-// Whether any part of the control lies in its window's client area.
-bool inView(const ui::Control& c) {
-  int x = 0, y = 0;
-  for (const ui::Control* p = &c; p; p = p->container()) {
-    x += p->left();
-    y += p->top();
-  }
-  return x + c.width() > 0 && y + c.height() > 0 && x < c.form().width() && y < c.form().height();
-}
-
-bool shown(const ui::Control& c) {
-  for (const ui::Control* p = &c; p; p = p->container())
-    if (!p->visible() || !p->enabled()) return false;
-  return true;
-}
-
-bool takesFocus(ui::ControlKind k) {
-  using K = ui::ControlKind;
-  return k == K::TextBox || k == K::CheckBox || k == K::OptionButton || k == K::CommandButton ||
-         k == K::ComboBox || k == K::ListBox || k == K::HScrollBar;
-}
-
 void PrintTo(const TabCycle& c, std::ostream* os) { *os << c.caption; }
 
 class TabOrder : public ProgramTest, public ::testing::WithParamInterface<std::tuple<TabCycle, bool>> {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/qt/combo_input.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_host.h"
@@ -33,16 +34,20 @@ auto userAction(Control& c, FormView& v, Action action) {
   };
 }
 
+// The text of an editable box: what it takes from the user (ComboInput) is written back.
 void wireComboEdit(QComboBox* w, ComboBox& c, FormView& v) {
-  if (QLineEdit* edit = w->lineEdit())
-    QObject::connect(edit, &QLineEdit::textEdited, &v,
-                     userAction(c, v, [&c](const QString& text) { c.setText(toBytes(text)); }));
+  QLineEdit* edit = w->lineEdit();
+  if (!edit) return;
+  QObject::connect(edit, &QLineEdit::textEdited, &v,
+                   userAction(c, v, [&c](const QString& text) { c.setText(toBytes(text)); }));
+  ComboInput::of(w)->takeEdit(edit);
 }
 
 QWidget* createCombo(ComboBox& c, FormView& v) {
   auto* w = new QComboBox(&v);
   w->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(w, &QComboBox::activated, &v, userAction(c, v, [&c](int i) { c.setListIndex(i); }));
+  new ComboInput(c, w, v);
   w->setEditable(c.style() != ComboBox::Style::DropDownList);
   wireComboEdit(w, c, v);
   return w;
@@ -159,6 +164,10 @@ Qt::Alignment toAlignment(Align a) {
 bool clickedByMouse(ControlKind k) {
   return k == ControlKind::Label || k == ControlKind::PictureBox || k == ControlKind::Image ||
          k == ControlKind::Frame || k == ControlKind::TextBox;
+}
+
+bool turnedByWheel(ControlKind k) {
+  return k == ControlKind::ComboBox || k == ControlKind::ListBox || k == ControlKind::HScrollBar;
 }
 
 bool drawnBeneath(ControlKind k) {

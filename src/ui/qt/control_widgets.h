@@ -15,6 +15,8 @@ void syncWidget(Control& c, QWidget* w, FormView& view);
 
 // Controls whose left-button press and release on them is a Click.
 bool clickedByMouse(ControlKind k);
+// Controls the mouse wheel turns (while they have the focus).
+bool turnedByWheel(ControlKind k);
 // Controls drawn beneath the others, in creation order.
 bool drawnBeneath(ControlKind k);
 

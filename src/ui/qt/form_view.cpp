@@ -1,11 +1,12 @@
 #include "ui/qt/form_view.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <memory>
@@ -120,13 +121,16 @@ void FormView::build(Control& c) {
   widgets_[&c] = w;
   owners_[w] = &c;
   watch(w);
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) watch(area->viewport());
   c.viewHook = [this, &c] { syncControl(c); };
 }
 
 void FormView::watch(QWidget* w) {
   w->installEventFilter(this);
   w->setMouseTracking(true);
+  // The wheel gives no focus: it turns only the control that has it already.
+  if (w->focusPolicy() == Qt::WheelFocus) w->setFocusPolicy(Qt::StrongFocus);
+  for (QObject* o : w->children())
+    if (auto* part = qobject_cast<QWidget*>(o); part && !part->isWindow()) watch(part);  // not its open list
 }
 
 QWidget* FormView::widgetOf(const Control& c) const {
@@ -420,6 +424,7 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
     case QEvent::MouseMove: return mouse(static_cast<QWidget*>(o), e);
     case QEvent::KeyPress:
     case QEvent::KeyRelease: return key(o, e);
+    case QEvent::Wheel: return wheel(static_cast<QWidget*>(o), e);
     case QEvent::FocusIn:
       focusIn(static_cast<QWidget*>(o), static_cast<QFocusEvent*>(e)->reason());
       return false;
@@ -439,6 +444,11 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
   if (!acting()) return false;
 
   Control* c = controlAt(w);
+  // A list's or box's own scroll bar takes the focus for it and is no part of its surface.
+  if (c && w != widgetOf(*c) && qobject_cast<QScrollBar*>(w)) {
+    if (e->type() == QEvent::MouseButtonPress && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
+    return false;
+  }
   QWidget* surface = c ? widgetOf(*c) : this;
   QPointF p = w == surface ? me->position() : QPointF(w->mapTo(surface, me->position().toPoint()));
   MouseEvent ev;
@@ -504,13 +514,34 @@ void FormView::replayKey(QKeyEvent& k) {
   }
   if (!target) return;
   QWidget* before = focusWidget();
-  const QEvent* outer = replaying_;
-  replaying_ = &k;
-  QCoreApplication::sendEvent(target, &k);
-  replaying_ = outer;
+  replay(target, k);
   // Tab moved Qt's focus: the model's follows (the left control's LostFocus may take it back).
   if (!acting() || focusWidget() == before) return;
   if (Control* moved = controlAt(focusWidget())) moved->setFocus();
+}
+
+// The wheel turns a list, combo box or scroll bar only while it has the model's focus, in order
+// with the input around it; without the focus it changes nothing. Other controls take it as Qt
+// does (a multi-line box scrolls).
+bool FormView::wheel(QWidget* w, QEvent* e) {
+  // A replay, or its way on to a parent: Qt hands each parent a copy of a wheel event.
+  if (replaying_ || !acting()) return false;
+  Control* c = controlAt(w);
+  if (!c || !turnedByWheel(c->kind())) return false;
+  std::shared_ptr<QWheelEvent> turn(static_cast<QWheelEvent*>(e)->clone());
+  QPointer<QWidget> target(w);
+  post(c, [this, c, target, turn] {
+    if (target && c->hasFocus()) replay(target, *turn);
+  });
+  e->accept();
+  return true;
+}
+
+void FormView::replay(QWidget* target, QEvent& e) {
+  const QEvent* outer = replaying_;
+  replaying_ = &e;
+  QCoreApplication::sendEvent(target, &e);
+  replaying_ = outer;
 }
 
 }  // namespace olvex::ui::qt

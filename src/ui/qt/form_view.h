@@ -48,6 +48,9 @@ class FormView : public QWidget {
   // The control a widget (or a child widget of one) shows; null for the form itself.
   Control* controlAt(QObject* o) const;
   void syncControl(Control& c);
+  // The user's input on `w` and its parts (a list's scroll bars, a combo box's text) reaches the
+  // model as input on the control `w` shows.
+  void watch(QWidget* w);
   // Runs a user action on c (null: the form) once Qt has finished delivering the input that
   // caused it, if the window still takes input then (shown, no modal window over it) and still
   // shows c.
@@ -63,7 +66,6 @@ class FormView : public QWidget {
 
  private:
   void build(Control& c);
-  void watch(QWidget* w);
   void syncForm();
   void reconcile();
   void dropRemoved();
@@ -79,6 +81,9 @@ class FormView : public QWidget {
   bool mouse(QWidget* w, QEvent* e);
   bool key(QObject* o, QEvent* e);
   void replayKey(QKeyEvent& k);
+  bool wheel(QWidget* w, QEvent* e);
+  // Delivers a held-back input event to `target`, past this view's own filter.
+  void replay(QWidget* target, QEvent& e);
 
   QtHost& host_;
   Form* form_;
@@ -93,7 +98,7 @@ class FormView : public QWidget {
   QPointF mouseGlobal_;
   Control* pressed_ = nullptr;     // a clickable control under a left-button press
   QPointer<QWidget> lastStop_;     // the last Tab stop that had Qt's focus
-  const QEvent* replaying_ = nullptr;  // a held-back key event on its way to its widget
+  const QEvent* replaying_ = nullptr;  // a held-back input event on its way to its widget
 };
 
 }  // namespace olvex::ui::qt

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -40,12 +41,24 @@ constexpr KeyMove kKeyMoves[] = {
 // Qt's own keys follow invertedControls, which QScrollBar turns on so that Up and Down go a
 // vertical bar's way; on a horizontal bar Left and Right would then move it backwards.
 void ScrollBarWidget::keyPressEvent(QKeyEvent* e) {
+  if (!move(e->key())) QScrollBar::keyPressEvent(e);
+}
+
+bool ScrollBarWidget::move(int key) {
   for (const KeyMove& m : kKeyMoves)
-    if (e->key() == m.key) {
+    if (key == m.key) {
       triggerAction(invertedAppearance() ? m.inverted : m.plain);
-      return;
+      return true;
     }
-  QScrollBar::keyPressEvent(e);
+  return false;
+}
+
+void ScrollBarWidget::wheelEvent(QWheelEvent* e) {
+  constexpr int kNotch = 120;  // the angle of one notch, in eighths of a degree
+  wheelTurn_ += e->angleDelta().y();
+  for (; wheelTurn_ >= kNotch; wheelTurn_ -= kNotch) move(Qt::Key_Up);
+  for (; wheelTurn_ <= -kNotch; wheelTurn_ += kNotch) move(Qt::Key_Down);
+  e->accept();
 }
 
 // The style's focus frame inside the thumb, however the focus came (a scroll bar has no other
@@ -70,6 +83,14 @@ void PictureButton::setPicture(const Canvas& picture) {
   shown_ = image;
   setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
   setIconSize(image.size());
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if (!e->isAutoRepeat()) click();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
 }
 
 CanvasWidget::CanvasWidget(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}

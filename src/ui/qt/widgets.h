@@ -33,24 +33,32 @@ class ModelRadioButton : public QRadioButton {
   bool hitButton(const QPoint& p) const override { return rect().contains(p); }
 };
 
-// A command button showing its picture at its own size beside the caption.
+// A command button showing its picture at its own size beside the caption. Return and keypad
+// Enter click it while it has the focus, as Space does.
 class PictureButton : public QPushButton {
  public:
   using QPushButton::QPushButton;
   void setPicture(const Canvas& picture);
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
  private:
   QImage shown_;  // the picture made into the icon
 };
 
 // A horizontal scroll bar that keys move towards the end they point to, as its arrows do: Right,
 // Down and Page Down towards the right end, Left, Up and Page Up towards the left, Home to the
-// left end and End to the right, whichever way its values run. Its thumb shows the focus.
+// left end and End to the right, whichever way its values run. A notch of the wheel moves it as
+// Up or Down does. Its thumb shows the focus.
 class ScrollBarWidget : public QScrollBar {
  public:
   explicit ScrollBarWidget(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
+ private:
+  bool move(int key);  // false for a key that moves nothing
+  int wheelTurn_ = 0;  // the part of a notch turned so far
 };
 
 // Shows a canvas pixel for pixel from the top-left corner.

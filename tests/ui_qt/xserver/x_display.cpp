@@ -209,8 +209,8 @@ void XDisplay::moveTo(int x, int y) {
   XSync(client_, False);
 }
 
-void XDisplay::button(bool press) {
-  XTestFakeButtonEvent(client_, 1, press, CurrentTime);
+void XDisplay::button(bool press, int number) {
+  XTestFakeButtonEvent(client_, static_cast<unsigned>(number), press, CurrentTime);
   XSync(client_, False);
 }
 

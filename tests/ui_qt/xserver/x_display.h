@@ -48,7 +48,7 @@ class XDisplay {
   void stopServer();
 
   void moveTo(int x, int y);
-  void button(bool press);  // the left button
+  void button(bool press, int number = 1);  // 1 the left button; 4 and 5 turn the wheel
   void key(const std::string& keysym, bool press);
   Pixels grab(int left, int top, int width, int height);
   // The client area of the topmost viewable window with that title, in root coordinates, and

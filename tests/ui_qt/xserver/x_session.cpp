@@ -22,6 +22,7 @@
 #include "ui/qt/convert.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/qt_host.h"
+#include "ui/round_slider.h"
 
 namespace olvex::test::x {
 
@@ -130,7 +131,35 @@ void keep(const Pixels& p, const std::string& caption, const char* suffix) {
   image.save(dir + "/" + name.replace(QRegularExpression("[^A-Za-z0-9-]+"), "_") + ".png");
 }
 
+// Empty for a control that holds nothing the user sets.
+std::string valueOf(const ui::Control& c) {
+  using K = ui::ControlKind;
+  switch (c.kind()) {
+    case K::TextBox: return "\"" + static_cast<const ui::TextBox&>(c).text() + "\"";
+    case K::CheckBox: return std::to_string(static_cast<const ui::CheckBox&>(c).value());
+    case K::OptionButton: return static_cast<const ui::OptionButton&>(c).value() ? "on" : "off";
+    case K::HScrollBar: return std::to_string(static_cast<const ui::HScrollBar&>(c).value());
+    case K::RoundSlider: return std::to_string(static_cast<const ui::vbkRoundSlider&>(c).value());
+    case K::ComboBox: {
+      const auto& b = static_cast<const ui::ComboBox&>(c);
+      return std::to_string(b.listIndex()) + " \"" + b.text() + "\"";
+    }
+    case K::ListBox: {
+      const auto& l = static_cast<const ui::ListBox&>(c);
+      std::string value = std::to_string(l.listIndex());
+      if (l.checkBoxes())
+        for (int i = 0; i < l.listCount(); ++i) value += l.selected(i) ? " x" : " -";
+      return value;
+    }
+    default: return {};
+  }
+}
+
 }  // namespace
+
+std::string nameOf(const ui::Control& c) {
+  return c.index() < 0 ? c.name() : c.name() + "(" + std::to_string(c.index()) + ")";
+}
 
 bool Shot::shows(const std::string& text) const {
   for (const std::string& t : texts)
@@ -315,6 +344,38 @@ void XSession::drag(const ui::Control& c, const std::vector<std::pair<int, int>>
     std::this_thread::sleep_for(30ms);
   }
   display().button(false);
+}
+
+void XSession::turnWheel(const ui::Control& c, int notches) {
+  Rect r = placeOf(c);
+  display().moveTo(r.left + r.width / 2, r.top + r.height / 2);
+  for (int i = 0; i < std::abs(notches); ++i) {
+    std::this_thread::sleep_for(30ms);
+    display().button(true, notches > 0 ? 4 : 5);
+    display().button(false, notches > 0 ? 4 : 5);
+  }
+}
+
+void XSession::waitPopup(bool shown) {
+  waitFor(shown ? "a pop-up" : "no pop-up", [&] { return (QApplication::activePopupWidget() != nullptr) == shown; });
+}
+
+std::set<std::string> XSession::windowsShown() {
+  std::set<std::string> shown;
+  onGui([&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible()) shown.insert(ui::qt::toBytes(w->windowTitle()));
+  });
+  return shown;
+}
+
+std::map<std::string, std::string> XSession::values(const ui::Form& f) {
+  std::map<std::string, std::string> found;
+  onGui([&] {
+    for (const ui::Control* c : f.controls())
+      if (std::string v = valueOf(*c); !v.empty()) found[nameOf(*c)] = v;
+  });
+  return found;
 }
 
 void XSession::pressKey(const std::string& keys) {

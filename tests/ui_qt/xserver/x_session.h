@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct Shot {
   Pixels screen;                   // its client area as the screen shows it
   bool shows(const std::string& text) const;  // a text holding `text` is among them
 };
+
+// "Text1(3)", or the name alone outside a control array.
+std::string nameOf(const ui::Control& c);
 
 class XSession : public ::testing::Test {
  protected:
@@ -67,6 +72,9 @@ class XSession : public ::testing::Test {
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
   // moves through the others and releases it at the last.
   void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
+  // Turns the mouse wheel over the control's centre without a click, one notch at a time: away
+  // from the user (up, X button 4) for notches > 0, towards the user (down, button 5) for < 0.
+  void turnWheel(const ui::Control& c, int notches);
   // A key press and release ("Escape", "Return", "a") to the focused window; keys joined by "+"
   // are a chord, pressed in order and released in reverse ("Control_L+End").
   void pressKey(const std::string& keys);
@@ -81,6 +89,14 @@ class XSession : public ::testing::Test {
   void waitClosed(const std::string& caption);
   // Waits until the control has the keyboard focus, in Qt and on the X server.
   void waitKeyboardOn(const ui::Control& c);
+  // Waits until a pop-up (a combo box's open list) is shown, or until none is.
+  void waitPopup(bool shown);
+  // The captions of the top-level windows shown (message boxes and file dialogs included).
+  std::set<std::string> windowsShown();
+  // What the user can change in each control of the form, by "name(index)" (read on the window
+  // thread): a box's text, a check box's, option button's or scroll bar's value, a combo box's
+  // text and entry, a list's entry and check marks, a knob's value.
+  std::map<std::string, std::string> values(const ui::Form& f);
   // Where the screen shows the form's client area, the control, and the window titled `caption`
   // (or its visible, enabled widget showing `text`).
   Rect placeOf(const ui::Form& f);
