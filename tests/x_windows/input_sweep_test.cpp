@@ -131,12 +131,15 @@ class InputSweep : public ProgramTest, public ::testing::WithParamInterface<std:
     waitFor("the window to see the keys", [&] { return keysSeen_ >= until; });
   }
 
+  // Read in one go on the window thread: a window that a click loads and shows is either not
+  // yet loaded or loaded and shown.
   World world() {
-    World w{windowsShown(), {}};
-    std::vector<ui::Form*> forms;
-    onGui([&] { forms = ui::Forms::all(); });
-    for (ui::Form* f : forms)
-      for (const auto& [name, value] : values(*f)) w.values[f->name() + "." + name] = value;
+    World w;
+    onGui([&] {
+      w.windows = shownWindowTitles();
+      for (ui::Form* f : ui::Forms::all())
+        for (const auto& [name, value] : controlValues(*f)) w.values[f->name() + "." + name] = value;
+    });
     return w;
   }
 

@@ -360,21 +360,29 @@ void XSession::waitPopup(bool shown) {
   waitFor(shown ? "a pop-up" : "no pop-up", [&] { return (QApplication::activePopupWidget() != nullptr) == shown; });
 }
 
+std::set<std::string> shownWindowTitles() {
+  std::set<std::string> shown;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible()) shown.insert(ui::qt::toBytes(w->windowTitle()));
+  return shown;
+}
+
 std::set<std::string> XSession::windowsShown() {
   std::set<std::string> shown;
-  onGui([&] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->isVisible()) shown.insert(ui::qt::toBytes(w->windowTitle()));
-  });
+  onGui([&] { shown = shownWindowTitles(); });
   return shown;
+}
+
+std::map<std::string, std::string> controlValues(const ui::Form& f) {
+  std::map<std::string, std::string> found;
+  for (const ui::Control* c : f.controls())
+    if (std::string v = valueOf(*c); !v.empty()) found[nameOf(*c)] = v;
+  return found;
 }
 
 std::map<std::string, std::string> XSession::values(const ui::Form& f) {
   std::map<std::string, std::string> found;
-  onGui([&] {
-    for (const ui::Control* c : f.controls())
-      if (std::string v = valueOf(*c); !v.empty()) found[nameOf(*c)] = v;
-  });
+  onGui([&] { found = controlValues(f); });
   return found;
 }
 

@@ -36,6 +36,9 @@ struct Shot {
 
 // "Text1(3)", or the name alone outside a control array.
 std::string nameOf(const ui::Control& c);
+// XSession::windowsShown and XSession::values, read on the window thread by their caller.
+std::set<std::string> shownWindowTitles();
+std::map<std::string, std::string> controlValues(const ui::Form& f);
 
 class XSession : public ::testing::Test {
  protected:
