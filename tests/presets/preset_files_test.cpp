@@ -175,6 +175,9 @@ TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheFirstOnesI
     EXPECT_EQ(checked, c.checked) << c.line;
     EXPECT_EQ(values, c.values) << c.line;
   }
+  // The table's first record is found as any other.
+  load(f, {"[preset]", "version=0.74", "[draco]", "DracoPreset1=empty PATCH entry,v;", "[end draco]"});
+  EXPECT_TRUE(draco::IsItemSelected(0));
 }
 
 }  // namespace

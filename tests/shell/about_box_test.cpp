@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "support/test_host.h"
 
 namespace olvex::shell {
@@ -61,6 +64,19 @@ TEST_F(AboutBox, PageRectangleCopiedOverTheBands) {
   EXPECT_EQ(wrong, 0);
   EXPECT_GT(fromText, 0);
   EXPECT_GT(fromBands, shown.width() * shown.height() / 2);
+  // The band layer's middle column is bands of many colours, which move down from tick to tick;
+  // its edges are the back colour alone.
+  const ui::Canvas& bands = box.Picture2.canvas();
+  auto column = [&bands](int x) {
+    std::vector<ui::Color> c;
+    for (int y = 0; y < bands.height(); ++y) c.push_back(bands.pixel(x, y));
+    return c;
+  };
+  const std::vector<ui::Color> middle = column(bands.width() / 2), edge = column(0);
+  EXPECT_GT(std::set<ui::Color>(middle.begin(), middle.end()).size(), 50u);
+  EXPECT_EQ(std::set<ui::Color>(edge.begin(), edge.end()).size(), 1u);
+  ticks(4);
+  EXPECT_NE(column(bands.width() / 2), middle);
 }
 
 TEST_F(AboutBox, SpeedReadoutRestartAndClose) {
