@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -79,9 +78,7 @@ std::string_view nextLine(std::string_view& rest) {
 // A number as the decimal text the tables hold.
 std::string decimalText(double v) {
   if (v == std::floor(v) && std::fabs(v) < 1e15) return std::to_string(static_cast<long long>(v));
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", v);
-  return buffer;
+  return shell::GeneralText(v);
 }
 
 int offsetValue(std::string_view text) {

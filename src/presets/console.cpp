@@ -1,12 +1,12 @@
 #include "presets/console.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
 #include "presets/apply_line.h"
 #include "shell/form1.h"
 #include "shell/settings_keys.h"
+#include "shell/text_case.h"
 #include "shell/unload_all.h"
 
 namespace olvex::presets {
@@ -33,8 +33,7 @@ std::string trimRight(std::string_view s) {
 }
 
 Command commandOf(const std::string& line) {
-  std::string word = trimRight(line);
-  std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::toupper(c); });
+  const std::string word = shell::UpperCase(trimRight(line));
   for (const auto& w : kCommandWords)
     if (w.word == word) return w.command;
   return Command::None;

@@ -108,7 +108,7 @@ void readDracoLine(const std::string& line, const DracoNames& names) {
   if (!patch) return;
   std::string values = line.substr(patch->values);
   if (!values.empty() && !values.ends_with(';')) values += ';';
-  const int flag = line.size() > kFlagAt && std::isdigit(static_cast<unsigned char>(line[kFlagAt])) ? line[kFlagAt] - '0' : 0;
+  const int flag = line.size() > kFlagAt && shell::IsDigit(line[kFlagAt]) ? line[kFlagAt] - '0' : 0;
   draco::SetItemSelected(names.items.first(draco::PatchList[patch->first].Name), flag == 1);
   for (int i = patch->first; i >= 0; i = names.folded.next(i)) draco::ParseParamValues(values, i);
 }
@@ -139,7 +139,7 @@ void readFlipeffects(Reader& in) {
       shell::FlipAnnotation.at(slot) = std::string(l.substr(kAnnotationTag.size(), kAnnotationLength));
     } else if (startsWith(l, kOnceTag)) {
       const char c = l.size() > kOnceTag.size() ? l[kOnceTag.size()] : ' ';
-      shell::FlipDoOnlyOnce.at(slot) = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : 0;
+      shell::FlipDoOnlyOnce.at(slot) = shell::IsDigit(c) ? c - '0' : 0;
     } else {
       appendLine(shell::FlipCode.at(slot), line);
     }

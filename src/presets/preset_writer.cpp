@@ -12,6 +12,7 @@
 #include "shell/script_slots.h"
 #include "shell/settings_keys.h"
 #include "shell/shared_tables.h"
+#include "shell/text_case.h"
 #include "ui/host.h"
 
 namespace olvex::presets {
@@ -226,12 +227,6 @@ constexpr PresetItem kItems[] = {
     {"EnableRaceTimerWorkaround"}, {"RaceTimerWorkaroundMethod"},
 };
 
-std::string lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return r;
-}
-
 // The value lines of one key, read from the target its row stores into.
 struct ReadBack {
   std::string_view key;
@@ -258,7 +253,7 @@ void keyLines(Lines& out) {
   for (const PresetItem& item : kItems) {
     if (item.lines) {
       item.lines(out);
-    } else if (const shell::KeyRow* row = shell::FindKeyRow(lower(item.readAs.empty() ? item.key : item.readAs))) {
+    } else if (const shell::KeyRow* row = shell::FindKeyRow(shell::LowerCase(item.readAs.empty() ? item.key : item.readAs))) {
       std::visit(ReadBack{item.key, out}, row->target);
     }
   }

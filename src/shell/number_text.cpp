@@ -180,4 +180,10 @@ double RoundHalfEven(double x) {
   return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 
+std::string GeneralText(double x) {
+  char buf[32];
+  auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;
+  return std::string(buf, end);
+}
+
 }  // namespace olvex::shell

@@ -1,6 +1,8 @@
 #pragma once
-// The two ways the program reads a number from text.
+// The two ways the program reads a number from text, and the general form it writes one in. None
+// depends on the process's locale: the view layer sets it from the user's.
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace olvex::shell {
@@ -16,5 +18,8 @@ std::optional<double> StrictNumber(std::string_view s);
 
 // Rounds to the nearest integer, halves to the even neighbour.
 double RoundHalfEven(double x);
+
+// x in 15 significant digits as printf's "%.15g" writes it in the C locale: "1.5", "1e+20".
+std::string GeneralText(double x);
 
 }  // namespace olvex::shell

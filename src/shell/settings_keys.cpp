@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "shell/config_state.h"
 #include "shell/conversions.h"
 #include "shell/number_text.h"
+#include "shell/text_case.h"
 
 namespace olvex::shell {
 namespace {
@@ -329,10 +329,8 @@ std::string ConvertOldRange(std::string_view value, std::string_view lowerKey) {
 std::string NumberText(double x) {
   if (x == 0) return "0";  // also -0
   if (std::fabs(x) < 1e15 && x == std::trunc(x)) return std::to_string(static_cast<long long>(x));
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15G", x);
-  std::string s = buf;
-  // Drop the zeros %G leaves in the exponent ("1E+020" style is not ours: "1E+20").
+  std::string s = UpperCase(GeneralText(x));
+  // Drop the zeros that pad the exponent: "1.5E-5", not "1.5E-05".
   auto e = s.find('E');
   if (e != std::string::npos) {
     std::size_t digits = e + 2;

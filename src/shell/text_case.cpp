@@ -36,7 +36,7 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
 
 bool IsHexDigit(char c) {
   char u = UpperChar(c);
-  return (c >= '0' && c <= '9') || (u >= 'A' && u <= 'F');
+  return IsDigit(c) || (u >= 'A' && u <= 'F');
 }
 
 }  // namespace olvex::shell

@@ -1,6 +1,7 @@
 #pragma once
-// Letter case of the program's texts: keys, section markers, command names. Only A to Z change
-// case, whatever the locale, so code-page bytes above 127 are kept as they are.
+// Letter case and digits of the program's texts: keys, section markers, command names. Only A to
+// Z change case and only 0 to 9 are digits, whatever the locale, so code-page bytes above 127 are
+// kept as they are.
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,7 @@ std::string LowerCase(std::string_view s);
 void LowerCaseInto(std::string_view s, char* out);
 std::string UpperCase(std::string_view s);
 bool StartsWithNoCase(std::string_view s, std::string_view prefix);
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c);  // 0-9, A-F, a-f
 
 namespace text_case_detail {

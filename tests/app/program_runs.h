@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "patcher/pass_fixture.h"
@@ -40,11 +41,15 @@ inline std::string extendingConfig(bool largeArea = false, bool silent = true) {
 inline constexpr char kOffscreen[] = "offscreen";
 inline constexpr char kNoDisplay[] = "";
 
+// Variables set for a run on top of the test's own, as name and value.
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
 class ProgramRun {
  public:
   // Starts the program in folder, showing its windows on `display`; its standard error goes to
   // errPath.
-  ProgramRun(const std::string& folder, const std::string& errPath, const std::string& display = kOffscreen)
+  ProgramRun(const std::string& folder, const std::string& errPath, const std::string& display = kOffscreen,
+             const Environment& environment = {})
       : err_(errPath) {
     pid_ = ::fork();
     if (pid_ == 0) {
@@ -59,6 +64,7 @@ class ProgramRun {
         ::setenv("QT_QPA_PLATFORM", "xcb", 1);
         ::setenv("DISPLAY", display.c_str(), 1);
       }
+      for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
       ::execl(OLVEX_PROGRAM, "olvex", static_cast<char*>(nullptr));
       ::_exit(127);
     }

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/temp_folder.h"
 #include "shell/conversions.h"
+#include "support/compiled_locale.h"
 #include "support/objdump.h"
 #include "support/test_host.h"
 
@@ -109,6 +110,17 @@ TEST(CommandSetReader, ConstantLinesAndDroppedLinesKeepTheirRows) {
   const auto& words = set.table(ConstKind::Word);
   EXPECT_TRUE(words[0].allowsEveryCommand() && words[3].allowsEveryCommand());
   EXPECT_FALSE(words[2].allowsEveryCommand());
+}
+
+// A constant's number keeps its point where the user's locale (which the window toolkit sets)
+// writes a comma.
+TEST(CommandSetReader, ConstantsKeepTheirPointUnderADecimalCommaLocale) {
+  const test::CompiledLocale german("de_DE", "UTF-8");
+  if (!german.ok()) GTEST_SKIP() << "localedef or the de_DE sources are missing";
+  test::CompiledLocale::Scope scope(german);
+  CommandSet set = parse({"!ASSIGN_WORD 2.5 HALF", "!ASSIGN_DWRD 1.25e20 HUGE"});
+  EXPECT_EQ(constants(set, ConstKind::Word), Lines{"2.5|HALF|"});
+  EXPECT_EQ(constants(set, ConstKind::Dword), Lines{"1.25e+20|HUGE|"});
 }
 
 TEST(CommandSetReader, WarnsAboutTemplatesThatCannotCompile) {

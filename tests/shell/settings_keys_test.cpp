@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config_fixture.h"
+#include "support/compiled_locale.h"
 #include "ui/control_array.h"
 
 namespace olvex::shell {
@@ -103,6 +104,18 @@ TEST_F(SettingsKeys, ConvertsValues) {
                            << static_cast<int>(c.conversion);
   }
   EXPECT_EQ(NumberText(1e15), "1E+15");
+}
+
+// The window toolkit sets the C library's locale from the user's: numbers are still written
+// with a point where that locale writes a comma.
+TEST_F(SettingsKeys, NumbersKeepTheirPointUnderADecimalCommaLocale) {
+  const olvex::test::CompiledLocale german("de_DE", "UTF-8");
+  if (!german.ok()) GTEST_SKIP() << "localedef or the de_DE sources are missing";
+  olvex::test::CompiledLocale::Scope scope(german);
+  CfgVersion = "0.76";
+  EXPECT_EQ(Convert(Conversion::Number, "45.5").text, "45.5");
+  EXPECT_EQ(Convert(Conversion::OldRange, "1.50", "drawingdistancerange").text, "1.5");
+  EXPECT_EQ(NumberText(-1.5e-5), "-1.5E-5");
 }
 
 // Each line stores into its control or shared table, or fails; the shared tables' windows follow.

@@ -5,14 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <thread>
 
-#include "app/program_runs.h"
-#include "program_fixture.h"
+#include "program_process.h"
 
 namespace olvex::test::x {
 namespace {
@@ -23,79 +19,9 @@ namespace fs = std::filesystem;
 
 // The status the toolkit ends the process with once its display is gone.
 constexpr int kToolkitsStatus = 1;
-constexpr char kKeepOutOfTls[] = "intercept_tls_get_addr=0";
 
-// Polls `done` for up to 20 s.
-bool within20s(const std::function<bool()>& done) {
-  for (auto until = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < until;
-       std::this_thread::sleep_for(20ms))
-    if (done()) return true;
-  return false;
-}
-
-class XServerGone : public ::testing::Test {
+class XServerGone : public ProgramProcess {
  protected:
-  void SetUp() override {
-    if (!XDisplay::available()) GTEST_SKIP() << "Xvfb or openbox is not installed";
-    // In the sanitizer build, the leak check at exit() crashes on the dynamic TLS of threads that
-    // are still alive then (Qt's image threads, which only the application object's destructor
-    // stops): the runs here keep it from looking at that TLS. Any report still ends a run with 99.
-    const char* options = std::getenv("ASAN_OPTIONS");
-    std::string kept = options ? options : "";
-    if (kept.find(kKeepOutOfTls) == std::string::npos) ::setenv("ASAN_OPTIONS", (kept + ":" + kKeepOutOfTls).c_str(), 1);
-    original = reflayout::referenceExecutable();
-    platform::test_files::putBytes(exe(), original);
-  }
-
-  // The program started with `config` on a server of its own, the start-up's notice answered,
-  // and its main window up.
-  void start(const std::string& config) {
-    platform::test_files::putBytes(dir.file("olvex.cfg"), config);
-    server = std::make_unique<XDisplay>();
-    program = std::make_unique<ProgramRun>(dir.path(), logs.file("run.txt"), server->name());
-    ASSERT_TRUE(answer("OLVEX", [&] { return shown(kMain); })) << program->messages();
-  }
-
-  // Return typed into the window titled `caption` while it has the keyboard (at most every
-  // 300 ms), until `done`.
-  bool answer(const std::string& caption, const std::function<bool()>& done) {
-    std::chrono::steady_clock::time_point pressed;
-    return within20s([&] {
-      if (std::chrono::steady_clock::now() - pressed > 300ms && server->focusedIn(caption)) {
-        pressKey("Return");
-        pressed = std::chrono::steady_clock::now();
-      }
-      return done();
-    });
-  }
-
-  bool shown(const std::string& caption) {
-    Rect area;
-    std::vector<Rect> above;
-    return server->findWindow(caption, area, above);
-  }
-
-  void pressKey(const std::string& key) {
-    server->key(key, true);
-    server->key(key, false);
-  }
-
-  // A click on a button of the main window, where its designer placed it (15 twips a pixel on
-  // this server's screen).
-  void click(ui::CommandButton shell::Form1::*button) {
-    Rect area;
-    std::vector<Rect> above;
-    ASSERT_TRUE(server->findWindow(kMain, area, above));
-    const ui::Control& c = layout.*button;
-    server->moveTo(area.left + (c.left() + c.width() / 2) / 15, area.top + (c.top() + c.height() / 2) / 15);
-    server->button(true);
-    server->button(false);
-  }
-
-  void waitShown(const std::string& caption) {
-    ASSERT_TRUE(within20s([&] { return shown(caption); })) << caption << " never showed";
-  }
-
   // Ends the server and returns the program's exit status (-signal when a signal ended it).
   int endServer() {
     server->stopServer();
@@ -103,14 +29,6 @@ class XServerGone : public ::testing::Test {
     program->signal(SIGKILL);
     return program->wait();
   }
-
-  std::string exe() const { return dir.file("tomb4.exe"); }
-
-  platform::test_files::TempFolder dir, logs;
-  std::string original;
-  const shell::Form1 layout;  // only read for the controls' places
-  std::unique_ptr<XDisplay> server;
-  std::unique_ptr<ProgramRun> program;
 };
 
 TEST_F(XServerGone, TheProgramEndsWithTheToolkitsStatusWhateverItShows) {

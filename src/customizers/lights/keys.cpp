@@ -1,10 +1,10 @@
 // The lights dialog's settings keys (scope "lite").
 #include "customizers/lights/dialog.h"
 
-#include <cctype>
-
 #include "customizers/frame/key_targets.h"
+#include "shell/number_text.h"
 #include "shell/settings_keys.h"
+#include "shell/text_case.h"
 
 namespace olvex::customizers {
 
@@ -25,9 +25,9 @@ void setBinocularRange(const shell::Converted& v) {
   ui::ComboBox& combo = lite().Combo1;
   std::string text = v.text;
   std::size_t first = v.text.find_first_not_of(' ');
-  bool numeric = first != std::string::npos && std::isdigit(static_cast<unsigned char>(v.text[first]));
+  bool numeric = first != std::string::npos && shell::IsDigit(v.text[first]);
   for (int i = 0; numeric && i < combo.listCount(); ++i)
-    if (std::stod(combo.list(i)) == v.number) text = combo.list(i);
+    if (shell::Val(combo.list(i)) == v.number) text = combo.list(i);
   combo.setText(text);
 }
 std::string binocularRange() { return lite().Combo1.text(); }
