@@ -1,7 +1,8 @@
 // The program under its user's locale, which the window toolkit takes from the environment: a
 // Turkish one, where capital I lowers to a dotless i and the decimal point is a comma, changes
-// neither a saved preset nor the console's commands. The program runs as a process of its own,
-// driven only through the X server.
+// neither a saved preset nor the console's commands; a folder named in the user's letters takes
+// the files saved through the file dialogs. The program runs as a process of its own, driven
+// only through the X server.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -97,6 +98,12 @@ TEST_F(UserLocale, TurkishSavesThePresetOfTheCLocaleAndQuitsFromTheConsole) {
       "turkish", {{"LOCPATH", turkish.folder()}, {"LANG", turkish.name()}, {"LC_ALL", turkish.name()}});
   EXPECT_EQ(linesOf(local).size(), linesOf(plain).size());
   EXPECT_TRUE(local == plain) << "first difference (Turkish | C): " << firstDifference(local, plain);
+}
+
+// The dialog's path reaches the program in the file system's bytes, not as code-page text.
+TEST_F(UserLocale, AFolderNamedInTheUsersLettersTakesThePreset) {
+  moveHome("\xC3\xA7" "al" "\xC4\xB1" "\xC5\x9F" "ma");  // Turkish for "work", in UTF-8
+  EXPECT_NE(savePresetAndQuit("preset", {{"LANG", "C.UTF-8"}, {"LC_ALL", "C.UTF-8"}}), "");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/qt/convert.h"
 
+#include <QFile>
 #include <QPixmap>
 #include <cmath>
 
@@ -18,6 +19,10 @@ QString toQString(const std::string& s) {
 }
 
 std::string toBytes(const QString& s) { return s.toLatin1().toStdString(); }
+
+QString fromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string toPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 std::optional<QColor> toQColor(Color c) {
   if (c & 0x80000000u) return std::nullopt;

@@ -1,5 +1,5 @@
 #pragma once
-// Conversions between the window model's values and Qt's: byte text as Latin-1, &HBBGGRR
+// Conversions between the window model's values and Qt's: byte text as Latin-1, paths, &HBBGGRR
 // colours, fonts, pictures, twips, and the CR LF line ends of multi-line boxes.
 #include <QColor>
 #include <QCursor>
@@ -16,6 +16,9 @@ namespace olvex::ui::qt {
 
 QString toQString(const std::string& s);
 std::string toBytes(const QString& s);
+// A path as the file system names it (Qt's file-name bytes: UTF-8), not code-page text.
+QString fromPath(const std::string& path);
+std::string toPath(const QString& path);
 
 // Empty for a system colour (top bit set): the palette's default applies.
 std::optional<QColor> toQColor(Color c);

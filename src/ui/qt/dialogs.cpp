@@ -99,8 +99,8 @@ QString toQtFilter(const std::string& filter) {
 
 std::optional<std::string> askFileName(const FileDialog& d, bool save, QWidget* parent) {
   if (screenless()) return std::nullopt;
-  QString dir = d.initialDir.empty() ? QDir::currentPath() : toQString(d.initialDir);
-  QString start = d.fileName.empty() ? dir : QDir(dir).filePath(toQString(d.fileName));
+  QString dir = d.initialDir.empty() ? QDir::currentPath() : fromPath(d.initialDir);
+  QString start = d.fileName.empty() ? dir : QDir(dir).filePath(fromPath(d.fileName));
   QFileDialog dialog(parent, toQString(d.title), start, toQtFilter(d.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -112,7 +112,7 @@ std::optional<std::string> askFileName(const FileDialog& d, bool save, QWidget* 
                      [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return toBytes(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+  return toPath(QDir::toNativeSeparators(dialog.selectedFiles().front()));
 }
 
 QString filterSuffix(const QString& nameFilter) {
