@@ -253,7 +253,7 @@ void keyLines(Lines& out) {
   for (const PresetItem& item : kItems) {
     if (item.lines) {
       item.lines(out);
-    } else if (const shell::KeyRow* row = shell::FindKeyRow(shell::LowerCase(item.readAs.empty() ? item.key : item.readAs))) {
+    } else if (const auto* row = shell::FindKeyRow(shell::LowerCase(item.readAs.empty() ? item.key : item.readAs))) {
       std::visit(ReadBack{item.key, out}, row->target);
     }
   }

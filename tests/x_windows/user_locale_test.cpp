@@ -5,6 +5,7 @@
 // only through the X server.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
