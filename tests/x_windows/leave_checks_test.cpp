@@ -1,5 +1,6 @@
 // Every way out of a field runs its check on leaving, with real keys and clicks under a window
-// manager: the close box and Alt+F4 of a dialog, a popup hiding as it loses activation or on Esc.
+// manager: the close box and Alt+F4 of a dialog, a popup hiding as it loses activation or on Esc,
+// a modal window opened over the field.
 // A check that refuses keeps the window open with its message; the popups store and hide.
 #include <gtest/gtest.h>
 
