@@ -249,6 +249,9 @@ void Patches::ScrollThru(const std::string& text) {
   for (int i = 0; i < static_cast<int>(PatchList.size()) && i < Listbox1.listCount(); ++i) {
     if (!SearchFromTop && i <= current) continue;
     if (shell::LowerCase(PatchList[i].Name).find(needle) == std::string::npos) continue;
+    // F2, F3 and the search arrows leave the value box where it is: its check runs for the
+    // parameter shown now, before the found patch replaces it.
+    if (!checkField()) return;
     Listbox1.setListIndex(i);
     if (SearchFromTop) {
       SearchFromTop = false;

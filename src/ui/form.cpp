@@ -62,6 +62,10 @@ void Form::setBackColor(Color c) {
 void Form::show(bool modal) {
   if (unloading_) return;
   if (visible_ && !modal) return;
+  Form* opener = modal ? host().activeForm() : nullptr;
+  if (opener == this || (opener && !opener->visible_)) opener = nullptr;
+  bool openerLeft = opener && opener->focusNotified_ != nullptr;
+  if (opener && !opener->leaveField()) return;
   bool opening = !visible_;
   if (opening && !placed_) centreOnOpener();
   visible_ = true;
@@ -70,6 +74,8 @@ void Form::show(bool modal) {
   if (opening && active_) active_->setFocus();  // the control the window was left with, again
   host().show(*this, modal);
   modal_ = false;
+  // Forms are freed only where no handler runs, so the opener is still there to be asked.
+  if (openerLeft && Forms::isLoaded(*opener) && opener->visible_) opener->regainField();
 }
 
 void Form::hide() {
@@ -129,6 +135,17 @@ bool Form::leaveField() {
   focusNotified_ = nullptr;
   if (left->onLostFocus) left->onLostFocus();
   return focusNotified_ == nullptr;
+}
+
+bool Form::checkField() {
+  bool left = focusNotified_ != nullptr;
+  if (!leaveField()) return false;
+  if (left) regainField();
+  return true;
+}
+
+void Form::regainField() {
+  if (active_ && !focusNotified_) active_->setFocus();
 }
 
 void Form::userMouseMove(const MouseEvent& e) { if (onMouseMove) onMouseMove(e); }

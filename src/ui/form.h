@@ -45,7 +45,10 @@ class Form {
 
   bool visible() const { return visible_; }
   bool modal() const { return modal_; }
-  // Shows the form through the host; a modal show returns when the form is hidden.
+  // Shows the form through the host; a modal show returns when the form is hidden. A modal
+  // window takes the keyboard from the window it opens over (the host's active form): that
+  // window's field is left first (leaveField), a check that refuses keeps this window closed,
+  // and the field has the focus again (GotFocus) once this window is closed.
   void show(bool modal = false);
   void hide();
   // Runs Unload, drops the host's view and ends this default instance.
@@ -60,6 +63,11 @@ class Form {
   // window's focus and gets it again (GotFocus) when the window is shown again. False when its
   // LostFocus handler took the focus back (a check that refused): the window stays as it is.
   bool leaveField();
+  // Code is about to show something else in the window's fields (another record, another
+  // parameter): the control with the focus is left as for Tab, so its check on leaving runs for
+  // what it holds now, and then has the focus again. False when the check refused: nothing else
+  // must be shown then.
+  bool checkField();
 
   void userMouseMove(const MouseEvent& e);
   void userMouseDown(const MouseEvent& e);
@@ -92,6 +100,8 @@ class Form {
   friend class Control;
   friend class Forms;
   void changed();
+  // After leaveField: the control that is still the window's focus has it again (GotFocus).
+  void regainField();
   // Sets the geometry without placing the window.
   void reshape(int left, int top, int width, int height);
   // A view learns of controls added or removed while the form is loaded (control arrays).

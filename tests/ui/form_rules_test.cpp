@@ -198,6 +198,48 @@ TEST_F(FormRules, AWindowWithoutAPlaceOpensCentredOverItsOpener) {
   EXPECT_EQ(f.left(), 150);
 }
 
+// A modal window takes the keyboard from the window it opens over: the field there is left first
+// and has the focus again once the modal window is closed; a check that refuses keeps the modal
+// window closed. A modeless window, or one opened over no shown window, leaves nothing. Code about
+// to show something else in a window checks its field the same way, in place.
+TEST_F(FormRules, AModalWindowLeavesTheFieldOfTheWindowItOpensOver) {
+  auto& f = Forms::get<SampleForm>();
+  auto& other = Forms::get<OtherForm>();
+  host.onShow = [](ui::Form& shown, bool) { log().add(shown.name() + " shown"); };
+  f.show();
+  f.Text2.setFocus();
+  const struct {
+    const char* what;
+    bool modal, active, openerShown;
+    std::vector<std::string> events;
+  } cases[] = {
+      {"modal", true, true, true, {"Text2_LostFocus", "OtherForm shown", "Text2_GotFocus"}},
+      {"modeless", false, true, true, {"OtherForm shown"}},
+      {"no window active", true, false, true, {"OtherForm shown"}},
+      {"the opener hidden", true, true, false, {"OtherForm shown"}},
+  };
+  for (const auto& c : cases) {
+    c.openerShown ? f.show() : f.hide();
+    host.active = c.active ? &f : nullptr;
+    events().clear();
+    other.show(c.modal);
+    other.hide();
+    EXPECT_EQ(events(), c.events) << c.what;
+  }
+  f.show();
+  host.active = &f;
+  events().clear();
+  EXPECT_TRUE(f.checkField());
+  f.Text1.setFocus();
+  f.Text1.setText("");
+  other.show(true);
+  EXPECT_FALSE(other.visible());
+  EXPECT_FALSE(f.checkField());
+  EXPECT_TRUE(f.Text1.hasFocus());
+  EXPECT_EQ(events(), (std::vector<std::string>{"Text2_LostFocus", "Text2_GotFocus", "Text2_LostFocus",
+                                                "Text1_Change", "Text1_LostFocus", "Text1_LostFocus"}));
+}
+
 TEST_F(FormRules, ControlArrayKeepsHoles) {
   auto& f = Forms::get<SampleForm>();
   EXPECT_EQ(f.Boxes.indexes(), (std::vector<int>{0, 2}));

@@ -1,5 +1,6 @@
 // Every way out of a field runs its check on leaving, with real keys and clicks under a window
-// manager: the close box and Alt+F4 of a dialog, a popup hiding as it loses activation or on Esc.
+// manager: the close box and Alt+F4 of a dialog, a popup hiding as it loses activation or on Esc,
+// a modal window opened over the field.
 // A check that refuses keeps the window open with its message; the popups store and hide.
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "draco/patch_list.h"
 #include "draco/patch_list_window.h"
 #include "draco/patch_set_writer.h"
+#include "draco/statistics_window.h"
 #include "program_fixture.h"
 
 namespace olvex::test::x {
@@ -79,6 +81,28 @@ TEST_F(LeaveChecks, AShortMagicWordKeepsItsDialogOpen) {
     retype(inventory.Text3, "quab", "QUAB");
     pressKey("Alt_L+F4");
     waitClosed(kInventory);
+  });
+}
+
+// The statistics open from a picture, which takes no focus: the main window's field is left
+// first, and a check that refuses keeps them closed until the field holds a value it takes.
+TEST_F(LeaveChecks, ARefusingCheckKeepsAModalWindowClosed) {
+  run([&] {
+    auto& main = mainWindow();
+    retype(main.Text1, "200000", "200000");  // hard clipping range
+    click(main.Image2);
+    expectMessage("Maximum value for this field is 131071!");
+    waitFocus(main.Text1);
+    onGui([&] {
+      EXPECT_EQ(main.Text1.text(), "131071");
+      EXPECT_FALSE(ui::Forms::loaded<draco::FLAbout>() && ui::Forms::get<draco::FLAbout>().visible());
+    });
+    retype(main.Text1, "100000", "100000");
+    auto& about = open<draco::FLAbout>(main.Image2, "OLVEX info");
+    click(about.Label1);
+    waitClosed("OLVEX info");
+    waitFocus(main.Text1);
+    onGui([&] { EXPECT_EQ(main.Text1.text(), "100000"); });
   });
 }
 
