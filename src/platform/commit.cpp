@@ -57,8 +57,13 @@ bool holdsExactly(int fd, off_t length, std::span<const char> bytes, const std::
   return true;
 }
 
-// Adds a line to text.
-void addLine(std::string& text, const std::string& line) { text += (text.empty() ? "" : "\r\n") + line; }
+constexpr const char* kOldChanged =
+    "The executable from before the pass, which another program changed or replaced after it was copied,";
+
+// Adds a line to text; an empty one adds nothing.
+void addLine(std::string& text, const std::string& line) {
+  if (!line.empty()) text += (text.empty() ? "" : "\r\n") + line;
+}
 
 }  // namespace
 
@@ -142,19 +147,17 @@ std::string RandomAccessFile::keepOld(const std::string& what) const {
 // folder's sync) is a line of the note, and every file it leaves in doubt is kept.
 std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, const CommitHooks& hooks) {
   std::string note;
-  bool removeOld = false;
+  bool oldAsCopied = false;
   // Where the executable from before the pass went, when it is not removed.
   std::string oldNote = "The executable from before the pass is gone too (another program moved or removed it)";
   try {
     const std::optional<FileIdentity> old = identityAt(ownName_);
-    removeOld = old == sourceIdentity_;
-    if (old && !removeOld)
-      addLine(note, oldNote = keepOld("The executable from before the pass, which another program changed or "
-                                      "replaced after it was copied,"));
+    oldAsCopied = old == sourceIdentity_;
+    if (old && !oldAsCopied) addLine(note, oldNote = keepOld(kOldChanged));
   } catch (const FileError& e) {
     addLine(note, oldNote = e.what() + std::string(". ") + keepOld());
   }
-  if (const std::string unsynced = syncFolderOrSay(); !unsynced.empty()) addLine(note, unsynced);
+  addLine(note, syncFolderOrSay());
   if (hooks.beforeLastLook) hooks.beforeLastLook();
   // The last look: the commit succeeds only if the source's name holds the copy as written as it
   // ends; otherwise the executable from before the pass is kept. A look that cannot be made
@@ -164,12 +167,29 @@ std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, cons
     atEnd = identityAt(source_);
   } catch (const FileError& e) {
     addLine(note, e.what() + std::string("; whether it still holds the patched copy cannot be told"));
-    if (removeOld) addLine(note, keepOld());
+    if (oldAsCopied) addLine(note, keepOld());
     return note;
   }
-  if (atEnd != copy) keepAfterLoss(atEnd, removeOld ? keepOld() : oldNote);
-  if (removeOld) ::unlink(ownName_.c_str());  // should it fail, the next run removes it
+  if (atEnd != copy) keepAfterLoss(atEnd, oldAsCopied ? keepOld() : oldNote);
+  if (oldAsCopied) addLine(note, removeOld());
   return note;
+}
+
+// The executable from before the pass goes, if the run's own name still holds it as it was
+// copied when it is looked at once more, just before: whatever another program did to that name
+// since the first look after the exchange (across the folder's sync and the last look) is kept,
+// and so is a file that cannot be looked at or removed.
+std::string RandomAccessFile::removeOld() const {
+  try {
+    const std::optional<FileIdentity> old = identityAt(ownName_);
+    if (!old) return {};
+    if (*old != sourceIdentity_) return keepOld(kOldChanged);
+    if (!detail::removeName(ownName_) && errno != ENOENT) throwErrno("remove", ownName_);
+  } catch (const FileError& e) {
+    // Left at the run's own name, a later run would remove it without a word.
+    return e.what() + std::string(". ") + keepOld();
+  }
+  return {};
 }
 
 // Another program replaced, removed or wrote the copy at the source's name after the exchange:

@@ -117,6 +117,9 @@ class RandomAccessFile {
   std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not
   // Keeps the file at the run's own name beside the source; a sentence saying where `what` is.
   std::string keepOld(const std::string& what = "The executable from before the pass") const;
+  // Removes the executable from before the pass from the run's own name, unless another program
+  // changed that name: then it is kept, and the line returned says where.
+  std::string removeOld() const;
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;

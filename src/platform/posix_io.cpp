@@ -93,6 +93,14 @@ int faultOf(const std::function<int(const std::string&)>& fault, const std::stri
   return fault ? fault(path) : 0;
 }
 
+bool removeName(const std::string& path) {
+  if (const int error = faultOf(callFaults().remove, path)) {
+    errno = error;
+    return false;
+  }
+  return ::unlink(path.c_str()) == 0;
+}
+
 void syncFolder(const std::string& folder) {
   if (const int error = faultOf(callFaults().folderSync, folder)) {
     errno = error;

@@ -52,12 +52,14 @@ void syncFolder(const std::string& folder);     // makes a rename in folder dura
 
 // Tests only: calls that fail as a disk or a permission can make them fail. Given a path, each
 // returns the errno its call then fails with, or 0 to let the call run: `look` for a look at a
-// name (identityAt), `folderSync` for syncFolder.
+// name (identityAt), `folderSync` for syncFolder, `remove` for removeName.
 struct CallFaults {
-  std::function<int(const std::string& path)> look, folderSync;
+  std::function<int(const std::string& path)> look, folderSync, remove;
 };
 CallFaults& callFaults();
 // The errno `fault` gives path; 0 when it is not set.
 int faultOf(const std::function<int(const std::string&)>& fault, const std::string& path);
+// Removes the name; false, with errno set, when it cannot.
+bool removeName(const std::string& path);
 
 }  // namespace olvex::platform::detail

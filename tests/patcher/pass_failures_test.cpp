@@ -390,6 +390,10 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        afterExchange([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
       {"the executable from before the pass replaced just after the exchange",
        afterExchange(moveInto("newer", ownNameNow)), true, modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
+      {"the executable from before the pass cut at the last look",
+       atLastLook([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
+      {"another file moved to the run's own name at the last look", atLastLook(moveInto("newer", ownNameNow)), true,
+       modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
       {"the folder cannot be synced",
        [](Form1&) { platform::detail::callFaults().folderSync = [](const std::string&) { return EIO; }; }, true,
        modified("Cannot sync folder \"" + dir.path() + "\": Input/output error")},
@@ -401,6 +405,11 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        {{"tomb4.exe.kept", original}}},
       {"the executable from before the pass cannot be looked at", afterExchange(failLook(isOwn, EACCES)), true,
        modified("Cannot look at \"" + own + "\": Permission denied. " + keptOld), {{"tomb4.exe.kept", original}}},
+      {"the executable from before the pass cannot be removed",
+       [isOwn](Form1&) {
+         platform::detail::callFaults().remove = [isOwn](const std::string& p) { return isOwn(p) ? EIO : 0; };
+       },
+       true, modified("Cannot remove \"" + own + "\": Input/output error. " + keptOld), {{"tomb4.exe.kept", original}}},
       {"the executable cannot be looked at before the exchange", atSync(failLook(isExe, EIO)), false,
        refused("Cannot look at \"" + exe() + "\": Input/output error")},
       {"the working copy cannot be looked at at the run's own name", atSync(failLook(isOwn, EACCES)), false,
