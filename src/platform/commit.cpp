@@ -38,7 +38,10 @@ enum class Exchange { Done, Unsupported, Failed };
 // call, as older C libraries have no wrapper). Unsupported where the file system cannot
 // exchange; after Failed, errno says why.
 Exchange exchangeNames(const std::string& a, const std::string& b) {
-  if (::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) return Exchange::Done;
+  if (detail::withFault(detail::callFaults().exchange, b.c_str(), [&] {
+        return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE));
+      }) == 0)
+    return Exchange::Done;
   return errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ? Exchange::Unsupported : Exchange::Failed;
 }
 
@@ -112,7 +115,9 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   }
   if (exchange == Exchange::Unsupported) {
     // The look above is the last one: a change in the instant of the rename is not caught.
-    if (::rename(ownName_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
+    if (detail::withFault(detail::callFaults().rename, source_.c_str(),
+                          [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0)
+      throwErrno("replace", source_);
     settled_ = true;
     return syncFolderOrSay();
   }

@@ -16,8 +16,7 @@ namespace olvex::platform::detail {
 
 std::optional<FileIdentity> identityAt(const std::string& path) {
   struct stat st {};
-  if (const int error = faultOf(callFaults().look, path)) errno = error;
-  else if (::lstat(path.c_str(), &st) == 0) return identityOf(st);
+  if (withFault(callFaults().look, path.c_str(), [&] { return ::lstat(path.c_str(), &st); }) == 0) return identityOf(st);
   if (errno == ENOENT) return std::nullopt;
   throwErrno("look at", path);
 }
@@ -27,14 +26,18 @@ bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file
 }
 
 bool renameNoReplace(const char* from, const char* to) {
-  if (::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+  const CallFaults& faults = callFaults();
+  if (withFault(faults.renameNoReplace, to, [&] {
+        return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+      }) == 0)
+    return true;
   if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
   struct stat st {};
-  if (::lstat(to, &st) == 0) {
+  if (withFault(faults.look, to, [&] { return ::lstat(to, &st); }) == 0) {
     errno = EEXIST;
     return false;
   }
-  return ::rename(from, to) == 0;
+  return withFault(faults.rename, to, [&] { return ::rename(from, to); }) == 0;
 }
 
 std::string freeOwnName(const std::string& folder) {
