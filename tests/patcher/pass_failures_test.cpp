@@ -100,7 +100,11 @@ class PassFailures : public PassTest {
     change();
     left = foundAt(exe());
   }
-  // The refusal of a commit whose working copy another program changed.
+  // The refusals of a commit whose executable, or working copy, another program changed.
+  std::string sourceChanged() const {
+    return "Cannot replace \"" + exe() +
+           "\": it changed after it was copied (another program wrote, moved or removed it); it is left as it is now";
+  }
   std::string workingCopyGone() const {
     return "Cannot replace \"" + exe() + "\": its working copy \"" + exe() +
            "0\" was changed, removed or replaced meanwhile";
@@ -122,9 +126,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string noHeader = "ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length";
   const std::string section = "not the place of a further section header in the table of tomb4.exe (from position "
                               "505, headers end at 4096)";
-  const std::string changed = "Cannot replace \"" + exe() +
-                              "\": it changed after it was copied (another program wrote, moved or removed it); it is "
-                              "left as it is now";
+  const std::string changed = sourceChanged();
   const std::string keptBefore = ". The executable from before the pass was kept as \"" + exe() + ".kept\"";
   const std::string replacedAfter = "Cannot replace \"" + exe() +
                                     "\": another program put another file there as the patched copy took its place; "
@@ -478,6 +480,11 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        false, refused("Cannot look at \"" + exe() + "\": Input/output error\r\nCannot look at \"" + exe() +
                       "\": Input/output error. " + keptOld),
        {{"tomb4.exe.kept", original}}, false, patched},
+      {"the executable replaced just before a link to it fails",
+       failing({noExchange, {&Calls::link, isOwn, EIO}},
+               atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
+       false,
+       refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
       {"another file moved to the run's own name just before the rename",
        failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false,
        refused("Cannot replace \"" + exe() +
