@@ -38,7 +38,10 @@ enum class Exchange { Done, Unsupported, Failed };
 // call, as older C libraries have no wrapper). Unsupported where the file system cannot
 // exchange; after Failed, errno says why.
 Exchange exchangeNames(const std::string& a, const std::string& b) {
-  if (::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0) return Exchange::Done;
+  if (detail::withFault(detail::callFaults().exchange, b.c_str(), [&] {
+        return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE));
+      }) == 0)
+    return Exchange::Done;
   return errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ? Exchange::Unsupported : Exchange::Failed;
 }
 
@@ -57,8 +60,18 @@ bool holdsExactly(int fd, off_t length, std::span<const char> bytes, const std::
   return true;
 }
 
-// Adds a line to text.
-void addLine(std::string& text, const std::string& line) { text += (text.empty() ? "" : "\r\n") + line; }
+constexpr const char* kOldGone =
+    "The executable from before the pass is gone too (another program moved or removed it)";
+constexpr const char* kOldReplaced =
+    "The executable from before the pass is gone: this file system makes no link to keep it by as the copy "
+    "took its place";
+constexpr const char* kOldChanged =
+    "The executable from before the pass, which another program changed or replaced after it was copied,";
+
+// Adds a line to text; an empty one adds nothing.
+void addLine(std::string& text, const std::string& line) {
+  if (!line.empty()) text += (text.empty() ? "" : "\r\n") + line;
+}
 
 }  // namespace
 
@@ -88,32 +101,61 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   fd_ = -1;
   const FileIdentity copy = syncChecked(fd.get(), hooks);
   fd.closeChecked(path_);
-  // The copy leaves path for the run's own name, where it must prove to be the copy as written.
-  if (!detail::renameNoReplace(path_.c_str(), ownName_.c_str())) {
-    if (errno == ENOENT) throwFileError("replace", source_, copyChanged());
-    throwErrno("move aside", path_);
-  }
+  moveCopyAside();
   copyMoved_ = true;
   checkInPlace(copy);  // the last look before the exchange
   if (hooks.beforeExchange) hooks.beforeExchange();
   const Exchange exchange = exchangeNames(ownName_, source_);
-  if (exchange == Exchange::Failed) {
-    // Nothing changed; a name that went away after the look (the source above all, which must
-    // not be made anew) is named as the look names it.
-    const int error = errno;
-    checkInPlace(copy);
-    errno = error;
-    throwErrno("replace", source_);
-  }
-  if (exchange == Exchange::Unsupported) {
-    // The look above is the last one: a change in the instant of the rename is not caught.
-    if (::rename(ownName_.c_str(), source_.c_str()) != 0) throwErrno("replace", source_);
-    settled_ = true;
-    return syncFolderOrSay();
-  }
+  if (exchange == Exchange::Unsupported) return renameOver(copy, hooks);
+  if (exchange == Exchange::Failed) failedUnlessInPlace(copy);
+  oldName_ = ownName_;
   settled_ = true;  // from here on the commit itself sees to the run's own name
   if (hooks.afterExchange) hooks.afterExchange();
-  return settleAfterExchange(copy, hooks);
+  return settle(copy, hooks);
+}
+
+// The copy leaves path for the run's own name, where it must prove to be the copy as written. A
+// file another program put at that name meanwhile (it was free when the copy was made) is kept
+// beside the working copy's name, never left there for a later run to remove, and the name stays
+// the one the termination handler guards.
+void RandomAccessFile::moveCopyAside() {
+  while (!detail::renameNoReplace(path_.c_str(), ownName_.c_str())) {
+    if (errno == ENOENT) throwFileError("replace", source_, copyChanged());
+    if (errno != EEXIST) throwErrno("move aside", path_);
+    const std::string kept = detail::keepBeside(ownName_, path_);
+    addLine(keptNote_, "The file found at \"" + ownName_ + "\" was kept as \"" + kept + "\".");
+  }
+}
+
+// Where the file system cannot exchange, the copy is renamed over the source. Where it makes hard
+// links, the executable from before the pass keeps a name of the run's own until the last look
+// has found the copy in place; elsewhere the rename replaces it.
+std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitHooks& hooks) {
+  try {
+    oldName_ = detail::linkToOwnName(source_);
+  } catch (const FileError&) {
+    checkInPlace(copy);  // a source that went meanwhile is named as the look names it
+    throw;
+  }
+  if (detail::withFault(detail::callFaults().rename, source_.c_str(),
+                        [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0)
+    failedUnlessInPlace(copy);
+  settled_ = true;
+  if (hooks.afterExchange) hooks.afterExchange();
+  return settle(copy, hooks);
+}
+
+// After the exchange or the rename reported failure (errno says why): a network or FUSE file
+// system may report an error for a step it did, so the names decide. Where the source's name
+// holds the copy, the commit goes on as after success, and the run's own name is looked at as
+// then; else nothing changed, and a name that went away after the look before (the source above
+// all, which must not be made anew) is named as that look names it.
+void RandomAccessFile::failedUnlessInPlace(const FileIdentity& copy) const {
+  const int error = errno;
+  if (sameFile(identityAt(source_), copy)) return;
+  checkInPlace(copy);
+  errno = error;
+  throwErrno("replace", source_);
 }
 
 std::string RandomAccessFile::syncFolderOrSay() const {
@@ -127,34 +169,33 @@ std::string RandomAccessFile::syncFolderOrSay() const {
 
 std::string RandomAccessFile::keepOld(const std::string& what) const {
   try {
-    const std::string kept = detail::keepBeside(ownName_, source_);
+    const std::string kept = detail::keepBeside(oldName_, source_);
     const std::string unsynced = syncFolderOrSay();
     return what + " was kept as \"" + kept + "\"" + (unsynced.empty() ? "" : ". " + unsynced);
   } catch (const FileError& e) {
-    return e.what() + (". " + what) + " is at \"" + ownName_ + "\"";
+    return e.what() + (". " + what) + " is at \"" + oldName_ + "\"";
   }
 }
 
-// The source's name holds the copy, unless another program acted in the instant, and the run's
-// own name holds what the source's name held: the executable as it was copied, to be removed once
-// the last look finds the copy in place, or a file another program changed or put there, which is
-// kept. Once the copy is in place, a step that fails without changing anything (a look, the
-// folder's sync) is a line of the note, and every file it leaves in doubt is kept.
-std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, const CommitHooks& hooks) {
-  std::string note;
-  bool removeOld = false;
+// The source's name holds the copy, unless another program acted in the instant, and oldName_
+// holds what the source's name held: the executable as it was copied, to be removed once the last
+// look finds the copy in place, or a file another program changed or put there, which is kept.
+// Where no name kept it (a rename without links), that executable is gone. Once the copy is in
+// place, a step that fails without changing anything (a look, the folder's sync) is a line of the
+// note, and every file it leaves in doubt is kept.
+std::string RandomAccessFile::settle(const FileIdentity& copy, const CommitHooks& hooks) {
+  std::string note = keptNote_;
+  bool oldAsCopied = false;
   // Where the executable from before the pass went, when it is not removed.
-  std::string oldNote = "The executable from before the pass is gone too (another program moved or removed it)";
+  std::string oldNote = oldName_.empty() ? kOldReplaced : kOldGone;
   try {
-    const std::optional<FileIdentity> old = identityAt(ownName_);
-    removeOld = old == sourceIdentity_;
-    if (old && !removeOld)
-      addLine(note, oldNote = keepOld("The executable from before the pass, which another program changed or "
-                                      "replaced after it was copied,"));
+    const std::optional<FileIdentity> old = oldName_.empty() ? std::nullopt : identityAt(oldName_);
+    oldAsCopied = old == sourceIdentity_;
+    if (old && !oldAsCopied) addLine(note, oldNote = keepOld(kOldChanged));
   } catch (const FileError& e) {
     addLine(note, oldNote = e.what() + std::string(". ") + keepOld());
   }
-  if (const std::string unsynced = syncFolderOrSay(); !unsynced.empty()) addLine(note, unsynced);
+  addLine(note, syncFolderOrSay());
   if (hooks.beforeLastLook) hooks.beforeLastLook();
   // The last look: the commit succeeds only if the source's name holds the copy as written as it
   // ends; otherwise the executable from before the pass is kept. A look that cannot be made
@@ -164,12 +205,29 @@ std::string RandomAccessFile::settleAfterExchange(const FileIdentity& copy, cons
     atEnd = identityAt(source_);
   } catch (const FileError& e) {
     addLine(note, e.what() + std::string("; whether it still holds the patched copy cannot be told"));
-    if (removeOld) addLine(note, keepOld());
+    if (oldAsCopied) addLine(note, keepOld());
     return note;
   }
-  if (atEnd != copy) keepAfterLoss(atEnd, removeOld ? keepOld() : oldNote);
-  if (removeOld) ::unlink(ownName_.c_str());  // should it fail, the next run removes it
+  if (atEnd != copy) keepAfterLoss(atEnd, oldAsCopied ? keepOld() : oldNote);
+  if (oldAsCopied) addLine(note, removeOld());
   return note;
+}
+
+// The executable from before the pass goes, if oldName_ still holds it as it was copied when it
+// is looked at once more, just before: whatever another program did to that name since the first
+// look after the copy took its place (across the folder's sync and the last look) is kept, and so
+// is a file that cannot be looked at or removed.
+std::string RandomAccessFile::removeOld() const {
+  try {
+    const std::optional<FileIdentity> old = identityAt(oldName_);
+    if (!old) return {};
+    if (*old != sourceIdentity_) return keepOld(kOldChanged);
+    if (!detail::removeName(oldName_) && errno != ENOENT) throwErrno("remove", oldName_);
+  } catch (const FileError& e) {
+    // Left at the run's own name, a later run would remove it without a word.
+    return e.what() + std::string(". ") + keepOld();
+  }
+  return {};
 }
 
 // Another program replaced, removed or wrote the copy at the source's name after the exchange:
@@ -188,12 +246,24 @@ std::string RandomAccessFile::discard() {
   settled_ = true;
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  std::string note = keptNote_;
   try {
-    return copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_)
-                      : detail::removeIfOwn(path_, copyIdentity_);
+    addLine(note, copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_)
+                             : detail::removeIfOwn(path_, copyIdentity_));
   } catch (const FileError& e) {
-    return e.what();
+    addLine(note, e.what());
   }
+  // The link a rename over the source made to it goes only while the source's name still holds
+  // that file; else (the rename may have taken effect, or another program acted) it is kept.
+  if (oldName_.empty()) return note;
+  try {
+    addLine(note, sameFile(identityAt(source_), sourceIdentity_)
+                      ? detail::removeOrKeep(oldName_, sourceIdentity_, source_)
+                      : keepOld());
+  } catch (const FileError& e) {
+    addLine(note, e.what() + std::string(". ") + keepOld());
+  }
+  return note;
 }
 
 }  // namespace olvex::platform

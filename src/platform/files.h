@@ -68,13 +68,13 @@ class RandomAccessFile {
   void close();                    // writes what is held; idempotent; errors are thrown
   // Puts a working copy in its source's place: writes what is held, syncs it, reads it back
   // through its descriptor, closes it, moves it to a name of the run's own (ownName(), never
-  // replacing anything there) and exchanges it from there with the source in one step, then
-  // removes the source as it was copied (now at the run's own name) and syncs the folder. Refused
-  // (FileError) before the exchange when the copy does not hold exactly the bytes written, when
-  // the run's own name does not hold this file as written once it moved there, or when the source
-  // is no longer the file that was copied (written, moved or removed since: its device, inode,
-  // length or modification time differ); the source then stays as it is, never made anew, and
-  // discard() removes the copy. What another program puts at path after the move never reaches
+  // replacing anything there: a file found there is kept beside path) and exchanges it from
+  // there with the source in one step, then removes the source as it was copied (now at the
+  // run's own name) and syncs the folder. Refused (FileError) before the exchange when the copy
+  // does not hold exactly the bytes written, when the run's own name does not hold this file as
+  // written once it moved there, or when the source is no longer the file that was copied
+  // (written, moved or removed since: its device, inode, length or modification time differ);
+  // the source then stays as it is, never made anew, and discard() removes the copy. What another program puts at path after the move never reaches
   // the source's name. After the exchange, the run's own name holds the executable from before
   // the pass: removed when it is the source as copied, else kept beside the source (keepBeside).
   // A last look at the source's name then decides: the commit succeeds exactly when the copy as
@@ -86,8 +86,11 @@ class RandomAccessFile {
   // A file is removed only once, at a name of this run's own, it proves to be the working copy or
   // the source as copied; any other file found at path is kept and named. Returns a note (empty
   // as a rule) naming a file that was kept or a step that could not be done though the commit
-  // succeeded. Where the file system cannot exchange, the copy is renamed over the source after
-  // the look before it.
+  // succeeded. Where the file system cannot exchange, the copy is renamed over the source, which
+  // keeps a further name of the run's own until the last look (where the file system makes hard
+  // links; elsewhere the rename replaces it). An exchange or rename that reports failure while
+  // the source's name holds the copy all the same took effect: the commit goes on as after
+  // success.
   struct CommitHooks {  // tests only
     std::function<void()> afterSync, beforeExchange, afterExchange, beforeLastLook;
   };
@@ -110,13 +113,20 @@ class RandomAccessFile {
   // Refuses a commit unless the run's own name holds the working copy as written and the
   // source's name the source as it was read.
   void checkInPlace(const detail::FileIdentity& copy) const;
-  // The commit's steps before and after the exchange.
+  // The commit's steps: before the copy moves, its move to the run's own name, the rename where
+  // names cannot be exchanged, a step that reported failure, and after the copy took its place.
   detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
-  std::string settleAfterExchange(const detail::FileIdentity& copy, const CommitHooks& hooks);
+  void moveCopyAside();
+  std::string renameOver(const detail::FileIdentity& copy, const CommitHooks& hooks);
+  void failedUnlessInPlace(const detail::FileIdentity& copy) const;
+  std::string settle(const detail::FileIdentity& copy, const CommitHooks& hooks);
   [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& old);
   std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not
-  // Keeps the file at the run's own name beside the source; a sentence saying where `what` is.
+  // Keeps the file at oldName_ beside the source; a sentence saying where `what` is.
   std::string keepOld(const std::string& what = "The executable from before the pass") const;
+  // Removes the executable from before the pass from oldName_, unless another program changed
+  // that name: then it is kept, and the line returned says where.
+  std::string removeOld() const;
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
   std::int64_t limit_ = INT64_MAX;
@@ -129,6 +139,10 @@ class RandomAccessFile {
   detail::FileIdentity sourceIdentity_;  // the source as it was read
   detail::FileIdentity copyIdentity_;    // a working copy as it was made
   std::string ownName_;                  // the run's own name a working copy is committed from
+  // The run's own name that keeps the source as the copy takes its place: ownName_ after the
+  // exchange, a link where the copy is renamed over the source; empty where no name keeps it.
+  std::string oldName_;
+  std::string keptNote_;  // a line naming a file found at ownName_ and kept as the copy moved there
   bool copyMoved_ = false;               // the working copy is at ownName_
   bool settled_ = false;                 // a working copy committed or discarded
 };

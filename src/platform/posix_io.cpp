@@ -89,19 +89,16 @@ CallFaults& callFaults() {
   return faults;
 }
 
-int faultOf(const std::function<int(const std::string&)>& fault, const std::string& path) {
-  return fault ? fault(path) : 0;
+bool removeName(const std::string& path) {
+  return withFault(callFaults().remove, path.c_str(), [&] { return ::unlink(path.c_str()); }) == 0;
 }
 
 void syncFolder(const std::string& folder) {
-  if (const int error = faultOf(callFaults().folderSync, folder)) {
-    errno = error;
-    throwErrno("sync folder", folder);
-  }
   UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.get() < 0) throwErrno("open folder", folder);
   // EINVAL: the file system has no folder sync; the rename is as durable as it gets there.
-  if (::fsync(fd.get()) != 0 && errno != EINVAL) throwErrno("sync folder", folder);
+  if (withFault(callFaults().folderSync, folder.c_str(), [&] { return ::fsync(fd.get()); }) != 0 && errno != EINVAL)
+    throwErrno("sync folder", folder);
 }
 
 }  // namespace olvex::platform::detail

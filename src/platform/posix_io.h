@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -50,14 +51,43 @@ void readExactAt(int fd, char* data, std::size_t n, off_t offset, const std::str
 std::string folderOf(const std::string& path);  // "." for a bare name
 void syncFolder(const std::string& folder);     // makes a rename in folder durable
 
-// Tests only: calls that fail as a disk or a permission can make them fail. Given a path, each
-// returns the errno its call then fails with, or 0 to let the call run: `look` for a look at a
-// name (identityAt), `folderSync` for syncFolder.
+// Tests only: calls that fail as a disk, a permission or a file system can make them fail. Given
+// the name a call acts on (a rename's, link's or exchange's target), each returns what its call
+// then does: fail with that errno before it runs, or, late, take effect and still report the
+// errno, as a network or FUSE file system can; 0 lets it run. `look` is a look at a name
+// (identityAt and the look of the no-replace rename where the file system cannot refuse in the
+// same step), `folderSync` syncFolder, `remove` the removal of a name, `exchange` the exchange of
+// two names, `rename` a rename that may replace, `renameNoReplace` the rename that may not (EINVAL
+// takes the fallback), `link` a hard link.
+struct CallFault {
+  CallFault(int error = 0, bool late = false) : error(error), late(late) {}
+  int error;
+  bool late;
+};
+using FaultAt = std::function<CallFault(const std::string& path)>;
 struct CallFaults {
-  std::function<int(const std::string& path)> look, folderSync;
+  FaultAt look, folderSync, remove, exchange, rename, renameNoReplace, link;
 };
 CallFaults& callFaults();
-// The errno `fault` gives path; 0 when it is not set.
-int faultOf(const std::function<int(const std::string&)>& fault, const std::string& path);
+
+// Runs `call` (0, or -1 with errno set) on path as `fault` lets it. No allocation unless a test
+// set the fault, so it is safe in a signal handler.
+template <class Call>
+int withFault(const FaultAt& fault, const char* path, Call call) {
+  const CallFault f = fault ? fault(path) : CallFault();
+  if (f.error && !f.late) {
+    errno = f.error;
+    return -1;
+  }
+  const int result = call();
+  if (f.error && result == 0) {
+    errno = f.error;
+    return -1;
+  }
+  return result;
+}
+
+// Removes the name; false, with errno set, when it cannot.
+bool removeName(const std::string& path);
 
 }  // namespace olvex::platform::detail

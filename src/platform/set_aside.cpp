@@ -16,8 +16,7 @@ namespace olvex::platform::detail {
 
 std::optional<FileIdentity> identityAt(const std::string& path) {
   struct stat st {};
-  if (const int error = faultOf(callFaults().look, path)) errno = error;
-  else if (::lstat(path.c_str(), &st) == 0) return identityOf(st);
+  if (withFault(callFaults().look, path.c_str(), [&] { return ::lstat(path.c_str(), &st); }) == 0) return identityOf(st);
   if (errno == ENOENT) return std::nullopt;
   throwErrno("look at", path);
 }
@@ -26,15 +25,63 @@ bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file
   return found && found->device == file.device && found->inode == file.inode;
 }
 
+namespace {
+
+// The file system makes no hard link here: it refuses them (EPERM also for a folder), across
+// devices, or for a file with as many links as it may have.
+bool linksRefused(int error) {
+  return error == EPERM || error == EOPNOTSUPP || error == EXDEV || error == EMLINK || error == ENOSYS;
+}
+
+int makeLink(const char* from, const char* to) {
+  return withFault(callFaults().link, to, [&] { return ::linkat(AT_FDCWD, from, AT_FDCWD, to, 0); });
+}
+
+// False once a look finds that `from` names another file than `to`, or nothing.
+bool stillLinked(const char* from, const char* to) {
+  struct stat atFrom {}, atTo {};
+  if (::lstat(from, &atFrom) != 0) return errno != ENOENT;
+  return ::lstat(to, &atTo) != 0 || (atFrom.st_dev == atTo.st_dev && atFrom.st_ino == atTo.st_ino);
+}
+
+}  // namespace
+
 bool renameNoReplace(const char* from, const char* to) {
-  if (::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+  const CallFaults& faults = callFaults();
+  if (withFault(faults.renameNoReplace, to, [&] {
+        return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
+      }) == 0)
+    return true;
   if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
+  // The same in two steps: a link, which refuses a name that is taken, then the old name goes,
+  // unless another file was put there meanwhile. Should that removal fail, so does the move: the
+  // link goes again, and the file never keeps both names.
+  if (makeLink(from, to) == 0) {
+    if (!stillLinked(from, to) || withFault(faults.remove, from, [&] { return ::unlink(from); }) == 0) return true;
+    const int error = errno;
+    ::unlink(to);
+    errno = error;
+    return false;
+  }
+  if (!linksRefused(errno)) return false;
+  // Where links are refused, a look comes just before the rename; one that fails finds no free
+  // name.
   struct stat st {};
-  if (::lstat(to, &st) == 0) {
+  if (withFault(faults.look, to, [&] { return ::lstat(to, &st); }) == 0) {
     errno = EEXIST;
     return false;
   }
-  return ::rename(from, to) == 0;
+  return errno == ENOENT && withFault(faults.rename, to, [&] { return ::rename(from, to); }) == 0;
+}
+
+std::string linkToOwnName(const std::string& path) {
+  for (;;) {
+    std::string own = nextTemporaryName(folderOf(path));
+    if (makeLink(path.c_str(), own.c_str()) == 0) return own;
+    if (linksRefused(errno)) return {};
+    // A leftover of an earlier process with the same id: the next name.
+    if (errno != EEXIST) throwErrno("link", path);
+  }
 }
 
 std::string freeOwnName(const std::string& folder) {

@@ -17,9 +17,14 @@ std::optional<FileIdentity> identityAt(const std::string& path);
 bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file);
 
 // Renames from to `to` unless something stands at `to`; false with errno set (EEXIST then) when
-// the rename did not happen. Where the file system cannot refuse in the same step, a look comes
-// just before the rename. Safe in a signal handler.
+// the rename did not happen. Where the file system cannot refuse in the same step, a hard link
+// to `to` and the removal of `from` do; where it makes no links either, a look comes just before
+// the rename, and a look that fails is an error. Safe in a signal handler.
 bool renameNoReplace(const char* from, const char* to);
+
+// Gives the file at path (a link itself, never what it leads to) a further name of this run's
+// own in its folder and returns it; empty where the file system makes no hard links.
+std::string linkToOwnName(const std::string& path);
 
 // A fresh name of this run's in folder (one a later run removes once this run has ended) where
 // nothing stands now.

@@ -100,6 +100,15 @@ class PassFailures : public PassTest {
     change();
     left = foundAt(exe());
   }
+  // The refusals of a commit whose executable, or working copy, another program changed.
+  std::string sourceChanged() const {
+    return "Cannot replace \"" + exe() +
+           "\": it changed after it was copied (another program wrote, moved or removed it); it is left as it is now";
+  }
+  std::string workingCopyGone() const {
+    return "Cannot replace \"" + exe() + "\": its working copy \"" + exe() +
+           "0\" was changed, removed or replaced meanwhile";
+  }
   std::string messages() const {
     std::string r;
     for (const auto& m : host.messages) r += m.title + ": " + m.text + "|";
@@ -117,11 +126,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
   const std::string noHeader = "ExtSizePEHeaderOffset1: tomb4.exe has no PE32 header within its standard length";
   const std::string section = "not the place of a further section header in the table of tomb4.exe (from position "
                               "505, headers end at 4096)";
-  const std::string changed = "Cannot replace \"" + exe() +
-                              "\": it changed after it was copied (another program wrote, moved or removed it); it is "
-                              "left as it is now";
-  const std::string workingCopyGone =
-      "Cannot replace \"" + exe() + "\": its working copy \"" + exe() + "0\" was changed, removed or replaced meanwhile";
+  const std::string changed = sourceChanged();
   const std::string keptBefore = ". The executable from before the pass was kept as \"" + exe() + ".kept\"";
   const std::string replacedAfter = "Cannot replace \"" + exe() +
                                     "\": another program put another file there as the patched copy took its place; "
@@ -239,7 +244,7 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed("disk full")},
       {"a folder at the working copy's name", "", [this](Form1&) { fs::create_directory(exe() + "0"); },
        failed("Cannot create \"" + exe() + "0\": a folder has that name"), {"tomb4.exe0"}},
-      {"the working copy removed before the commit", "", whileWriting(removeWorkingCopy), failed(workingCopyGone)},
+      {"the working copy removed before the commit", "", whileWriting(removeWorkingCopy), failed(workingCopyGone())},
       {"a read-only folder", "", [this](Form1&) { ::chmod(dir.path().c_str(), 0555); },
        failed("Cannot create the lock \"" + exe() + ".olvex-lock\": Permission denied"), {}, true},
       {"another run holds the lock", "", [this](Form1&) { otherRun.emplace(exe() + ".olvex-lock"); },
@@ -270,20 +275,20 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
       // A copy changed at its sync never becomes the executable, whatever its identity says; a
       // file that is not the run's own is kept, never removed.
       {"the working copy cut at its sync", "", atSync([this] { fs::resize_file(exe() + "0", 1000); }),
-       failed(workingCopyGone)},
+       failed(workingCopyGone())},
       {"the working copy written at its sync", "",
        atSync([this] {
          std::string bytes = bytesOf(exe() + "0");
          bytes[100] ^= 1;
          putBytes(exe() + "0", bytes);
        }),
-       failed(workingCopyGone)},
+       failed(workingCopyGone())},
       {"the working copy replaced at its sync", "",
        atSync([this, newer] {
          putBytes(newer, "newer");
          fs::rename(newer, exe() + "0");
        }),
-       failed(workingCopyGone + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."), {},
+       failed(workingCopyGone() + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."), {},
        false, {{"tomb4.exe0.kept", "newer"}}},
       // Just after the exchange: what another program does to the executable's name stays, and the
       // executable from before the pass is kept.
@@ -364,6 +369,37 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   };
   const auto isExe = [this](const std::string& p) { return p == exe(); };
   const auto isOwn = [](const std::string& p) { return p.find("/.olvex-") != std::string::npos; };
+  const auto isWorkingCopy = [this](const std::string& p) { return p == exe() + "0"; };
+  const auto isKeptCopy = [this](const std::string& p) { return p == exe() + "0.kept"; };
+  const auto anywhere = [](const std::string&) { return true; };
+  using platform::detail::CallFault;
+  using Calls = platform::detail::CallFaults;
+  struct Fault {
+    platform::detail::FaultAt Calls::*call;
+    std::function<bool(const std::string&)> at;
+    CallFault fault;
+  };
+  // Makes calls fail as a file system can, then runs `also` (a change another program makes).
+  const auto failing = [](std::vector<Fault> faults, std::function<void(Form1&)> also = {}) {
+    return [faults, also](Form1& f) {
+      for (const Fault& c : faults)
+        platform::detail::callFaults().*c.call = [c](const std::string& p) { return c.at(p) ? c.fault : CallFault(); };
+      if (also) also(f);
+    };
+  };
+  const Fault noExchange{&Calls::exchange, anywhere, EINVAL};
+  const Fault noReplaceInOneStep{&Calls::renameNoReplace, anywhere, EINVAL};
+  const Fault noLinks{&Calls::link, anywhere, EPERM};
+  // A call on the executable's name that takes effect and reports an error.
+  const auto late = [isExe](platform::detail::FaultAt Calls::*call) {
+    return Fault{call, isExe, CallFault(EIO, true)};
+  };
+  // An earlier kept copy beside the executable, and a file another program puts at the working
+  // copy's name as it is synced, to be kept too.
+  const auto keptEarlierAndFoundNow = [this, found = atSync(moveInto("newer", workingCopyName))](Form1& f) {
+    putBytes(exe() + "0.kept", "earlier");
+    found(f);
+  };
   const auto modified = [](const std::string& note) { return "Modified: tomb4.exe was modified.\r\n" + note + "|"; };
   const auto refused = [](const std::string& detail) { return "Cannot modify file: " + failed(detail) + "|"; };
   const std::string keptOld = "The executable from before the pass was kept as \"" + exe() + ".kept\"";
@@ -376,6 +412,7 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
     std::string message;  // what the pass said, if anything
     std::map<std::string, std::string> beside = {};  // every other file in the folder, with its bytes
     bool unprivileged = false;
+    std::string atExe = {};  // what tomb4.exe holds where it is neither the patched copy nor the original
   } rows[] = {
       {"a file moved to the working copy's name just before the exchange",
        atExchange(moveInto("not the copy", workingCopyName)), true, "", {{"tomb4.exe0", "not the copy"}}},
@@ -390,6 +427,10 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        afterExchange([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
       {"the executable from before the pass replaced just after the exchange",
        afterExchange(moveInto("newer", ownNameNow)), true, modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
+      {"the executable from before the pass cut at the last look",
+       atLastLook([this] { fs::resize_file(ownName(), 0); }), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
+      {"another file moved to the run's own name at the last look", atLastLook(moveInto("newer", ownNameNow)), true,
+       modified(notAsCopied), {{"tomb4.exe.kept", "newer"}}},
       {"the folder cannot be synced",
        [](Form1&) { platform::detail::callFaults().folderSync = [](const std::string&) { return EIO; }; }, true,
        modified("Cannot sync folder \"" + dir.path() + "\": Input/output error")},
@@ -401,6 +442,71 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        {{"tomb4.exe.kept", original}}},
       {"the executable from before the pass cannot be looked at", afterExchange(failLook(isOwn, EACCES)), true,
        modified("Cannot look at \"" + own + "\": Permission denied. " + keptOld), {{"tomb4.exe.kept", original}}},
+      {"the executable from before the pass cannot be removed",
+       [isOwn](Form1&) {
+         platform::detail::callFaults().remove = [isOwn](const std::string& p) { return isOwn(p) ? EIO : 0; };
+       },
+       true, modified("Cannot remove \"" + own + "\": Input/output error. " + keptOld), {{"tomb4.exe.kept", original}}},
+      // A step that reports an error though it took effect, as network and FUSE file systems can:
+      // the names tell what stands.
+      {"an exchange that took effect and reports an error", failing({late(&Calls::exchange)}), true, ""},
+      {"an exchange that fails", failing({{&Calls::exchange, isExe, EIO}}), false,
+       refused("Cannot replace \"" + exe() + "\": Input/output error")},
+      {"a file put at the run's own name before the copy moves there",
+       [](Form1&) {
+         passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
+           file.write(5000, "patched");
+           putBytes(file.ownName(), "put there");
+         };
+       },
+       true, modified("The file found at \"" + own + "\" was kept as \"" + exe() + "0.kept\"."),
+       {{"tomb4.exe0.kept", "put there"}}},
+      // Where names cannot be exchanged, the copy is renamed over the executable, which keeps a
+      // name of the run's own (where links are made) until the last look has found the copy.
+      {"names that cannot be exchanged", failing({noExchange}), true, ""},
+      {"names that cannot be exchanged nor linked", failing({noExchange, noLinks}), true, ""},
+      {"a rename that took effect and reports an error", failing({noExchange, late(&Calls::rename)}), true, ""},
+      {"a rename that fails", failing({noExchange, {&Calls::rename, isExe, EIO}}), false,
+       refused("Cannot replace \"" + exe() + "\": Input/output error")},
+      {"a rename that took effect, reports an error, and the executable cannot be looked at then",
+       failing({noExchange},
+               [isExe](Form1&) {
+                 platform::detail::callFaults().rename = [isExe](const std::string& p) {
+                   if (!isExe(p)) return CallFault();
+                   platform::detail::callFaults().look = [isExe](const std::string& p) { return isExe(p) ? EIO : 0; };
+                   return CallFault(EIO, true);
+                 };
+               }),
+       false, refused("Cannot look at \"" + exe() + "\": Input/output error\r\nCannot look at \"" + exe() +
+                      "\": Input/output error. " + keptOld),
+       {{"tomb4.exe.kept", original}}, false, patched},
+      {"the executable replaced just before a link to it fails",
+       failing({noExchange, {&Calls::link, isOwn, EIO}},
+               atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
+       false,
+       refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
+      {"another file moved to the run's own name just before the rename",
+       failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false,
+       refused("Cannot replace \"" + exe() +
+               "\": another program put another file there as the patched copy took its place; that file stays. " +
+               keptOld),
+       {{"tomb4.exe.kept", original}}, false, "newer"},
+      // Where a rename cannot refuse to replace in one step, a link and a removal do; only where
+      // links are refused is a name looked at first, and a look that fails is no free name.
+      {"a file kept where renames cannot refuse to replace, and a look fails",
+       failing({noReplaceInOneStep, {&Calls::look, isKeptCopy, EIO}}, keptEarlierAndFoundNow),
+       false,
+       refused(workingCopyGone() + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept-2\"."),
+       {{"tomb4.exe0.kept", "earlier"}, {"tomb4.exe0.kept-2", "newer"}}},
+      {"a file kept where neither renames refuse nor links are made, and a look fails",
+       failing({noReplaceInOneStep, noLinks, {&Calls::look, isKeptCopy, EIO}}, keptEarlierAndFoundNow), false,
+       refused(workingCopyGone() + "\r\nCannot keep \"" + own + "\": Input/output error"),
+       {{"tomb4.exe0.kept", "earlier"}, {".olvex-OWN.tmp", "newer"}}},
+      {"the working copy's name cannot be removed after its link",
+       failing({noReplaceInOneStep, {&Calls::remove, isWorkingCopy, EIO}}), false,
+       refused("Cannot move aside \"" + exe() + "0\": Input/output error\r\nCannot move aside \"" + exe() +
+               "0\": Input/output error"),
+       {{"tomb4.exe0", patched}}},
       {"the executable cannot be looked at before the exchange", atSync(failLook(isExe, EIO)), false,
        refused("Cannot look at \"" + exe() + "\": Input/output error")},
       {"the working copy cannot be looked at at the run's own name", atSync(failLook(isOwn, EACCES)), false,
@@ -423,7 +529,7 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
               (r.committed ? "committed " : "refused ") + r.message);
     ::chmod(dir.path().c_str(), 0700);
     platform::detail::callFaults() = {};
-    EXPECT_TRUE(bytesOf(exe()) == (r.committed ? patched : original));
+    EXPECT_TRUE(bytesOf(exe()) == (!r.atExe.empty() ? r.atExe : r.committed ? patched : original));
     std::map<std::string, std::string> beside;
     for (const fs::path& file : besideExecutable(dir.path())) {
       beside[ownNamesAsOne(file.filename().string())] = bytesOf(file.string());
