@@ -74,9 +74,10 @@ class RandomAccessFile {
   // does not hold exactly the bytes written, when the run's own name does not hold this file as
   // written once it moved there, or when the source is no longer the file that was copied
   // (written, moved or removed since: its device, inode, length or modification time differ);
-  // the source then stays as it is, never made anew, and discard() removes the copy. What another program puts at path after the move never reaches
-  // the source's name. After the exchange, the run's own name holds the executable from before
-  // the pass: removed when it is the source as copied, else kept beside the source (keepBeside).
+  // the source then stays as it is, never made anew, and discard() removes the copy. What
+  // another program puts at path after the move never reaches the source's name. After the
+  // exchange, the run's own name holds the executable from before the pass: removed when it is
+  // the source as copied, else kept beside the source (keepBeside).
   // A last look at the source's name then decides: the commit succeeds exactly when the copy as
   // written is there; anything else there (another program acted on it) stays, the executable
   // from before the pass is kept beside it and the refusal names where. Once the copy is in
