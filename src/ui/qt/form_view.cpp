@@ -522,14 +522,15 @@ void FormView::replayKey(QKeyEvent& k) {
 
 // The wheel turns a list, combo box or scroll bar only while it has the model's focus, in order
 // with the input around it; without the focus it changes nothing. Other controls take it as Qt
-// does (a multi-line box scrolls).
+// does (a multi-line box scrolls). A combo box turns wherever the pointer is on it: a replayed
+// turn goes to no parent, and its text would take it and do nothing.
 bool FormView::wheel(QWidget* w, QEvent* e) {
   // A replay, or its way on to a parent: Qt hands each parent a copy of a wheel event.
   if (replaying_ || !acting()) return false;
   Control* c = controlAt(w);
   if (!c || !turnedByWheel(c->kind())) return false;
   std::shared_ptr<QWheelEvent> turn(static_cast<QWheelEvent*>(e)->clone());
-  QPointer<QWidget> target(w);
+  QPointer<QWidget> target(c->kind() == ControlKind::ComboBox ? widgetOf(*c) : w);
   post(c, [this, c, target, turn] {
     if (target && c->hasFocus()) replay(target, *turn);
   });
