@@ -455,12 +455,14 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
   ev.shift = shiftMask(me->modifiers());
   ev.x = p.x() * host_.twipsPerPixelX();
   ev.y = p.y() * host_.twipsPerPixelY();
+  // A press that gave the control Qt's focus (before this filter ran) moves the model's there; so
+  // does the second press of a double click, which may follow a move of the focus elsewhere.
+  bool press = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
+  if (press && c && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
   switch (e->type()) {
     case QEvent::MouseButtonPress:
       ev.button = buttonMask(me->button());
       if (c && clickedByMouse(c->kind()) && me->button() == Qt::LeftButton) pressed_ = c;
-      // A press that gave the control Qt's focus (before this filter ran) moves the model's there.
-      if (c && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
       post(c, [this, c, ev] { c ? c->userMouseDown(ev) : form_->userMouseDown(ev); });
       break;
     case QEvent::MouseMove:
