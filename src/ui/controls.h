@@ -49,6 +49,10 @@ class TextBox : public Control {
   void typeKey(int key);
   void typeText(const std::string& s);
   void paste(const std::string& s);
+  // The user makes an edit that types no character (Delete, cut, undo): KeyPress sees it as
+  // Backspace first. True when the view may make it; false when KeyPress swallowed it, or made
+  // another key of it, which is typed instead.
+  bool userEdit();
   // A key was released in the box (key code as for Form::userKeyDown).
   void userKeyUp(int keyCode);
 
@@ -63,6 +67,7 @@ class TextBox : public Control {
 
  private:
   bool filter(int& key);
+  void typeFiltered(int key);  // a key that passed KeyPress
   void insertAtSelection(const std::string& s);
   std::string text_;
   bool multiLine_ = false;

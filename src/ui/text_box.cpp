@@ -70,6 +70,18 @@ void TextBox::insertAtSelection(const std::string& s) {
 
 void TextBox::typeKey(int key) {
   if (!enabled() || !filter(key) || locked_) return;
+  typeFiltered(key);
+}
+
+bool TextBox::userEdit() {
+  int key = kBackspace;
+  if (!enabled() || !filter(key) || locked_) return false;
+  if (key == kBackspace) return true;
+  typeFiltered(key);
+  return false;
+}
+
+void TextBox::typeFiltered(int key) {
   if (key == kBackspace) {
     if (selLength_ == 0 && selStart_ > 0) {
       bool crlf = selStart_ >= 2 && text_.compare(selStart_ - 2, 2, "\r\n") == 0;

@@ -3,15 +3,18 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <functional>
 
@@ -182,9 +185,89 @@ TEST_F(FormViewTest, TypingPassesThroughKeyPress) {
   EXPECT_EQ(form.text.text(), "8");
 }
 
-// What a combo box takes from the keyboard passes KeyPress first: typed characters, a paste, and
-// the keys that change its text without typing (as Backspace). A box that swallows every key
-// changes only by a choice from its list, and a list's search sees only what passes.
+// Opens the context menu of `w`, a text, once the keys before are done, and picks the action
+// named `action` in it.
+void pickFromMenu(QWidget* w, const char* action) {
+  settle();
+  QTimer::singleShot(0, [action] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+      ADD_FAILURE() << "no context menu";
+      return;
+    }
+    QAction* picked = menu->findChild<QAction*>(QLatin1String(action));
+    EXPECT_TRUE(picked && picked->isEnabled()) << action << " is not in the menu, or not enabled";
+    if (picked) picked->trigger();
+    menu->close();
+  });
+  QContextMenuEvent e(QContextMenuEvent::Keyboard, QPoint(4, 4), w->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(w, &e);
+  w->activateWindow();  // the closed menu leaves the focus nowhere here, unlike a window system
+  w->setFocus();
+}
+
+// What reaches a text box besides typed characters passes KeyPress, in one line or many: a paste
+// from the context menu a character at a time, up to the maximum length, and the edits that type
+// no character, by key or from the menu, as Backspace. A box that swallows every key keeps its
+// text; one that lets Backspace through takes the edit.
+TEST_F(FormViewTest, EditsAndPastesInATextBoxPassKeyPress) {
+  std::function<void(int&)> swallow = [](int& k) { k = 0; }, digits = [](int& k) {
+    if (k != 8 && (k < '0' || k > '9')) k = 0;
+  };
+  for (ui::TextBox* box : {&form.text, &form.memo}) {
+    QWidget* w = view->widgetOf(*box);
+    auto keys = [w](std::initializer_list<QKeySequence> sequence) {
+      for (const QKeySequence& k : sequence) QTest::keySequence(w, k);
+    };
+    const struct {
+      const char* what;
+      std::function<void(int&)> keyPress;
+      std::function<void()> input;
+      const char* text;
+    } rows[] = {
+        {"Delete", swallow, [&] { keys({Qt::Key_Home, Qt::Key_Delete}); }, "123"},
+        {"Delete", digits, [&] { keys({Qt::Key_Home, Qt::Key_Delete}); }, "23"},
+        {"cut", swallow, [&] { box->setSelection(0, 3), keys({QKeySequence::Cut}); }, "123"},
+        {"word deletes", swallow,
+         [&] { keys({Qt::Key_End, QKeySequence::DeleteStartOfWord, Qt::Key_Home, QKeySequence::DeleteEndOfWord}); },
+         "123"},
+        {"undo", digits,
+         [&] {
+           keys({Qt::Key_Home, Qt::Key_Delete});
+           settle();
+           box->onKeyPress = swallow;
+           keys({QKeySequence::Undo});
+           pickFromMenu(w, "edit-undo");
+         },
+         "23"},
+        {"menu cut", swallow, [&] { box->setSelection(0, 3), pickFromMenu(w, "edit-cut"); }, "123"},
+        {"menu delete", swallow, [&] { box->setSelection(0, 3), pickFromMenu(w, "edit-delete"); }, "123"},
+        {"menu cut", digits, [&] { box->setSelection(0, 3), pickFromMenu(w, "edit-cut"); }, ""},
+        {"menu paste", digits,
+         [&] {
+           box->setMaxLength(5);
+           QGuiApplication::clipboard()->setText("4x56y7");
+           keys({Qt::Key_End}), pickFromMenu(w, "edit-paste");
+         },
+         "12345"},
+    };
+    for (const auto& r : rows) {
+      box->setMaxLength(0);
+      box->setText("123");
+      box->onKeyPress = r.keyPress;
+      box->setFocus();
+      settle();
+      r.input();
+      settle();
+      EXPECT_EQ(box->text(), r.text) << box->name() << ": " << r.what;
+    }
+  }
+}
+
+// What a combo box takes from the keyboard passes KeyPress first: typed characters, a paste (by
+// key or from the context menu), and the edits that change its text without typing (as
+// Backspace). A box that swallows every key changes only by a choice from its list, and a list's
+// search sees only what passes.
 TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
   auto* combo = widget<QComboBox>(form.combo);
   auto* drop = widget<QComboBox>(form.dropList);
@@ -221,6 +304,9 @@ TEST_F(FormViewTest, ComboBoxTypingPassesThroughKeyPress) {
          QTest::keyClick(combo, Qt::Key_Delete);
          QTest::keySequence(combo, QKeySequence::Paste);
          QTest::keySequence(combo, QKeySequence::Cut);
+         pickFromMenu(combo->lineEdit(), "edit-paste");
+         combo->lineEdit()->selectAll();
+         pickFromMenu(combo->lineEdit(), "edit-cut");
        },
        "ETXY"},
       {"chosen", swallow, form.combo,

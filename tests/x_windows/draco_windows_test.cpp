@@ -115,6 +115,37 @@ TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
   });
 }
 
+// The middle button in the patch editor. A code box takes the clipboard's text as it is (the
+// selection another program has, pasted at the press through the box's hex filter, gives way to
+// it), and the slot keeps it. The description, of many lines, takes the selection through its
+// filter, which drops semicolons.
+TEST_F(DracoWindows, TheMiddleButtonInThePatchEditor) {
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();
+    expectPainted(kMain);
+    auto& patches = open<draco::Patches>(main.Command30, "Custom patches");
+    onGui([&] { patches.Listbox1.setListIndex(2); });  // "Needy", with a code slot
+    click(patches.Image1);  // the developer layout
+    waitFor("the developer layout", [&] { return patches.Command1.enabled(); });
+    auto& editor = open<draco::PatchesConf>(patches.Command1, "Patch configuration");
+    selectElsewhere("C3 c3", "CLIPBOARD");
+    selectElsewhere("one;two\nthree");
+    click(editor.Text1[1], 2);
+    waitFor("the clipboard's text", [&] { return editor.Text1[1].text() == "C3 c3"; });
+    onGui([&] { EXPECT_EQ(editor.Edit.ModRData[0], "C3 c3"); });
+    const ui::TextBox& description = editor.Text2[1];
+    click(description);
+    waitFocus(description);
+    pressKey("Control_L+a");
+    pressKey("BackSpace");
+    waitFor("the description to be emptied", [&] { return description.text().empty(); });
+    selectElsewhere("one;two\nthree");
+    click(description, 2);
+    waitFor("the paste", [&] { return !description.text().empty(); });
+    onGui([&] { EXPECT_EQ(description.text(), "onetwo\r\nthree"); });
+  });
+}
+
 // The parameter list, a borderless popup, gets no frame from a window manager.
 class DracoUnderWindowManager : public DracoWindows {
  protected:

@@ -1,7 +1,8 @@
 // Focus and keys as a person uses them on a real X server, with and without a window manager: a
-// box's check on leaving it right after another box's check, keys typed ahead of a focus move,
-// the credits counter following the caret, the Tab order of the windows, where the focus ends
-// after "defaults", a list chosen from only, and the wheel turning only the list with the focus.
+// box's check on leaving it right after another box's check, keys typed ahead of a focus move, a
+// quick second click giving the focus back, the credits counter following the caret, the Tab
+// order of the windows, where the focus ends after "defaults", a list chosen from only, and the
+// wheel turning only the list with the focus, wherever the pointer is on it.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -230,6 +231,37 @@ TEST_P(FocusOnScreen, TheWheelTurnsOnlyTheListWithTheFocus) {
     waitFor("unit 01", [&] { return gfx2.Combo1.listIndex() == 1 && red.text() != "200"; });
     turnWheel(gfx2.Combo1, 1);
     waitFor("unit 00 with its 200", [&] { return gfx2.Combo1.listIndex() == 0 && red.text() == "200"; });
+  });
+}
+
+// A press soon after another at the same place is the second of a double click to Qt, which
+// gives the box its focus all the same: so does the model, and the keys typed then go there.
+TEST_P(FocusOnScreen, AQuickSecondClickGivesTheBoxTheFocusBack) {
+  run([&] {
+    auto& main = mainWindow();
+    click(main.Text2);
+    waitFocus(main.Text2);
+    pressKey("Tab");
+    waitFor("Tab to move the focus on", [&] { return main.activeControl() != &main.Text2; });
+    click(main.Text2);  // within the double-click time of the first click
+    waitFocus(main.Text2);
+    pressKey("Control_L+a");
+    typeKeys("7");
+    waitFor("the key in the box", [&] { return main.Text2.text() == "7"; });
+  });
+}
+
+// Focused by a click into its text, the binoculars range turns with the wheel over that text as
+// with Down and Up, as it does over its arrow.
+TEST_P(FocusOnScreen, TheWheelTurnsAFocusedComboBoxOverItsText) {
+  run([&] {
+    auto& lite = open<customizers::CustLite>(mainWindow().Command13, "Light customizer");
+    drag(lite.Combo1, {{6, 10}});  // a click into its text
+    waitFocus(lite.Combo1);
+    turnWheel(lite.Combo1, -1);  // the middle of its text
+    waitFor("the next range", [&] { return lite.Combo1.text() == "25"; });
+    turnWheel(lite.Combo1, 1);
+    waitFor("the range before", [&] { return lite.Combo1.text() == "20"; });
   });
 }
 

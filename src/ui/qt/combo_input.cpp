@@ -3,17 +3,17 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
-#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "ui/qt/convert.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/text_edits.h"
 
 namespace olvex::ui::qt {
 
@@ -21,16 +21,6 @@ namespace {
 
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
-
-constexpr QKeySequence::StandardKey kTextEdits[] = {
-    QKeySequence::Delete,          QKeySequence::Cut,           QKeySequence::Undo,
-    QKeySequence::Redo,            QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
-    QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
-};
-
-bool editsText(const QKeyEvent& k) {
-  return std::any_of(std::begin(kTextEdits), std::end(kTextEdits), [&k](auto edit) { return k.matches(edit); });
-}
 
 // The key event that types `code`: the key pressed when KeyPress left it as it was, else the
 // character KeyPress made of it.
@@ -66,14 +56,23 @@ bool ComboInput::eventFilter(QObject* o, QEvent* e) {
   if (!view_.acting()) return false;
   if (e->type() == QEvent::KeyPress && (o == widget_ || o == widget_->view()))
     return key(*static_cast<QKeyEvent*>(e), static_cast<QWidget*>(o));
-  // The middle button pastes the selection into the text.
-  if (e->type() == QEvent::MouseButtonRelease && o == widget_->lineEdit() &&
-      static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard->supportsSelection()) paste(clipboard->text(QClipboard::Selection));
+  QLineEdit* edit = widget_->lineEdit();
+  if (!edit || o != edit) return false;
+  if (middleButtonPaste(*e, [this, edit](QPoint at, const QString& selection) {
+        edit->setCursorPosition(edit->cursorPositionAt(at));
+        paste(selection);
+      }))
     return true;
-  }
-  return false;
+  if (e->type() != QEvent::ContextMenu) return false;
+  execTextMenu(
+      edit, static_cast<QContextMenuEvent*>(e)->globalPos(), view_.host(),
+      [this] {
+        if (view_.acting()) paste(QGuiApplication::clipboard()->text());
+      },
+      [this](const QKeyEvent& k) {
+        if (view_.acting()) key(k, widget_);
+      });
+  return true;
 }
 
 // `receiver` is the box (a replayed key) or its open list.

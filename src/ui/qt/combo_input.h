@@ -1,9 +1,10 @@
 #pragma once
-// A combo box's typing. Typed characters and pastes pass the model's KeyPress (ComboBox::typeKey,
-// filterPaste) before the widget takes them: the box's text types them at the caret, a
-// drop-down list and the open list look for the entry they begin. Keys that change the text
-// without typing a character (Delete, cut, undo) pass as Backspace. Choosing from the list, with
-// the mouse or the arrow keys, is the widget's.
+// A combo box's typing. Typed characters and pastes (by the keys, its text's context menu or the
+// middle button) pass the model's KeyPress (ComboBox::typeKey, filterPaste) before the widget
+// takes them: the box's text types them at the caret, a drop-down list and the open list look
+// for the entry they begin. Edits that change the text without typing a character (Delete, cut,
+// undo) pass as Backspace. Choosing from the list, with the mouse or the arrow keys, is the
+// widget's.
 #include <QObject>
 
 #include "ui/controls.h"

@@ -455,12 +455,14 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
   ev.shift = shiftMask(me->modifiers());
   ev.x = p.x() * host_.twipsPerPixelX();
   ev.y = p.y() * host_.twipsPerPixelY();
+  // A press that gave the control Qt's focus (before this filter ran) moves the model's there; so
+  // does the second press of a double click, which may follow a move of the focus elsewhere.
+  bool press = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick;
+  if (press && c && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
   switch (e->type()) {
     case QEvent::MouseButtonPress:
       ev.button = buttonMask(me->button());
       if (c && clickedByMouse(c->kind()) && me->button() == Qt::LeftButton) pressed_ = c;
-      // A press that gave the control Qt's focus (before this filter ran) moves the model's there.
-      if (c && controlAt(focusWidget()) == c) post(c, [c] { c->setFocus(); });
       post(c, [this, c, ev] { c ? c->userMouseDown(ev) : form_->userMouseDown(ev); });
       break;
     case QEvent::MouseMove:
@@ -522,14 +524,15 @@ void FormView::replayKey(QKeyEvent& k) {
 
 // The wheel turns a list, combo box or scroll bar only while it has the model's focus, in order
 // with the input around it; without the focus it changes nothing. Other controls take it as Qt
-// does (a multi-line box scrolls).
+// does (a multi-line box scrolls). A combo box turns wherever the pointer is on it: a replayed
+// turn goes to no parent, and its text would take it and do nothing.
 bool FormView::wheel(QWidget* w, QEvent* e) {
   // A replay, or its way on to a parent: Qt hands each parent a copy of a wheel event.
   if (replaying_ || !acting()) return false;
   Control* c = controlAt(w);
   if (!c || !turnedByWheel(c->kind())) return false;
   std::shared_ptr<QWheelEvent> turn(static_cast<QWheelEvent*>(e)->clone());
-  QPointer<QWidget> target(w);
+  QPointer<QWidget> target(c->kind() == ControlKind::ComboBox ? widgetOf(*c) : w);
   post(c, [this, c, target, turn] {
     if (target && c->hasFocus()) replay(target, *turn);
   });

@@ -6,14 +6,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QPointer>
+#include <memory>
 
 #include "ui/qt/convert.h"
 #include "ui/qt/form_view.h"
-#include "ui/qt/qt_host.h"
 #include "ui/qt/sync_guard.h"
+#include "ui/qt/text_edits.h"
 
 namespace olvex::ui::qt {
 
@@ -125,15 +124,36 @@ void TextInput::fromWidget() {
   box_.setSelection(start, length);
 }
 
-void TextInput::paste() {
-  std::string clip = toBytes(QGuiApplication::clipboard()->text());
-  view_.post(&box_, [this, clip] {
+QWidget* TextInput::editor() const { return line_ ? static_cast<QWidget*>(line_) : plain_; }
+
+QWidget* TextInput::surface() const { return line_ ? static_cast<QWidget*>(line_) : plain_->viewport(); }
+
+void TextInput::paste(const QString& text) {
+  std::string bytes = toBytes(text);
+  view_.post(&box_, [this, bytes] {
     fromWidget();
-    if (view_.acting()) box_.paste(clip);
+    if (view_.acting()) box_.paste(bytes);
   });
 }
 
-bool TextInput::eventFilter(QObject*, QEvent* e) {
+// The widget makes the edit (the key replayed past this filter) once KeyPress let it through.
+void TextInput::edit(const QKeyEvent& k) {
+  std::shared_ptr<QKeyEvent> pressed(k.clone());
+  view_.post(&box_, [this, pressed] {
+    fromWidget();
+    if (!view_.acting() || !box_.userEdit()) return;
+    if (!view_.acting()) return;  // KeyPress closed the window
+    static_cast<QObject*>(editor())->event(pressed.get());
+    fromWidget();
+  });
+}
+
+void TextInput::placeCaret(QPoint at) {
+  if (line_) line_->setCursorPosition(line_->cursorPositionAt(at));
+  else plain_->setTextCursor(plain_->cursorForPosition(at));
+}
+
+bool TextInput::eventFilter(QObject* o, QEvent* e) {
   if (e->type() == QEvent::FocusIn && line_) {
     auto reason = static_cast<QFocusEvent*>(e)->reason();
     // Tab selects the whole text and a click places the caret; any other way in shows the model's.
@@ -144,6 +164,11 @@ bool TextInput::eventFilter(QObject*, QEvent* e) {
     return false;
   }
   if (!view_.acting()) return false;
+  if (o == surface() && middleButtonPaste(*e, [this](QPoint at, const QString& selection) {
+        placeCaret(at);
+        paste(selection);
+      }))
+    return true;
   if (e->type() == QEvent::KeyPress) return key(e);
   if (e->type() == QEvent::ContextMenu) return contextMenu(e);
   return false;
@@ -152,7 +177,11 @@ bool TextInput::eventFilter(QObject*, QEvent* e) {
 bool TextInput::key(QEvent* e) {
   auto* k = static_cast<QKeyEvent*>(e);
   if (k->matches(QKeySequence::Paste)) {
-    paste();
+    paste(QGuiApplication::clipboard()->text());
+    return true;
+  }
+  if (editsText(*k)) {
+    edit(*k);
     return true;
   }
   std::vector<int> keys;
@@ -180,21 +209,14 @@ bool TextInput::key(QEvent* e) {
 }
 
 bool TextInput::contextMenu(QEvent* e) {
-  auto* ev = static_cast<QContextMenuEvent*>(e);
-  QPointer<QMenu> menu = line_ ? line_->createStandardContextMenu()
-                               : plain_->createStandardContextMenu(plain_->viewport()->mapFromGlobal(ev->globalPos()));
-  for (QAction* a : menu->actions()) {
-    if (a->objectName() != QLatin1String("edit-paste")) continue;
-    disconnect(a, &QAction::triggered, nullptr, nullptr);
-    connect(a, &QAction::triggered, this, [this] {
-      if (view_.acting()) paste();
-    });
-  }
-  {
-    QtHost::Nested nested(view_.host());
-    menu->exec(ev->globalPos());
-  }
-  delete menu;
+  execTextMenu(
+      editor(), static_cast<QContextMenuEvent*>(e)->globalPos(), view_.host(),
+      [this] {
+        if (view_.acting()) paste(QGuiApplication::clipboard()->text());
+      },
+      [this](const QKeyEvent& k) {
+        if (view_.acting()) edit(k);
+      });
   return true;
 }
 

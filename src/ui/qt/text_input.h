@@ -1,12 +1,16 @@
 #pragma once
-// A text box's editor widget. Typed characters, Backspace, Enter and pastes go through the
-// model (TextBox::typeKey / paste, so KeyPress filters them); other editing keys act on the
-// widget and the result is written back with setText. The caret follows the model both ways.
+// A text box's editor widget. Typed characters, Backspace, Enter and pastes (by the keys, the
+// context menu or the middle button) go through the model (TextBox::typeKey / paste, so KeyPress
+// filters them and the maximum length holds); the edits that type no character pass KeyPress as
+// Backspace (TextBox::userEdit) before the widget makes them, and the result is written back
+// with setText. The caret follows the model both ways.
 #include <QObject>
+#include <QPoint>
 #include <utility>
 
 #include "ui/controls.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
@@ -31,7 +35,11 @@ class TextInput : public QObject {
  private:
   bool key(QEvent* e);
   bool contextMenu(QEvent* e);
-  void paste();
+  void paste(const QString& text);
+  void edit(const QKeyEvent& k);
+  void placeCaret(QPoint at);  // where the editing surface was clicked
+  QWidget* editor() const;
+  QWidget* surface() const;  // what the mouse presses on
   void fromWidget();  // the widget changed: text, then caret, to the model
   std::string widgetText() const;
   std::pair<int, int> widgetSelection() const;  // start and length in model positions

@@ -170,6 +170,7 @@ bool Shot::shows(const std::string& text) const {
 XSession::XSession() = default;
 
 XSession::~XSession() {
+  otherProgram_.reset();
   host.reset();
   if (!screen) return;
   screen->display.stopWindowManager();
@@ -293,17 +294,17 @@ Rect XSession::placeOf(const ui::Control& c) {
   });
 }
 
-void XSession::clickAt(int x, int y) {
+void XSession::clickAt(int x, int y, int button) {
   display().moveTo(x, y);
   std::this_thread::sleep_for(30ms);
-  display().button(true);
+  display().button(true, button);
   std::this_thread::sleep_for(30ms);
-  display().button(false);
+  display().button(false, button);
 }
 
-void XSession::click(const ui::Control& c) {
+void XSession::click(const ui::Control& c, int button) {
   Rect r = placeOf(c);
-  clickAt(r.left + r.width / 2, r.top + r.height / 2);
+  clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
 }
 
 Rect XSession::placeOf(const std::string& caption, const std::string& text) {
@@ -398,6 +399,11 @@ void XSession::pressKey(const std::string& keys) {
 
 void XSession::typeKeys(const std::string& keys) {
   for (char c : keys) pressKey(std::string(1, c));
+}
+
+void XSession::selectElsewhere(const std::string& text, const std::string& selection) {
+  if (!otherProgram_) otherProgram_ = std::make_unique<SelectionOwner>(display().name());
+  otherProgram_->own(selection, text);
 }
 
 Shot XSession::expectPainted(const std::string& caption) {

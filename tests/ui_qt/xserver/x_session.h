@@ -18,6 +18,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui_qt/xserver/x_display.h"
+#include "ui_qt/xserver/x_selection.h"
 
 class QWidget;
 
@@ -65,8 +66,9 @@ class XSession : public ::testing::Test {
     return *form;
   }
 
-  // A left click at the centre of the control.
-  void click(const ui::Control& c);
+  // A click at the centre of the control: with the left button, or with `button` (2 the middle
+  // one, which pastes the X selection).
+  void click(const ui::Control& c, int button = 1);
   // A left click on the visible, enabled button, label or frame showing `text` (without its & marker) in
   // the window titled `caption`: a message box's OK, a form's command button.
   void clickText(const std::string& caption, const std::string& text);
@@ -82,6 +84,9 @@ class XSession : public ::testing::Test {
   // are a chord, pressed in order and released in reverse ("Control_L+End").
   void pressKey(const std::string& keys);
   void typeKeys(const std::string& keys);  // a key for each character
+  // Another program takes the X selection ("PRIMARY", the text selected there, or "CLIPBOARD",
+  // the text copied) with `text`.
+  void selectElsewhere(const std::string& text, const std::string& selection = "PRIMARY");
 
   // Waits until the window titled `caption` is on the screen and painted: first, asking only
   // the X server, until it shows more than one colour (a call into the window thread would
@@ -133,9 +138,11 @@ class XSession : public ::testing::Test {
   void waitOnServer(const std::string& what, const std::function<bool()>& found);
   // Where the screen shows the widget `find` gives (on the window thread) once it is shown.
   Rect placeOfWidget(const std::string& what, const std::function<QWidget*()>& find);
-  void clickAt(int x, int y);
+  void clickAt(int x, int y, int button = 1);
   // The centre of a window manager's button in the title bar, counted from the right (0: close).
   std::pair<int, int> titleButton(const std::string& caption, std::size_t fromRight);
+
+  std::unique_ptr<SelectionOwner> otherProgram_;  // the selection's owner, once one is made
 };
 
 }  // namespace olvex::test::x
