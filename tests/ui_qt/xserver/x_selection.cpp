@@ -50,7 +50,7 @@ void SelectionOwner::serve() {
       XEvent e;
       XNextEvent(display_, &e);
       if (e.type == SelectionRequest) answer(&e.xselectionrequest);
-      else if (e.type == SelectionClear) texts_.erase(e.xselectionclear.selection);
+      else if (e.type == SelectionClear) forget(e.xselectionclear.selection);
     }
     ::poll(fds, 2, -1);
     if (fds[1].revents & POLLIN) {
@@ -79,6 +79,12 @@ void SelectionOwner::claim() {
   std::lock_guard lock(mutex_);
   made_ += static_cast<int>(claims.size());
   claimed_.notify_all();
+}
+
+// Another client took the selection; a claim made since (the clear can be read after it) keeps
+// the text, so the server is asked who owns it now.
+void SelectionOwner::forget(unsigned long selection) {
+  if (XGetSelectionOwner(display_, selection) != window_) texts_.erase(selection);
 }
 
 // Hands the text over in the property the requestor named, or refuses with no property.

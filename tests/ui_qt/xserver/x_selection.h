@@ -28,6 +28,7 @@ class SelectionOwner {
  private:
   void serve();
   void claim();
+  void forget(unsigned long selection);
   void answer(const void* request);
 
   _XDisplay* display_ = nullptr;
