@@ -4,14 +4,11 @@
 // read back from "save preset" and from the bytes "modify" writes.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "draco/param_list_popup.h"
 #include "draco/patch_list.h"
 #include "draco/patch_list_window.h"
 #include "draco/patch_selection.h"
 #include "draco/patch_set_writer.h"
-#include "platform/files.h"
 #include "program_fixture.h"
 
 namespace olvex::test::x {
@@ -96,15 +93,7 @@ TEST_P(ParameterSwitch, AValueLeftByAPickInThePopupIsChecked) {
     click(patches.Command3);
     waitClosed(kPatches);
 
-    click(main.Command16);
-    expectPainted("Save OLVEX preset");
-    typeKeys("mine");
-    pressKey("period");
-    typeKeys("ovp");
-    pressKey("Return");
-    waitClosed("Save OLVEX preset");
-    waitFor("the preset", [&] { return std::filesystem::exists(dir.file("mine.ovp")) && main.Command16.enabled(); });
-    for (const std::string& l : platform::readLines(dir.file("mine.ovp")))
+    for (const std::string& l : savePreset(main))
       if (l.starts_with("DracoPreset") && l.find("=Multi param,") != std::string::npos) line = l;
     bytes = modify(main);
   });

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <vector>
 
 #include "customizers/camera/dialog.h"
@@ -44,21 +43,6 @@ class PastedText : public ProgramTest {
   void apply(const std::string& caption) {
     clickText(caption, "apply");
     waitClosed(caption);
-  }
-
-  // "save preset" into mine.ovp: its lines.
-  std::vector<std::string> savePreset(shell::Form1& main) {
-    click(main.Command16);
-    expectPainted("Save OLVEX preset");
-    typeKeys("mine");
-    pressKey("period");
-    typeKeys("ovp");
-    pressKey("Return");
-    waitClosed("Save OLVEX preset");
-    std::vector<std::string> lines;
-    std::ifstream in(dir.file("mine.ovp"), std::ios::binary);
-    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
-    return lines;
   }
 };
 

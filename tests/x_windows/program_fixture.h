@@ -2,11 +2,14 @@
 // The program as it starts, on a private X server: a folder holding the reference executable,
 // its config and its command set made the current directory, every module installed, the splash
 // window shown first; and the steps the scenarios share.
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/modules.h"
 #include "furr/command_set.h"
 #include "patcher/pass_hooks.h"
+#include "platform/files.h"
 #include "platform/temp_folder.h"
 #include "reflayout/layout.h"
 #include "shell/config_state.h"
@@ -84,6 +87,19 @@ class ProgramTest : public XSession {
     waitFor("the model's focus on " + c.name() + "(" + std::to_string(c.index()) + ")",
             [&] { return c.form().activeControl() == &c; });
     waitKeyboardOn(c);
+  }
+
+  // "save preset" clicked and the file dialog answered with mine.ovp: the preset's lines.
+  std::vector<std::string> savePreset(shell::Form1& main) {
+    click(main.Command16);
+    expectPainted("Save OLVEX preset");
+    typeKeys("mine");
+    pressKey("period");
+    typeKeys("ovp");
+    pressKey("Return");
+    waitClosed("Save OLVEX preset");
+    waitFor("the preset", [&] { return std::filesystem::exists(dir.file("mine.ovp")) && main.Command16.enabled(); });
+    return platform::readLines(dir.file("mine.ovp"));
   }
 
   std::string exe() const { return dir.file("tomb4.exe"); }
