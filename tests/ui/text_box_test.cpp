@@ -38,6 +38,36 @@ TEST_F(TextBoxTest, TypingAndPastingPassTheKeyFilter) {
   EXPECT_EQ(changes, 4);
 }
 
+// An edit that types no character (Delete, cut, undo) asks KeyPress as Backspace: made when it
+// passes, refused when swallowed, and a key KeyPress makes of it is typed instead. A key turned
+// into a control code or into no byte types nothing.
+TEST_F(TextBoxTest, EditsThatTypeNoCharacterAskKeyPressAsBackspace) {
+  box.setText("12");
+  box.setSelection(2, 0);
+  std::vector<int> asked;
+  int turnInto = 8;
+  box.onKeyPress = [&](int& key) {
+    asked.push_back(key);
+    key = turnInto;
+  };
+  EXPECT_TRUE(box.userEdit());
+  turnInto = 0;
+  EXPECT_FALSE(box.userEdit());
+  turnInto = '7';
+  EXPECT_FALSE(box.userEdit());
+  EXPECT_EQ(box.text(), "127");
+  for (int code : {1, 9, 31, 256}) {
+    turnInto = code;
+    box.typeKey('5');
+    EXPECT_FALSE(box.userEdit());
+  }
+  EXPECT_EQ(box.text(), "127");
+  EXPECT_EQ(asked, (std::vector<int>{8, 8, 8, '5', 8, '5', 8, '5', 8, '5', 8}));
+  box.setLocked(true);
+  turnInto = 8;
+  EXPECT_FALSE(box.userEdit());
+}
+
 TEST_F(TextBoxTest, MaxLengthAndSelectionReplace) {
   box.setMaxLength(4);
   box.typeText("abcdef");
