@@ -117,11 +117,17 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
 // The copy leaves path for the run's own name, where it must prove to be the copy as written. A
 // file another program put at that name meanwhile (it was free when the copy was made) is kept
 // beside the working copy's name, never left there for a later run to remove, and the name stays
-// the one the termination handler guards.
+// the one the termination handler guards. A move that reports an error may have taken effect all
+// the same: the run's own name holding the copy says so.
 void RandomAccessFile::moveCopyAside() {
   while (!detail::renameNoReplace(path_.c_str(), ownName_.c_str())) {
-    if (errno == ENOENT) throwFileError("replace", source_, copyChanged());
-    if (errno != EEXIST) throwErrno("move aside", path_);
+    const int error = errno;
+    if (error == ENOENT) throwFileError("replace", source_, copyChanged());
+    if (error != EEXIST) {
+      if (sameFile(identityAt(ownName_), copyIdentity_)) return;
+      errno = error;
+      throwErrno("move aside", path_);
+    }
     const std::string kept = detail::keepBeside(ownName_, path_);
     addLine(keptNote_, "The file found at \"" + ownName_ + "\" was kept as \"" + kept + "\".");
   }

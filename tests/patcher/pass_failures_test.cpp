@@ -450,6 +450,8 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
       // A step that reports an error though it took effect, as network and FUSE file systems can:
       // the names tell what stands.
       {"an exchange that took effect and reports an error", failing({late(&Calls::exchange)}), true, ""},
+      {"a move to the run's own name that took effect and reports an error",
+       failing({{&Calls::renameNoReplace, isOwn, CallFault(EIO, true)}}), true, ""},
       {"an exchange that fails", failing({{&Calls::exchange, isExe, EIO}}), false,
        refused("Cannot replace \"" + exe() + "\": Input/output error")},
       {"a file put at the run's own name before the copy moves there",
