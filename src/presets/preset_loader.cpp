@@ -85,23 +85,28 @@ struct DracoNames {
   draco::NameIndex items = draco::ItemTextIndex();
 };
 
-// The first record a DRACO line names, and where its values begin. The name is the text up to a
-// comma, trying each comma from the left until the text is a record's name (ignoring case); no
-// text longer than the longest name can be one. A line that names no record has no effect.
+// The first record a DRACO line names, the name as written, and where its values begin. The name
+// is the text up to a comma, trying each comma from the left until the text is a record's name
+// (ignoring case); no text longer than the longest name can be one. A line that names no record
+// has no effect.
 struct NamedPatch {
   int first;
+  std::string_view name;
   std::size_t values;
 };
 std::optional<NamedPatch> namedPatch(std::string_view line, const draco::NameIndex& folded) {
   for (std::size_t c = line.find(',', kNameStart); c != std::string_view::npos && c - kNameStart <= folded.longest();
-       c = line.find(',', c + 1))
-    if (int first = folded.first(line.substr(kNameStart, c - kNameStart)); first >= 0) return NamedPatch{first, c + 1};
+       c = line.find(',', c + 1)) {
+    std::string_view name = line.substr(kNameStart, c - kNameStart);
+    if (int first = folded.first(name); first >= 0) return NamedPatch{first, name, c + 1};
+  }
   return std::nullopt;
 }
 
-// The first record of the line's name checks or clears the first item showing exactly its own
-// name (SetPatchSelected with a name a record has); every record of that name (ignoring case)
-// takes the values.
+// The first item showing exactly the name as written is checked or cleared (SetPatchSelected: a
+// name that differs from every item but for case selects nothing, so of two patches whose names
+// differ only in case each line selects its own); every record of that name ignoring case takes
+// the values.
 void readDracoLine(const std::string& line, const DracoNames& names) {
   if (!shell::StartsWithNoCase(line, kDracoKey)) return;
   auto patch = namedPatch(line, names.folded);
@@ -109,7 +114,7 @@ void readDracoLine(const std::string& line, const DracoNames& names) {
   std::string values = line.substr(patch->values);
   if (!values.empty() && !values.ends_with(';')) values += ';';
   const int flag = line.size() > kFlagAt && shell::IsDigit(line[kFlagAt]) ? line[kFlagAt] - '0' : 0;
-  draco::SetItemSelected(names.items.first(draco::PatchList[patch->first].Name), flag == 1);
+  draco::SetItemSelected(names.items.first(patch->name), flag == 1);
   for (int i = patch->first; i >= 0; i = names.folded.next(i)) draco::ParseParamValues(values, i);
 }
 

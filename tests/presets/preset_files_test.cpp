@@ -139,20 +139,23 @@ TEST_F(PresetFilesTest, DracoLinesMatchNamesWithCommasAndKeepEmptyFields) {
 }
 
 // A DRACO line's name is the shortest text before a comma that some patch has, ignoring case.
-// The first such patch's own name checks the first item showing exactly that name; every such
-// patch takes the values.
-TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheFirstOnesItem) {
+// The first item showing exactly the name as written is checked, so of patches whose names differ
+// only in case each line checks its own and a name in another case checks none; every patch of
+// the name ignoring case takes the values.
+TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheItemOfExactlyThatName) {
   struct Case {
     std::string line;
     std::string checked;  // an x for each checked item of the patches below
     std::string values;   // parameter slot 0 of each
   };
   const Case cases[] = {
-      {"DracoPreset1=FOG,v;", "x......", "v|v|v|.|.|.|."},
-      {"DracoPreset1=Fog,v;", "x......", "v|v|v|.|.|.|."},
+      {"DracoPreset1=fog,v;", "x......", "v|v|v|.|.|.|."},
+      {"DracoPreset1=Fog,v;", ".x.....", "v|v|v|.|.|.|."},
+      {"DracoPreset1=FOG,v;", ".......", "v|v|v|.|.|.|."},
       {"DracoPreset1=,v;", "...x...", ".|.|.|v|.|.|."},
-      {"DracoPreset1=a, then jump,v;", "....x..", ".|.|.|.| then jump,v|.|."},
-      {"DracoPreset1=fix, THEN jump and land,v;", ".....x.", ".|.|.|.|.|v|."},
+      {"DracoPreset1=A, then jump,v;", "....x..", ".|.|.|.| then jump,v|.|."},
+      {"DracoPreset1=a, then jump,v;", ".......", ".|.|.|.| then jump,v|.|."},
+      {"DracoPreset1=fix, THEN jump and land,v;", ".......", ".|.|.|.|.|v|."},
       {"DracoPreset1=Fix, then jump and land, again,v;", ".....x.", ".|.|.|.|.| again,v|."},
       {"DracoPreset1=Nobody, fog,v;", ".......", ".|.|.|.|.|.|."},
       {"DracoPreset1=Jump", ".......", ".|.|.|.|.|.|."},
@@ -176,8 +179,26 @@ TEST_F(PresetFilesTest, DracoLinesFindEveryPatchOfTheirNameAndCheckTheFirstOnesI
     EXPECT_EQ(values, c.values) << c.line;
   }
   // The table's first record is found as any other.
-  load(f, {"[preset]", "version=0.74", "[draco]", "DracoPreset1=empty PATCH entry,v;", "[end draco]"});
+  load(f, {"[preset]", "version=0.74", "[draco]", "DracoPreset1=Empty patch entry,v;", "[end draco]"});
   EXPECT_TRUE(draco::IsItemSelected(0));
+}
+
+// Of two patches whose names differ only in case, each line of a preset selects its own, and the
+// pass applies the one the user chose.
+TEST_F(PresetFilesTest, TwinNamesDifferingInCaseSelectTheirOwnPatch) {
+  shell::Form1& f = start();
+  draco::PatchRecord lower = draco::test::patch("Alpha"), upper = draco::test::patch("ALPHA");
+  draco::test::slot(lower, 0, "1000", "", "AA");
+  draco::test::slot(upper, 0, "1001", "", "BB");
+  draco::test::setTable({lower, upper});
+  load(f, {"[preset]", "version=0.76", "[draco]", "DracoPreset0=Alpha,", "DracoPreset1=ALPHA,", "DracoPreset1=alpha,",
+           "[end draco]"});
+  EXPECT_FALSE(draco::IsItemSelected(1));
+  EXPECT_TRUE(draco::IsItemSelected(2));
+  const std::string reference = reflayout::referenceExecutable();
+  EXPECT_TRUE(shell::form1Hooks().ModifyExe());
+  const std::string written = exeBytes();
+  EXPECT_EQ(written.substr(0x1000, 2), reference.substr(0x1000, 1) + "\xBB");
 }
 
 }  // namespace
