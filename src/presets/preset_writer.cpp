@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "customizers/credits/dialog.h"
+#include "customizers/enemies/dialog.h"
 #include "draco/patch_list.h"
 #include "furr/feditor.h"
 #include "platform/files.h"
@@ -60,6 +61,12 @@ void creditsAlignLines(Lines& out) {
 void oneShotLine(Lines& out) {
   auto& modes = ui::Forms::get<furr::FEditor>().Option1;
   out.push_back(std::string("OneShotMode=") + (modes.exists(0) && modes[0].value() ? "0" : "1"));
+}
+
+// The guide's hit points are written from their box, though no key reads them back.
+void guideHPLine(Lines& out) {
+  constexpr int kGuideBox = 25;
+  out.push_back("GuideHP=" + ui::Forms::get<customizers::CustEnemy>().Text1[kGuideBox].text());
 }
 
 // The key lines in file order, by window.
@@ -175,7 +182,7 @@ constexpr PresetItem kItems[] = {
     {"ScorpionHP"}, {"ScorpionFlag"}, {"MummyHP"}, {"MummyFlag"}, {"KnightTemplarHP"},
     {"KnightTemplarFlag"}, {"SphinxHP"}, {"SphinxFlag"}, {"SethaHP"}, {"SethaFlag"}, {"HorsemenHP"},
     {"HorsemenFlag"}, {"HammerheadHP"}, {"HammerheadFlag"}, {"CrocodileHP"}, {"CrocodileFlag"},
-    {"MutantHP"}, {"MutantFlag"}, {"GuideHP"}, {"GuideFlag", nullptr, "GuideHPFlag"},
+    {"MutantHP"}, {"MutantFlag"}, {"GuideHP", guideHPLine}, {"GuideFlag", nullptr, "GuideHPFlag"},
     {"GuideHPFlag"}, {"Demigod1HP"}, {"Demigod1Flag"},
     {"Demigod2HP"}, {"Demigod3HP"}, {"TroopsHP"}, {"TroopsFlag"}, {"SASHP"}, {"SASFlag"},
     {"HarpyHP"}, {"HarpyFlag"}, {"WildBoarHP"}, {"WildBoarFlag"}, {"DogHP"}, {"DogFlag"},
