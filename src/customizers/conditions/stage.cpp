@@ -35,9 +35,11 @@ std::string dword(double v) { return patcher::IntHex(shell::NumberText(v), 8); }
 
 std::string bonusLevel(const Form1& f) { return byte(number(f.Text4)); }
 std::string secrets(const Form1&) { return byte(number(conditions().Text5)); }
-// The game counts time in frames, 30 a second.
+// The game counts time in frames, 30 a second. The time boxes may be left empty, which counts as
+// 0 minutes or seconds.
+double time(const ui::TextBox& box) { return shell::Val(box.text()); }
 std::string frames(const Form1&) {
-  return dword((number(conditions().Text6[0]) * 60 + number(conditions().Text6[1])) * 30);
+  return dword((time(conditions().Text6[0]) * 60 + time(conditions().Text6[1])) * 30);
 }
 std::string medkits(const Form1&) { return byte(number(conditions().Text3)); }
 std::string ammo(const Form1&) { return dword(number(conditions().Text2)); }

@@ -1,5 +1,6 @@
 // The bonus level's conditions in whole passes: the record written into the code extension in
-// both memory layouts, the jump restored without it, and values that are no number roll back.
+// both memory layouts, the jump restored without it, an emptied time box as 0, and values that
+// are no number roll back.
 #include "customizers/conditions/dialog.h"
 #include "customizers/silent_pass.h"
 
@@ -31,6 +32,12 @@ const PassBytes kRecord = {
     {"SecLevelExtOffset", 32, "FF"}, {"SecLevelExtOffset", 41, "A0860100"}, {"SecLevelExtOffset", 53, "ACA30000"},
     {"SecLevelExtOffset", 62, "09"}};
 
+PassBytes withTime(std::string frames) {
+  PassBytes record = kRecord;
+  record[2].hex = std::move(frames);
+  return record;
+}
+
 TEST_F(SilentPassTest, BonusLevelRecord) {
   expectPasses({
       {"bonus level, extended",
@@ -53,6 +60,15 @@ TEST_F(SilentPassTest, BonusLevelRecord) {
        },
        join(kExtended, {{"SecLevelJumpOffset", 0}, {"SecLevelExtOffset", 0}, {"Remap#Offset", 0}}), kRecord, true,
        {{"Remap#Offset", 0}}},
+      // An emptied minutes box is 0 minutes: 30 seconds are 900 frames.
+      {"bonus level, minutes emptied",
+       [](Form1& f) {
+         extend(f);
+         bonusLevel(f);
+         ui::Forms::get<SLevelConditions>().Text6[0].setText("");
+         ui::Forms::get<SLevelConditions>().Text6[1].setText("30");
+       },
+       join(kExtended, {{"SecLevelJumpOffset", 0}, {"SecLevelExtOffset", 0}}), withTime("84030000"), true},
       {"bonus level without the extension restores the jump", bonusLevel, {}, {}, false, {{"SecLevelJumpOffset", 1}}},
       {"extended without the bonus level leaves the area filled", [](Form1& f) { extend(f); }, kExtended, {}, true,
        {{"SecLevelJumpOffset", 0}}},
@@ -61,11 +77,6 @@ TEST_F(SilentPassTest, BonusLevelRecord) {
 
 TEST_F(SilentPassTest, BonusLevelValuesThatAreNoNumberRollBack) {
   expectRollBacks({
-      [](Form1& f) {
-        extend(f);
-        bonusLevel(f);
-        ui::Forms::get<SLevelConditions>().Text6[0].setText("");
-      },
       [](Form1& f) {
         extend(f);
         bonusLevel(f);
