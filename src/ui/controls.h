@@ -203,6 +203,12 @@ class PictureBox : public Control {
 class Image : public PictureBox {
  public:
   Image(Form& f, std::string name, int index = -1) : PictureBox(f, std::move(name), index, ControlKind::Image) {}
+  // Images lie beneath the other controls; one set on top (a picture shown over a box) lies above
+  // them. Read when the window's view is built.
+  bool onTop() const { return onTop_; }
+  void setOnTop() { onTop_ = true; }
+ private:
+  bool onTop_ = false;
 };
 
 class Frame : public Control {

@@ -194,7 +194,7 @@ TEST_F(WindowInput, AnimationsRunWhileTheirWindowIsUp) {
 }
 
 // Pictures that take the mouse: an enemy's flag cycles on a click and is drawn in its new
-// colour, the credits ruler sets the line width, a knob's marker dragged turns the pair beside it.
+// colour, the caption "Set:" shows a picture over the Set HP box and a click on it hides it, the credits ruler sets the line width, a knob's marker dragged turns the pair beside it.
 TEST_F(WindowInput, PicturesFollowClicksAndDrags) {
   run([&] {
     auto& main = mainWindow();
@@ -203,6 +203,14 @@ TEST_F(WindowInput, PicturesFollowClicksAndDrags) {
     click(e.Image1[0]);
     waitFor("the skeleton's next flag", [&] { return shell::EnemyFlags[0] == 4; });
     EXPECT_EQ(colourIn(expectPainted("Enemy HP customizer"), e.Image1[0], 3, 7), 0x80FF80u);  // clear damage
+    const auto setBox = [&] { return colourIn(expectPainted("Enemy HP customizer"), e.Image2, 40, 8); };
+    EXPECT_EQ(setBox(), 0xFFFFFFu);  // the box
+    click(e.Label1[7]);
+    waitFor("the picture", [&] { return e.Image2.visible(); });
+    EXPECT_EQ(setBox(), 0xFFFFE0u);  // the picture's ground
+    click(e.Image2);
+    waitFor("the picture to hide", [&] { return !e.Image2.visible(); });
+    EXPECT_EQ(setBox(), 0xFFFFFFu);
     clickText("Enemy HP customizer", "apply");
     waitClosed("Enemy HP customizer");
     waitFor("the blinking to stop", [&] { return !e.Timer1.enabled(); });

@@ -92,6 +92,7 @@ CustEnemy::CustEnemy() : Dialog("CustEnemy", designSpec()) {
   Image2.setMouseIcon(ui::kHandCursor);
   LoadPicture(Image2, "set-picture.xpm");
   Image2.setVisible(false);
+  Image2.setOnTop();  // shown over the Set HP box
   shownFlags_.fill(-1);
   showFlags();
 

@@ -170,8 +170,14 @@ bool turnedByWheel(ControlKind k) {
   return k == ControlKind::ComboBox || k == ControlKind::ListBox || k == ControlKind::HScrollBar;
 }
 
-bool drawnBeneath(ControlKind k) {
-  return k == ControlKind::Label || k == ControlKind::Image || k == ControlKind::Shape || k == ControlKind::Line;
+bool drawnOnTop(const Control& c) {
+  return c.kind() == ControlKind::Image && static_cast<const Image&>(c).onTop();
+}
+
+bool drawnBeneath(const Control& c) {
+  const ControlKind k = c.kind();
+  return k == ControlKind::Label || (k == ControlKind::Image && !drawnOnTop(c)) || k == ControlKind::Shape ||
+         k == ControlKind::Line;
 }
 
 QWidget* createWidget(Control& c, FormView& v) {

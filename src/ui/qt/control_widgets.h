@@ -17,7 +17,8 @@ void syncWidget(Control& c, QWidget* w, FormView& view);
 bool clickedByMouse(ControlKind k);
 // Controls the mouse wheel turns (while they have the focus).
 bool turnedByWheel(ControlKind k);
-// Controls drawn beneath the others, in creation order.
-bool drawnBeneath(ControlKind k);
+// Controls drawn beneath the others, in creation order, and those drawn above them.
+bool drawnBeneath(const Control& c);
+bool drawnOnTop(const Control& c);
 
 }  // namespace olvex::ui::qt

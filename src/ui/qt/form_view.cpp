@@ -100,8 +100,9 @@ FormView::FormView(QtHost& host, Form& form) : QWidget(nullptr, Qt::Window), hos
   // Labels, images, shapes and lines lie beneath the other controls, in creation order.
   const auto& controls = form.controls();
   for (auto it = controls.rbegin(); it != controls.rend(); ++it)
-    if (QWidget* w = widgetOf(**it); w && drawnBeneath((*it)->kind())) w->lower();
+    if (QWidget* w = widgetOf(**it); w && drawnBeneath(**it)) w->lower();
   for (Control* c : controls) syncControl(*c);
+  raiseOnTop();  // once each widget is in its container
   syncForm();
   form.viewHook = [this] { syncForm(); };
 }
@@ -241,8 +242,14 @@ void FormView::reconcile() {
     }
   for (Control* c : added) {
     syncControl(*c);
-    if (QWidget* w = widgetOf(*c); w && drawnBeneath(c->kind())) w->lower();
+    if (QWidget* w = widgetOf(*c); w && drawnBeneath(*c)) w->lower();
   }
+  if (!added.empty()) raiseOnTop();
+}
+
+void FormView::raiseOnTop() {
+  for (Control* c : form_->controls())
+    if (QWidget* w = widgetOf(*c); w && drawnOnTop(*c)) w->raise();
 }
 
 void FormView::alignFocus() {

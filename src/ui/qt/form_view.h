@@ -68,6 +68,8 @@ class FormView : public QWidget {
   void build(Control& c);
   void syncForm();
   void reconcile();
+  // Images set on top go above every other control of their container.
+  void raiseOnTop();
   void dropRemoved();
   bool blocked() const;
   // Qt's focus to the control that has the model's focus, if its widget can take it.
