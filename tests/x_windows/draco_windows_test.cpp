@@ -8,6 +8,7 @@
 #include "draco/param_list_popup.h"
 #include "draco/patch_editor.h"
 #include "draco/patch_list.h"
+#include "draco/patch_list_geometry.h"
 #include "draco/patch_list_window.h"
 #include "draco/patch_set_writer.h"
 #include "draco/statistics_window.h"
@@ -145,6 +146,76 @@ TEST_F(DracoWindows, TheMiddleButtonInThePatchEditor) {
     onGui([&] { EXPECT_EQ(description.text(), "onetwo\r\nthree"); });
   });
 }
+
+// The offset list of the patch editor, without a window manager and under one. The boxes of an
+// editor just opened show as enabled, not in the window's grey. A right press over another entry
+// edits the selected one and moves neither the selection nor its highlight, so "kill" then
+// removes the entry highlighted and the others keep their bytes.
+class DracoOnBothScreens : public DracoWindows, public ::testing::WithParamInterface<bool> {
+ protected:
+  DracoOnBothScreens() { windowManager = GetParam(); }
+};
+
+TEST_P(DracoOnBothScreens, TheRightPressOverTheOffsetListKeepsItsSelection) {
+  const std::vector<std::string> offsets = {"1A00", "1A10", "1A40", "1A30"};
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();
+    expectPainted(kMain);
+    onGui([&] {
+      draco::PatchRecord& needy = draco::PatchList.at(2);
+      for (std::size_t i = 0; i < offsets.size(); ++i) {
+        needy.Offffset[i] = offsets[i];
+        needy.DeflData[i] = offsets[i].substr(2);
+        needy.ModNData[i] = "90" + offsets[i].substr(2);
+      }
+    });
+    auto& patches = open<draco::Patches>(main.Command30, "Custom patches");
+    onGui([&] { patches.Listbox1.setListIndex(2); });
+    click(patches.Image1);  // the developer layout
+    waitFor("the developer layout", [&] { return patches.Command1.enabled(); });
+    auto& editor = open<draco::PatchesConf>(patches.Command1, "Patch configuration");
+    Shot opened = expectPainted("Patch configuration");
+    const ui::Control* boxes[] = {&editor.List1, &editor.Text1[0], &editor.Text1[2], &editor.Text1[1]};
+    for (const ui::Control* c : boxes)
+      EXPECT_NE(colourIn(opened, *c, c->width() / 15 - 6, c->height() / 15 - 6), draco::kPatchesBack) << nameOf(*c);
+
+    clickItem(editor.List1, 1);
+    waitFor("1A10 selected", [&] { return editor.List1.listIndex() == 1; });
+    clickItem(editor.List1, 3, 3);
+    auto& input = waitForForm<draco::InputKor>();
+    EXPECT_TRUE(expectPainted("Input").shows("Edit offset:"));
+    onGui([&] { EXPECT_EQ(input.Text1.text(), "1A10"); });
+    pressKey("Escape");
+    waitClosed("Input");
+
+    // The highlighted entries: those not in the colour of the list's empty part below them.
+    Shot after = expectPainted("Patch configuration");
+    Rect window = placeOf(editor);
+    std::uint32_t empty = colourIn(after, editor.List1, 6, editor.List1.height() / 15 - 6);
+    std::vector<std::string> highlighted;
+    for (int row = 0; row < 4; ++row) {
+      Rect r = placeOf(editor.List1, row);
+      if (after.screen.at(r.left - window.left + 3, r.top - window.top + r.height / 2) != empty)
+        highlighted.push_back(offsets[row]);
+    }
+    ASSERT_EQ(highlighted, std::vector<std::string>{"1A10"});
+    click(editor.Command2);  // "kill"
+    waitFor("the killed entry", [&] { return editor.List1.listCount() == 3; });
+    onGui([&] {
+      for (std::size_t i = 0; i < offsets.size(); ++i) {
+        bool killed = offsets[i] == highlighted[0];
+        EXPECT_EQ(editor.Edit.Offffset[i], killed ? "" : offsets[i]);
+        EXPECT_EQ(editor.Edit.DeflData[i], killed ? "" : offsets[i].substr(2));
+        EXPECT_EQ(editor.Edit.ModNData[i], killed ? "" : "90" + offsets[i].substr(2));
+      }
+    });
+    click(editor.Command28);
+    waitClosed("Patch configuration");
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, DracoOnBothScreens, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WindowManager" : "Bare"; });
 
 // The parameter list, a borderless popup, gets no frame from a window manager.
 class DracoUnderWindowManager : public DracoWindows {

@@ -54,7 +54,7 @@ QWidget* createCombo(ComboBox& c, FormView& v) {
 }
 
 QWidget* createList(ListBox& c, FormView& v) {
-  auto* w = new QListWidget(&v);
+  auto* w = new ListWidget(&v);
   w->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   QObject::connect(w, &QListWidget::currentRowChanged, &v, userAction(c, v, [&c](int row) {
                      if (row < c.listCount()) c.setListIndex(row);

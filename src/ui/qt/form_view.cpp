@@ -26,7 +26,8 @@ namespace olvex::ui::qt {
 namespace {
 
 // Fore and back colours over the class's default palette; a system colour keeps the default.
-// Disabled text keeps the palette's grey.
+// Disabled text keeps the palette's grey. The palette is the widget's own even where it matches
+// the default: a widget without one takes its window's back colour for its own, boxes too.
 void applyColors(QWidget* w, Color fore, Color back) {
   QPalette pal = QApplication::palette(w);
   auto fc = toQColor(fore), bc = toQColor(back);
@@ -36,7 +37,7 @@ void applyColors(QWidget* w, Color fore, Color back) {
     for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
       pal.setColor(group, role, bc ? *bc : pal.color(group, role));
   }
-  if (w->palette() != pal) w->setPalette(pal);
+  if (w->palette() != pal || !w->testAttribute(Qt::WA_SetPalette)) w->setPalette(pal);
 }
 
 void applyPointer(QWidget* w, const MousePointer& p) {

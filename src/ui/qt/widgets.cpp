@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleOptionFocusRect>
@@ -37,6 +38,12 @@ constexpr KeyMove kKeyMoves[] = {
     {Qt::Key_End, A::SliderToMaximum, A::SliderToMinimum},
 };
 }  // namespace
+
+// Qt's item views make the entry under any button's press the current one.
+void ListWidget::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) QListWidget::mousePressEvent(e);
+  else e->accept();
+}
 
 // Qt's own keys follow invertedControls, which QScrollBar turns on so that Up and Down go a
 // vertical bar's way; on a horizontal bar Left and Right would then move it backwards.

@@ -4,6 +4,7 @@
 // of picture boxes, shapes and lines.
 #include <QCheckBox>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -43,6 +44,15 @@ class PictureButton : public QPushButton {
   void keyPressEvent(QKeyEvent* e) override;
  private:
   QImage shown_;  // the picture made into the icon
+};
+
+// A list whose current entry moves with the left button and the keys only: a press of another
+// button (a handler's own action on the right button) leaves the entry and its highlight.
+class ListWidget : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
 };
 
 // A horizontal scroll bar that keys move towards the end they point to, as its arrows do: Right,

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -292,6 +293,25 @@ Rect XSession::placeOf(const ui::Control& c) {
     ui::qt::FormView* view = host->view(c.form());
     return view ? view->widgetOf(c) : nullptr;
   });
+}
+
+Rect XSession::placeOf(const ui::ListBox& list, int row) {
+  QRect r;
+  waitFor("entry " + std::to_string(row) + " of " + list.name() + " on the screen", [&] {
+    ui::qt::FormView* view = host->view(list.form());
+    auto* w = qobject_cast<QListWidget*>(view ? view->widgetOf(list) : nullptr);
+    QListWidgetItem* item = w ? w->item(row) : nullptr;
+    if (!item || !exposed(view) || !w->isVisible()) return false;
+    QRect at = w->visualItemRect(item);
+    r = QRect(w->viewport()->mapToGlobal(at.topLeft()), at.size());
+    return true;
+  });
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+void XSession::clickItem(const ui::ListBox& list, int row, int button) {
+  Rect r = placeOf(list, row);
+  clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
 }
 
 void XSession::clickAt(int x, int y, int button) {

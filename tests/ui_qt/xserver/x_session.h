@@ -74,6 +74,8 @@ class XSession : public ::testing::Test {
   void clickText(const std::string& caption, const std::string& text);
   // A left click at the start of a line (from 0) of a multi-line text box.
   void clickLine(const ui::TextBox& box, int line);
+  // A click with `button` (3 the right one) in the middle of a list's entry (from 0).
+  void clickItem(const ui::ListBox& list, int row, int button = 1);
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
   // moves through the others and releases it at the last.
   void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
@@ -110,6 +112,8 @@ class XSession : public ::testing::Test {
   Rect placeOf(const ui::Form& f);
   Rect placeOf(const ui::Control& c);
   Rect placeOf(const std::string& caption, const std::string& text = "");
+  // Where the screen shows a list's entry (from 0).
+  Rect placeOf(const ui::ListBox& list, int row);
 
   // --- Under a window manager. ---
   void clickCloseBox(const std::string& caption);
