@@ -99,14 +99,15 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
       {"advanced savegame, remapped memory", checked({&Form1::Check9, &Form1::Check21, &Form1::Check5}),
        join(join(kExtendedRemapped, kSavegame), {{"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}}), {}, true},
       // The remap and the particle-buffer references write nothing, the extension header takes the
-      // standard variant, the savegame hooks the remapped one.
+      // variant of the remapped code the file holds, the savegame hooks the remapped one.
       {"greyed remap with extension, particle buffer and savegame",
        [](Form1& f) {
          checked({&Form1::Check9, &Form1::Check20, &Form1::Check21})(f);
          f.Check5.setValue(2);
        },
        join(join(kExtended, join(kParticles, kSavegame)),
-            {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}, {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}}),
+            {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}, {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1},
+             {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}}),
        {}, true, {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}}},
       {"greyed savegame box with extension writes no hooks",
        [](Form1& f) {
@@ -129,6 +130,29 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
       {"fog bulb range at the lowest 32-bit product", [](Form1&) { shell::FogBulbRange = -2097152; }, {},
        {{"FogBulbDistOffset", 0, "0000805E"}}},
   });
+}
+
+// A greyed remap box after a remapped or a standard pass: the code stays as that pass left it,
+// and so does the image size; the extension's header takes the variant of that code.
+TEST_F(PassSettings, GreyedRemapKeepsTheHeaderOfTheCodeTheFileHolds) {
+  const char* imageSize[2][2] = {{"41", "81"}, {"59", "99"}};
+  Form1& f = start();
+  for (int extended : {0, 1}) {
+    for (int remapped : {1, 0}) {
+      SCOPED_TRACE(testing::Message() << "extended " << extended << ", remapped " << remapped);
+      checked({&Form1::Check9}, extended)(f);
+      checked({&Form1::Check5}, remapped)(f);
+      pass();
+      const std::string written = exeBytes();
+      checked({&Form1::Check5}, 2)(f);
+      pass();
+      EXPECT_EQ(differences(exeBytes(), written), "");
+      EXPECT_EQ(hexAt(exeBytes(), "Remap1Offset", 0, 4), remapped ? "B254AEB3" : "FDF79778");
+      EXPECT_EQ(hexAt(exeBytes(), "ExtSizePEHeaderOffset2", 0, 1), imageSize[extended][remapped]);
+      // The fifth section's virtual address: 0x813000 over remapped memory, else 0x413000.
+      if (extended) EXPECT_EQ(hexAt(exeBytes(), "ExtSizePEHeaderOffset3", 12, 4), remapped ? "00308100" : "00304100");
+    }
+  }
 }
 
 // What stands at the executable's name before the pass: the pass writes the file it finds there.
