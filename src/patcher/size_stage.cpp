@@ -10,7 +10,6 @@
 #include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
 #include "platform/files.h"
-#include "shell/conversions.h"
 #include "shell/version_table.h"
 
 namespace olvex::patcher {
@@ -23,42 +22,26 @@ constexpr std::int64_t kFillChunk = 1 << 20;
 
 // Only 1 extends; a greyed box keeps the standard length.
 int extended(const Form1& f) { return f.Check9.value() == 1; }
-
-// The size-of-image byte and the fifth section header, by layout (standard, extended) and scene
-// memory (standard, remapped).
-struct Header {
-  std::string_view imageSize, section;
-};
-constexpr Header kHeaders[2][2] = {
-    {{"ImageSizeNoRelNoIncData", "StandardSizeBothRData"}, {"ImageSizeYoRelNoIncData", "StandardSizeBothRData"}},
-    {{"ImageSizeNoRelYoIncData", "ExtendedSizeNoRelData"}, {"ImageSizeYoRelYoIncData", "ExtendedSizeYoRelData"}},
-};
-
-bool holdsRemappedCode(platform::RandomAccessFile& file) {
-  const std::string code = shell::wb(Field("Remap1ModData"));
-  const std::int64_t at = PositionOf("Remap1Offset");
-  return at - 1 + static_cast<std::int64_t>(code.size()) <= file.length() && file.read(at, code.size()) == code;
-}
-
-// A greyed remap box leaves the scene-memory code as the file holds it, and so the image size
-// where the standard layout allows; the extended layout needs its section header, which takes
-// the variant of that code.
-void writeHeader(platform::RandomAccessFile& file, const Form1& form) {
-  const bool ext = extended(form);
-  Put(file, "ExtSizePEHeaderOffset1", 0, Field(ext ? "SectionCountModData" : "SectionCountDefData"));
-  const int remap = ext ? SceneMemoryVariant(file, form) : select::choiceOf(form.Check5.value());
-  if (remap != kNothing) Put(file, "ExtSizePEHeaderOffset2", 0, Field(kHeaders[ext][remap].imageSize));
-  // Without the extension no fifth section whatever the scene memory.
-  Put(file, "ExtSizePEHeaderOffset3", 0, Field(kHeaders[ext][remap == kNothing ? 0 : remap].section));
-}
+// The header always matches the section count and the scene memory the pass writes for.
+int remapped(const Form1&) { return PassSceneMemory(); }
+int standardLayout(const Form1& f) { return extended(f) ? kNothing : remapped(f); }
+int extendedLayout(const Form1& f) { return extended(f) ? remapped(f) : kNothing; }
 
 // Hooks into the appended area need the extended executable; otherwise the unpatched bytes.
 int savegame(const Form1& f) {
   if (!extended(f)) return 0;
   int v = f.Check21.value();
-  if (v == 1) return f.Check5.value() == 0 ? 1 : 2;
+  if (v == 1) return select::variant(f);
   return v == 0 ? 0 : kNothing;
 }
+
+const Row kHeader[] = {
+    {extended, {"ExtSizePEHeaderOffset1"}, {F("SectionCountDefData"), F("SectionCountModData")}},
+    {standardLayout, {"ExtSizePEHeaderOffset2"}, {F("ImageSizeNoRelNoIncData"), F("ImageSizeYoRelNoIncData")}},
+    {extendedLayout, {"ExtSizePEHeaderOffset2"}, {F("ImageSizeNoRelYoIncData"), F("ImageSizeYoRelYoIncData")}},
+    {standardLayout, {"ExtSizePEHeaderOffset3"}, {F("StandardSizeBothRData"), F("StandardSizeBothRData")}},
+    {extendedLayout, {"ExtSizePEHeaderOffset3"}, {F("ExtendedSizeNoRelData"), F("ExtendedSizeYoRelData")}},
+};
 
 const Row kAdvancedSavegame[] = {
     {savegame, {"ExtSGameBaseOffset"}, {Hex{}, F("ExtSGBaseNoRelData"), F("ExtSGBaseYoRelData")}},
@@ -68,11 +51,6 @@ const Row kAdvancedSavegame[] = {
 };
 
 }  // namespace
-
-int SceneMemoryVariant(platform::RandomAccessFile& file, const Form1& form) {
-  const int remap = select::choiceOf(form.Check5.value());
-  return remap == kNothing ? holdsRemappedCode(file) : remap;
-}
 
 std::int64_t PassLength(const Form1& form) {
   Layout layout = SectionLayout();
@@ -90,7 +68,7 @@ void IncreaseSize(platform::RandomAccessFile& file, const Form1& form) {
   const std::string fill(std::clamp<std::int64_t>(length - standard, 0, kFillChunk), '\x90');
   for (std::int64_t at = standard; at < length; at += kFillChunk)
     file.write(at + 1, std::string_view(fill).substr(0, std::min<std::int64_t>(kFillChunk, length - at)));
-  writeHeader(file, form);
+  WriteRows(file, form, kHeader);
   WriteRows(file, form, kAdvancedSavegame);
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "customizers/frame/stage_vocabulary.h"
-#include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "shell/form1.h"
@@ -19,9 +18,13 @@ namespace {
 using namespace stage;
 using D = SLevelConditions;
 
-// The routine needs the option and the extended executable.
-bool bonus(const Form1& f) { return f.Check19.value() == 1 && f.Check9.value() == 1; }
-int bonusRecord(const Form1& f) { return bonus(f) ? 0 : kNothing; }
+// The routine needs the option and the extended executable: off (0), or the standard (1) or
+// remapped (2) variant, as the section header the size stage wrote.
+int bonus(const Form1& f) {
+  return f.Check19.value() == 1 && f.Check9.value() == 1 ? patcher::select::variant(f) : 0;
+}
+int bonusRoutine(const Form1& f) { return bonus(f) == 0 ? kNothing : bonus(f); }
+int bonusRecord(const Form1& f) { return bonus(f) == 0 ? kNothing : 0; }
 
 const D& conditions() { return ui::Forms::get<D>(); }
 double number(const ui::TextBox& box) { return patcher::StrictValue(box.text()); }
@@ -40,8 +43,10 @@ std::string ammo(const Form1&) { return dword(number(conditions().Text2)); }
 std::string distance(const Form1&) { return dword(number(conditions().Text1) * 419); }
 std::string alternateLevel(const Form1& f) { return byte(number(f.Text7)); }
 
-// The routine's comparison operands, written over its template.
-const Row kBonusRecord[] = {
+// The routine's template first, then its comparison operands.
+const Row kBonusRows[] = {
+    {bonus, At{"SecLevelJumpOffset"}, {F("SecLevelJumpDefData"), F("SecLevelJumpModNData"), F("SecLevelJumpModRData")}},
+    {bonusRoutine, At{"SecLevelExtOffset"}, {kNone, F("SecLevelExtModNData"), F("SecLevelExtModRData")}},
     {bonusRecord, At{"SecLevelExtOffset", 1, 2}, {C(bonusLevel)}},
     {bonusRecord, At{"SecLevelExtOffset", 1, 11}, {C(secrets)}},
     {bonusRecord, At{"SecLevelExtOffset", 1, 20}, {C(frames)}},
@@ -53,18 +58,8 @@ const Row kBonusRecord[] = {
 
 }  // namespace
 
-// The jump into the routine and its template in the scene-memory variant of the section header
-// the size stage wrote; without the routine the game's own jump.
 void WriteBonusLevel(platform::RandomAccessFile& file) {
-  const Form1& f = ui::Forms::get<Form1>();
-  if (!bonus(f)) {
-    patcher::Put(file, "SecLevelJumpOffset", 0, patcher::Field("SecLevelJumpDefData"));
-    return;
-  }
-  const bool remapped = patcher::SceneMemoryVariant(file, f) == 1;
-  patcher::Put(file, "SecLevelJumpOffset", 0, patcher::Field(remapped ? "SecLevelJumpModRData" : "SecLevelJumpModNData"));
-  patcher::Put(file, "SecLevelExtOffset", 0, patcher::Field(remapped ? "SecLevelExtModRData" : "SecLevelExtModNData"));
-  patcher::WriteRows(file, f, kBonusRecord);
+  patcher::WriteRows(file, ui::Forms::get<Form1>(), kBonusRows);
 }
 
 }  // namespace olvex::customizers
