@@ -7,6 +7,7 @@
 #include "furr/furr_module.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
+#include "patcher/stage_writes.h"
 #include "presets/presets_module.h"
 #include "shell/form1.h"
 #include "shell/main_keys.h"
@@ -37,7 +38,7 @@ void InstallModules() {
     return rows;
   };
   patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
-    draco::WriteDraco(file, draco::CurrentMainOptions());
+    draco::WriteDraco(file, draco::CurrentMainOptions(), patcher::PassSceneMemory() == 1);
   };
 }
 

@@ -87,10 +87,10 @@ bool isApplied(int index, const CheckMarks& marks, std::optional<NameIndex>& rec
 }
 
 // Modified bytes first, then the current parameter values, which override bytes they overlap.
-void planApplied(const PatchRecord& record, const RequirementChecks& checks, PatchWrites& writes) {
+void planApplied(const PatchRecord& record, bool remapped, PatchWrites& writes) {
   for (int j = 0; j < kOffsetSlots; ++j) {
     if (record.Offffset[j].empty()) continue;
-    const std::string& data = !record.ModRData[j].empty() && checks.Check5 == 1 ? record.ModRData[j] : record.ModNData[j];
+    const std::string& data = remapped && !record.ModRData[j].empty() ? record.ModRData[j] : record.ModNData[j];
     if (data.empty()) continue;
     writes.add(record.Offffset[j], [&] { return shell::wb(data); });
   }
@@ -119,7 +119,7 @@ std::string ParamBytes(std::string_view value, int type) {
   return shell::wb(shell::ParamToHex(value, type));
 }
 
-bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks) {
+bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks, bool remapped) {
   const long long length = file.length();
   int errors = 0;
   const CheckMarks marks = checkMarksByName();
@@ -128,7 +128,7 @@ bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& check
     const PatchRecord& record = PatchList[i];
     if (record.Name.empty() || record.Omnipresence != 1) continue;
     PatchWrites writes(length, errors);
-    if (isApplied(i, marks, records, checks)) planApplied(record, checks, writes);
+    if (isApplied(i, marks, records, checks)) planApplied(record, remapped, writes);
     else if (record.CondBehave == 1) planRestored(record, writes);
     writes.writeTo(file);
   }

@@ -53,11 +53,12 @@ inline constexpr long long kExtendedAreaStart = 0xC0FFF;
 // little-endian. Conversion problems are reported by the conversions and give zero bytes.
 std::string ParamBytes(std::string_view value, int type);
 
-// Writes the patches of PatchList into file. Every byte of a patch is converted and its place
-// checked before any of it is written. A write whose offset is empty or not 1 to 8 hex digits,
-// or that would reach past the end of the file, is skipped and the rest go on; when any was
-// skipped, "DRACO: errors when writing custom patch codes." is shown once at the end and the
+// Writes the patches of PatchList into file; a slot's remapped bytes, where it has them, when the
+// pass writes for remapped scene memory (`remapped`). Every byte of a patch is converted and its
+// place checked before any of it is written. A write whose offset is empty or not 1 to 8 hex
+// digits, or that would reach past the end of the file, is skipped and the rest go on; when any
+// was skipped, "DRACO: errors when writing custom patch codes." is shown once at the end and the
 // result is false. A failing file write throws platform::FileError.
-bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks);
+bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks, bool remapped);
 
 }  // namespace olvex::draco

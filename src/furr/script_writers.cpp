@@ -11,6 +11,7 @@
 #include "furr/flip_linker.h"
 #include "furr/race_linker.h"
 #include "furr/rteditor.h"
+#include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
 #include "platform/files.h"
@@ -98,7 +99,7 @@ double boxNumber(const std::string& text, double max) { return std::clamp(shell:
 void WriteFlips(platform::RandomAccessFile& file) {
   const shell::Form1& main = ui::Forms::get<shell::Form1>();
   FEditor& editor = ui::Forms::get<FEditor>();
-  const bool remap = main.Check5.value() == 1;
+  const bool remap = patcher::PassSceneMemory() == 1;
   int state = 0;
   bool oneShot = false;
   Scratch scratch("yiff.tmp");
@@ -129,7 +130,7 @@ void WriteFlips(platform::RandomAccessFile& file) {
 void WriteRace(platform::RandomAccessFile& file) {
   const shell::Form1& main = ui::Forms::get<shell::Form1>();
   RTEditor& editor = ui::Forms::get<RTEditor>();
-  const bool remap = main.Check5.value() == 1;
+  const bool remap = patcher::PassSceneMemory() == 1;
   const bool invert = editor.Check2.value() == 1;
   writeHook(file, kCallMap, ui::Forms::get<FEditor>().Check1.value() == 1 || editor.Check1.value() == 1);
   int entry = invert ? 1 : 0;

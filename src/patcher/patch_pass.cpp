@@ -109,6 +109,9 @@ std::string runPass(Form1& form, ProgressDisplay& progress, const std::string& e
   try {
     CheckExecutableHeader(copy, layout);
     copy.limitLength(length);
+    // Before the main stage, whose particle-buffer references need it too; with the remap box
+    // greyed that stage leaves the scene-memory code as it is.
+    DecideSceneMemory(copy, form);
     for (const Stage& s : kStages) {
       progress.stage(s.caption, s.progress);
       if (s.yields) ui::host().yield();

@@ -1,6 +1,7 @@
 #pragma once
 // How the rows read the main window's options. A choice writes value 0 for 0, value 1 for 1 and
 // nothing for any other state; a test writes value 1 when its condition holds, else value 0.
+#include "patcher/stage_writes.h"
 #include "patcher/write_rows.h"
 #include "shell/form1.h"
 
@@ -21,11 +22,7 @@ int test(const shell::Form1& f) {
 // Written whatever the windows hold (value 0).
 inline int always(const shell::Form1&) { return 0; }
 
-// The remapped scene memory as an N / R variant: 1 for the standard layout (0), 2 for the
-// remapped one (1), nothing for any other state.
-inline int variant(const shell::Form1& f) {
-  int v = choiceOf(f.Check5.value());
-  return v == kNothing ? kNothing : v + 1;
-}
+// The scene memory the pass writes for as an N / R variant: 1 standard, 2 remapped.
+inline int variant(const shell::Form1&) { return PassSceneMemory() + 1; }
 
 }  // namespace olvex::patcher::select

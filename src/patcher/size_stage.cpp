@@ -22,9 +22,8 @@ constexpr std::int64_t kFillChunk = 1 << 20;
 
 // Only 1 extends; a greyed box keeps the standard length.
 int extended(const Form1& f) { return f.Check9.value() == 1; }
-// The header always matches the section count, so the scene-memory variant is a test here: a
-// greyed remap box gives the standard variant instead of no header at all.
-int remapped(const Form1& f) { return f.Check5.value() == 1; }
+// The header always matches the section count and the scene memory the pass writes for.
+int remapped(const Form1&) { return PassSceneMemory(); }
 int standardLayout(const Form1& f) { return extended(f) ? kNothing : remapped(f); }
 int extendedLayout(const Form1& f) { return extended(f) ? remapped(f) : kNothing; }
 
@@ -32,7 +31,7 @@ int extendedLayout(const Form1& f) { return extended(f) ? remapped(f) : kNothing
 int savegame(const Form1& f) {
   if (!extended(f)) return 0;
   int v = f.Check21.value();
-  if (v == 1) return f.Check5.value() == 0 ? 1 : 2;
+  if (v == 1) return select::variant(f);
   return v == 0 ? 0 : kNothing;
 }
 

@@ -1,11 +1,22 @@
 // Whole passes over the reference executable: the bytes every setting of the main window writes,
 // and nothing else; a file of any kind at the executable's name ends as the patched file.
+#include <array>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <vector>
 
 #include "customizers/camera/dialog.h"
+#include "customizers/health/dialog.h"
 #include "customizers/inventory/dialog.h"
+#include "customizers/lights/dialog.h"
+#include "customizers/objects/dialog.h"
+#include "customizers/sound/dialog.h"
+#include "customizers/weapons/dialog.h"
+#include "draco/patch_list.h"
+#include "draco/patch_selection.h"
+#include "furr/feditor.h"
+#include "furr/rteditor.h"
 #include "pass_fixture.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
@@ -98,15 +109,16 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
        join(join(kExtended, kSavegame), {{"ExtSGameBaseOffset", 0}, {"ExtSGameInsideOffset#", 0}}), {}, true},
       {"advanced savegame, remapped memory", checked({&Form1::Check9, &Form1::Check21, &Form1::Check5}),
        join(join(kExtendedRemapped, kSavegame), {{"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}}), {}, true},
-      // The remap and the particle-buffer references write nothing, the extension header takes the
-      // standard variant, the savegame hooks the remapped one.
+      // The remap writes nothing; the extension header, the particle-buffer references and the
+      // savegame hooks take the variant of the remapped code the file holds.
       {"greyed remap with extension, particle buffer and savegame",
        [](Form1& f) {
          checked({&Form1::Check9, &Form1::Check20, &Form1::Check21})(f);
          f.Check5.setValue(2);
        },
        join(join(kExtended, join(kParticles, kSavegame)),
-            {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}, {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1}}),
+            {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 1}, {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1},
+             {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}}),
        {}, true, {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}}},
       {"greyed savegame box with extension writes no hooks",
        [](Form1& f) {
@@ -129,6 +141,96 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
       {"fog bulb range at the lowest 32-bit product", [](Form1&) { shell::FogBulbRange = -2097152; }, {},
        {{"FogBulbDistOffset", 0, "0000805E"}}},
   });
+}
+
+// A greyed remap box after a remapped or a standard pass: the code stays as that pass left it,
+// and so does the image size; the extension's header takes the variant of that code.
+TEST_F(PassSettings, GreyedRemapKeepsTheHeaderOfTheCodeTheFileHolds) {
+  const char* imageSize[2][2] = {{"41", "81"}, {"59", "99"}};
+  Form1& f = start();
+  for (int extended : {0, 1}) {
+    for (int remapped : {1, 0}) {
+      SCOPED_TRACE(testing::Message() << "extended " << extended << ", remapped " << remapped);
+      checked({&Form1::Check9}, extended)(f);
+      checked({&Form1::Check5}, remapped)(f);
+      pass();
+      const std::string written = exeBytes();
+      checked({&Form1::Check5}, 2)(f);
+      pass();
+      EXPECT_EQ(differences(exeBytes(), written), "");
+      EXPECT_EQ(hexAt(exeBytes(), "Remap1Offset", 0, 4), remapped ? "B254AEB3" : "FDF79778");
+      EXPECT_EQ(hexAt(exeBytes(), "ExtSizePEHeaderOffset2", 0, 1), imageSize[extended][remapped]);
+      // The fifth section's virtual address: 0x813000 over remapped memory, else 0x413000.
+      if (extended) {
+        EXPECT_EQ(hexAt(exeBytes(), "ExtSizePEHeaderOffset3", 12, 4), remapped ? "00308100" : "00304100");
+      }
+    }
+  }
+}
+
+// After a remapped or a standard extended pass, greyed passes take the variant of the code that
+// pass left wherever a writer chooses one: the image size of the standard length it cuts back to,
+// and with the extension every hook and the DRACO patch's bytes.
+TEST_F(PassSettings, GreyedRemapTakesTheVariantOfTheCodeTheFileHoldsInEveryStage) {
+  // An offset key and the data keys of its standard and its remapped variant.
+  const std::vector<std::array<const char*, 3>> kHooks = {
+      {"PartBuffer2Offset1", "PartBuffer2ModNData", "PartBuffer2ModRData"},
+      {"ExtSGameBaseOffset", "ExtSGBaseNoRelData", "ExtSGBaseYoRelData"},
+      {"ExtSGameInsideOffset1", "ExtSGJmp1DataN", "ExtSGJmp1DataR"},
+      {"XBowFlametailBaseOffset", "XBowFlametailBaseModNData", "XBowFlametailBaseModRData"},
+      {"XBowFlametailJmpOffset", "XBowFlametailJmpNData", "XBowFlametailJmpRData"},
+      {"BlinkLightJump1Offset", "BlinkingLightJmp1ModData", "BlinkingLightJmp1ModRData"},
+      {"LPAWorkaroundJmpOffset", "LPAWorkaroundJmpNData", "LPAWorkaroundJmpRData"},
+      {"BlowOffset", "BlowModNoRelData", "BlowModYoRelData"},
+      {"EnableRicoSndJmpOffset", "EnableRicoSndJmpModNData", "EnableRicoSndJmpModRData"},
+      {"1BPLoadingOffset", "1BPNoRelLoadingData", "1BPRelocLoadingData"},
+      {"FEBaseProcOffset", "FEBaseProcModDataNoRel", "FEBaseProcModDataYoRel"},
+      {"RaceBaseOffset", "RaceExtJmpNoRelData", "RaceExtJmpYoRelData"},
+  };
+  const std::int64_t patchAt = positionOf("EOFOffset") + 0x100;  // 0-based, in the appended area
+  draco::PatchRecord patch;
+  patch.Omnipresence = 1;
+  patch.Name = "P";
+  char offset[16];
+  std::snprintf(offset, sizeof offset, "%llX", static_cast<long long>(patchAt));
+  patch.Offffset[0] = offset;
+  patch.DeflData[0] = "0000";
+  patch.ModNData[0] = "A1A1";
+  patch.ModRData[0] = "B2B2";
+  for (int remapped : {1, 0}) {
+    SCOPED_TRACE(testing::Message() << "remapped " << remapped);
+    putBytes(exe(), reflayout::referenceExecutable());
+    Form1& f = start();
+    checked({&Form1::Check9})(f);
+    checked({&Form1::Check5}, remapped)(f);
+    pass();
+    checked({&Form1::Check5}, 2)(f);
+    checked({&Form1::Check9}, 0)(f);
+    pass();
+    EXPECT_EQ(hexAt(exeBytes(), "ExtSizePEHeaderOffset2", 0, 1), remapped ? "81" : "41");
+
+    checked({&Form1::Check9, &Form1::Check20, &Form1::Check21})(f);
+    Forms::get<furr::RTEditor>().Option1[0].setValue(true);  // a jump into the race timer
+    for (ui::CheckBox* box : {&Forms::get<customizers::CustWeapons>().Check9, &Forms::get<customizers::CustLite>().Check2,
+                              &Forms::get<customizers::CustInv>().Check4, &Forms::get<customizers::CustLaraHP>().Check2,
+                              &Forms::get<customizers::CustLaraHP>().Check4, &Forms::get<customizers::CustSnd>().Check9,
+                              &Forms::get<customizers::CustObj>().Check10, &Forms::get<furr::FEditor>().Check1,
+                              &Forms::get<furr::RTEditor>().Check1})
+      box->setValue(1);
+    draco::ClearPatchList();
+    draco::PatchList.push_back(patch);
+    draco::RefreshPatchList();
+    draco::SetItemSelected(1, true);
+    pass();
+    const std::string file = exeBytes();
+    for (const auto& [key, standard, remappedData] : kHooks) {
+      const std::string_view data = reflayout::findDataKey(remapped ? remappedData : standard)->hex;
+      EXPECT_EQ(hexAt(file, key, 0, data.size() / 2), data) << key;
+    }
+    EXPECT_EQ(file.substr(patchAt, 2), remapped ? "\xB2\xB2" : "\xA1\xA1");
+    ui::Forms::reset();
+  }
+  draco::ClearPatchList();
 }
 
 // What stands at the executable's name before the pass: the pass writes the file it finds there.

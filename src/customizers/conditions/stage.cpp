@@ -19,11 +19,9 @@ using namespace stage;
 using D = SLevelConditions;
 
 // The routine needs the option and the extended executable: off (0), or the standard (1) or
-// remapped (2) variant. A greyed remap option gives the standard variant, as the section header
-// the size stage wrote does.
+// remapped (2) variant, as the section header the size stage wrote.
 int bonus(const Form1& f) {
-  if (f.Check19.value() != 1 || f.Check9.value() != 1) return 0;
-  return f.Check5.value() == 1 ? 2 : 1;
+  return f.Check19.value() == 1 && f.Check9.value() == 1 ? patcher::select::variant(f) : 0;
 }
 int bonusRoutine(const Form1& f) { return bonus(f) == 0 ? kNothing : bonus(f); }
 int bonusRecord(const Form1& f) { return bonus(f) == 0 ? kNothing : 0; }

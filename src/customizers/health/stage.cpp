@@ -31,7 +31,7 @@ bool blowUp(const shell::Form1& f) {
 }
 int blowProc(const shell::Form1& f) { return blowUp(f) ? 1 : kNothing; }
 // The game's own code (0), or the jump for the standard (1) or remapped (2) scene memory; with
-// the fix greyed, or the blow-up on and the remap option greyed, nothing.
+// the fix greyed, nothing.
 int blowJump(const shell::Form1& f) {
   int fix = rows::value<D, &D::Check2>();
   if (fix != 0 && fix != 1) return kNothing;

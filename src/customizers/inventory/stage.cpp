@@ -31,7 +31,7 @@ int smallMedkits(const Form1&) { return inv().Check2.value() == 1 ? 0 : kNothing
 // the remapped (2) memory variant.
 bool pistolAmmoFunction(const Form1& f) { return inv().Check4.value() == 1 && f.Check9.value() == 1; }
 int pistolAmmo(const Form1& f) { return pistolAmmoFunction(f); }
-int pistolAmmoVariant(const Form1& f) { return pistolAmmoFunction(f) ? (f.Check5.value() == 0 ? 1 : 2) : 0; }
+int pistolAmmoVariant(const Form1& f) { return pistolAmmoFunction(f) ? patcher::select::variant(f) : 0; }
 int pistolAmmoOnly(const Form1& f) { return pistolAmmoFunction(f) ? pistolAmmoVariant(f) : kNothing; }
 // "Disable automatical weapon change" of the weapons dialog: 00 when set, else 01; written into
 // the procedure when the function is on, else behind the jump.

@@ -87,11 +87,7 @@ std::string amberPattern(const Form1&) {
 // The blinking light combined with the alarm light needs the extended executable.
 bool combined(const Form1& f) { return f.Check9.value() == 1 && lite().Check2.value() == 1; }
 // Jumps: value 0 plain, 1 combined in the standard layout, 2 combined in the remapped one.
-int jumps(const Form1& f) {
-  if (!combined(f)) return 0;
-  int layout = choiceOf(f.Check5.value());
-  return layout == kNothing ? kNothing : layout + 1;
-}
+int jumps(const Form1& f) { return combined(f) ? patcher::select::variant(f) : 0; }
 int timing(const Form1& f) { return combined(f); }
 
 template <int I>

@@ -34,7 +34,7 @@ int knownRate(const shell::Form1&) { return rateShown() ? 0 : kNothing; }
 std::string rateHex(const shell::Form1&) { return std::string(rateShown()->hex); }
 
 // The ricochet sound needs the extended executable: off (0), or its standard (1) or remapped (2)
-// variant; with the remap option greyed only the base is written.
+// variant.
 int ricochet(const shell::Form1& f) {
   if (rows::value<D, &D::Check9>() != 1 || f.Check9.value() != 1) return 0;
   return patcher::select::variant(f);

@@ -36,7 +36,7 @@ int gunRemoved(const Form1&) { return (ui::Forms::get<W>().*Box).value() == 0 ? 
 // (2) memory variant, else the game's base code (0).
 int flameTail(const Form1& f) {
   if (ui::Forms::get<W>().Check9.value() == 0 || f.Check9.value() != 1) return 0;
-  return f.Check5.value() == 0 ? 1 : f.Check5.value() == 1 ? 2 : kNothing;
+  return patcher::select::variant(f);
 }
 int flameTailJump(const Form1& f) { return flameTail(f) == 0 ? kNothing : flameTail(f); }
 

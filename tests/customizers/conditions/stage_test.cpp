@@ -52,14 +52,15 @@ TEST_F(SilentPassTest, BonusLevelRecord) {
          bonusLevel(f);
        },
        join(kExtendedRemapped, {{"SecLevelJumpOffset", 1}, {"SecLevelExtOffset", 1}}), kRecord, true},
-      // As the section header: the standard variant.
+      // As the section header: the variant of the remapped code the file holds.
       {"bonus level, extended, remap greyed",
        [](Form1& f) {
          extend(f, 2);
          bonusLevel(f);
        },
-       join(kExtended, {{"SecLevelJumpOffset", 0}, {"SecLevelExtOffset", 0}, {"Remap#Offset", 0}}), kRecord, true,
-       {{"Remap#Offset", 0}}},
+       join(kExtended, {{"SecLevelJumpOffset", 1}, {"SecLevelExtOffset", 1}, {"Remap#Offset", 0},
+                        {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}}),
+       kRecord, true, {{"Remap#Offset", 0}}},
       // An emptied minutes box is 0 minutes: 30 seconds are 900 frames.
       {"bonus level, minutes emptied",
        [](Form1& f) {
