@@ -14,6 +14,7 @@
 #include <cstring>
 #include <optional>
 #include <span>
+#include <utility>
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
@@ -63,8 +64,8 @@ bool holdsExactly(int fd, off_t length, std::span<const char> bytes, const std::
 constexpr const char* kOldGone =
     "The executable from before the pass is gone too (another program moved or removed it)";
 constexpr const char* kOldReplaced =
-    "The executable from before the pass is gone: this file system makes no link to keep it by as the copy "
-    "took its place";
+    "The executable from before the pass is gone: no link could be made to keep it by as the copy took its "
+    "place";
 constexpr const char* kOldChanged =
     "The executable from before the pass, which another program changed or replaced after it was copied,";
 
@@ -97,10 +98,12 @@ FileIdentity RandomAccessFile::syncChecked(int fd, const CommitHooks& hooks) {
 }
 
 std::string RandomAccessFile::commit(const CommitHooks& hooks) {
-  detail::UniqueFd fd(openFd("replace"));
+  held_ = openFd("replace");
   fd_ = -1;
-  const FileIdentity copy = syncChecked(fd.get(), hooks);
-  fd.closeChecked(path_);
+  const FileIdentity copy = syncChecked(held_, hooks);
+  // Its close is checked on a second descriptor (a network file system reports a write it could
+  // not do there); held_ stays open, so the copy's inode number goes to no other file meanwhile.
+  detail::UniqueFd(::dup(held_)).closeChecked(path_);
   moveCopyAside();
   copyMoved_ = true;
   checkInPlace(copy);  // the last look before the exchange
@@ -117,17 +120,11 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
 // The copy leaves path for the run's own name, where it must prove to be the copy as written. A
 // file another program put at that name meanwhile (it was free when the copy was made) is kept
 // beside the working copy's name, never left there for a later run to remove, and the name stays
-// the one the termination handler guards. A move that reports an error may have taken effect all
-// the same: the run's own name holding the copy says so.
+// the one the termination handler guards.
 void RandomAccessFile::moveCopyAside() {
   while (!detail::renameNoReplace(path_.c_str(), ownName_.c_str())) {
-    const int error = errno;
-    if (error == ENOENT) throwFileError("replace", source_, copyChanged());
-    if (error != EEXIST) {
-      if (sameFile(identityAt(ownName_), copyIdentity_)) return;
-      errno = error;
-      throwErrno("move aside", path_);
-    }
+    if (errno == ENOENT) throwFileError("replace", source_, copyChanged());
+    if (errno != EEXIST) throwErrno("move aside", path_);
     const std::string kept = detail::keepBeside(ownName_, path_);
     addLine(keptNote_, "The file found at \"" + ownName_ + "\" was kept as \"" + kept + "\".");
   }
@@ -135,7 +132,9 @@ void RandomAccessFile::moveCopyAside() {
 
 // Where the file system cannot exchange, the copy is renamed over the source. Where it makes hard
 // links, the executable from before the pass keeps a name of the run's own until the last look
-// has found the copy in place; elsewhere the rename replaces it.
+// has found the copy in place. Where no link keeps it (the file system makes none, or refuses one
+// to this file, as to another user's), the rename replaces it, so its name is looked at once more
+// just before.
 std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitHooks& hooks) {
   try {
     oldName_ = detail::linkToOwnName(source_);
@@ -143,6 +142,7 @@ std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitH
     checkInPlace(copy);  // a source that went meanwhile is named as the look names it
     throw;
   }
+  if (oldName_.empty()) checkInPlace(copy);
   if (detail::withFault(detail::callFaults().rename, source_.c_str(),
                         [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0)
     failedUnlessInPlace(copy);
@@ -152,13 +152,25 @@ std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitH
 }
 
 // After the exchange or the rename reported failure (errno says why): a network or FUSE file
-// system may report an error for a step it did, so the names decide. Where the source's name
-// holds the copy, the commit goes on as after success, and the run's own name is looked at as
+// system may report an error for a step it did, so the names decide: the source's name holding
+// the copy or, where it cannot be looked at, the run's own name no longer holding it (the step
+// took it from there). Then the commit goes on as after success, and the names are looked at as
 // then; else nothing changed, and a name that went away after the look before (the source above
-// all, which must not be made anew) is named as that look names it.
+// all, which must not be made anew) is named as that look names it. Where neither name can be
+// looked at, the refusal says that it cannot tell.
 void RandomAccessFile::failedUnlessInPlace(const FileIdentity& copy) const {
   const int error = errno;
-  if (sameFile(identityAt(source_), copy)) return;
+  try {
+    if (sameFile(identityAt(source_), copy)) return;
+  } catch (const FileError& atSource) {
+    try {
+      if (!sameFile(identityAt(ownName_), copy)) return;
+    } catch (const FileError&) {
+      throw FileError(atSource.what() + std::string("; whether the patched copy took its place cannot be told"));
+    }
+    errno = error;
+    throwErrno("replace", source_);
+  }
   checkInPlace(copy);
   errno = error;
   throwErrno("replace", source_);
@@ -179,8 +191,16 @@ std::string RandomAccessFile::keepOld(const std::string& what) const {
     const std::string unsynced = syncFolderOrSay();
     return what + " was kept as \"" + kept + "\"" + (unsynced.empty() ? "" : ". " + unsynced);
   } catch (const FileError& e) {
-    return e.what() + (". " + what) + " is at \"" + oldName_ + "\"";
+    return e.what() + (". " + what) + whereOld();
   }
+}
+
+std::string RandomAccessFile::whereOld() const {
+  try {
+    if (identityAt(oldName_)) return " is at \"" + oldName_ + "\"";
+  } catch (const FileError&) {
+  }
+  return " could not be found at \"" + oldName_ + "\"";
 }
 
 // The source's name holds the copy, unless another program acted in the instant, and oldName_
@@ -228,7 +248,13 @@ std::string RandomAccessFile::removeOld() const {
     const std::optional<FileIdentity> old = identityAt(oldName_);
     if (!old) return {};
     if (*old != sourceIdentity_) return keepOld(kOldChanged);
-    if (!detail::removeName(oldName_) && errno != ENOENT) throwErrno("remove", oldName_);
+    // A removal that reports an error may have taken effect: a look tells.
+    if (!detail::removeName(oldName_) && errno != ENOENT) {
+      const int error = errno;
+      if (!identityAt(oldName_)) return {};
+      errno = error;
+      throwErrno("remove", oldName_);
+    }
   } catch (const FileError& e) {
     // Left at the run's own name, a later run would remove it without a word.
     return e.what() + std::string(". ") + keepOld();
@@ -250,8 +276,9 @@ void RandomAccessFile::keepAfterLoss(const std::optional<FileIdentity>& atSource
 std::string RandomAccessFile::discard() {
   if (source_.empty() || settled_) return {};
   settled_ = true;
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  // Its descriptor stays open until the object ends, so that no other file gets its inode number
+  // before the removal below has looked.
+  if (fd_ >= 0) held_ = std::exchange(fd_, -1);
   std::string note = keptNote_;
   try {
     addLine(note, copyMoved_ ? detail::removeOrKeep(ownName_, copyIdentity_, path_)

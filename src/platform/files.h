@@ -67,7 +67,8 @@ class RandomAccessFile {
   void sync();                     // writes what is held and flushes it to the disk
   void close();                    // writes what is held; idempotent; errors are thrown
   // Puts a working copy in its source's place: writes what is held, syncs it, reads it back
-  // through its descriptor, closes it, moves it to a name of the run's own (ownName(), never
+  // through its descriptor (kept open until the object ends, so that no other file gets its
+  // inode number), moves it to a name of the run's own (ownName(), never
   // replacing anything there: a file found there is kept beside path) and exchanges it from
   // there with the source in one step, then removes the source as it was copied (now at the
   // run's own name) and syncs the folder. Refused (FileError) before the exchange when the copy
@@ -89,9 +90,10 @@ class RandomAccessFile {
   // as a rule) naming a file that was kept or a step that could not be done though the commit
   // succeeded. Where the file system cannot exchange, the copy is renamed over the source, which
   // keeps a further name of the run's own until the last look (where the file system makes hard
-  // links; elsewhere the rename replaces it). An exchange or rename that reports failure while
-  // the source's name holds the copy all the same took effect: the commit goes on as after
-  // success.
+  // links; elsewhere, or where a link to this file is refused, the source's name is looked at
+  // once more and the rename replaces it). An exchange or rename that reports failure while the
+  // source's name holds the copy all the same (or, where that name cannot be looked at, while
+  // the run's own name no longer holds it) took effect: the commit goes on as after success.
   struct CommitHooks {  // tests only
     std::function<void()> afterSync, beforeExchange, afterExchange, beforeLastLook;
   };
@@ -125,11 +127,13 @@ class RandomAccessFile {
   std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not
   // Keeps the file at oldName_ beside the source; a sentence saying where `what` is.
   std::string keepOld(const std::string& what = "The executable from before the pass") const;
+  std::string whereOld() const;  // after a keep that failed: the end of that sentence, as a look finds it
   // Removes the executable from before the pass from oldName_, unless another program changed
   // that name: then it is kept, and the line returned says where.
   std::string removeOld() const;
   std::string copyChanged() const;  // why a commit refuses a working copy another program touched
   int fd_ = -1;
+  int held_ = -1;  // a working copy's descriptor from its commit or discard on, closed as the object ends
   std::int64_t limit_ = INT64_MAX;
   Mode mode_;
   std::string path_;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace olvex::platform::detail {
 
@@ -54,15 +55,18 @@ void syncFolder(const std::string& folder);     // makes a rename in folder dura
 // Tests only: calls that fail as a disk, a permission or a file system can make them fail. Given
 // the name a call acts on (a rename's, link's or exchange's target), each returns what its call
 // then does: fail with that errno before it runs, or, late, take effect and still report the
-// errno, as a network or FUSE file system can; 0 lets it run. `look` is a look at a name
-// (identityAt and the look of the no-replace rename where the file system cannot refuse in the
-// same step), `folderSync` syncFolder, `remove` the removal of a name, `exchange` the exchange of
-// two names, `rename` a rename that may replace, `renameNoReplace` the rename that may not (EINVAL
-// takes the fallback), `link` a hard link.
+// errno, as a network or FUSE file system can; 0 lets it run. `then`, when set, is what another
+// program does just after the call ran. `look` is a look at a name (identityAt and the looks of
+// the no-replace rename where the file system cannot refuse in the same step), `folderSync`
+// syncFolder, `remove` the removal of a name, `exchange` the exchange of two names, `rename` a
+// rename that may replace, `renameNoReplace` the rename that may not (EINVAL takes the fallback),
+// `link` a hard link.
 struct CallFault {
-  CallFault(int error = 0, bool late = false) : error(error), late(late) {}
+  CallFault(int error = 0, bool late = false, std::function<void()> then = {})
+      : error(error), late(late), then(std::move(then)) {}
   int error;
   bool late;
+  std::function<void()> then;
 };
 using FaultAt = std::function<CallFault(const std::string& path)>;
 struct CallFaults {
@@ -80,11 +84,10 @@ int withFault(const FaultAt& fault, const char* path, Call call) {
     return -1;
   }
   const int result = call();
-  if (f.error && result == 0) {
-    errno = f.error;
-    return -1;
-  }
-  return result;
+  const int error = errno;
+  if (f.then) f.then();
+  errno = f.error && result == 0 ? f.error : error;
+  return f.error ? -1 : result;
 }
 
 // Removes the name; false, with errno set, when it cannot.

@@ -75,7 +75,8 @@ RandomAccessFile::RandomAccessFile(const std::string& path, CopyOf copy)
 }
 
 RandomAccessFile::~RandomAccessFile() {
-  if (fd_ >= 0) ::close(fd_);
+  for (int fd : {fd_, held_})
+    if (fd >= 0) ::close(fd);
 }
 
 int RandomAccessFile::openFd(const char* action) const {

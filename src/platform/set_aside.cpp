@@ -37,33 +37,69 @@ int makeLink(const char* from, const char* to) {
   return withFault(callFaults().link, to, [&] { return ::linkat(AT_FDCWD, from, AT_FDCWD, to, 0); });
 }
 
-// False once a look finds that `from` names another file than `to`, or nothing.
-bool stillLinked(const char* from, const char* to) {
-  struct stat atFrom {}, atTo {};
-  if (::lstat(from, &atFrom) != 0) return errno != ENOENT;
-  return ::lstat(to, &atTo) != 0 || (atFrom.st_dev == atTo.st_dev && atFrom.st_ino == atTo.st_ino);
+bool sameInode(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when a look finds path naming `file` (its device and inode).
+bool names(const char* path, const struct stat& file) {
+  struct stat st {};
+  return ::lstat(path, &st) == 0 && sameInode(st, file);
+}
+
+// After a call that would give file the name `to` reported failure (errno says why): a network
+// file system may report an error for a call it did ("File exists" from a retried one among
+// them), so true when `to` names the file all the same; else false with errno kept.
+bool namedAllTheSame(const char* to, const struct stat& file) {
+  const int error = errno;
+  if (names(to, file)) return true;
+  errno = error;
+  return false;
+}
+
+// The move in two steps: a link, which refuses a name that is taken, then the old name goes. A
+// look decides each step: a file another program put at `to` just after the link means the move
+// did not happen (EEXIST), and the link is made again where that name is free again. Should the
+// removal report failure, the link goes again only while the old name still names the file: a
+// removal that took effect left the link as its last name. After Failed, errno says why.
+enum class Linked { Moved, Failed, Refused };
+Linked linkAndRemove(const char* from, const char* to, const struct stat& file) {
+  const CallFaults& faults = callFaults();
+  for (;;) {
+    if (makeLink(from, to) != 0) {
+      if (linksRefused(errno)) return Linked::Refused;
+      if (!namedAllTheSame(to, file)) return Linked::Failed;
+    }
+    struct stat atTo {};
+    if (withFault(faults.look, to, [&] { return ::lstat(to, &atTo); }) != 0) {
+      if (errno == ENOENT) continue;
+      return Linked::Failed;
+    }
+    if (!sameInode(atTo, file)) {
+      errno = EEXIST;
+      return Linked::Failed;
+    }
+    if (!names(from, file) || withFault(faults.remove, from, [&] { return ::unlink(from); }) == 0)
+      return Linked::Moved;
+    const int error = errno;
+    if (!names(from, file)) return Linked::Moved;
+    ::unlink(to);
+    errno = error;
+    return Linked::Failed;
+  }
 }
 
 }  // namespace
 
 bool renameNoReplace(const char* from, const char* to) {
   const CallFaults& faults = callFaults();
+  struct stat file {};
+  if (::lstat(from, &file) != 0) return false;
   if (withFault(faults.renameNoReplace, to, [&] {
         return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
       }) == 0)
     return true;
-  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return false;
-  // The same in two steps: a link, which refuses a name that is taken, then the old name goes,
-  // unless another file was put there meanwhile. Should that removal fail, so does the move: the
-  // link goes again, and the file never keeps both names.
-  if (makeLink(from, to) == 0) {
-    if (!stillLinked(from, to) || withFault(faults.remove, from, [&] { return ::unlink(from); }) == 0) return true;
-    const int error = errno;
-    ::unlink(to);
-    errno = error;
-    return false;
-  }
-  if (!linksRefused(errno)) return false;
+  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return namedAllTheSame(to, file);
+  const Linked linked = linkAndRemove(from, to, file);
+  if (linked != Linked::Refused) return linked == Linked::Moved;
   // Where links are refused, a look comes just before the rename; one that fails finds no free
   // name.
   struct stat st {};

@@ -19,7 +19,8 @@ bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file
 // Renames from to `to` unless something stands at `to`; false with errno set (EEXIST then) when
 // the rename did not happen. Where the file system cannot refuse in the same step, a hard link
 // to `to` and the removal of `from` do; where it makes no links either, a look comes just before
-// the rename, and a look that fails is an error. Safe in a signal handler.
+// the rename, and a look that fails is an error. A step that reports an error is looked after:
+// where `to` names the file all the same, it took effect. Safe in a signal handler.
 bool renameNoReplace(const char* from, const char* to);
 
 // Gives the file at path (a link itself, never what it leads to) a further name of this run's

@@ -8,8 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <regex>
 
@@ -361,6 +362,8 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
     };
   };
   const auto workingCopyName = [this] { return exe() + "0"; };
+  const auto keptName = [this] { return exe() + ".kept"; };
+  const auto moveNewer = moveInto("newer", [this] { return exe(); });
   const auto ownNameNow = [this] { return ownName(); };
   const auto failLook = [](std::function<bool(const std::string&)> at, int error) {
     return [at, error] {
@@ -371,6 +374,7 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const auto isOwn = [](const std::string& p) { return p.find("/.olvex-") != std::string::npos; };
   const auto isWorkingCopy = [this](const std::string& p) { return p == exe() + "0"; };
   const auto isKeptCopy = [this](const std::string& p) { return p == exe() + "0.kept"; };
+  const auto isKeptOld = [this](const std::string& p) { return p == exe() + ".kept"; };
   const auto anywhere = [](const std::string&) { return true; };
   using platform::detail::CallFault;
   using Calls = platform::detail::CallFaults;
@@ -394,6 +398,19 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const auto late = [isExe](platform::detail::FaultAt Calls::*call) {
     return Fault{call, isExe, CallFault(EIO, true)};
   };
+  // The same, after which the executable cannot be looked at.
+  const auto lateThenUnseen = [isExe](platform::detail::FaultAt Calls::*call) {
+    return Fault{call, isExe, CallFault(EIO, true, [isExe] {
+                   platform::detail::callFaults().look = [isExe](const std::string& p) { return isExe(p) ? EIO : 0; };
+                 })};
+  };
+  // A fault on the first call at a name only.
+  const auto once = [](Fault f) {
+    f.at = [at = f.at, fired = std::make_shared<bool>(false)](const std::string& p) {
+      return !*fired && at(p) && (*fired = true);
+    };
+    return f;
+  };
   // An earlier kept copy beside the executable, and a file another program puts at the working
   // copy's name as it is synced, to be kept too.
   const auto keptEarlierAndFoundNow = [this, found = atSync(moveInto("newer", workingCopyName))](Form1& f) {
@@ -405,6 +422,12 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const std::string keptOld = "The executable from before the pass was kept as \"" + exe() + ".kept\"";
   const std::string notAsCopied = "The executable from before the pass, which another program changed or replaced "
                                   "after it was copied, was kept as \"" + exe() + ".kept\"";
+  const std::string unseenAtLastLook = modified("Cannot look at \"" + exe() +
+                                                "\": Input/output error; whether it still holds the patched copy "
+                                                "cannot be told\r\n" + keptOld);
+  const std::string replacedAfter = "Cannot replace \"" + exe() +
+                                    "\": another program put another file there as the patched copy took its place; "
+                                    "that file stays. ";
   struct Row {
     const char* name;
     std::function<void(Form1&)> set;
@@ -436,9 +459,7 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        modified("Cannot sync folder \"" + dir.path() + "\": Input/output error")},
       {"a folder an ordinary user may change but not read", [this](Form1&) { ::chmod(dir.path().c_str(), 0333); }, true,
        modified("Cannot open folder \"" + dir.path() + "\": Permission denied"), {}, true},
-      {"the executable cannot be looked at in the last look", atLastLook(failLook(isExe, EIO)), true,
-       modified("Cannot look at \"" + exe() +
-                "\": Input/output error; whether it still holds the patched copy cannot be told\r\n" + keptOld),
+      {"the executable cannot be looked at in the last look", atLastLook(failLook(isExe, EIO)), true, unseenAtLastLook,
        {{"tomb4.exe.kept", original}}},
       {"the executable from before the pass cannot be looked at", afterExchange(failLook(isOwn, EACCES)), true,
        modified("Cannot look at \"" + own + "\": Permission denied. " + keptOld), {{"tomb4.exe.kept", original}}},
@@ -447,11 +468,20 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
          platform::detail::callFaults().remove = [isOwn](const std::string& p) { return isOwn(p) ? EIO : 0; };
        },
        true, modified("Cannot remove \"" + own + "\": Input/output error. " + keptOld), {{"tomb4.exe.kept", original}}},
+      {"the executable from before the pass removed though its removal reports an error",
+       failing({{&Calls::remove, isOwn, CallFault(EIO, true)}}), true, ""},
+      {"the executable from before the pass kept though its keeping reports an error",
+       failing({{&Calls::remove, isOwn, EIO}, {&Calls::renameNoReplace, isKeptOld, CallFault(EIO, true)}}), true,
+       modified("Cannot remove \"" + own + "\": Input/output error. " + keptOld), {{"tomb4.exe.kept", original}}},
       // A step that reports an error though it took effect, as network and FUSE file systems can:
       // the names tell what stands.
       {"an exchange that took effect and reports an error", failing({late(&Calls::exchange)}), true, ""},
       {"a move to the run's own name that took effect and reports an error",
        failing({{&Calls::renameNoReplace, isOwn, CallFault(EIO, true)}}), true, ""},
+      {"a move to the run's own name that took effect and reports that the name is taken",
+       failing({once({&Calls::renameNoReplace, isOwn, CallFault(EEXIST, true)})}), true, ""},
+      {"a link to the run's own name that took effect and reports that the name is taken",
+       failing({noReplaceInOneStep, once({&Calls::link, isOwn, CallFault(EEXIST, true)})}), true, ""},
       {"an exchange that fails", failing({{&Calls::exchange, isExe, EIO}}), false,
        refused("Cannot replace \"" + exe() + "\": Input/output error")},
       {"a file put at the run's own name before the copy moves there",
@@ -470,28 +500,23 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
       {"a rename that took effect and reports an error", failing({noExchange, late(&Calls::rename)}), true, ""},
       {"a rename that fails", failing({noExchange, {&Calls::rename, isExe, EIO}}), false,
        refused("Cannot replace \"" + exe() + "\": Input/output error")},
+      // The run's own name tells whether a rename or exchange took effect where the executable
+      // cannot be looked at.
       {"a rename that took effect, reports an error, and the executable cannot be looked at then",
-       failing({noExchange},
-               [isExe](Form1&) {
-                 platform::detail::callFaults().rename = [isExe](const std::string& p) {
-                   if (!isExe(p)) return CallFault();
-                   platform::detail::callFaults().look = [isExe](const std::string& p) { return isExe(p) ? EIO : 0; };
-                   return CallFault(EIO, true);
-                 };
-               }),
-       false, refused("Cannot look at \"" + exe() + "\": Input/output error\r\nCannot look at \"" + exe() +
-                      "\": Input/output error. " + keptOld),
-       {{"tomb4.exe.kept", original}}, false, patched},
+       failing({noExchange, lateThenUnseen(&Calls::rename)}), true, unseenAtLastLook, {{"tomb4.exe.kept", original}}},
+      {"an exchange that took effect, reports an error, and the executable cannot be looked at then",
+       failing({lateThenUnseen(&Calls::exchange)}), true, unseenAtLastLook, {{"tomb4.exe.kept", original}}},
+      {"a link to the executable refused as to another user's file, and another file moved into place just before",
+       failing({noExchange, noLinks},
+               atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
+       false, refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
       {"the executable replaced just before a link to it fails",
        failing({noExchange, {&Calls::link, isOwn, EIO}},
                atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
        false,
        refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
       {"another file moved to the run's own name just before the rename",
-       failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false,
-       refused("Cannot replace \"" + exe() +
-               "\": another program put another file there as the patched copy took its place; that file stays. " +
-               keptOld),
+       failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false, refused(replacedAfter + keptOld),
        {{"tomb4.exe.kept", original}}, false, "newer"},
       // Where a rename cannot refuse to replace in one step, a link and a removal do; only where
       // links are refused is a name looked at first, and a look that fails is no free name.
@@ -509,12 +534,31 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        refused("Cannot move aside \"" + exe() + "0\": Input/output error\r\nCannot move aside \"" + exe() +
                "0\": Input/output error"),
        {{"tomb4.exe0", patched}}},
+      // The executable from before the pass kept where renames cannot refuse to replace, once
+      // another program replaced the patched copy.
+      {"the run's own name removed though its removal reports an error",
+       failing({noReplaceInOneStep, {&Calls::remove, isOwn, CallFault(EIO, true)}}, afterExchange(moveNewer)), false,
+       refused(replacedAfter + keptOld), {{"tomb4.exe.kept", original}}, false, "newer"},
+      {"a file put at the kept name just after the link",
+       failing({noReplaceInOneStep, once({&Calls::link, isKeptOld, CallFault(0, false, moveInto("put there", keptName))})},
+               afterExchange(moveNewer)),
+       false, refused(replacedAfter + "The executable from before the pass was kept as \"" + exe() + ".kept-2\""),
+       {{"tomb4.exe.kept", "put there"}, {"tomb4.exe.kept-2", original}}, false, "newer"},
       {"the executable cannot be looked at before the exchange", atSync(failLook(isExe, EIO)), false,
        refused("Cannot look at \"" + exe() + "\": Input/output error")},
       {"the working copy cannot be looked at at the run's own name", atSync(failLook(isOwn, EACCES)), false,
        refused("Cannot look at \"" + own + "\": Permission denied\r\nCannot look at \"" + own +
                "\": Permission denied. The file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."),
        {{"tomb4.exe0.kept", patched}}},
+      // On ext4 a file made just after another is removed gets its inode number.
+      {"the working copy removed at the run's own name and another file made there, and the exchange fails",
+       failing({{&Calls::exchange, isExe, EIO}}, atExchange([this] {
+                 const std::string name = ownName();
+                 fs::remove(name);
+                 putBytes(name, "another program's");
+               })),
+       false, refused(workingCopyGone() + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."),
+       {{"tomb4.exe0.kept", "another program's"}}},
   };
   const PassHooks installed = passHooks();
   for (const Row& r : rows) {
