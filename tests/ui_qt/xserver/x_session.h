@@ -74,6 +74,8 @@ class XSession : public ::testing::Test {
   void clickText(const std::string& caption, const std::string& text);
   // A left click at the start of a line (from 0) of a multi-line text box.
   void clickLine(const ui::TextBox& box, int line);
+  // Where the screen shows the start of that line, just inside its first character.
+  std::pair<int, int> lineStart(const ui::TextBox& box, int line);
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
   // moves through the others and releases it at the last.
   void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);
