@@ -95,6 +95,7 @@ void ConsoleKeyDown(int& keyCode, int) {
   auto& f = ui::Forms::get<shell::Form1>();
   if (keyCode == kConsoleToggleKey) {
     toggle(f);
+    keyCode = 0;  // it types nothing into the box with the focus
     return;
   }
   if (f.activeControl() != &f.Text5 || !f.Text5.enabled()) return;

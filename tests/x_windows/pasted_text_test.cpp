@@ -87,7 +87,8 @@ TEST_F(PastedText, TheSelectionPastedByTheMiddleButtonPassesKeyPressAndTheMaximu
 }
 
 // The sample-rate read-out is written by its scroll bar only: Delete and cut, by their keys
-// (word and line deletes too), leave it as the bar set it, and "modify" writes that rate.
+// (word and line deletes too, with any modifiers), leave it as the bar set it, and "modify"
+// writes that rate.
 TEST_F(PastedText, EditsThatTypeNoCharacterLeaveTheSampleRateAsTheScrollBarSetIt) {
   std::string exe;
   run([&] {
@@ -104,6 +105,7 @@ TEST_F(PastedText, EditsThatTypeNoCharacterLeaveTheSampleRateAsTheScrollBarSetIt
         {"Control_L+a", "Control_L+x"},
         {"Control_L+a", "Shift_L+Delete"},
         {"End", "Control_L+BackSpace"},
+        {"End", "Control_L+Shift_L+BackSpace"},
         {"Home", "Control_L+k"},
     };
     for (const auto& keys : edits) {

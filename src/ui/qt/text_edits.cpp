@@ -23,6 +23,10 @@ constexpr QKeySequence::StandardKey kTextEdits[] = {
     QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
 };
 
+// Keys that edit whatever modifiers they carry: a one-line box deletes a word for Backspace with
+// Ctrl and any other modifier, not only for the standard Ctrl+Backspace.
+constexpr int kEditKeys[] = {Qt::Key_Backspace, Qt::Key_Delete};
+
 // What the context menu looks at in the text.
 struct TextState {
   bool undo, redo, selection, readOnly, empty;
@@ -69,7 +73,8 @@ QKeyEvent keyOf(QKeySequence::StandardKey key) {
 }  // namespace
 
 bool editsText(const QKeyEvent& k) {
-  return std::any_of(std::begin(kTextEdits), std::end(kTextEdits), [&k](auto edit) { return k.matches(edit); });
+  return std::find(std::begin(kEditKeys), std::end(kEditKeys), k.key()) != std::end(kEditKeys) ||
+         std::any_of(std::begin(kTextEdits), std::end(kTextEdits), [&k](auto edit) { return k.matches(edit); });
 }
 
 void execTextMenu(QWidget* editor, QPoint globalPos, QtHost& host, const std::function<void()>& paste,

@@ -15,7 +15,8 @@ namespace olvex::ui::qt {
 
 class QtHost;
 
-// The key makes an edit of the text that types no character.
+// The key makes an edit of the text that types no character: a standard edit key, or Backspace
+// or Delete with any modifiers (a box types Backspace without Ctrl itself, before asking this).
 bool editsText(const QKeyEvent& k);
 
 // The context menu of `editor` (a QLineEdit or QPlainTextEdit), run at `globalPos`: Undo, Redo,

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <memory>
 
@@ -148,6 +149,18 @@ void TextInput::edit(const QKeyEvent& k) {
   });
 }
 
+// A left press on selected text of a multi-line box would start a drag of it, which no window of
+// the program takes, and which a drop outside would move out of the box past KeyPress. The
+// selection goes first, so the press places the caret and a drag from it selects, as anywhere
+// else in the box; Shift with a press extends the selection, as before.
+void TextInput::noDragFrom(const QMouseEvent& press) {
+  if (press.button() != Qt::LeftButton || press.modifiers() == Qt::ShiftModifier) return;
+  QTextCursor c = plain_->textCursor();
+  if (!c.hasSelection()) return;
+  c.clearSelection();
+  plain_->setTextCursor(c);
+}
+
 void TextInput::placeCaret(QPoint at) {
   if (line_) line_->setCursorPosition(line_->cursorPositionAt(at));
   else plain_->setTextCursor(plain_->cursorForPosition(at));
@@ -163,6 +176,7 @@ bool TextInput::eventFilter(QObject* o, QEvent* e) {
     }
     return false;
   }
+  if (o == surface() && plain_ && e->type() == QEvent::MouseButtonPress) noDragFrom(*static_cast<QMouseEvent*>(e));
   if (!view_.acting()) return false;
   if (o == surface() && middleButtonPaste(*e, [this](QPoint at, const QString& selection) {
         placeCaret(at);
@@ -180,21 +194,20 @@ bool TextInput::key(QEvent* e) {
     paste(QGuiApplication::clipboard()->text());
     return true;
   }
-  if (editsText(*k)) {
-    edit(*k);
-    return true;
-  }
   std::vector<int> keys;
   bool ctrl = k->modifiers() & Qt::ControlModifier;
   if (k->key() == Qt::Key_Backspace && !ctrl) {
     keys.push_back(kBackspace);
+  } else if (editsText(*k)) {
+    edit(*k);
+    return true;
   } else if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
     keys.push_back(kEnter);
   } else {
     QString text = k->text();
     if (text.isEmpty()) return false;
     for (QChar ch : text)
-      if (ch.unicode() < 32 || ch.unicode() == 127) return false;  // a control key: the widget's
+      if (ch.unicode() < 32 || ch.unicode() == 127) return keyWithoutText(*k);  // a control key
     for (QChar ch : text)
       if (ch.unicode() <= 255) keys.push_back(ch.unicode());  // others have no byte: dropped
   }
@@ -205,6 +218,17 @@ bool TextInput::key(QEvent* e) {
       box_.typeKey(key);
     }
   });
+  return true;
+}
+
+// The widget takes a control key as a key alone (Tab moves the focus, Ctrl+A selects), never as
+// its text: a multi-line box would type the tab of Ctrl+Alt+I, which no KeyPress saw. A key the
+// widget leaves goes on to its parents, as the key itself would.
+bool TextInput::keyWithoutText(QKeyEvent& k) {
+  QKeyEvent alone(k.type(), k.key(), k.modifiers(), k.nativeScanCode(), k.nativeVirtualKey(), k.nativeModifiers(),
+                  QString(), k.isAutoRepeat(), k.count());
+  static_cast<QObject*>(editor())->event(&alone);
+  k.setAccepted(alone.isAccepted());
   return true;
 }
 

@@ -3,7 +3,8 @@
 // context menu or the middle button) go through the model (TextBox::typeKey / paste, so KeyPress
 // filters them and the maximum length holds); the edits that type no character pass KeyPress as
 // Backspace (TextBox::userEdit) before the widget makes them, and the result is written back
-// with setText. The caret follows the model both ways.
+// with setText. Control keys reach the widget without their text, and a multi-line box starts no
+// drag of its text. The caret follows the model both ways.
 #include <QObject>
 #include <QPoint>
 #include <utility>
@@ -12,6 +13,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 class QPlainTextEdit;
 class QWidget;
 
@@ -34,10 +36,12 @@ class TextInput : public QObject {
 
  private:
   bool key(QEvent* e);
+  bool keyWithoutText(QKeyEvent& k);
   bool contextMenu(QEvent* e);
   void paste(const QString& text);
   void edit(const QKeyEvent& k);
   void placeCaret(QPoint at);  // where the editing surface was clicked
+  void noDragFrom(const QMouseEvent& press);
   QWidget* editor() const;
   QWidget* surface() const;  // what the mouse presses on
   void fromWidget();  // the widget changed: text, then caret, to the model

@@ -344,6 +344,11 @@ void XSession::clickText(const std::string& caption, const std::string& text) {
 }
 
 void XSession::clickLine(const ui::TextBox& box, int line) {
+  auto [x, y] = lineStart(box, line);
+  clickAt(x, y);
+}
+
+std::pair<int, int> XSession::lineStart(const ui::TextBox& box, int line) {
   QPoint at;
   waitFor("line " + std::to_string(line) + " of " + box.name() + " on the screen", [&] {
     ui::qt::FormView* view = host->view(box.form());
@@ -353,7 +358,7 @@ void XSession::clickLine(const ui::TextBox& box, int line) {
     at = edit->viewport()->mapToGlobal(edit->cursorRect(QTextCursor(block)).center() + QPoint(2, 0));
     return true;
   });
-  clickAt(at.x(), at.y());
+  return {at.x(), at.y()};
 }
 
 void XSession::drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path) {

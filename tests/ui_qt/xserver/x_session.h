@@ -76,6 +76,8 @@ class XSession : public ::testing::Test {
   void clickLine(const ui::TextBox& box, int line);
   // A click with `button` (3 the right one) in the middle of a list's entry (from 0).
   void clickItem(const ui::ListBox& list, int row, int button = 1);
+  // Where the screen shows the start of that line, just inside its first character.
+  std::pair<int, int> lineStart(const ui::TextBox& box, int line);
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
   // moves through the others and releases it at the last.
   void drag(const ui::Control& c, const std::vector<std::pair<int, int>>& path);

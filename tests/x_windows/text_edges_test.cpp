@@ -1,0 +1,143 @@
+// The edges of a text box's input on a real X server, with and without a window manager: a drag
+// that leaves the program's windows, Backspace and Delete with any modifiers, a key that types a
+// control character, and the key that opens and closes the console.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "customizers/credits/dialog.h"
+#include "customizers/fonts/dialog.h"
+#include "customizers/lights/dialog.h"
+#include "program_fixture.h"
+
+namespace olvex::test::x {
+namespace {
+
+using namespace customizers;
+using namespace std::chrono_literals;
+
+constexpr char kLights[] = "Light customizer";
+
+class TextEdges : public OnBothScreens {
+ protected:
+  CustCredits& openCredits(shell::Form1& main) {
+    click(main.Command21);
+    click(waitForForm<CustFonts>().Command3);
+    auto& credits = waitForForm<CustCredits>();
+    expectPainted("Credits sub-customizer");
+    return credits;
+  }
+
+  // The credits counter shows the caret on that line (from 1).
+  void waitCounter(const CustCredits& credits, int line) {
+    std::string counter = std::to_string(line) + " / 23 [max 71]";
+    waitFor(counter, [&] { return credits.Label4.caption() == counter; });
+  }
+};
+
+// Selected text of the credits editor pressed and dragged out of the program's windows, released
+// on the bare screen: the text stays, and the clicks and keys that follow work as before. A press
+// on the selection and a drag within the box select from the press on.
+TEST_P(TextEdges, ADragOutOfAMultiLineBoxEndsAndChangesNothing) {
+  run([&] {
+    auto& credits = openCredits(mainWindow());
+    const ui::TextBox& box = credits.Text1;
+    std::string text;
+    onGui([&] { text = box.text(); });
+    auto selectLines = [&] {  // 1 to 3, from a click on the first
+      clickLine(box, 1);
+      waitFocus(box);
+      for (int i = 0; i < 3; ++i) pressKey("Shift_L+Down");
+      waitFor("three lines selected", [&] {
+        return box.lineFromChar(box.selStart()) == 1 && box.lineFromChar(box.selStart() + box.selLength()) == 4;
+      });
+    };
+    selectLines();
+    Rect r = placeOf(box);
+    auto [x, y] = lineStart(box, 2);
+    x -= r.left;
+    y -= r.top;
+    drag(box, {{x, y}, {1260 - r.left, 1010 - r.top}, {1270 - r.left, 1015 - r.top}});  // first move: out
+    std::this_thread::sleep_for(300ms);  // the box's auto-scroll timer runs meanwhile
+    pressKey("Control_L+Home");
+    waitCounter(credits, 1);
+    clickLine(box, 5);
+    waitCounter(credits, 6);
+    pressKey("Down");
+    waitCounter(credits, 7);
+    onGui([&] { EXPECT_EQ(box.text(), text); });
+    selectLines();
+    drag(box, {{x, y}, {x + 20, y + 10}, {x + 60, y + 30}});
+    waitFor("a selection from the press on", [&] {
+      return box.lineFromChar(box.selStart()) == 2 && box.lineFromChar(box.selStart() + box.selLength()) > 2;
+    });
+    onGui([&] { EXPECT_EQ(box.text(), text); });
+  });
+}
+
+// Backspace and Delete with any modifiers pass KeyPress: "Binoculars light range:", which swallows
+// every key, keeps its range. A key that types a control character (a tab from Ctrl+Alt+I) types
+// nothing into the credits editor.
+TEST_P(TextEdges, EditKeysWithAnyModifiersPassKeyPress) {
+  run([&] {
+    auto& main = mainWindow();
+    auto& lite = open<CustLite>(main.Command13, kLights);
+    auto before = values(lite);
+    drag(lite.Combo1, {{6, 10}});  // a click into its text
+    waitFocus(lite.Combo1);
+    for (const char* key : {"End", "Control_L+Shift_L+BackSpace", "Control_L+Alt_L+BackSpace", "Shift_L+BackSpace",
+                            "Alt_L+BackSpace", "Home", "Control_L+Shift_L+Delete", "Alt_L+Delete"})
+      pressKey(key);
+    pressKey("Tab");  // on to the blend intensity, once the keys before it are done
+    waitFocus(lite.HScroll4);
+    EXPECT_EQ(values(lite), before);
+    clickText(kLights, "apply");
+    waitClosed(kLights);
+
+    auto& credits = openCredits(main);
+    std::string text;
+    onGui([&] { text = credits.Text1.text(); });
+    clickLine(credits.Text1, 5);
+    waitCounter(credits, 6);
+    pressKey("Control_L+Alt_L+i");
+    pressKey("Down");
+    waitCounter(credits, 7);
+    onGui([&] { EXPECT_EQ(credits.Text1.text(), text); });
+  });
+}
+
+// The key left of 1, with or without Shift, opens and closes the console and types nothing:
+// "Hard Clipping range:" keeps its value through three presses, and the console is empty.
+TEST_P(TextEdges, TheConsoleKeyTypesNothing) {
+  run([&] {
+    auto& main = mainWindow();
+    auto console = [&](bool open) {
+      waitFor(open ? "the console open" : "the console closed", [&] {
+        return (main.height() != shell::Form1::kConsoleClosedHeight) == open;
+      });
+    };
+    click(main.Text1);
+    waitFocus(main.Text1);
+    pressKey("Control_L+a");
+    pressKey("grave");
+    console(true);
+    waitFocus(main.Text5);
+    pressKey("grave");
+    console(false);
+    pressKey("grave");
+    console(true);
+    waitFocus(main.Text5);
+    pressKey("Shift_L+grave");
+    console(false);
+    onGui([&] {
+      EXPECT_EQ(main.Text1.text(), "20480");
+      EXPECT_EQ(main.Text5.text(), "");
+    });
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, TextEdges, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "WindowManager" : "Bare"; });
+
+}  // namespace
+}  // namespace olvex::test::x
