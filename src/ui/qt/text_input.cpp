@@ -176,7 +176,8 @@ bool TextInput::eventFilter(QObject* o, QEvent* e) {
     }
     return false;
   }
-  if (o == surface() && plain_ && e->type() == QEvent::MouseButtonPress) noDragFrom(*static_cast<QMouseEvent*>(e));
+  // The event's type first: a box being destroyed still filters its parts' events.
+  if (e->type() == QEvent::MouseButtonPress && plain_ && o == surface()) noDragFrom(*static_cast<QMouseEvent*>(e));
   if (!view_.acting()) return false;
   if (o == surface() && middleButtonPaste(*e, [this](QPoint at, const QString& selection) {
         placeCaret(at);
