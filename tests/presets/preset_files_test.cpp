@@ -86,7 +86,7 @@ TEST_F(PresetFilesTest, SlotLinesAndTheEditorsShownSlots) {
   shell::FlipCode[1] = "SHOWN";  // flipeffect 48, which the editor shows
   furr::SelectEntry(ui::Forms::get<furr::FEditor>().Combo1, "48");
   ui::Forms::get<customizers::CustEnemy>().Text1[25].setText("777");  // the guide's hit points
-  load(f, {"[preset]", "version=0.76", "GuideFlag=3", "GuideHP=5", "[flipeffects]", "BEFORE", "/Effect5", "/DoOnlyOnce=1x",
+  load(f, {"[preset]", "version=0.76", "GuideFlag=1", "GuideHP=5", "[flipeffects]", "BEFORE", "/Effect5", "/DoOnlyOnce=1x",
            "/Annotation=five", "A", "B", "/Effect9999", "LAST", "[end flipeffects]", "[racetimer]", "/Event2", "/Time=3",
            "/Event002", "/Annotation=two", "/Time=1.5:2", "R", "[end racetimer]"},
        false);
@@ -99,9 +99,9 @@ TEST_F(PresetFilesTest, SlotLinesAndTheEditorsShownSlots) {
   EXPECT_EQ(ui::Forms::get<furr::FEditor>().Text1.text(), "BEFORE");  // it shows flipeffect 47 again
   // Presets of other writers name the guide's flag GuideFlag; it is saved under both names. The
   // guide's hit points are saved from their box, and no preset line sets them.
-  EXPECT_EQ(shell::EnemyFlags[12], 3);
+  EXPECT_EQ(shell::EnemyFlags[12], 1);  // 3 by default
   const Lines saved = PresetLines();
-  for (const char* l : {"GuideFlag=3", "GuideHPFlag=3", "GuideHP=777"}) EXPECT_NE(std::find(saved.begin(), saved.end(), l), saved.end()) << l;
+  for (const char* l : {"GuideFlag=1", "GuideHPFlag=1", "GuideHP=777"}) EXPECT_NE(std::find(saved.begin(), saved.end(), l), saved.end()) << l;
   // The one-shot mode is one line whichever of its two buttons is on, and with neither.
   auto& modes = ui::Forms::get<furr::FEditor>().Option1;
   for (auto [on, off, line] : {std::tuple{1, 0, "OneShotMode=1"}, {0, 1, "OneShotMode=0"}, {-1, 0, "OneShotMode=1"}}) {
