@@ -132,9 +132,10 @@ void RandomAccessFile::moveCopyAside() {
 
 // Where the file system cannot exchange, the copy is renamed over the source. Where it makes hard
 // links, the executable from before the pass keeps a name of the run's own until the last look
-// has found the copy in place. Where no link keeps it (the file system makes none, or refuses one
-// to this file, as to another user's), the rename replaces it, so its name is looked at once more
-// just before.
+// has found the copy in place; elsewhere (the file system makes none, or refuses one to this
+// file, as to another user's) nothing keeps it. Either way the names are looked at once more just
+// before the rename, which replaces whatever the source's name holds: a file another program put
+// there since the link is found then and stays.
 std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitHooks& hooks) {
   try {
     oldName_ = detail::linkToOwnName(source_);
@@ -142,7 +143,7 @@ std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitH
     checkInPlace(copy);  // a source that went meanwhile is named as the look names it
     throw;
   }
-  if (oldName_.empty()) checkInPlace(copy);
+  checkInPlace(copy);
   if (detail::withFault(detail::callFaults().rename, source_.c_str(),
                         [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0)
     failedUnlessInPlace(copy);

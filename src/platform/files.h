@@ -88,10 +88,10 @@ class RandomAccessFile {
   // A file is removed only once, at a name of this run's own, it proves to be the working copy or
   // the source as copied; any other file found at path is kept and named. Returns a note (empty
   // as a rule) naming a file that was kept or a step that could not be done though the commit
-  // succeeded. Where the file system cannot exchange, the copy is renamed over the source, which
-  // keeps a further name of the run's own until the last look (where the file system makes hard
-  // links; elsewhere, or where a link to this file is refused, the source's name is looked at
-  // once more and the rename replaces it). An exchange or rename that reports failure while the
+  // succeeded. Where the file system cannot exchange, the copy is renamed over the source after
+  // one more look at both names; the source keeps a further name of the run's own until the last
+  // look where the file system makes hard links (elsewhere, or where a link to this file is
+  // refused, the rename replaces it). An exchange or rename that reports failure while the
   // source's name holds the copy all the same (or, where that name cannot be looked at, while
   // the run's own name no longer holds it) took effect: the commit goes on as after success.
   struct CommitHooks {  // tests only

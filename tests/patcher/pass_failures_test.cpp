@@ -515,9 +515,13 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
                atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
        false,
        refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
+      {"another file moved into place just after the link to the executable",
+       failing({noExchange, once({&Calls::link, isOwn, CallFault(0, false, moveInto("newer", [this] { return exe(); }))})}),
+       false, refused(sourceChanged() + "\r\n" + keptOld), {{"tomb4.exe.kept", original}}, false, "newer"},
       {"another file moved to the run's own name just before the rename",
-       failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false, refused(replacedAfter + keptOld),
-       {{"tomb4.exe.kept", original}}, false, "newer"},
+       failing({noExchange}, atExchange(moveInto("newer", ownNameNow))), false,
+       refused(workingCopyGone() + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."),
+       {{"tomb4.exe0.kept", "newer"}}},
       // Where a rename cannot refuse to replace in one step, a link and a removal do; only where
       // links are refused is a name looked at first, and a look that fails is no free name.
       {"a file kept where renames cannot refuse to replace, and a look fails",
