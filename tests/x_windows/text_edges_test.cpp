@@ -136,6 +136,37 @@ TEST_P(TextEdges, TheConsoleKeyTypesNothing) {
   });
 }
 
+// On a German layout the key left of 1 is a dead key (^, which an input method holds to compose
+// with the next character) and ° with Shift; it opens and closes the console all the same, and
+// types nothing: not into the box it leaves, nor into the next character typed.
+TEST_P(TextEdges, TheConsoleKeyIsTheKeyLeftOfOneOnEveryLayout) {
+  useLayout("de");
+  run([&] {
+    auto& main = mainWindow();
+    auto console = [&](bool open) {
+      waitFor(open ? "the console open" : "the console closed", [&] {
+        return (main.height() != shell::Form1::kConsoleClosedHeight) == open;
+      });
+    };
+    click(main.Text1);
+    waitFocus(main.Text1);
+    pressKey("dead_circumflex");
+    console(true);
+    waitFocus(main.Text5);
+    pressKey("Shift_L+degree");
+    console(false);
+    pressKey("dead_circumflex");
+    console(true);
+    waitFocus(main.Text5);
+    typeKeys("ab");
+    waitFor("the console's text", [&] { return main.Text5.text().size() == 2; });
+    onGui([&] {
+      EXPECT_EQ(main.Text1.text(), "20480");
+      EXPECT_EQ(main.Text5.text(), "ab");
+    });
+  });
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, TextEdges, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "WindowManager" : "Bare"; });
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QInputMethod>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -81,8 +82,13 @@ constexpr std::pair<int, int> kNamedKeys[] = {
     {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192},  // the key left of 1, with or without shift
 };
 
+// The key left of 1 by its place on the keyboard, whatever it types in the user's layout (^ on a
+// German one): its X key code (the kernel's KEY_GRAVE, 41, plus 8) under X11 and Wayland alike.
+constexpr quint32 kKeyLeftOfOne = 49;
+
 // 0 for other keys: a punctuation character's own code would read as one of the keys above.
 int keyCode(const QKeyEvent& k) {
+  if (k.nativeScanCode() == kKeyLeftOfOne) return 192;
   int key = k.key();
   if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
   if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;
@@ -500,7 +506,21 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
 // around them, and go where the focus is by then.
 bool FormView::key(QObject*, QEvent* e) {
   if (e == replaying_ || !acting()) return false;  // a replay, or its propagation to a parent
-  std::shared_ptr<QKeyEvent> k(static_cast<QKeyEvent*>(e)->clone());
+  auto* ke = static_cast<QKeyEvent*>(e);
+  if (ke->nativeScanCode() == kKeyLeftOfOne && !ke->isAutoRepeat()) {
+    // Where that key is a dead key (^ on a German layout), the input method takes its press into
+    // a composition and only its release arrives here: the release stands for the press, and the
+    // composition is dropped, so the key types nothing into the next character.
+    if (ke->type() == QEvent::KeyPress) {
+      leftOfOneDown_ = true;
+    } else if (!std::exchange(leftOfOneDown_, false)) {
+      QGuiApplication::inputMethod()->reset();
+      auto press = std::make_shared<QKeyEvent>(QEvent::KeyPress, ke->key(), ke->modifiers(), ke->nativeScanCode(),
+                                               ke->nativeVirtualKey(), ke->nativeModifiers());
+      post(nullptr, [this, press] { replayKey(*press); });
+    }
+  }
+  std::shared_ptr<QKeyEvent> k(ke->clone());
   post(nullptr, [this, k] { replayKey(*k); });
   return true;
 }

@@ -101,6 +101,7 @@ class FormView : public QWidget {
   Control* pressed_ = nullptr;     // a clickable control under a left-button press
   QPointer<QWidget> lastStop_;     // the last Tab stop that had Qt's focus
   const QEvent* replaying_ = nullptr;  // a held-back input event on its way to its widget
+  bool leftOfOneDown_ = false;         // the key left of 1 was seen going down (not taken by an input method)
 };
 
 }  // namespace olvex::ui::qt

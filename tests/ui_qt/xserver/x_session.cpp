@@ -426,6 +426,11 @@ void XSession::typeKeys(const std::string& keys) {
   for (char c : keys) pressKey(std::string(1, c));
 }
 
+void XSession::useLayout(const std::string& layout) {
+  std::string command = "setxkbmap -display " + display().name() + " " + layout;
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
 void XSession::selectElsewhere(const std::string& text, const std::string& selection) {
   if (!otherProgram_) otherProgram_ = std::make_unique<SelectionOwner>(display().name());
   otherProgram_->own(selection, text);

@@ -88,6 +88,8 @@ class XSession : public ::testing::Test {
   // are a chord, pressed in order and released in reverse ("Control_L+End").
   void pressKey(const std::string& keys);
   void typeKeys(const std::string& keys);  // a key for each character
+  // The X server's keyboard takes another layout ("de"), as a user's setting gives it.
+  void useLayout(const std::string& layout);
   // Another program takes the X selection ("PRIMARY", the text selected there, or "CLIPBOARD",
   // the text copied) with `text`.
   void selectElsewhere(const std::string& text, const std::string& selection = "PRIMARY");
