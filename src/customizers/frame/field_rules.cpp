@@ -32,13 +32,13 @@ constexpr const char* kRequiredText = "You must fill this field with at least on
 
 int FilterKey(Filter f, int key) {
   switch (f) {
-    case Filter::None: return key;
     case Filter::Hex: return shell::FilterHexKey(key);
     case Filter::Digit: return shell::FilterDigitKey(key);
     case Filter::Signed: return shell::FilterSignedKey(key);
     case Filter::Letter: return shell::FilterLetterKey(key);
     case Filter::Decimal: return shell::FilterDecimalKey(key);
     case Filter::Swallow: return 0;
+    case Filter::LineValue: return key == ';' ? 0 : key;
   }
   return key;
 }
@@ -62,6 +62,11 @@ LeaveOutcome CheckLeave(const LeaveRule& rule, std::string_view text) {
       else if (v < rule.min) out.text = shell::NumberText(rule.min);
       else if (!shell::StrictNumber(text)) out.text = shell::NumberText(v);
       break;
+    case LeaveRule::Kind::Trimmed: {
+      const std::size_t first = text.find_first_not_of(' ');
+      out.text = first == std::string_view::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+      break;
+    }
     case LeaveRule::Kind::Limited:
       if (text.empty()) {
         out.text = rule.emptyText;

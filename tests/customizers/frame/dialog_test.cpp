@@ -118,6 +118,8 @@ TEST(LeaveRules, EachKindGivesItsTextAndMessage) {
       {announced(127), "200", "127", "Maximum value for this field is 127!"},
       {announced(32767), "40000", "32767", "Maximum value for this field is 32767!"},
       {announced(127), "", "", "You must fill this field with at least one digit!"},
+      {trimmed(), "  Tom Jerry ", "Tom Jerry", ""},
+      {trimmed(), "   ", "", ""},
       {{}, "anything", "anything", ""},
   };
   for (const Case& c : cases) {
