@@ -1,10 +1,14 @@
 // Saving a preset (atomic, failures named) and the loader's compatibility rules: old versions,
-// missing sections, slot numbers, names with commas and the editors left as they were.
+// missing sections, slot numbers, names with commas, the editors left as they were, and free text
+// that comes back from its line whole.
 #include <gtest/gtest.h>
 
 #include "draco/draco_fixture.h"
 #include "draco/patch_list.h"
 #include "customizers/enemies/dialog.h"
+#include "customizers/fonts/dialog.h"
+#include "customizers/fonts/window_title.h"
+#include "customizers/gfx/dialog.h"
 #include "draco/patch_list_window.h"
 #include "furr/feditor.h"
 #include "furr/rteditor.h"
@@ -202,6 +206,29 @@ TEST_F(PresetFilesTest, TwinNamesDifferingInCaseSelectTheirOwnPatch) {
   EXPECT_TRUE(shell::form1Hooks().ModifyExe());
   const std::string written = exeBytes();
   EXPECT_EQ(written.substr(0x1000, 2), reference.substr(0x1000, 1) + "\xBB");
+}
+
+// Free text saved as a key line takes no ";" (which starts a comment) and no blanks at either end
+// (which the line's reading drops): save, load and save again give the same line.
+TEST_F(PresetFilesTest, FreeTextComesBackFromItsLine) {
+  shell::Form1& f = start();
+  auto& fonts = ui::Forms::get<customizers::CustFonts>();
+  auto& gfx = ui::Forms::get<customizers::CustGfx>();
+  ui::TextBox *title = &fonts.Text1[customizers::kTitleIndex], *corona = &gfx.Text10;
+  for (auto [box, next, typed, line] : {std::tuple{title, &fonts.Text1[0], "  Tom;Jerry ", "\r\nWindowTitle=TomJerry\r\n"},
+                                        {corona, &gfx.Text2, " ;2", "\r\nLightingSize=2\r\n"}}) {
+    SCOPED_TRACE(typed);
+    box->setFocus();
+    box->setText("");
+    box->typeText(typed);
+    next->setFocus();
+    for (const char* name : {"a.ovp", "b.ovp"}) {
+      host.fileAnswers.insert(host.fileAnswers.end(), 2, dir.file(name));
+      f.Command16.userClick();
+      f.Command12.userClick();
+      EXPECT_NE(patcher::test::bytesOf(dir.file(name)).find(line), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

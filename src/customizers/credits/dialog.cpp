@@ -64,7 +64,7 @@ const Place kLayout[] = {
 };
 
 const FieldRow kFields[] = {
-    {"Text2", -1, -1, Filter::None, 2},
+    {"Text2", -1, -1, Filter::LineValue, 2, trimmed()},
     {"Text3", 0, 1, Filter::Digit, 3},
     {"Text4", 1, 2, Filter::Digit, 3},
 };

@@ -70,7 +70,7 @@ constexpr auto kLayout = StaticTable<[] {
 const FieldRow kFields[] = {
     {"Text1", 0, 28, Filter::Digit, 3, clampTo(255)},
     {"Text1", 25, 28, Filter::Digit, 3, clampTo(10)},
-    {"Text1", kTitleIndex, kTitleIndex, Filter::None, static_cast<int>(kTitleChars)},
+    {"Text1", kTitleIndex, kTitleIndex, Filter::LineValue, static_cast<int>(kTitleChars), trimmed()},
     {"Combo1", 0, 0, Filter::Swallow, 0},
 };
 

@@ -9,8 +9,9 @@
 
 namespace olvex::customizers {
 
-// The KeyPress filter of a box; Swallow drops every typed key (a list chosen from, not typed in).
-enum class Filter { None, Hex, Digit, Signed, Letter, Decimal, Swallow };
+// The KeyPress filter of a box; Swallow drops every typed key (a list chosen from, not typed in);
+// LineValue drops ";", which would start a comment in the key line a preset saves the text in.
+enum class Filter { Hex, Digit, Signed, Letter, Decimal, Swallow, LineValue };
 int FilterKey(Filter f, int key);
 
 // What a text box checks when it loses the focus.
@@ -22,6 +23,7 @@ struct LeaveRule {
     Required,   // empty: message, focus back; above max: silently max
     Announced,  // empty: message, focus back; above max: max with a message, focus back
     Limited,    // above max: max with `message`, focus back; empty text becomes emptyText
+    Trimmed,    // blanks at either end dropped, as a key line drops them around its value
   };
   Kind kind = Kind::None;
   int width = 0;
@@ -38,6 +40,7 @@ constexpr LeaveRule clampTo(double min, double max, std::string_view emptyText =
 }
 constexpr LeaveRule required(double max) { return {LeaveRule::Kind::Required, 0, LeaveRule{}.min, max}; }
 constexpr LeaveRule announced(double max) { return {LeaveRule::Kind::Announced, 0, LeaveRule{}.min, max}; }
+constexpr LeaveRule trimmed() { return {LeaveRule::Kind::Trimmed}; }
 constexpr LeaveRule limited(double max, std::string_view message) {
   return {LeaveRule::Kind::Limited, 0, LeaveRule{}.min, max, "0", message};
 }

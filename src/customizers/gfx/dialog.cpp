@@ -76,7 +76,7 @@ const FieldRow kFields[] = {
     hexByte("Text2"), hexByte("Text3"), hexByte("Text5"), hexByte("Text6"), hexByte("Text7"),
     hexByte("Text8"), hexByte("Text9"), hexByte("Text12"), hexByte("Text13"), hexByte("Text14"),
     {"Text4", -1, -1, Filter::Hex, 4},
-    {"Text10", -1, -1, Filter::None, 2},
+    {"Text10", -1, -1, Filter::LineValue, 2, trimmed()},
     {"Text11", -1, -1, Filter::Hex, 4, hexWidth(4)},
 };
 

@@ -5,6 +5,7 @@
 
 #include "customizers/frame/dialog_rows.h"
 #include "customizers/weapons/dialog.h"
+#include "patcher/layout_check.h"
 #include "patcher/value_paths.h"
 #include "shell/conversions.h"
 #include "shell/number_text.h"
@@ -61,9 +62,11 @@ std::string secrets(const Form1&) {
 template <int I>
 std::string rotateSpeed(const Form1&) { return SwappedHex4(inv().Text2[I].text()); }
 
-// Letter L of the magic word as the address of its entry in the game's character array.
+// Letter L of the magic word as the address of its entry in the game's character array. The
+// array's address is never 0: a section without it (empty or no number) would write bare codes.
 template <int Letter>
 std::string magicLetter(const Form1&) {
+  if (shell::CharArrayBaseOffset == 0) throw patcher::LayoutError("CharArrayBaseOffset: the version section lacks it");
   const std::string& word = inv().Text3.text();
   if (word.size() < 4) throw patcher::PassError("the fly-cheat magic word has fewer than four letters");
   std::string code = shell::LetterToScanCode(word.substr(Letter, 1));

@@ -42,6 +42,20 @@ TEST_F(SilentPassTest, CameraValuesAndSwitches) {
          camera().Check1.setValue(2);
        },
        {{"FOVModOffset1", 0}, {"FOVModOffset2", 0}}, kFov90, false, {{"FOVModOffset1", 0}, {"FOVModOffset2", 0}}},
+      {"a lone sign or a sign after the digits, typed, left and applied, is written as its number",
+       [](Form1&) {
+         auto& c = camera();
+         c.show();
+         for (auto [box, typed] : {std::pair{0, "-"}, {4, "7-"}, {5, "-"}}) {
+           c.Text1[box].setFocus();
+           c.Text1[box].setText("");
+           c.Text1[box].typeText(typed);
+         }
+         c.Command1.setFocus();
+         c.Command1.userClick();
+       },
+       {},
+       {{"LookDistanceOffset", 0, "00000000"}, {"NormCameraTopOffset", 0, "F9FF"}, {"AddOnBattleCameraYOffset", 0, "00000000"}}},
       {"free camera switches reach the main stage",
        [](Form1&) {
          camera().Check10.setValue(1);

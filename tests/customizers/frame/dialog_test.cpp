@@ -103,10 +103,11 @@ TEST(LeaveRules, EachKindGivesItsTextAndMessage) {
       {hexWidth(2), "1C", "1C", ""},
       {clampTo(255), "300", "255", ""},
       {clampTo(255), "", "0", ""},
-      {clampTo(255), "12abc", "12abc", ""},
+      {clampTo(255), "12abc", "12", ""},  // no number as a whole: its leading number
       {clampTo(-128, 127), "200", "127", ""},
       {clampTo(-128, 127), "-200", "-128", ""},
-      {clampTo(-128, 127), "-", "-", ""},  // reads as 0
+      {clampTo(-128, 127), "-", "0", ""},  // no number: as empty
+      {clampTo(255), "&HFF", "&HFF", ""},
       {clampTo(4, 1092), "2", "4", ""},
       {clampTo(4, 1092), "2000", "1092", ""},
       {clampTo(4, 1092), "", "0", ""},  // the minimum holds for a number typed
@@ -117,6 +118,8 @@ TEST(LeaveRules, EachKindGivesItsTextAndMessage) {
       {announced(127), "200", "127", "Maximum value for this field is 127!"},
       {announced(32767), "40000", "32767", "Maximum value for this field is 32767!"},
       {announced(127), "", "", "You must fill this field with at least one digit!"},
+      {trimmed(), "  Tom Jerry ", "Tom Jerry", ""},
+      {trimmed(), "   ", "", ""},
       {{}, "anything", "anything", ""},
   };
   for (const Case& c : cases) {

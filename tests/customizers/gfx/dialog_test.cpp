@@ -42,7 +42,7 @@ TEST_F(CustGfxTest, LeaveChecksOfTheBoxes) {
     const char* typed;
     const char* left;
   };
-  const Case cases[] = {{31, "-5", "-5"}, {31, "200", "127"}, {31, "-", "-"}, {31, "", "0"},
+  const Case cases[] = {{31, "-5", "-5"}, {31, "200", "127"}, {31, "-", "0"}, {31, "", "0"},
                         {6, "300", "255"}, {6, "", "0"}, {0, "C", "C"}};
   for (const Case& c : cases) {
     d.Text1[c.index].setText(c.typed);
