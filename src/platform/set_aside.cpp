@@ -112,7 +112,8 @@ Move moveNoReplace(const char* from, const char* to) {
         return static_cast<int>(::syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE));
       }) == 0)
     return Move::Done;
-  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return namedAllTheSame(to, file) ? Move::Done : Move::Failed;
+  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+    return namedAllTheSame(to, file) ? Move::Done : Move::Failed;
   const Move linked = linkAndRemove(from, to, file, unseen);
   if (linked != Move::LinksRefused) return linked;
   // Where links are refused, a look comes just before the rename; one that fails finds no free
@@ -123,8 +124,8 @@ Move moveNoReplace(const char* from, const char* to) {
     return Move::Failed;
   }
   if (errno != ENOENT) return Move::Failed;
-  return withFault(faults.rename, to, [&] { return ::rename(from, to); }) == 0 || namedAllTheSame(to, file) ? Move::Done
-                                                                                                   : Move::Failed;
+  const bool renamed = withFault(faults.rename, to, [&] { return ::rename(from, to); }) == 0;
+  return renamed || namedAllTheSame(to, file) ? Move::Done : Move::Failed;
 }
 
 }  // namespace
@@ -166,7 +167,8 @@ std::string keepBeside(const std::string& from, const std::string& name) {
     // Most likely the file has both names now: `kept` is named, never said to hold it.
     if (move == Move::LinkUnseen)
       throwFileError("keep", from,
-                     "a link to it was made at \"" + kept + "\", but no look proved it there (" + std::strerror(errno) + ")");
+                     "a link to it was made at \"" + kept + "\", but no look proved it there (" +
+                         std::strerror(errno) + ")");
     if (errno != EEXIST) throwErrno("keep", from);
   }
 }

@@ -563,8 +563,8 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
                afterExchange(moveNewer)),
        false, refused(replacedAfter + "The executable from before the pass was kept as \"" + exe() + ".kept-2\""),
        {{"tomb4.exe.kept", "put there"}, {"tomb4.exe.kept-2", original}}, false, "newer"},
-      // A look that fails where a file is moved aside: the move goes on in one step, and a
-      // message says where a file is only after a look found it there.
+      // A look that fails where a file is moved aside: the move goes on, and a message says
+      // where a file is only after a look found it there.
       {"the executable from before the pass changed, and its name cannot be looked at from then on",
        afterExchange(changedThenUnseen()), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
       {"the same where renames cannot refuse to replace",
