@@ -108,9 +108,13 @@ std::string RandomAccessFile::commit(const CommitHooks& hooks) {
   copyMoved_ = true;
   checkInPlace(copy);  // the last look before the exchange
   if (hooks.beforeExchange) hooks.beforeExchange();
+  // An answer that names cannot be exchanged may come from a file system that exchanged them:
+  // the names are looked at after every error.
   const Exchange exchange = exchangeNames(ownName_, source_);
-  if (exchange == Exchange::Unsupported) return renameOver(copy, hooks);
-  if (exchange == Exchange::Failed) failedUnlessInPlace(copy);
+  if (exchange != Exchange::Done && !tookEffect(copy)) {
+    if (exchange == Exchange::Unsupported) return renameOver(copy, hooks);
+    throwErrno("replace", source_);
+  }
   oldName_ = ownName_;
   settled_ = true;  // from here on the commit itself sees to the run's own name
   if (hooks.afterExchange) hooks.afterExchange();
@@ -145,36 +149,37 @@ std::string RandomAccessFile::renameOver(const FileIdentity& copy, const CommitH
   }
   checkInPlace(copy);
   if (detail::withFault(detail::callFaults().rename, source_.c_str(),
-                        [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0)
-    failedUnlessInPlace(copy);
+                        [&] { return ::rename(ownName_.c_str(), source_.c_str()); }) != 0 &&
+      !tookEffect(copy))
+    throwErrno("replace", source_);
   settled_ = true;
   if (hooks.afterExchange) hooks.afterExchange();
   return settle(copy, hooks);
 }
 
-// After the exchange or the rename reported failure (errno says why): a network or FUSE file
-// system may report an error for a step it did, so the names decide: the source's name holding
-// the copy or, where it cannot be looked at, the run's own name no longer holding it (the step
-// took it from there). Then the commit goes on as after success, and the names are looked at as
-// then; else nothing changed, and a name that went away after the look before (the source above
-// all, which must not be made anew) is named as that look names it. Where neither name can be
-// looked at, the refusal says that it cannot tell.
-void RandomAccessFile::failedUnlessInPlace(const FileIdentity& copy) const {
+// After the exchange or the rename reported failure (errno says why, and stays): a network or
+// FUSE file system may report an error for a step it did, so the names decide. True when it took
+// effect: the source's name holds the copy or, where it cannot be looked at, the run's own name no
+// longer holds it (the step took it from there); the commit goes on as after success, and the
+// names are looked at as then. False when nothing changed; a name that went away after the look
+// before (the source above all, which must not be made anew) is refused as that look names it.
+// Where neither name can be looked at, the refusal says that it cannot tell.
+bool RandomAccessFile::tookEffect(const FileIdentity& copy) const {
   const int error = errno;
   try {
-    if (sameFile(identityAt(source_), copy)) return;
+    if (sameFile(identityAt(source_), copy)) return true;
   } catch (const FileError& atSource) {
     try {
-      if (!sameFile(identityAt(ownName_), copy)) return;
+      if (!sameFile(identityAt(ownName_), copy)) return true;
     } catch (const FileError&) {
       throw FileError(atSource.what() + std::string("; whether the patched copy took its place cannot be told"));
     }
     errno = error;
-    throwErrno("replace", source_);
+    return false;
   }
   checkInPlace(copy);
   errno = error;
-  throwErrno("replace", source_);
+  return false;
 }
 
 std::string RandomAccessFile::syncFolderOrSay() const {

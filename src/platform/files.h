@@ -91,9 +91,10 @@ class RandomAccessFile {
   // succeeded. Where the file system cannot exchange, the copy is renamed over the source after
   // one more look at both names; the source keeps a further name of the run's own until the last
   // look where the file system makes hard links (elsewhere, or where a link to this file is
-  // refused, the rename replaces it). An exchange or rename that reports failure while the
-  // source's name holds the copy all the same (or, where that name cannot be looked at, while
-  // the run's own name no longer holds it) took effect: the commit goes on as after success.
+  // refused, the rename replaces it). An exchange or rename that reports failure (that names
+  // cannot be exchanged among them) while the source's name holds the copy all the same (or,
+  // where that name cannot be looked at, while the run's own name no longer holds it) took
+  // effect: the commit goes on as after success.
   struct CommitHooks {  // tests only
     std::function<void()> afterSync, beforeExchange, afterExchange, beforeLastLook;
   };
@@ -121,7 +122,7 @@ class RandomAccessFile {
   detail::FileIdentity syncChecked(int fd, const CommitHooks& hooks);
   void moveCopyAside();
   std::string renameOver(const detail::FileIdentity& copy, const CommitHooks& hooks);
-  void failedUnlessInPlace(const detail::FileIdentity& copy) const;
+  bool tookEffect(const detail::FileIdentity& copy) const;
   std::string settle(const detail::FileIdentity& copy, const CommitHooks& hooks);
   [[noreturn]] void keepAfterLoss(const std::optional<detail::FileIdentity>& atSource, const std::string& old);
   std::string syncFolderOrSay() const;  // syncs the source's folder; else the line saying it could not

@@ -56,11 +56,11 @@ void syncFolder(const std::string& folder);     // makes a rename in folder dura
 // the name a call acts on (a rename's, link's or exchange's target), each returns what its call
 // then does: fail with that errno before it runs, or, late, take effect and still report the
 // errno, as a network or FUSE file system can; 0 lets it run. `then`, when set, is what another
-// program does just after the call ran. `look` is a look at a name (identityAt and the looks of
-// the no-replace rename where the file system cannot refuse in the same step), `folderSync`
-// syncFolder, `remove` the removal of a name, `exchange` the exchange of two names, `rename` a
-// rename that may replace, `renameNoReplace` the rename that may not (EINVAL takes the fallback),
-// `link` a hard link.
+// program does just after the call ran. `look` is a look at a name (identityAt, and the looks of
+// the no-replace rename: at the file before it moves and, where the file system cannot refuse in
+// the same step, at the new name), `folderSync` syncFolder, `remove` the removal of a name,
+// `exchange` the exchange of two names, `rename` a rename that may replace, `renameNoReplace` the
+// rename that may not (EINVAL takes the fallback), `link` a hard link.
 struct CallFault {
   CallFault(int error = 0, bool late = false, std::function<void()> then = {})
       : error(error), late(late), then(std::move(then)) {}

@@ -20,7 +20,8 @@ bool sameFile(const std::optional<FileIdentity>& found, const FileIdentity& file
 // the rename did not happen. Where the file system cannot refuse in the same step, a hard link
 // to `to` and the removal of `from` do; where it makes no links either, a look comes just before
 // the rename, and a look that fails is an error. A step that reports an error is looked after:
-// where `to` names the file all the same, it took effect. Safe in a signal handler.
+// where `to` names the file all the same, it took effect; where `from` could not be looked at
+// first, the move goes on, and such a step did not take effect. Safe in a signal handler.
 bool renameNoReplace(const char* from, const char* to);
 
 // Gives the file at path (a link itself, never what it leads to) a further name of this run's
@@ -36,7 +37,8 @@ std::string freeOwnName(const std::string& folder);
 std::optional<std::string> moveToOwnName(const std::string& path);
 
 // Moves from to the first free name of `name`.kept, `name`.kept-2, ... and returns it. Nothing
-// there is ever replaced, and no run removes a file at such a name.
+// there is ever replaced, and no run removes a file at such a name. A link made there that no look
+// proves to be that file is named in the error.
 std::string keepBeside(const std::string& from, const std::string& name);
 
 // Keeps a file found at path, now at `moved`, beside path; a sentence that says where.

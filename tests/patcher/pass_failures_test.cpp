@@ -386,11 +386,17 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
     std::function<bool(const std::string&)> at;
     CallFault fault;
   };
-  // Makes calls fail as a file system can, then runs `also` (a change another program makes).
-  const auto failing = [](std::vector<Fault> faults, std::function<void(Form1&)> also = {}) {
-    return [faults, also](Form1& f) {
+  // Makes calls fail as a file system can, from when the returned function runs.
+  const auto install = [](std::vector<Fault> faults) {
+    return [faults] {
       for (const Fault& c : faults)
         platform::detail::callFaults().*c.call = [c](const std::string& p) { return c.at(p) ? c.fault : CallFault(); };
+    };
+  };
+  // The same from the start of the pass, then runs `also` (a change another program makes).
+  const auto failing = [install](std::vector<Fault> faults, std::function<void(Form1&)> also = {}) {
+    return [set = install(faults), also](Form1& f) {
+      set();
       if (also) also(f);
     };
   };
@@ -419,6 +425,13 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
   const auto keptEarlierAndFoundNow = [this, found = atSync(moveInto("newer", workingCopyName))](Form1& f) {
     putBytes(exe() + "0.kept", "earlier");
     found(f);
+  };
+  // The executable from before the pass cut, and its name seen once more only.
+  const auto changedThenUnseen = [this, isOwn, failLook, install, once] {
+    return [this, set = install({once({&Calls::look, isOwn, CallFault(0, false, failLook(isOwn, EIO))})})] {
+      fs::resize_file(ownName(), 0);
+      set();
+    };
   };
   const auto modified = [](const std::string& note) { return "Modified: tomb4.exe was modified.\r\n" + note + "|"; };
   const auto refused = [](const std::string& detail) { return "Cannot modify file: " + failed(detail) + "|"; };
@@ -485,6 +498,8 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
        failing({once({&Calls::renameNoReplace, isOwn, CallFault(EEXIST, true)})}), true, ""},
       {"a link to the run's own name that took effect and reports that the name is taken",
        failing({noReplaceInOneStep, once({&Calls::link, isOwn, CallFault(EEXIST, true)})}), true, ""},
+      {"an exchange that took effect and reports that names cannot be exchanged",
+       failing({{&Calls::exchange, isExe, CallFault(EINVAL, true)}}), true, ""},
       {"an exchange that fails", failing({{&Calls::exchange, isExe, EIO}}), false,
        refused("Cannot replace \"" + exe() + "\": Input/output error")},
       {"a file put at the run's own name before the copy moves there",
@@ -551,6 +566,27 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
                afterExchange(moveNewer)),
        false, refused(replacedAfter + "The executable from before the pass was kept as \"" + exe() + ".kept-2\""),
        {{"tomb4.exe.kept", "put there"}, {"tomb4.exe.kept-2", original}}, false, "newer"},
+      // A look that fails where a file is moved aside: the move goes on, and a message says
+      // where a file is only after a look found it there.
+      {"the executable from before the pass changed, and its name cannot be looked at from then on",
+       afterExchange(changedThenUnseen()), true, modified(notAsCopied), {{"tomb4.exe.kept", ""}}},
+      {"the same where renames cannot refuse to replace",
+       failing({noReplaceInOneStep}, afterExchange(changedThenUnseen())), true, modified(notAsCopied),
+       {{"tomb4.exe.kept", ""}}},
+      {"the name a link kept the executable from before the pass at cannot be looked at",
+       failing({noReplaceInOneStep, {&Calls::look, isKeptOld, EIO}}, afterExchange(moveNewer)), false,
+       refused(replacedAfter + "Cannot keep \"" + own + "\": a link to it was made at \"" + exe() +
+               ".kept\", but no look proved it there (Input/output error). The executable from before the pass is at \"" +
+               own + "\""),
+       {{"tomb4.exe.kept", original}, {".olvex-OWN.tmp", original}}, false, "newer"},
+      {"the working copy replaced between the look and the link that move it aside",
+       failing({noReplaceInOneStep}, atSync(install({once({&Calls::look, isWorkingCopy,
+                                                             CallFault(0, false, moveInto("newer", workingCopyName))})}))),
+       false, refused(workingCopyGone() + "\r\nThe file found at \"" + exe() + "0\" was kept as \"" + exe() + "0.kept\"."),
+       {{"tomb4.exe0.kept", "newer"}}},
+      {"a rename without links that took effect and reports an error as it keeps the executable from before the pass",
+       failing({noReplaceInOneStep, noLinks, {&Calls::rename, isKeptOld, CallFault(EIO, true)}}, afterExchange(moveNewer)),
+       false, refused(replacedAfter + keptOld), {{"tomb4.exe.kept", original}}, false, "newer"},
       {"the executable cannot be looked at before the exchange", atSync(failLook(isExe, EIO)), false,
        refused("Cannot look at \"" + exe() + "\": Input/output error")},
       {"the working copy cannot be looked at at the run's own name", atSync(failLook(isOwn, EACCES)), false,
