@@ -2,6 +2,8 @@
 #include "patcher/pass_decisions.h"
 
 #include <cstdint>
+#include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -70,6 +72,20 @@ PassDecisions decide(const shell::Form1& form, platform::RandomAccessFile* file,
 }
 
 }  // namespace
+
+PassDecisions DecideNextPass(const shell::Form1& form) {
+  std::optional<platform::RandomAccessFile> file;
+  try {
+    file.emplace(form.ExePath, platform::RandomAccessFile::Mode::ReadOnly);
+  } catch (const std::exception&) {
+  }
+  // Of the hooks only the first, the savegame's, which a patch can require.
+  try {
+    return decide(form, file ? &*file : nullptr, 1);
+  } catch (const std::exception&) {
+    return decide(form, nullptr, 1);  // the version section lacks a location the look needs
+  }
+}
 
 void StartPass(platform::RandomAccessFile& file, const shell::Form1& form) { running = decide(form, &file, kHookCount); }
 

@@ -39,4 +39,9 @@ const PassDecisions& CurrentPass();
 // What the running pass writes of a hook, as PassDecisions::hooks.
 int PassHook(Hook hook);
 
+// The same decisions for the next pass over the executable the main window names, read as it is
+// now: the scene memory, the extension, the particle buffer and the savegame hooks (the
+// blow-up's is left 0). A file that cannot be read holds nothing.
+PassDecisions DecideNextPass(const shell::Form1& form);
+
 }  // namespace olvex::patcher
