@@ -15,8 +15,8 @@ class Form1;
 namespace olvex::patcher {
 
 // The hooks whose greyed box keeps what the file holds: the advanced savegame's three jumps and
-// the SAS grenades' blow-up jump. Every other hook into the appended area is written whenever
-// the pass extends and its box is checked, and gets its default bytes otherwise.
+// the SAS grenades' blow-up jump. Every other hook into the appended area is written with its
+// code when the pass extends and its option is on, and gets its default bytes otherwise.
 enum class Hook { Savegame, SasBlowUp };
 inline constexpr int kHookCount = 2;
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the patch pass takes from modules it cannot see: the stage writers of the dialog, script
-// and patch modules, and the dialog check boxes the main stage and the pass's decisions read. Each module fills its
-// entries when the program starts; a stage without a writer writes nothing and an empty check
-// reads as 0.
+// and patch modules, and the dialog check boxes the main stage and the pass's decisions read.
+// Each module fills its entries when the program starts; a stage without a writer writes nothing
+// and an empty check reads as 0.
 #include <functional>
 #include <map>
 #include <string>

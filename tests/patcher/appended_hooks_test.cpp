@@ -1,7 +1,6 @@
 // The hooks in the game's code that lead into the appended area, over two passes: whatever the
 // boxes of the second, every hook leads to its code, in the variant of the section header, and
 // never into the 0x90 fill or past the end of the file.
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,74 +28,67 @@ struct Place {
 
 struct AppendedHook {
   std::string name;
-  std::function<void(Form1&, int)> setBox;
+  ui::CheckBox& (*box)(Form1&);
   std::vector<std::string> defaults;  // what the first jump site holds without the hook
   std::vector<Place> jumps, code;
   bool greyedKeeps = false;  // a greyed box keeps the hook the file holds
 };
 
 template <class Dialog, ui::CheckBox Dialog::*Box>
-std::function<void(Form1&, int)> dialogBox() {
-  return [](Form1&, int state) { (Forms::get<Dialog>().*Box).setValue(state); };
+ui::CheckBox& dialogBox(Form1&) {
+  return Forms::get<Dialog>().*Box;
 }
 template <ui::CheckBox Form1::*Box>
-std::function<void(Form1&, int)> mainBox() {
-  return [](Form1& f, int state) { (f.*Box).setValue(state); };
+ui::CheckBox& mainBox(Form1& f) {
+  return f.*Box;
 }
 
 const std::vector<AppendedHook>& appendedHooks() {
   using namespace customizers;
   static const std::vector<AppendedHook> hooks = {
-      {"advanced savegame", mainBox<&Form1::Check21>(), {"ExtSGJmp1DataD"},
+      {"advanced savegame", mainBox<&Form1::Check21>, {"ExtSGJmp1DataD"},
        {{"ExtSGameInsideOffset1", "ExtSGJmp1DataN", "ExtSGJmp1DataR"},
         {"ExtSGameInsideOffset2", "ExtSGJmp2DataN", "ExtSGJmp2DataR"},
         {"ExtSGameInsideOffset3", "ExtSGJmp3DataN", "ExtSGJmp3DataR"}},
        {{"ExtSGameBaseOffset", "ExtSGBaseNoRelData", "ExtSGBaseYoRelData"}}, true},
-      {"SAS blow-up",
-       [](Form1&, int state) {
-         Forms::get<CustLaraHP>().Check2.setValue(state);
-         Forms::get<CustLaraHP>().Check4.setValue(1);
-       },
-       {"BlowModDefData"}, {{"BlowOffset", "BlowModNoRelData", "BlowModYoRelData"}},
-       {{"BlowExtOffset", "BlowProcData", "BlowProcData"}, {"BlowExtJmpOffset", "BlowProcJumpNoRel", "BlowProcJumpYoRel"}},
+      {"SAS blow-up", dialogBox<CustLaraHP, &CustLaraHP::Check2>, {"BlowModDefData"},
+       {{"BlowOffset", "BlowModNoRelData", "BlowModYoRelData"}},
+       {{"BlowExtOffset", "BlowProcData", "BlowProcData"},
+        {"BlowExtJmpOffset", "BlowProcJumpNoRel", "BlowProcJumpYoRel"}},
        true},
-      {"bonus level", mainBox<&Form1::Check19>(), {"SecLevelJumpDefData"},
+      {"bonus level", mainBox<&Form1::Check19>, {"SecLevelJumpDefData"},
        {{"SecLevelJumpOffset", "SecLevelJumpModNData", "SecLevelJumpModRData"}},
        {{"SecLevelExtOffset", "SecLevelExtModNData", "SecLevelExtModRData"}}},
-      {"pistol ammo", dialogBox<CustInv, &CustInv::Check4>(), {"LPAWorkaroundJmpDefData"},
+      {"pistol ammo", dialogBox<CustInv, &CustInv::Check4>, {"LPAWorkaroundJmpDefData"},
        {{"LPAWorkaroundJmpOffset", "LPAWorkaroundJmpNData", "LPAWorkaroundJmpRData"},
         {"LPACounterJumpOffset", "LPACounterJumpNModData", "LPACounterJumpRModData"},
         {"BlockHolstersJmpOffset", "BlockHolstersJmpModNData", "BlockHolstersJmpModRData"}},
        {{"LPAWorkaroundOffset", "LPAWorkaroundNData", "LPAWorkaroundRData"},
         {"LPACounterStructOffset", "LPACounterStructNData", "LPACounterStructRData"},
         {"BlockHolstersProcOffset", "BlockHolstersProcNData", "BlockHolstersProcRData"}}},
-      {"alarm light", dialogBox<CustLite, &CustLite::Check2>(), {"BlinkingLightJmp1DefData"},
+      {"alarm light", dialogBox<CustLite, &CustLite::Check2>, {"BlinkingLightJmp1DefData"},
        {{"BlinkLightJump1Offset", "BlinkingLightJmp1ModData", "BlinkingLightJmp1ModRData"},
         {"BlinkLightJump2Offset", "BlinkingLightJmp2ModData", "BlinkingLightJmp2ModRData"}},
        {{"BlinkLightCombineOffset", "BlinkingLightModData", "BlinkingLightModRData"}}},
-      {"ricochet", dialogBox<CustSnd, &CustSnd::Check9>(), {"EnableRicoSndBaseModData"},
+      {"ricochet", dialogBox<CustSnd, &CustSnd::Check9>, {"EnableRicoSndBaseModData"},
        {{"EnableRicoSndJmpOffset", "EnableRicoSndJmpModNData", "EnableRicoSndJmpModRData"},
         {"EnableRicoFixJumpOffset", "EnableRicoFixJumpModNData", "EnableRicoFixJumpModRData"}},
        {{"EnableRicoSndExtOffset", "EnableRicoSndExtModNData", "EnableRicoSndExtModRData"}}},
-      {"one-block platform", dialogBox<CustObj, &CustObj::Check10>(), {"1BPDefltLoadingData"},
+      {"one-block platform", dialogBox<CustObj, &CustObj::Check10>, {"1BPDefltLoadingData"},
        {{"1BPLoadingOffset", "1BPNoRelLoadingData", "1BPRelocLoadingData"}},
        {{"1BPExtendedOffset", "1BPNoRelData", "1BPRelocData"}}},
-      {"flame tail", dialogBox<CustWeapons, &CustWeapons::Check9>(), {"XBowFlametailBaseDefData"},
+      {"flame tail", dialogBox<CustWeapons, &CustWeapons::Check9>, {"XBowFlametailBaseDefData"},
        {{"XBowFlametailBaseOffset", "XBowFlametailBaseModNData", "XBowFlametailBaseModRData"}},
        {{"XBowFlametailJmpOffset", "XBowFlametailJmpNData", "XBowFlametailJmpRData"}}},
-      {"flipeffects", dialogBox<furr::FEditor, &furr::FEditor::Check1>(), {"FEBaseProcDefData"},
+      {"flipeffects", dialogBox<furr::FEditor, &furr::FEditor::Check1>, {"FEBaseProcDefData"},
        {{"FEBaseProcOffset", "FEBaseProcModDataNoRel", "FEBaseProcModDataYoRel"},
         {"FEBaseProcOffset2", "FEBaseProc2ModDataNoRel", "FEBaseProc2ModDataYoRel"},
         {"FEBaseProcOffset3", "FEBaseProc3ModDataNoRel", "FEBaseProc3ModDataYoRel"}},
        {{"FEExtAddressesBaseOffset", "", ""}}},
-      {"race timer",
-       [](Form1&, int state) {
-         Forms::get<furr::RTEditor>().Check1.setValue(state);
-         Forms::get<furr::RTEditor>().Option1[0].setValue(true);
-       },
-       {"IncTimerData", "DecTimerData"}, {{"RaceBaseOffset", "RaceExtJmpNoRelData", "RaceExtJmpYoRelData"}},
+      {"race timer", dialogBox<furr::RTEditor, &furr::RTEditor::Check1>, {"IncTimerData", "DecTimerData"},
+       {{"RaceBaseOffset", "RaceExtJmpNoRelData", "RaceExtJmpYoRelData"}},
        {{"RaceExtProcArrayOffset", "", ""}}},
-      {"particle buffer", mainBox<&Form1::Check20>(), {"PartBuffer2DefData"},
+      {"particle buffer", mainBox<&Form1::Check20>, {"PartBuffer2DefData"},
        {{"PartBuffer2Offset1", "PartBuffer2ModNData", "PartBuffer2ModRData"}}, {}},
   };
   return hooks;
@@ -129,7 +121,9 @@ void expectHooksLeadToTheirCode(const std::string& file) {
     if (state == 0) continue;
     ASSERT_EQ(file.size(), kExtendedLength);
     EXPECT_EQ(hexAt(file, "ExtSizePEHeaderOffset3", 12, 4), state == 2 ? "00308100" : "00304100");
-    for (const Place& jump : hook.jumps) EXPECT_TRUE(holds(file, jump.key, dataHex(state == 2 ? jump.remapped : jump.standard))) << jump.key;
+    for (const Place& jump : hook.jumps) {
+      EXPECT_TRUE(holds(file, jump.key, dataHex(state == 2 ? jump.remapped : jump.standard))) << jump.key;
+    }
     for (const Place& code : hook.code) {
       if (code.standard.empty()) {
         EXPECT_NE(hexAt(file, code.key, 0, 4), "90909090") << code.key;
@@ -143,19 +137,21 @@ void expectHooksLeadToTheirCode(const std::string& file) {
 
 class AppendedHooks : public PassTest {
  protected:
-  // A first pass, extended, with the given remap and every hook's box at `first`; then a second
-  // with the remap, the extension and every box as given.
-  std::string twoPasses(int firstRemap, int first, int secondRemap, int secondExtended, int second) {
+  // A first pass, extended, with the given remap and every hook's box checked; then a second with
+  // the remap and the extension given and every hook's box greyed.
+  std::string twoPasses(int firstRemap, int secondRemap, int secondExtended) {
     putBytes(exe(), reflayout::referenceExecutable());
     Form1& f = start();
     f.Check9.setValue(1);
     f.Check5.setValue(firstRemap);
-    for (const AppendedHook& hook : appendedHooks()) hook.setBox(f, first);
+    Forms::get<customizers::CustLaraHP>().Check4.setValue(1);  // the blow-up, under the SAS grenade fix
+    Forms::get<furr::RTEditor>().Option1[0].setValue(true);     // the race timer's jump entry
+    for (const AppendedHook& hook : appendedHooks()) hook.box(f).setValue(1);
     pass();
     firstFile = exeBytes();
     f.Check9.setValue(secondExtended);
     f.Check5.setValue(secondRemap);
-    for (const AppendedHook& hook : appendedHooks()) hook.setBox(f, second);
+    for (const AppendedHook& hook : appendedHooks()) hook.box(f).setValue(2);
     pass();
     ui::Forms::reset();
     return exeBytes();
@@ -171,9 +167,12 @@ TEST_F(AppendedHooks, GreyedBoxesLeaveEveryHookLeadingToItsCode) {
   for (int firstRemap : {0, 1}) {
     for (int secondRemap : {0, 1}) {
       for (int extended : {1, 0}) {
-        SCOPED_TRACE(testing::Message() << "remap " << firstRemap << " then " << secondRemap << ", extended " << extended);
-        const std::string file = twoPasses(firstRemap, 1, secondRemap, extended, 2);
-        for (const AppendedHook& hook : appendedHooks()) EXPECT_EQ(hookState(firstFile, hook), firstRemap + 1) << hook.name;
+        SCOPED_TRACE(testing::Message() << "remap " << firstRemap << " then " << secondRemap << ", extended "
+                                        << extended);
+        const std::string file = twoPasses(firstRemap, secondRemap, extended);
+        for (const AppendedHook& hook : appendedHooks()) {
+          EXPECT_EQ(hookState(firstFile, hook), firstRemap + 1) << hook.name;
+        }
         expectHooksLeadToTheirCode(file);
         for (const AppendedHook& hook : appendedHooks()) {
           if (hook.greyedKeeps) {
