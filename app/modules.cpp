@@ -5,9 +5,9 @@
 #include "draco/statistics.h"
 #include "furr/command_set.h"
 #include "furr/furr_module.h"
+#include "patcher/pass_decisions.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/patch_pass.h"
-#include "patcher/stage_writes.h"
 #include "presets/presets_module.h"
 #include "shell/form1.h"
 #include "shell/main_keys.h"
@@ -15,6 +15,16 @@
 #include "ui/form.h"
 
 namespace olvex::app {
+
+namespace {
+
+// A patch's requirements are met by what the executable the pass writes has.
+draco::RequirementChecks requirementsOf(const patcher::PassDecisions& d) {
+  const int savegame = d.hooks[static_cast<int>(patcher::Hook::Savegame)];
+  return {d.sceneMemory == 1, d.extended, d.particlesRemapped, savegame == 1 || savegame == 2};
+}
+
+}  // namespace
 
 void InstallModules() {
   shell::RegisterSharedKeys();
@@ -24,11 +34,7 @@ void InstallModules() {
   furr::InstallFurr();
   customizers::InstallDialogs();
   presets::InstallPresets();
-  draco::MainWindowOptions = [] {
-    auto& main = ui::Forms::get<shell::Form1>();
-    return draco::RequirementChecks{main.Check5.value(), main.Check9.value(), main.Check20.value(),
-                                    main.Check21.value()};
-  };
+  draco::MainWindowOptions = [] { return requirementsOf(patcher::DecideNextPass(ui::Forms::get<shell::Form1>())); };
   draco::FurrTableRows = [] {
     const furr::CommandSet& set = furr::LoadedCommandSet();
     std::array<int, 5> rows{static_cast<int>(set.commands.size())};
@@ -38,7 +44,7 @@ void InstallModules() {
     return rows;
   };
   patcher::passHooks().StageWriters["DRACO"] = [](platform::RandomAccessFile& file) {
-    draco::WriteDraco(file, draco::CurrentMainOptions(), patcher::PassSceneMemory() == 1);
+    draco::WriteDraco(file, requirementsOf(patcher::CurrentPass()));
   };
 }
 

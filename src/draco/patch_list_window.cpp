@@ -127,7 +127,7 @@ void Patches::showWarnings(int r) {
   auto markers = requirementMarkers();
   for (std::size_t i = 0; i < kRequirements.size(); ++i) {
     const Requirement& req = kRequirements[i];
-    if (PatchList[r].*req.flag == 1 && options.*req.check == 0)
+    if (PatchList[r].*req.flag == 1 && !(options.*req.met))
       warn(*markers[i], "You haven't enabled ''" + std::string(req.option) + "'' option in OLVEX main window!");
   }
 }

@@ -81,7 +81,7 @@ bool isApplied(int index, const CheckMarks& marks, std::optional<NameIndex>& rec
   auto mark = marks.find(record.Name);
   if (mark == marks.end() || !mark->second) return false;
   for (const Requirement& r : kRequirements)
-    if (record.*r.flag == 1 && checks.*r.check == 0) return false;
+    if (record.*r.flag == 1 && !(checks.*r.met)) return false;
   if (!records) records.emplace(RecordNameIndex(NameIndex::Match::Exact));
   return CheckDependencies(index, *records) != 1;
 }
@@ -119,7 +119,7 @@ std::string ParamBytes(std::string_view value, int type) {
   return shell::wb(shell::ParamToHex(value, type));
 }
 
-bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks, bool remapped) {
+bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks) {
   const long long length = file.length();
   int errors = 0;
   const CheckMarks marks = checkMarksByName();
@@ -128,7 +128,7 @@ bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& check
     const PatchRecord& record = PatchList[i];
     if (record.Name.empty() || record.Omnipresence != 1) continue;
     PatchWrites writes(length, errors);
-    if (isApplied(i, marks, records, checks)) planApplied(record, remapped, writes);
+    if (isApplied(i, marks, records, checks)) planApplied(record, checks.remapped, writes);
     else if (record.CondBehave == 1) planRestored(record, writes);
     writes.writeTo(file);
   }

@@ -15,32 +15,33 @@ class RandomAccessFile;
 
 namespace olvex::draco {
 
-// Values of the main window's check boxes that patch requirements name: Check5 remap scene
-// memory, Check9 extended executable, Check20 remapped particle buffer, Check21 advanced
-// savegame management. 0 is unchecked, anything else checked.
+// What the executable a pass writes has, of what patch requirements name: the remapped scene
+// memory, the extended area, the remapped particle buffer, the advanced savegame hooks.
 struct RequirementChecks {
-  int Check5 = 0;
-  int Check9 = 0;
-  int Check20 = 0;
-  int Check21 = 0;
+  bool remapped = false;
+  bool extended = false;
+  bool particles = false;
+  bool savegame = false;
 };
 
-// A patch's requirement flag, the main-window option it needs, and that option's caption.
+// A patch's requirement flag, what the executable must have for it, and the caption of the
+// main-window option that gives it.
 struct Requirement {
   std::uint8_t PatchRecord::*flag;
-  int RequirementChecks::*check;
+  bool RequirementChecks::*met;
   std::string_view option;
 };
 
 inline constexpr std::array<Requirement, 4> kRequirements = {{
-    {&PatchRecord::RequiresRemap, &RequirementChecks::Check5, "Remap scene memory"},
-    {&PatchRecord::RequiresYiff, &RequirementChecks::Check9, "Extend tomb4.exe size"},
-    {&PatchRecord::RequiresPart, &RequirementChecks::Check20, "Remap particle buffer"},
-    {&PatchRecord::RequiresSave, &RequirementChecks::Check21, "Advanced savegame management"},
+    {&PatchRecord::RequiresRemap, &RequirementChecks::remapped, "Remap scene memory"},
+    {&PatchRecord::RequiresYiff, &RequirementChecks::extended, "Extend tomb4.exe size"},
+    {&PatchRecord::RequiresPart, &RequirementChecks::particles, "Remap particle buffer"},
+    {&PatchRecord::RequiresSave, &RequirementChecks::savegame, "Advanced savegame management"},
 }};
 
-// The main window's current values of those options; the composition of the modules sets it
-// (the patch list window shows the unmet requirements by it). Unset, every option is clear.
+// What a pass of the main window's current options would write over the executable as it is
+// now; the composition of the modules sets it (the patch list window shows the unmet
+// requirements by it). Unset, the executable has none of them.
 extern std::function<RequirementChecks()> MainWindowOptions;
 RequirementChecks CurrentMainOptions();
 
@@ -53,12 +54,13 @@ inline constexpr long long kExtendedAreaStart = 0xC0FFF;
 // little-endian. Conversion problems are reported by the conversions and give zero bytes.
 std::string ParamBytes(std::string_view value, int type);
 
-// Writes the patches of PatchList into file; a slot's remapped bytes, where it has them, when the
-// pass writes for remapped scene memory (`remapped`). Every byte of a patch is converted and its
+// Writes the patches of PatchList into file, judging their requirements by what the executable
+// the pass writes has; a slot's remapped bytes, where it has them, when the pass writes for the
+// remapped scene memory. Every byte of a patch is converted and its
 // place checked before any of it is written. A write whose offset is empty or not 1 to 8 hex
 // digits, or that would reach past the end of the file, is skipped and the rest go on; when any
 // was skipped, "DRACO: errors when writing custom patch codes." is shown once at the end and the
 // result is false. A failing file write throws platform::FileError.
-bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks, bool remapped);
+bool WriteDraco(platform::RandomAccessFile& file, const RequirementChecks& checks);
 
 }  // namespace olvex::draco

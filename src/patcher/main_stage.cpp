@@ -4,6 +4,7 @@
 #include <functional>
 #include <limits>
 
+#include "patcher/pass_decisions.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/selectors.h"
 #include "patcher/stage_writes.h"
@@ -47,7 +48,7 @@ int targetBuffer(const Form1& f) { return remap(f) && f.Check7.value() == 1 && f
 int targetLimits(const Form1& f) { return targetBuffer(f) && f.Check15.value() == 1 ? 1 : kNothing; }
 int flyby(const Form1& f) { return remap(f) && f.Check18.value() == 1; }
 int statics(const Form1& f) { return remap(f) && f.Check10.value() == 1; }
-int particleRemap(const Form1& f) { return f.Check9.value() == 1 && f.Check20.value() == 1; }
+int particleRemap(const Form1&) { return CurrentPass().particlesRemapped; }
 int particleBuffer(const Form1& f) { return particleRemap(f) ? variant(f) : 0; }
 
 const Row kBeforeStatics[] = {

@@ -1,8 +1,8 @@
 #pragma once
 // What the patch pass takes from modules it cannot see: the stage writers of the dialog, script
-// and patch modules, and the dialog check boxes the main stage reads. Each module fills its
-// entries when the program starts; a stage without a writer writes nothing and an empty check
-// reads as 0.
+// and patch modules, and the dialog check boxes the main stage and the pass's decisions read.
+// Each module fills its entries when the program starts; a stage without a writer writes nothing
+// and an empty check reads as 0.
 #include <functional>
 #include <map>
 #include <string>
@@ -32,6 +32,10 @@ struct PassHooks {
   std::function<int()> CustCameraCheck10;
   std::function<int()> CustCameraCheck9;
   std::function<int()> CustInvCheck7;
+  // Values of the health dialog's SAS grenade fix and its "blow-up fatality", whose jump leads
+  // into the appended area.
+  std::function<int()> CustLaraHPCheck2;
+  std::function<int()> CustLaraHPCheck4;
 };
 
 PassHooks& passHooks();

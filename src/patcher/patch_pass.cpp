@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "patcher/layout_check.h"
+#include "patcher/pass_decisions.h"
 #include "patcher/pass_hooks.h"
 #include "patcher/progress.h"
 #include "patcher/stage_writes.h"
@@ -109,9 +110,10 @@ std::string runPass(Form1& form, ProgressDisplay& progress, const std::string& e
   try {
     CheckExecutableHeader(copy, layout);
     copy.limitLength(length);
-    // Before the main stage, whose particle-buffer references need it too; with the remap box
-    // greyed that stage leaves the scene-memory code as it is.
-    DecideSceneMemory(copy, form);
+    // Before the main stage, whose particle-buffer references need the scene memory too; with
+    // the remap box greyed that stage leaves the scene-memory code as it is, and the size stage
+    // refills the appended area that greyed boxes' hooks lead into.
+    StartPass(copy, form);
     for (const Stage& s : kStages) {
       progress.stage(s.caption, s.progress);
       if (s.yields) ui::host().yield();

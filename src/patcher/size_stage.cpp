@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "patcher/layout_check.h"
+#include "patcher/pass_decisions.h"
 #include "patcher/selectors.h"
 #include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
@@ -27,13 +28,8 @@ int remapped(const Form1&) { return PassSceneMemory(); }
 int standardLayout(const Form1& f) { return extended(f) ? kNothing : remapped(f); }
 int extendedLayout(const Form1& f) { return extended(f) ? remapped(f) : kNothing; }
 
-// Hooks into the appended area need the extended executable; otherwise the unpatched bytes.
-int savegame(const Form1& f) {
-  if (!extended(f)) return 0;
-  int v = f.Check21.value();
-  if (v == 1) return select::variant(f);
-  return v == 0 ? 0 : kNothing;
-}
+// The hooks with their handler and its settings, or the unpatched bytes.
+int savegame(const Form1&) { return PassHook(Hook::Savegame); }
 
 const Row kHeader[] = {
     {extended, {"ExtSizePEHeaderOffset1"}, {F("SectionCountDefData"), F("SectionCountModData")}},

@@ -16,12 +16,9 @@ namespace olvex::patcher {
 void WriteMain(platform::RandomAccessFile& file, const shell::Form1& form);
 // SIZE: the standard or the extended length with its PE header, and the advanced savegame hooks.
 void IncreaseSize(platform::RandomAccessFile& file, const shell::Form1& form);
-// The scene memory the pass writes for, decided once before its stages so that every stage that
-// chooses between the standard and the remapped variant takes the same: the remap box when it is
-// cleared or checked. A greyed box has the main stage write no scene-memory code, so the variant
-// of the code the file holds, told by its first remapped location.
-void DecideSceneMemory(platform::RandomAccessFile& file, const shell::Form1& form);
-// The variant decided for the running pass: 0 standard, 1 remapped.
+// The scene memory the running pass writes for (pass_decisions.h): 0 standard, 1 remapped. A
+// greyed remap box has the main stage write no scene-memory code, so the variant of the code the
+// file holds.
 int PassSceneMemory();
 // The length the pass gives the file: the standard or, with "Extend" on, the extended layout.
 // LayoutError when the version section's layout is out of bounds.

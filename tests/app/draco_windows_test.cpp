@@ -70,6 +70,73 @@ TEST_F(DracoWindows, PatchChosenAndTunedInTheWindowsIsWrittenWithTheTunedBytes) 
   EXPECT_TRUE(host.texts().empty());
 }
 
+// A preset greys "Remap scene memory" and "Extend tomb4.exe size" or sets the savegame box greyed,
+// and "modify" runs: a patch's requirement is met by what the executable the pass writes has, so
+// over the standard scene memory or without the extended area or the savegame hooks a selected
+// patch gets its default bytes back and the list marks the requirement; over a file the first
+// pass remapped, or gave the savegame hooks, it is applied.
+TEST_F(DracoWindows, RequirementsAreJudgedByTheExecutableThePassWrites) {
+  draco::PatchRecord remapped = draco::test::patch("Remapped"), extended = draco::test::patch("Extended"),
+                     saving = draco::test::patch("Saving");
+  remapped.RequiresRemap = 1;
+  extended.RequiresYiff = 1;
+  saving.RequiresSave = 1;
+  draco::test::slot(remapped, 0, "1000", "11", "22", "33");
+  draco::test::slot(extended, 0, "1001", "44", "55");
+  draco::test::slot(saving, 0, "1002", "66", "77");
+  draco::PatchList = {remapped, extended, saving};
+  ASSERT_TRUE(draco::SavePatchSet(dir.file("patches.drc")));
+  const std::vector<std::string> selectAll = {"[draco]", "DracoPreset1=Remapped,", "DracoPreset1=Extended,",
+                                              "DracoPreset1=Saving,", "[end draco]"};
+  struct Case {
+    const char* name;
+    std::vector<ui::CheckBox shell::Form1::*> firstPass;  // checked in a pass before the preset
+    std::vector<std::string> preset;
+    std::string bytes;    // at 0x1000 to 0x1002 after "modify"
+    std::string markers;  // of the list's patches that show a requirement marker
+  };
+  const std::vector<Case> cases = {
+      {"greyed remap and extension over the standard executable", {},
+       {"RemapSceneMemory=2", "ExtendExeSize=2", "ExtendSaveGame=1"}, "\x11\x44\x66", "Image6 Image5 Image7 "},
+      {"greyed remap over the remapped executable", {&shell::Form1::Check5},
+       {"RemapSceneMemory=2", "ExtendExeSize=1", "ExtendSaveGame=2"}, "\x33\x55\x66", "Image7 "},
+      {"greyed savegame over the savegame hooks", {&shell::Form1::Check9, &shell::Form1::Check21},
+       {"RemapSceneMemory=0", "ExtendExeSize=1", "ExtendSaveGame=2"}, "\x11\x55\x77", "Image6 "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    patcher::test::putBytes(exe(), reflayout::referenceExecutable());
+    draco::ClearPatchList();
+    shell::Form1& main = start();
+    for (auto box : c.firstPass) (main.*box).setValue(1);
+    if (!c.firstPass.empty()) pass();
+    std::vector<std::string> lines = {"[preset]", "version=0.76"};
+    lines.insert(lines.end(), c.preset.begin(), c.preset.end());
+    lines.insert(lines.end(), selectAll.begin(), selectAll.end());
+    lines.insert(lines.end(), {"[flipeffects]", "[end flipeffects]", "[racetimer]", "[end racetimer]"});
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    patcher::test::putBytes(dir.file("p.ovp"), text);
+    host.fileAnswers.push_back(dir.file("p.ovp"));
+    main.Command12.userClick();
+    main.Command3.userClick();
+    EXPECT_EQ(exeBytes().substr(0x1000, 3), c.bytes);
+
+    main.Command30.userClick();
+    draco::Patches& w = ui::Forms::get<draco::Patches>();
+    std::string markers;
+    for (int k = 0; k < 3; ++k) {
+      w.Listbox1.setListIndex(k);
+      for (ui::Image* m : {&w.Image6, &w.Image5, &w.Image7})
+        if (m->visible()) markers += m->name() + " ";
+    }
+    EXPECT_EQ(markers, c.markers);
+    w.Command3.userClick();
+    ui::Forms::reset();
+  }
+  draco::ClearPatchList();
+}
+
 TEST_F(DracoWindows, StatisticsOfTheReferenceConfig) {
   shell::Form1& main = start();
   main.Image2.userClick();

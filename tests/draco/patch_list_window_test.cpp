@@ -26,7 +26,7 @@ std::string shownMarkers(Patches& w) {
 TEST_F(PatchListWindow, MarkersAndTooltipForEveryRequirementAndDependencyState) {
   const std::string tip = "You haven't enabled ''X'' option in OLVEX main window!";
   auto unmet = [&](const std::string& option) { return std::string(tip).replace(tip.find('X'), 1, option); };
-  const RequirementChecks none{}, all{1, 1, 1, 2};  // any value but 0 counts as checked
+  const RequirementChecks none{}, all{true, true, true, true};
   // Needs (remap, extend, particles, savegame), dependencies, options, markers and tooltip.
   const std::vector<std::tuple<std::string, std::string, RequirementChecks, std::string, std::string>> rows = {
       {"0000", "", none, "", ""},

@@ -18,9 +18,9 @@ class PatchWriterTest : public DracoTest {
   PatchWriterTest() { putBytes(path, std::string(kFileLength, kFill)); }
 
   // Runs the writer over the file; true when it reported nothing.
-  bool write(const RequirementChecks& checks = {}, bool remapped = false) {
+  bool write(const RequirementChecks& checks = {}) {
     platform::RandomAccessFile file(path, platform::RandomAccessFile::Mode::ReadWrite);
-    bool ok = WriteDraco(file, checks, remapped);
+    bool ok = WriteDraco(file, checks);
     file.close();
     image = bytesOf(path);
     return ok;
@@ -38,20 +38,20 @@ class PatchWriterTest : public DracoTest {
   std::string image;
 };
 
-// Any value but 0 meets a requirement; the remapped bytes go by the scene memory the pass writes
-// for, whatever the remap option's value.
-TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValueAndRemappedBytesGoByThePassSceneMemory) {
+// A requirement the executable lacks restores the default bytes; the remapped bytes go by the
+// scene memory the pass writes for.
+TEST_F(PatchWriterTest, RequirementsAreMetByTheExecutableAndRemappedBytesGoByThePassSceneMemory) {
   for (const Requirement& r : kRequirements) {
     PatchRecord p = patch("P");
     slot(p, 0, "100", "22", "11");
     p.*r.flag = 1;
     setTable({p});
     SetItemSelected(1, true);
-    RequirementChecks checks{1, 1, 1, 1};
-    checks.*r.check = 0;
+    RequirementChecks checks{true, true, true, true};
+    checks.*r.met = false;
     ASSERT_TRUE(write(checks));
     EXPECT_EQ(at(0x100, 1), "\x22") << r.option << " unmet: default bytes back";
-    checks.*r.check = 2;
+    checks.*r.met = true;
     ASSERT_TRUE(write(checks));
     EXPECT_EQ(at(0x100, 1), "\x11") << r.option;
   }
@@ -62,7 +62,7 @@ TEST_F(PatchWriterTest, RequirementsAreMetByAnyCheckedValueAndRemappedBytesGoByT
   SetItemSelected(1, true);
   const std::vector<std::pair<bool, std::string>> cases = {{false, "\xAA\xCC"}, {true, "\xBB\xCC"}};
   for (const auto& [remapped, expected] : cases) {
-    ASSERT_TRUE(write({2, 0, 0, 0}, remapped));
+    ASSERT_TRUE(write({remapped}));
     EXPECT_EQ(at(0x10, 1) + at(0x20, 1), expected) << remapped;
   }
 }

@@ -120,12 +120,13 @@ TEST_F(PassSettings, EachMainWindowSettingWritesItsLocationsAndNothingElse) {
             {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 1}, {"ExtSGameBaseOffset", 1}, {"ExtSGameInsideOffset#", 1},
              {"ExtSizePEHeaderOffset2", 2}, {"ExtSizePEHeaderOffset3", 1}}),
        {}, true, {{"Remap#Offset", 0}, {"PartBuffer#Offset#", 0}}},
-      {"greyed savegame box with extension writes no hooks",
+      // Over the hooks a greyed box writes the handler they lead to into the refilled area.
+      {"greyed savegame box with extension keeps the hooks and their handler",
        [](Form1& f) {
          f.Check9.setValue(1);
          f.Check21.setValue(2);
        },
-       join(join(kExtended, kSavegame), {{"ExtSGameInsideOffset#", 0}}), {}, true,
+       join(join(kExtended, kSavegame), {{"ExtSGameInsideOffset#", 0}, {"ExtSGameBaseOffset", 0}}), {}, true,
        join(kSavegame, {{"ExtSGameInsideOffset#", 0}})},
       {"drawing distance", textOf(&Form1::Text2, "16384"), {}, {{"DDOffset", 0, "00008046"}}},
       {"distant fog", textOf(&Form1::Text3, "4096.5"), {}, {{"DDOffset", -4, "00048045"}}},

@@ -124,7 +124,10 @@ void CustLaraHP::extendedChanged(bool extended) {
 
 void InstallHealthDialog() {
   RegisterHealthKeys();
-  patcher::passHooks().StageWriters["DAMAGE"] = WriteDamage;
+  auto& pass = patcher::passHooks();
+  pass.StageWriters["DAMAGE"] = WriteDamage;
+  pass.CustLaraHPCheck2 = [] { return ui::Forms::get<CustLaraHP>().Check2.value(); };
+  pass.CustLaraHPCheck4 = [] { return ui::Forms::get<CustLaraHP>().Check4.value(); };
   auto& hooks = shell::form1Hooks();
   hooks.ButtonActions["Command10"] = [] { ui::Forms::get<CustLaraHP>().open(); };  // "damage \\ HP..."
   hooks.ExtendExeFollowers.push_back(

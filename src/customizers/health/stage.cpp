@@ -4,6 +4,7 @@
 
 #include "customizers/frame/dialog_rows.h"
 #include "customizers/frame/stage_vocabulary.h"
+#include "patcher/pass_decisions.h"
 
 namespace olvex::customizers {
 
@@ -25,23 +26,12 @@ constexpr auto sasOn = &rows::whenChecked<D, &D::Check2>;
 // "fast kill" replaces the damage instruction while the fix is on.
 int fastKill(const shell::Form1&) { return rows::value<D, &D::Check2>() == 1 && rows::value<D, &D::Check3>() == 1 ? 1 : kNothing; }
 
-// "blow-up fatality" needs the fix, the box and the extended executable.
-bool blowUp(const shell::Form1& f) {
-  return rows::value<D, &D::Check2>() == 1 && rows::value<D, &D::Check4>() == 1 && f.Check9.value() == 1;
-}
-int blowProc(const shell::Form1& f) { return blowUp(f) ? 1 : kNothing; }
-// The game's own code (0), or the jump for the standard (1) or remapped (2) scene memory; with
-// the fix greyed, nothing.
-int blowJump(const shell::Form1& f) {
-  int fix = rows::value<D, &D::Check2>();
-  if (fix != 0 && fix != 1) return kNothing;
-  if (!blowUp(f)) return 0;
-  return patcher::select::variant(f);
-}
-int blowExtJump(const shell::Form1& f) {
-  int v = blowJump(f);
-  return v == 0 ? kNothing : v;
-}
+// "blow-up fatality" needs the fix, the box and the extended executable; the pass decides it
+// (with the fix greyed, by the jump the file holds): the game's own code (0), or the jump and
+// its procedure for the standard (1) or remapped (2) scene memory, or nothing.
+int blowJump(const shell::Form1&) { return patcher::PassHook(patcher::Hook::SasBlowUp); }
+int blowProc(const shell::Form1& f) { return blowJump(f) > 0 ? 1 : kNothing; }
+int blowExtJump(const shell::Form1& f) { return blowJump(f) > 0 ? blowJump(f) : kNothing; }
 
 const Row kDamageRows[] = {
     {always, At{"NoAirLeakageOffset"}, {drain<0>()}},
