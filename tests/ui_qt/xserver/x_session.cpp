@@ -327,6 +327,14 @@ void XSession::click(const ui::Control& c, int button) {
   clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
 }
 
+void XSession::quickClick(const ui::Control& c) {
+  Rect r = placeOf(c);
+  display().moveTo(r.left + r.width / 2, r.top + r.height / 2);
+  std::this_thread::sleep_for(30ms);
+  display().button(true);
+  display().button(false);
+}
+
 Rect XSession::placeOf(const std::string& caption, const std::string& text) {
   return placeOfWidget("\"" + text + "\" in \"" + caption + "\"", [&]() -> QWidget* {
     QWidget* window = windowTitled(caption);

@@ -69,6 +69,9 @@ class XSession : public ::testing::Test {
   // A click at the centre of the control: with the left button, or with `button` (2 the middle
   // one, which pastes the X selection).
   void click(const ui::Control& c, int button = 1);
+  // A left click whose release follows the press at once, as a quick hand's or a tool's: the
+  // window has it before the activation the press asked for.
+  void quickClick(const ui::Control& c);
   // A left click on the visible, enabled button, label or frame showing `text` (without its & marker) in
   // the window titled `caption`: a message box's OK, a form's command button.
   void clickText(const std::string& caption, const std::string& text);
