@@ -3,6 +3,8 @@
 // file position under the pointer.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "draco/input_box.h"
 #include "draco/offset_map.h"
 #include "draco/param_list_popup.h"
@@ -149,8 +151,9 @@ TEST_F(DracoWindows, TheMiddleButtonInThePatchEditor) {
 
 // The offset list of the patch editor, without a window manager and under one. The boxes of an
 // editor just opened show as enabled, not in the window's grey. A right press over another entry
-// edits the selected one and moves neither the selection nor its highlight, so "kill" then
-// removes the entry highlighted and the others keep their bytes.
+// edits the selected one and moves neither the selection nor its highlight, nor do a click below
+// the last entry and a Ctrl+click, so "kill" then removes the entry highlighted and the others
+// keep their bytes.
 class DracoOnBothScreens : public DracoWindows, public ::testing::WithParamInterface<bool> {
  protected:
   DracoOnBothScreens() { windowManager = GetParam(); }
@@ -188,22 +191,29 @@ TEST_P(DracoOnBothScreens, TheRightPressOverTheOffsetListKeepsItsSelection) {
     pressKey("Escape");
     waitClosed("Input");
 
-    // The highlighted entries: those not in the colour of the list's empty part below them.
-    Shot after = expectPainted("Patch configuration");
-    Rect window = placeOf(editor);
-    std::uint32_t empty = colourIn(after, editor.List1, 6, editor.List1.height() / 15 - 6);
-    std::vector<std::string> highlighted;
-    for (int row = 0; row < 4; ++row) {
-      Rect r = placeOf(editor.List1, row);
-      if (after.screen.at(r.left - window.left + 3, r.top - window.top + r.height / 2) != empty)
-        highlighted.push_back(offsets[row]);
+    ASSERT_EQ(highlighted(editor.List1), std::vector<int>{1});
+
+    // A left click below the last entry, and a Ctrl+click on the highlighted entry or another,
+    // leave the current entry and its highlight.
+    const std::function<void()> clicks[] = {
+        [&] { drag(editor.List1, {{20, editor.List1.height() / 15 - 8}}); },
+        [&] { clickItem(editor.List1, 1, 1, "Control_L"); },
+        [&] { clickItem(editor.List1, 2, 1, "Control_L"); },
+    };
+    for (std::size_t i = 0; i < std::size(clicks); ++i) {
+      clicks[i]();
+      // The click was taken once a box clicked after it has the focus.
+      const ui::TextBox& box = editor.Text1[static_cast<int>(i % 2)];
+      click(box);
+      waitFocus(box);
+      onGui([&] { EXPECT_EQ(editor.List1.listIndex(), 1) << i; });
+      ASSERT_EQ(highlighted(editor.List1), std::vector<int>{1}) << i;
     }
-    ASSERT_EQ(highlighted, std::vector<std::string>{"1A10"});
     click(editor.Command2);  // "kill"
     waitFor("the killed entry", [&] { return editor.List1.listCount() == 3; });
     onGui([&] {
       for (std::size_t i = 0; i < offsets.size(); ++i) {
-        bool killed = offsets[i] == highlighted[0];
+        bool killed = i == 1;
         EXPECT_EQ(editor.Edit.Offffset[i], killed ? "" : offsets[i]);
         EXPECT_EQ(editor.Edit.DeflData[i], killed ? "" : offsets[i].substr(2));
         EXPECT_EQ(editor.Edit.ModNData[i], killed ? "" : "90" + offsets[i].substr(2));
@@ -211,6 +221,34 @@ TEST_P(DracoOnBothScreens, TheRightPressOverTheOffsetListKeepsItsSelection) {
     });
     click(editor.Command28);
     waitClosed("Patch configuration");
+  });
+}
+
+// An entry the program makes current is scrolled into view: the match F3 finds far down a list
+// longer than its window is shown highlighted.
+TEST_P(DracoOnBothScreens, TheEntryASearchFindsIsShownHighlighted) {
+  run([&] {
+    auto& main = waitForForm<shell::Form1>();
+    expectPainted(kMain);
+    auto& patches = open<draco::Patches>(main.Command30, "Custom patches");
+    int far = 0;
+    onGui([&] {
+      for (int i = 0; i < 30; ++i) {
+        draco::PatchRecord filler;
+        filler.Omnipresence = 1;
+        filler.Name = "Filler " + std::to_string(i);
+        draco::PatchList.push_back(filler);
+      }
+      draco::PatchList.back().Name = "Far";
+      draco::RefreshPatchList();
+      far = patches.Listbox1.listCount() - 1;
+      patches.Listbox1.setListIndex(0);
+    });
+    click(patches.Text5);
+    typeKeys("far");
+    pressKey("F3");
+    waitFor("the match", [&] { return patches.Listbox1.listIndex() == far; });
+    EXPECT_EQ(highlighted(patches.Listbox1), std::vector<int>{far});
   });
 }
 

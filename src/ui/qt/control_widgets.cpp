@@ -108,6 +108,7 @@ void syncCombo(ComboBox& c, QComboBox* w, FormView& v) {
 }
 
 void syncList(ListBox& c, QListWidget* w) {
+  const int shown = w->currentRow();
   bool same = w->count() == c.listCount();
   for (int i = 0; same && i < w->count(); ++i) same = w->item(i)->text() == toQString(c.list(i));
   if (!same) {
@@ -126,6 +127,11 @@ void syncList(ListBox& c, QListWidget* w) {
   if (w->currentRow() != c.listIndex()) w->setCurrentRow(c.listIndex());
   QScrollBar* bar = w->verticalScrollBar();
   if (bar->value() != c.topIndex()) bar->setValue(c.topIndex());
+  // An entry that became current from code is scrolled into view, and the model's top follows.
+  if (QListWidgetItem* current = w->currentItem(); current && shown != c.listIndex()) {
+    w->scrollToItem(current);
+    c.setTopIndex(bar->value());
+  }
 }
 
 void syncScrollBar(HScrollBar& c, QScrollBar* w) {

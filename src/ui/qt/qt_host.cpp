@@ -130,8 +130,14 @@ void QtHost::show(Form& f, bool modal) {
   if (v->live() && v->isHidden()) v->setWindowModality(Qt::NonModal);
 }
 
+// A hidden window is active no more: another window's activation does not deactivate it. Without a
+// window manager no window is active once it hides, and a click on another window may show it
+// again before that window's activation by the press arrives; the popup would then hide at once.
 void QtHost::hide(Form& f) {
-  if (FormView* v = view(f)) v->hideWindow();
+  FormView* v = view(f);
+  if (!v) return;
+  if (active_ == v) active_ = nullptr;
+  v->hideWindow();
 }
 
 void QtHost::unloaded(Form& f) {

@@ -39,10 +39,20 @@ constexpr KeyMove kKeyMoves[] = {
 };
 }  // namespace
 
-// Qt's item views make the entry under any button's press the current one.
+// Qt's item views make the entry under any button's press the current one, and a Ctrl+click
+// another.
 void ListWidget::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) QListWidget::mousePressEvent(e);
+  if (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ControlModifier)) QListWidget::mousePressEvent(e);
   else e->accept();
+}
+
+// Qt would drop the highlight for a press or drag below the last entry and for Ctrl+Space, and
+// leave the entry current.
+QItemSelectionModel::SelectionFlags ListWidget::selectionCommand(const QModelIndex& index, const QEvent* e) const {
+  QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, e);
+  if (!index.isValid() || flags.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+    return QItemSelectionModel::NoUpdate;
+  return flags;
 }
 
 // Qt's own keys follow invertedControls, which QScrollBar turns on so that Up and Down go a

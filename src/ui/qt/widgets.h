@@ -46,13 +46,15 @@ class PictureButton : public QPushButton {
   QImage shown_;  // the picture made into the icon
 };
 
-// A list whose current entry moves with the left button and the keys only: a press of another
-// button (a handler's own action on the right button) leaves the entry and its highlight.
+// A list whose highlight is always its current entry, which moves with the left button and the
+// keys only: a press of another button (a handler's own action on the right button), a left press
+// below the last entry and a Ctrl+click leave the entry and its highlight as they are.
 class ListWidget : public QListWidget {
  public:
   using QListWidget::QListWidget;
  protected:
   void mousePressEvent(QMouseEvent* e) override;
+  QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* e) const override;
 };
 
 // A horizontal scroll bar that keys move towards the end they point to, as its arrows do: Right,

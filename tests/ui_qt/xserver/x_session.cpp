@@ -309,9 +309,33 @@ Rect XSession::placeOf(const ui::ListBox& list, int row) {
   return {r.left(), r.top(), r.width(), r.height()};
 }
 
-void XSession::clickItem(const ui::ListBox& list, int row, int button) {
+void XSession::clickItem(const ui::ListBox& list, int row, int button, const std::string& held) {
   Rect r = placeOf(list, row);
+  if (!held.empty()) display().key(held, true);
   clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
+  if (!held.empty()) display().key(held, false);
+}
+
+std::vector<int> XSession::highlighted(const ui::ListBox& list) {
+  std::string caption;
+  std::uint32_t background = 0;
+  int rows = 0;
+  onGui([&] {
+    QWidget* w = host->view(list.form())->widgetOf(list);
+    caption = w->window()->windowTitle().toStdString();
+    background = w->palette().color(QPalette::Base).rgb() & 0xFFFFFF;
+    rows = list.listCount();
+  });
+  Shot shot = expectPainted(caption);
+  Rect window = placeOf(list.form()), box = placeOf(list);
+  std::vector<int> shown;
+  for (int row = 0; row < rows; ++row) {
+    Rect r = placeOf(list, row);
+    int x = r.left + r.width - 4, y = r.top + r.height / 2;
+    if (y > box.top && y < box.top + box.height && shot.screen.at(x - window.left, y - window.top) != background)
+      shown.push_back(row);
+  }
+  return shown;
 }
 
 void XSession::clickAt(int x, int y, int button) {
@@ -325,6 +349,14 @@ void XSession::clickAt(int x, int y, int button) {
 void XSession::click(const ui::Control& c, int button) {
   Rect r = placeOf(c);
   clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
+}
+
+void XSession::quickClick(const ui::Control& c) {
+  Rect r = placeOf(c);
+  display().moveTo(r.left + r.width / 2, r.top + r.height / 2);
+  std::this_thread::sleep_for(30ms);
+  display().button(true);
+  display().button(false);
 }
 
 Rect XSession::placeOf(const std::string& caption, const std::string& text) {

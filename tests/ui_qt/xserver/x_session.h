@@ -69,13 +69,17 @@ class XSession : public ::testing::Test {
   // A click at the centre of the control: with the left button, or with `button` (2 the middle
   // one, which pastes the X selection).
   void click(const ui::Control& c, int button = 1);
+  // A left click whose release follows the press at once, as a quick hand's or a tool's: the
+  // window has it before the activation the press asked for.
+  void quickClick(const ui::Control& c);
   // A left click on the visible, enabled button, label or frame showing `text` (without its & marker) in
   // the window titled `caption`: a message box's OK, a form's command button.
   void clickText(const std::string& caption, const std::string& text);
   // A left click at the start of a line (from 0) of a multi-line text box.
   void clickLine(const ui::TextBox& box, int line);
-  // A click with `button` (3 the right one) in the middle of a list's entry (from 0).
-  void clickItem(const ui::ListBox& list, int row, int button = 1);
+  // A click with `button` (3 the right one) in the middle of a list's entry (from 0), with the key
+  // `held` ("Control_L") held down, if one is named.
+  void clickItem(const ui::ListBox& list, int row, int button = 1, const std::string& held = "");
   // Where the screen shows the start of that line, just inside its first character.
   std::pair<int, int> lineStart(const ui::TextBox& box, int line);
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
@@ -118,6 +122,9 @@ class XSession : public ::testing::Test {
   Rect placeOf(const std::string& caption, const std::string& text = "");
   // Where the screen shows a list's entry (from 0).
   Rect placeOf(const ui::ListBox& list, int row);
+  // The entries the screen shows highlighted, read from a grab of the list's window once painted:
+  // those of its rows in view whose right end is not in the list's background colour.
+  std::vector<int> highlighted(const ui::ListBox& list);
 
   // --- Under a window manager. ---
   void clickCloseBox(const std::string& caption);
