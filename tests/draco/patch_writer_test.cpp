@@ -172,6 +172,15 @@ TEST_F(PatchWriterTest, BadPlacesAreSkippedReportedOnceAndTheRestIsWritten) {
   EXPECT_EQ(static_cast<long long>(image.size()), kFileLength);
 }
 
+TEST_F(PatchWriterTest, ASingleBadPlaceIsReportedToo) {
+  PatchRecord bad = patch("Bad");
+  slot(bad, 0, "XYZ", "00", "01");
+  setTable({bad});
+  SetItemSelected(1, true);
+  EXPECT_FALSE(write());
+  EXPECT_EQ(host.texts(), Names{"DRACO: errors when writing custom patch codes."});
+}
+
 TEST_F(PatchWriterTest, ParameterBytesByType) {
   const std::vector<std::tuple<std::string, int, std::string>> cases = {
       {"0A", 0, "\x0A"},
