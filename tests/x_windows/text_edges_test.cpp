@@ -33,6 +33,8 @@ class TextEdges : public OnBothScreens {
     std::string counter = std::to_string(line) + " / 23 [max 71]";
     waitFor(counter, [&] { return credits.Label4.caption() == counter; });
   }
+
+  void pressConsoleKeys(const std::string& key, const std::string& shifted);
 };
 
 // Selected text of the credits editor pressed and dragged out of the program's windows, released
@@ -106,58 +108,29 @@ TEST_P(TextEdges, EditKeysWithAnyModifiersPassKeyPress) {
   });
 }
 
-// The key left of 1, with or without Shift, opens and closes the console and types nothing:
-// "Hard Clipping range:" keeps its value through three presses, and the console is empty.
-TEST_P(TextEdges, TheConsoleKeyTypesNothing) {
+// The console key (`key`, and `shifted` with Shift) opens and closes the console and types
+// nothing: from "Hard Clipping range:" with its text selected it opens, closes, opens, closes with
+// Shift and opens again; the box keeps its value, the console stays empty, and "ab" typed into it
+// then is "ab".
+void TextEdges::pressConsoleKeys(const std::string& key, const std::string& shifted) {
   run([&] {
     auto& main = mainWindow();
-    auto console = [&](bool open) {
+    auto press = [&](const std::string& keys, bool open) {
+      pressKey(keys);
       waitFor(open ? "the console open" : "the console closed", [&] {
         return (main.height() != shell::Form1::kConsoleClosedHeight) == open;
       });
+      if (open) waitFocus(main.Text5);
     };
     click(main.Text1);
     waitFocus(main.Text1);
     pressKey("Control_L+a");
-    pressKey("grave");
-    console(true);
-    waitFocus(main.Text5);
-    pressKey("grave");
-    console(false);
-    pressKey("grave");
-    console(true);
-    waitFocus(main.Text5);
-    pressKey("Shift_L+grave");
-    console(false);
-    onGui([&] {
-      EXPECT_EQ(main.Text1.text(), "20480");
-      EXPECT_EQ(main.Text5.text(), "");
-    });
-  });
-}
-
-// On a German layout the key left of 1 is a dead key (^, which an input method holds to compose
-// with the next character) and ° with Shift; it opens and closes the console all the same, and
-// types nothing: not into the box it leaves, nor into the next character typed.
-TEST_P(TextEdges, TheConsoleKeyIsTheKeyLeftOfOneOnEveryLayout) {
-  useLayout("de");
-  run([&] {
-    auto& main = mainWindow();
-    auto console = [&](bool open) {
-      waitFor(open ? "the console open" : "the console closed", [&] {
-        return (main.height() != shell::Form1::kConsoleClosedHeight) == open;
-      });
-    };
-    click(main.Text1);
-    waitFocus(main.Text1);
-    pressKey("dead_circumflex");
-    console(true);
-    waitFocus(main.Text5);
-    pressKey("Shift_L+degree");
-    console(false);
-    pressKey("dead_circumflex");
-    console(true);
-    waitFocus(main.Text5);
+    press(key, true);
+    press(key, false);
+    press(key, true);
+    press("Shift_L+" + shifted, false);
+    onGui([&] { EXPECT_EQ(main.Text5.text(), ""); });
+    press(key, true);
     typeKeys("ab");
     waitFor("the console's text", [&] { return main.Text5.text().size() == 2; });
     onGui([&] {
@@ -165,6 +138,16 @@ TEST_P(TextEdges, TheConsoleKeyIsTheKeyLeftOfOneOnEveryLayout) {
       EXPECT_EQ(main.Text5.text(), "ab");
     });
   });
+}
+
+TEST_P(TextEdges, TheConsoleKeyTypesNothing) { pressConsoleKeys("grave", "grave"); }
+
+// On a German layout the key left of 1 is a dead key (^, which an input method holds to compose
+// with the next character) and ° with Shift: it is the console key all the same, and composes
+// nothing into the next character typed.
+TEST_P(TextEdges, TheConsoleKeyIsTheKeyLeftOfOneOnEveryLayout) {
+  useLayout("de");
+  pressConsoleKeys("dead_circumflex", "degree");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, TextEdges, ::testing::Bool(),
