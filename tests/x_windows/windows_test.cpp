@@ -6,6 +6,7 @@
 #include <bit>
 #include <filesystem>
 
+#include "customizers/camera/dialog.h"
 #include "customizers/credits/dialog.h"
 #include "customizers/enemies/dialog.h"
 #include "customizers/fog/dialog.h"
@@ -59,7 +60,7 @@ TEST_F(ProgramTest, SplashShowsLoadingOnItsGreyDuringStartUp) {
 using namespace customizers;
 using WindowInput = ProgramTest;
 
-// Values typed into three dialogs' boxes and the fog tuner's marker, grabbed and dragged, reach
+// Values typed into four dialogs' boxes and the fog tuner's marker, grabbed and dragged, reach
 // the executable through "modify".
 TEST_F(WindowInput, TypedAndDraggedValuesArePatched) {
   int marker = 0;
@@ -78,6 +79,11 @@ TEST_F(WindowInput, TypedAndDraggedValuesArePatched) {
          []() -> const ui::TextBox& { return ui::Forms::get<CustGfx2>().Text1[29]; }, "9"},  // sprinkler amount
         {main.Command13, "Light customizer",
          []() -> const ui::TextBox& { return ui::Forms::get<CustLite>().Text1[0]; }, "77"},  // pistol flash area
+        // A lone sign and a sign after the digits pass the check on leaving as numbers the pass writes.
+        {main.Command22, "Camera customizer",
+         []() -> const ui::TextBox& { return ui::Forms::get<CustCamera>().Text1[0]; }, "-"},  // look distance
+        {main.Command22, "Camera customizer",
+         []() -> const ui::TextBox& { return ui::Forms::get<CustCamera>().Text1[4]; }, "7-"},  // normal top
     };
     for (const auto& b : boxes) {
       click(b.button);
@@ -104,6 +110,8 @@ TEST_F(WindowInput, TypedAndDraggedValuesArePatched) {
   EXPECT_EQ(bytesAt(file, "LightingDispOffset", 1), "\x3A");
   EXPECT_EQ(bytesAt(file, "SprinkAmountOffset", 1), "\x09");
   EXPECT_EQ(bytesAt(file, "PistolFlashPowerOffset", 1), "\x4D");
+  EXPECT_EQ(bytesAt(file, "LookDistanceOffset", 4), std::string(4, '\0'));
+  EXPECT_EQ(bytesAt(file, "NormCameraTopOffset", 2), "\xF9\xFF");
   // The fog bulb distance: (range * 1024) squared, as a single in little-endian bytes.
   auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(marker * 1024.0 * marker * 1024.0));
   std::string le;

@@ -455,7 +455,11 @@ void XSession::pressKey(const std::string& keys) {
 }
 
 void XSession::typeKeys(const std::string& keys) {
-  for (char c : keys) pressKey(std::string(1, c));
+  static const std::map<char, std::string> kNamed = {{'-', "minus"}, {'.', "period"}, {' ', "space"}};
+  for (char c : keys) {
+    auto named = kNamed.find(c);
+    pressKey(named == kNamed.end() ? std::string(1, c) : named->second);
+  }
 }
 
 void XSession::useLayout(const std::string& layout) {
