@@ -11,6 +11,7 @@
 #include "customizers/enemies/dialog.h"
 #include "customizers/fog/dialog.h"
 #include "customizers/fonts/dialog.h"
+#include "customizers/fonts/window_title.h"
 #include "customizers/gfx/dialog.h"
 #include "customizers/gfx2/dialog.h"
 #include "customizers/lights/dialog.h"
@@ -145,17 +146,37 @@ TEST_F(WindowInput, ConsoleRunsModifyAndCancelLeavesTheFile) {
   EXPECT_FALSE(std::filesystem::exists(exe() + "0"));
 }
 
-// "save preset" and "load preset" through the real file dialogs, by clicks and typing.
+// "save preset" and "load preset" through the real file dialogs, by clicks and typing. The
+// window title, typed with blanks around it and ";" in it and pasted with another ";", is saved as
+// the box shows it once left, and loaded back whole.
 TEST_F(WindowInput, PresetsSavedAndLoadedThroughTheFileDialogs) {
+  std::vector<std::string> preset;
   run([&] {
     auto& main = mainWindow();
+    auto& fonts = open<CustFonts>(main.Command21, "Text customizer");
+    const ui::TextBox& title = fonts.Text1[kTitleIndex];
+    click(title);
+    waitFocus(title);
+    pressKey("Control_L+a");
+    typeKeys("  tom;jerry ");
+    selectElsewhere(";x", "CLIPBOARD");
+    pressKey("Control_L+v");
+    waitFor("the pasted title", [&] { return title.text() == "  tomjerry x"; });
+    clickText("Text customizer", "apply");
+    waitClosed("Text customizer");
+    onGui([&] { EXPECT_EQ(title.text(), "tomjerry x"); });
     const struct {
       const char* value;
+      const char* title;
       const ui::Control& button;
       const char* caption;
-    } steps[] = {{"42", main.Command16, "Save OLVEX preset"}, {"7", main.Command12, "Load OLVEX preset"}};
+    } steps[] = {{"42", "tomjerry x", main.Command16, "Save OLVEX preset"},
+                 {"7", "other", main.Command12, "Load OLVEX preset"}};
     for (const auto& s : steps) {
-      onGui([&] { main.Text4.setText(s.value); });
+      onGui([&] {
+        main.Text4.setText(s.value);
+        fonts.Text1[kTitleIndex].setText(s.title);
+      });
       click(s.button);
       expectPainted(s.caption);
       typeKeys("mine");
@@ -164,9 +185,11 @@ TEST_F(WindowInput, PresetsSavedAndLoadedThroughTheFileDialogs) {
       pressKey("Return");
       waitClosed(s.caption);
     }
-    EXPECT_TRUE(std::filesystem::exists(dir.file("mine.ovp")));
     waitFor("the loaded value", [&] { return main.Text4.text() == "42" && main.Command12.enabled(); });
+    onGui([&] { EXPECT_EQ(title.text(), "tomjerry x"); });
+    preset = platform::readLines(dir.file("mine.ovp"));
   });
+  EXPECT_NE(std::find(preset.begin(), preset.end(), "WindowTitle=tomjerry x"), preset.end());
 }
 
 // Animations run while their window is up and stop when it closes: the weapons preview's flash,

@@ -455,7 +455,7 @@ void XSession::pressKey(const std::string& keys) {
 }
 
 void XSession::typeKeys(const std::string& keys) {
-  static const std::map<char, std::string> kNamed = {{'-', "minus"}, {'.', "period"}, {' ', "space"}};
+  static const std::map<char, std::string> kNamed = {{'-', "minus"}, {'.', "period"}, {' ', "space"}, {';', "semicolon"}};
   for (char c : keys) {
     auto named = kNamed.find(c);
     pressKey(named == kNamed.end() ? std::string(1, c) : named->second);

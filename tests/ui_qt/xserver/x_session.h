@@ -91,7 +91,7 @@ class XSession : public ::testing::Test {
   // A key press and release ("Escape", "Return", "a") to the focused window; keys joined by "+"
   // are a chord, pressed in order and released in reverse ("Control_L+End").
   void pressKey(const std::string& keys);
-  void typeKeys(const std::string& keys);  // a key for each letter, digit, "-", "." and blank
+  void typeKeys(const std::string& keys);  // a key for each letter, digit, "-", ".", ";" and blank
   // The X server's keyboard takes another layout ("de"), as a user's setting gives it.
   void useLayout(const std::string& layout);
   // Another program takes the X selection ("PRIMARY", the text selected there, or "CLIPBOARD",
