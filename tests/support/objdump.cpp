@@ -13,6 +13,8 @@
 
 namespace olvex::test {
 
+// objdump runs with LC_ALL=C: its output is parsed, and under another locale (Turkish) it words
+// its lines in that language.
 bool HaveObjdump() { return std::system("objdump --version > /dev/null 2>&1") == 0; }
 
 std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsigned long long vma) {
@@ -21,7 +23,7 @@ std::vector<Instruction> DisassembleInstructions(const std::string& bytes, unsig
   platform::writeFileAtomic(path, bytes);
   char vmaText[32];
   std::snprintf(vmaText, sizeof vmaText, "0x%llx", vma);
-  std::string command = "objdump -D -b binary -m i386 -M intel --insn-width=16 --adjust-vma=" + std::string(vmaText) +
+  std::string command = "LC_ALL=C objdump -D -b binary -m i386 -M intel --insn-width=16 --adjust-vma=" + std::string(vmaText) +
                         " " + path;
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
   std::string output;
@@ -47,7 +49,7 @@ std::string PeSections(const std::string& bytes) {
   platform::test_files::TempFolder folder;
   const std::string path = folder.file("file.exe");
   platform::writeFileAtomic(path, bytes);
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(("objdump -h " + path).c_str(), "r"), ::pclose);
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(("LC_ALL=C objdump -h " + path).c_str(), "r"), ::pclose);
   std::string format, names;
   char line[512], name[64];
   int index;
