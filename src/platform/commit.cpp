@@ -293,12 +293,18 @@ std::string RandomAccessFile::discard() {
     addLine(note, e.what());
   }
   // The link a rename over the source made to it goes only while the source's name still holds
-  // that file; else (the rename may have taken effect, or another program acted) it is kept.
+  // that file; else (the rename may have taken effect, or another program acted) it is kept. A
+  // link made after another program put a file at the source's name is a second name of that
+  // file, which stays there: the link goes while both names hold it.
   if (oldName_.empty()) return note;
   try {
-    addLine(note, sameFile(identityAt(source_), sourceIdentity_)
-                      ? detail::removeOrKeep(oldName_, sourceIdentity_, source_)
-                      : keepOld());
+    const std::optional<FileIdentity> atSource = identityAt(source_);
+    if (sameFile(atSource, sourceIdentity_))
+      addLine(note, detail::removeOrKeep(oldName_, sourceIdentity_, source_));
+    else if (atSource && sameFile(identityAt(oldName_), *atSource))
+      addLine(note, detail::removeOrKeep(oldName_, *atSource, source_));
+    else
+      addLine(note, keepOld());
   } catch (const FileError& e) {
     addLine(note, e.what() + std::string(". ") + keepOld());
   }

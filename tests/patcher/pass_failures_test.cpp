@@ -533,6 +533,14 @@ TEST_F(PassFailures, TheCommitExchangesOnlyNamesOfItsOwn) {
                atExchange(moveInto(reflayout::referenceExecutable() + "newer", [this] { return exe(); }))),
        false,
        refused(sourceChanged()), {}, false, reflayout::referenceExecutable() + "newer"},
+      {"another file moved into place after the look that follows the refused exchange, just before the link",
+       failing({noExchange},
+               atExchange(install({{&Calls::look,
+                                    [isExe, looks = std::make_shared<int>(0)](const std::string& p) {
+                                      return isExe(p) && ++*looks == 2;  // the second, after the exchange
+                                    },
+                                    CallFault(0, false, moveInto("newer", [this] { return exe(); }))}}))),
+       false, refused(sourceChanged()), {}, false, "newer"},
       {"another file moved into place just after the link to the executable",
        failing({noExchange, once({&Calls::link, isOwn, CallFault(0, false, moveInto("newer", [this] { return exe(); }))})}),
        false, refused(sourceChanged() + "\r\n" + keptOld), {{"tomb4.exe.kept", original}}, false, "newer"},
