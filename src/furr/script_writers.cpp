@@ -11,6 +11,7 @@
 #include "furr/flip_linker.h"
 #include "furr/race_linker.h"
 #include "furr/rteditor.h"
+#include "patcher/pass_decisions.h"
 #include "patcher/stage_writes.h"
 #include "patcher/value_paths.h"
 #include "patcher/write_rows.h"
@@ -104,8 +105,9 @@ void WriteFlips(platform::RandomAccessFile& file) {
   bool oneShot = false;
   Scratch scratch("yiff.tmp");
   if (main.Check9.value() == 1 && editor.Check1.value() == 1) {
-    // One-shot flags count only with advanced savegame management, which keeps their flag bytes.
-    const bool advanced = main.Check21.value() == 1;
+    // One-shot flags count only where the file holds the advanced savegame management, which
+    // keeps their flag bytes (a greyed box keeps the hooks the file holds).
+    const bool advanced = patcher::PassHook(patcher::Hook::Savegame) > 0;
     std::vector<FlipSlot> slots(static_cast<std::size_t>(shell::TriggerSlots()));
     for (std::size_t s = 0; s < slots.size(); ++s)
       slots[s] = {shell::FlipCode[s], advanced ? shell::FlipDoOnlyOnce[s] : std::uint8_t{0}};

@@ -173,6 +173,20 @@ TEST_F(ScriptPassTest, OneShotFlagsNeedAdvancedSavegameManagement) {
   EXPECT_EQ(static_cast<unsigned char>(file[flipAt + 0x2100]), 0xA1);  // mov eax,[Lara]
 }
 
+// A greyed savegame box over a file that holds the savegame hooks keeps them, and with them the
+// one-shot flags: the second pass writes the file the first one wrote.
+TEST_F(ScriptPassTest, AGreyedSavegameBoxOverItsHooksKeepsTheOneShotFlags) {
+  writeConfig(scriptsOn(false, false), kFlipSection, kRaceSection);
+  silentRun();
+  const std::string first = exeBytes();
+  auto values = scriptsOn(false, false);
+  values.push_back({"ExtendSaveGame", "2"});
+  writeConfig(values, kFlipSection, kRaceSection);
+  silentRun();
+  EXPECT_EQ(scriptMessages(host), std::vector<std::string>{});
+  EXPECT_EQ(patcher::test::differences(exeBytes(), first), "");
+}
+
 // Without the extension, or with a script that fails to link, every hook keeps its default (an
 // inverted timer's own step stays at the race hook) and the pass still commits.
 TEST_F(ScriptPassTest, WithoutAnImageEveryHookKeepsItsDefault) {
