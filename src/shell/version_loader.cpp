@@ -62,7 +62,9 @@ void loadSection(ConfigLines& lines) {
       continue;
     }
     *t->number = number(CfgValue);
-    if (t->kind == VersionKeyTarget::Kind::Offset) OffsetNotNumber[t->number - Offsets.data()] = !StrictNumber(CfgValue);
+    const bool isNumber = StrictNumber(CfgValue).has_value();
+    if (t->kind == VersionKeyTarget::Kind::Offset) OffsetNotNumber[t->number - Offsets.data()] = !isNumber;
+    else NoteGiven(*t->number, isNumber ? NumberGiven::Number : NumberGiven::NotNumber);
   } while (!isEndLine(line));
 }
 

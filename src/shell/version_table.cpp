@@ -333,6 +333,13 @@ constexpr NamedNumber kNumbers[] = {
     {"ExtendedSizeNum", &ExtendedSizeNum}, {"CharArrayBaseOffset", &CharArrayBaseOffset},
     {"RaceExtRVANoRel", &RaceExtRVANoRel}, {"RaceExtRVAYoRel", &RaceExtRVAYoRel},
 };
+std::array<NumberGiven, std::size(kNumbers)> numbersGiven{};
+
+NumberGiven& givenOf(const std::int32_t& number) {
+  for (std::size_t i = 0; i < std::size(kNumbers); ++i)
+    if (kNumbers[i].field == &number) return numbersGiven[i];
+  throw std::out_of_range("not a version number");
+}
 
 // FlareColourData<i>Def, Mod and Red for i = 1..9, in that order.
 constexpr std::size_t kFlareKeyLength = 19;
@@ -469,6 +476,10 @@ const VersionKeyTarget* FindVersionKey(std::string_view key) {
 
 std::size_t VersionKeyCount() { return kKeyCount - 1; }  // all but VersionCheckOffset
 
+NumberGiven HowGiven(const std::int32_t& number) { return givenOf(number); }
+
+void NoteGiven(const std::int32_t& number, NumberGiven how) { givenOf(number) = how; }
+
 void ResetVersionTables() {
   Offsets.fill(0);
   OffsetNotNumber.reset();
@@ -477,6 +488,7 @@ void ResetVersionTables() {
     for (auto& f : *table) f.clear();
   for (const auto& t : kFurrTexts) t.field->clear();
   for (const auto& n : kNumbers) *n.field = 0;
+  numbersGiven.fill(NumberGiven::Missing);
 }
 
 }  // namespace olvex::shell

@@ -36,6 +36,11 @@ extern std::array<std::string, kFlareColourCount> FlareColourDef, FlareColourMod
 
 extern std::int32_t ExtendedSizeNum;
 extern std::int32_t CharArrayBaseOffset;
+// How the version section gave one of the numbers above or below (ExtendedSizeNum, ...): not at
+// all, with a value that is no number (it reads as 0 all the same), or with a number.
+enum class NumberGiven { Missing, NotNumber, Number };
+NumberGiven HowGiven(const std::int32_t& number);
+void NoteGiven(const std::int32_t& number, NumberGiven how);  // by the version loader
 
 // The version values the flipeffect and race-timer writers use.
 extern std::string FEBaseProcDefData, FEBaseProcModDataNoRel, FEBaseProcModDataYoRel;

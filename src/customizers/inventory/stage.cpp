@@ -2,6 +2,7 @@
 #include "customizers/inventory/dialog.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "customizers/frame/dialog_rows.h"
 #include "customizers/weapons/dialog.h"
@@ -62,16 +63,27 @@ std::string secrets(const Form1&) {
 template <int I>
 std::string rotateSpeed(const Form1&) { return SwappedHex4(inv().Text2[I].text()); }
 
-// Letter L of the magic word as the address of its entry in the game's character array. The
-// array's address is never 0: a section without it (empty or no number) would write bare codes.
+// The address of the game's character array. It is never 0: a section without it, or with no
+// number there, would write bare codes; the refusal says which the section gave.
+std::int64_t charArrayBase() {
+  if (shell::CharArrayBaseOffset != 0) return shell::CharArrayBaseOffset;
+  switch (shell::HowGiven(shell::CharArrayBaseOffset)) {
+    case shell::NumberGiven::Missing: throw patcher::LayoutError("CharArrayBaseOffset: the version section lacks it");
+    case shell::NumberGiven::NotNumber: throw patcher::LayoutError("CharArrayBaseOffset: its value is not a number");
+    case shell::NumberGiven::Number: break;
+  }
+  throw patcher::LayoutError("CharArrayBaseOffset=0: the character array is never at address 0");
+}
+
+// Letter L of the magic word as the address of its entry in the game's character array.
 template <int Letter>
 std::string magicLetter(const Form1&) {
-  if (shell::CharArrayBaseOffset == 0) throw patcher::LayoutError("CharArrayBaseOffset: the version section lacks it");
+  const std::int64_t base = charArrayBase();
   const std::string& word = inv().Text3.text();
   if (word.size() < 4) throw patcher::PassError("the fly-cheat magic word has fewer than four letters");
   std::string code = shell::LetterToScanCode(word.substr(Letter, 1));
   if (code.empty()) throw patcher::PassError("the fly-cheat magic word holds a character without a key");
-  return patcher::IntHex(std::to_string(std::stoll(code) + shell::CharArrayBaseOffset), 8);
+  return patcher::IntHex(std::to_string(std::stoll(code) + base), 8);
 }
 
 const Row kRows[] = {
