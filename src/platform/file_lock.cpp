@@ -4,9 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "platform/files.h"
 #include "platform/posix_io.h"
+#include "platform/set_aside.h"
 
 namespace olvex::platform {
 
@@ -15,6 +17,10 @@ using detail::throwFileError;
 using detail::UniqueFd;
 
 namespace {
+
+// Tries before a lock file that another program removes or replaces each time it is taken is
+// refused.
+constexpr int kLockTries = 100;
 
 // The lock file at path, opened: made anew, or the one already there (held by a running process,
 // or left by a killed one). Empty when it vanished between the two tries.
@@ -32,16 +38,20 @@ UniqueFd openLockFile(const std::string& path) {
   return existing;
 }
 
-bool sameFile(int fd, const std::string& path) {
-  struct stat held {}, there {};
-  return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &there) == 0 && held.st_dev == there.st_dev &&
-         held.st_ino == there.st_ino;
+// The lock file open at fd still stands at path. A look that fails for another reason than "no
+// such file" is a FileError: it cannot tell.
+bool heldAt(int fd, const std::string& path) {
+  struct stat held {};
+  if (::fstat(fd, &held) != 0) throwErrno("look at the lock", path);
+  return detail::sameFile(detail::identityAt(path), detail::identityOf(held));
 }
 
 }  // namespace
 
 FileLock::FileLock(const std::string& path) : path_(path) {
-  for (;;) {
+  for (int tries = 0; tries < kLockTries; ++tries) {
+    // A name that cannot be looked at is refused before anything is made there.
+    detail::identityAt(path);
     UniqueFd fd = openLockFile(path);
     if (fd.get() < 0) continue;
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
@@ -50,16 +60,22 @@ FileLock::FileLock(const std::string& path) : path_(path) {
     }
     // The holder before us removes the file before it lets go: a lock on a file no longer at
     // path guards nothing, so start again with the one that is there now.
-    if (!sameFile(fd.get(), path)) continue;
+    if (!heldAt(fd.get(), path)) continue;
     fd_ = fd.release();
     return;
   }
+  throwFileError("lock", path,
+                 "another program removed or replaced it each time it was taken (" + std::to_string(kLockTries) +
+                     " tries)");
 }
 
 FileLock::~FileLock() {
   // Removed while still held, so nobody locks the file on its way out; a file someone else put
-  // at path meanwhile is not ours to remove.
-  if (sameFile(fd_, path_)) ::unlink(path_.c_str());
+  // at path meanwhile is not ours to remove, nor one a look cannot tell.
+  try {
+    if (heldAt(fd_, path_)) ::unlink(path_.c_str());
+  } catch (const FileError&) {
+  }
   ::close(fd_);
 }
 

@@ -97,6 +97,14 @@ class PassFailures : public PassTest {
   std::function<void(Form1&)> atLastLook(std::function<void()> change) {
     return [this, change](Form1&) { passHooks().BeforeLastLook = [this, change] { changeNow(change); }; };
   }
+  // Every look at the lock's name fails with that error.
+  std::function<void(Form1&)> lockLooks(int error) {
+    return [this, error](Form1&) {
+      platform::detail::callFaults().look = [lock = exe() + ".olvex-lock", error](const std::string& p) {
+        return p == lock ? error : 0;
+      };
+    };
+  }
   void changeNow(const std::function<void()>& change) {
     change();
     left = foundAt(exe());
@@ -256,6 +264,14 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
        failed("Cannot create the lock \"" + exe() + ".olvex-lock\": Permission denied"), {}, true},
       {"another run holds the lock", "", [this](Form1&) { otherRun.emplace(exe() + ".olvex-lock"); },
        "tomb4.exe is in use by another run of OLVEX. Nothing was changed.", {"tomb4.exe.olvex-lock"}},
+      // A lock whose name cannot be looked at ends the run before anything is made there; one
+      // that another program seems to take away at every look, after a bounded number of tries.
+      {"the lock's name cannot be looked at", "", lockLooks(EIO),
+       failed("Cannot look at \"" + exe() + ".olvex-lock\": Input/output error")},
+      {"the lock removed at every look", "", lockLooks(ENOENT),
+       failed("Cannot lock \"" + exe() + ".olvex-lock\": another program removed or replaced it each time it was "
+              "taken (100 tries)"),
+       {"tomb4.exe.olvex-lock"}},
       {"what killed runs left goes even when the pass is refused", "EOFOffset=999999",
        [this](Form1&) {
          putBytes(exe() + "0", "half a copy");
@@ -341,9 +357,11 @@ TEST_F(PassFailures, LeaveTheExecutableAsItIsAndSaySo) {
     fs::remove_all(exe() + "0");
     fs::remove(exe());
     fs::remove(elsewhere.file("newer.exe"));
+    fs::remove(exe() + ".olvex-lock");
     for (const auto& [name, bytes] : r.kept) fs::remove(dir.file(name));
     otherRun.reset();
     passHooks() = installed;
+    platform::detail::callFaults() = {};
     Forms::reset();
   }
 }
