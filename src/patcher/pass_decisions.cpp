@@ -1,10 +1,12 @@
 // What the file a pass writes holds.
 #include "patcher/pass_decisions.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,22 +43,38 @@ int sasBlowUpBox(const shell::Form1&) {
   return fix == 1 ? dialogCheck(passHooks().CustLaraHPCheck4) == 1 : fix;
 }
 
-// A hook: its box, its first site and the jump there for the standard and the remapped memory.
+// A place where a hook jumps into the appended area, and the jump there for the standard and the
+// remapped memory.
+struct HookSite {
+  std::string_view at, standard, remapped;
+};
+constexpr HookSite kSavegameSites[] = {
+    {"ExtSGameInsideOffset1", "ExtSGJmp1DataN", "ExtSGJmp1DataR"},
+    {"ExtSGameInsideOffset2", "ExtSGJmp2DataN", "ExtSGJmp2DataR"},
+    {"ExtSGameInsideOffset3", "ExtSGJmp3DataN", "ExtSGJmp3DataR"},
+};
+constexpr HookSite kSasBlowUpSites[] = {{"BlowOffset", "BlowModNoRelData", "BlowModYoRelData"}};
+
+// A hook: its box and its sites.
 struct HookRule {
   int (*box)(const shell::Form1&);
-  std::string_view site, standard, remapped;
+  std::span<const HookSite> sites;
 };
-constexpr HookRule kHooks[kHookCount] = {
-    {savegameBox, "ExtSGameInsideOffset1", "ExtSGJmp1DataN", "ExtSGJmp1DataR"},
-    {sasBlowUpBox, "BlowOffset", "BlowModNoRelData", "BlowModYoRelData"},
-};
+constexpr HookRule kHooks[kHookCount] = {{savegameBox, kSavegameSites}, {sasBlowUpBox, kSasBlowUpSites}};
+
+// The file holds the hook where any of its sites holds a jump of either variant: a file one of
+// whose sites was put back by hand still leads there, so the hook is written whole.
+bool holdsHook(platform::RandomAccessFile* file, const HookRule& rule) {
+  return std::any_of(rule.sites.begin(), rule.sites.end(), [file](const HookSite& s) {
+    return holds(file, s.at, s.standard) || holds(file, s.at, s.remapped);
+  });
+}
 
 int decideHook(const HookRule& rule, const shell::Form1& form, platform::RandomAccessFile* file,
                const PassDecisions& d) {
   const int box = select::choiceOf(rule.box(form));
   if (box == 0) return 0;
-  if (box == kNothing && !holds(file, rule.site, rule.standard) && !holds(file, rule.site, rule.remapped))
-    return kNothing;
+  if (box == kNothing && !holdsHook(file, rule)) return kNothing;
   return d.extended ? d.sceneMemory + 1 : 0;
 }
 

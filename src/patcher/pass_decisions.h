@@ -32,8 +32,8 @@ struct PassDecisions {
 // Decides for the running pass, from the main window's options over file as it is before the
 // stages; CurrentPass() gives it to the stages. A checked or cleared box decides by itself; a
 // greyed one by what the file holds: the remap box by the file's first remapped location, a
-// hook's box by the hook at its first site, which the pass then writes for its scene memory,
-// with its code when it extends and with its default bytes when it does not.
+// hook's box by a jump of the hook at any of its sites, which the pass then writes whole for its
+// scene memory, with its code when it extends and with its default bytes when it does not.
 void StartPass(platform::RandomAccessFile& file, const shell::Form1& form);
 const PassDecisions& CurrentPass();
 // What the running pass writes of a hook, as PassDecisions::hooks.

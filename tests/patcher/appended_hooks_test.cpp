@@ -100,36 +100,44 @@ bool holds(const std::string& file, const std::string& key, const std::string& h
   return hexAt(file, key, 0, hex.size() / 2) == hex;
 }
 
+// 1 / 2 when the site holds its standard / remapped jump, 0 neither.
+int jumpAt(const std::string& file, const Place& jump) {
+  if (holds(file, jump.key, dataHex(jump.standard))) return 1;
+  return holds(file, jump.key, dataHex(jump.remapped)) ? 2 : 0;
+}
+
 // 0 when the hook's first site holds its default bytes, 1 / 2 its standard / remapped jump, -1
 // neither.
 int hookState(const std::string& file, const AppendedHook& hook) {
   for (const std::string& d : hook.defaults)
     if (holds(file, hook.jumps[0].key, dataHex(d))) return 0;
-  if (holds(file, hook.jumps[0].key, dataHex(hook.jumps[0].standard))) return 1;
-  if (holds(file, hook.jumps[0].key, dataHex(hook.jumps[0].remapped))) return 2;
-  return -1;
+  return jumpAt(file, hook.jumps[0]) == 0 ? -1 : jumpAt(file, hook.jumps[0]);
 }
 
-// Every jump of a hook the file holds is in the variant of the fifth section's header, inside an
-// extended file, and leads to its code: the code's first two bytes (later writes fill in its
-// operands) or, for linked code, anything but the fill.
-void expectHooksLeadToTheirCode(const std::string& file) {
+// Every jump at a hook's sites is in the variant of the fifth section's header, inside an extended
+// file, and leads to its code: the code's first two bytes (later writes fill in its operands) or,
+// for linked code, anything but the fill. A file a pass wrote holds each hook whole: its default
+// bytes or its jumps at every site.
+void expectHooksLeadToTheirCode(const std::string& file, bool written = true) {
   for (const AppendedHook& hook : appendedHooks()) {
     SCOPED_TRACE(hook.name);
     const int state = hookState(file, hook);
-    ASSERT_NE(state, -1);
-    if (state == 0) continue;
-    ASSERT_EQ(file.size(), kExtendedLength);
-    EXPECT_EQ(hexAt(file, "ExtSizePEHeaderOffset3", 12, 4), state == 2 ? "00308100" : "00304100");
-    for (const Place& jump : hook.jumps) {
-      EXPECT_TRUE(holds(file, jump.key, dataHex(state == 2 ? jump.remapped : jump.standard))) << jump.key;
+    if (written) {
+      ASSERT_NE(state, -1);
+      for (const Place& jump : hook.jumps) EXPECT_EQ(jumpAt(file, jump), state) << jump.key;
     }
-    for (const Place& code : hook.code) {
-      if (code.standard.empty()) {
-        EXPECT_NE(hexAt(file, code.key, 0, 4), "90909090") << code.key;
-      } else {
-        EXPECT_EQ(hexAt(file, code.key, 0, 2), dataHex(state == 2 ? code.remapped : code.standard).substr(0, 4))
-            << code.key;
+    for (const Place& jump : hook.jumps) {
+      const int variant = jumpAt(file, jump);
+      if (variant == 0) continue;
+      ASSERT_EQ(file.size(), kExtendedLength) << jump.key;
+      EXPECT_EQ(hexAt(file, "ExtSizePEHeaderOffset3", 12, 4), variant == 2 ? "00308100" : "00304100") << jump.key;
+      for (const Place& code : hook.code) {
+        if (code.standard.empty()) {
+          EXPECT_NE(hexAt(file, code.key, 0, 4), "90909090") << code.key;
+        } else {
+          EXPECT_EQ(hexAt(file, code.key, 0, 2), dataHex(variant == 2 ? code.remapped : code.standard).substr(0, 4))
+              << code.key;
+        }
       }
     }
   }
@@ -137,9 +145,10 @@ void expectHooksLeadToTheirCode(const std::string& file) {
 
 class AppendedHooks : public PassTest {
  protected:
-  // A first pass, extended, with the given remap and every hook's box checked; then a second with
+  // A first pass, extended, with the given remap and every hook's box checked, its file then given
+  // back the game's own bytes at the savegame's first site where asked; then a second pass with
   // the remap and the extension given and every hook's box greyed.
-  std::string twoPasses(int firstRemap, int secondRemap, int secondExtended) {
+  std::string twoPasses(int firstRemap, int secondRemap, int secondExtended, bool firstSavegameSiteBack) {
     putBytes(exe(), reflayout::referenceExecutable());
     Form1& f = start();
     f.Check9.setValue(1);
@@ -149,6 +158,11 @@ class AppendedHooks : public PassTest {
     for (const AppendedHook& hook : appendedHooks()) hook.box(f).setValue(1);
     pass();
     firstFile = exeBytes();
+    if (firstSavegameSiteBack) {
+      firstFile = withBytes(firstFile, {{"ExtSGameInsideOffset1", 0, dataHex("ExtSGJmp1DataD")}});
+      putBytes(exe(), firstFile);
+      expectHooksLeadToTheirCode(firstFile, false);  // jumps 2 and 3 lead to the savegame's code still
+    }
     f.Check9.setValue(secondExtended);
     f.Check5.setValue(secondRemap);
     for (const AppendedHook& hook : appendedHooks()) hook.box(f).setValue(2);
@@ -162,21 +176,25 @@ class AppendedHooks : public PassTest {
 
 // After hooks of either variant, greyed boxes keep the savegame and blow-up hooks with their code
 // (for the scene memory the second pass writes for) when it extends, and their default bytes
-// when it cuts the file back; the other boxes' greyed states lead nowhere either.
+// when it cuts the file back; the other boxes' greyed states lead nowhere either. The savegame
+// hook counts as kept also where only its later sites hold their jumps.
 TEST_F(AppendedHooks, GreyedBoxesLeaveEveryHookLeadingToItsCode) {
   for (int firstRemap : {0, 1}) {
     for (int secondRemap : {0, 1}) {
       for (int extended : {1, 0}) {
-        SCOPED_TRACE(testing::Message() << "remap " << firstRemap << " then " << secondRemap << ", extended "
-                                        << extended);
-        const std::string file = twoPasses(firstRemap, secondRemap, extended);
-        for (const AppendedHook& hook : appendedHooks()) {
-          EXPECT_EQ(hookState(firstFile, hook), firstRemap + 1) << hook.name;
-        }
-        expectHooksLeadToTheirCode(file);
-        for (const AppendedHook& hook : appendedHooks()) {
-          if (hook.greyedKeeps) {
-            EXPECT_EQ(hookState(file, hook), extended ? secondRemap + 1 : 0) << hook.name;
+        for (bool siteBack : {false, true}) {
+          SCOPED_TRACE(testing::Message() << "remap " << firstRemap << " then " << secondRemap << ", extended "
+                                          << extended << (siteBack ? ", first savegame site put back" : ""));
+          const std::string file = twoPasses(firstRemap, secondRemap, extended, siteBack);
+          for (const AppendedHook& hook : appendedHooks()) {
+            EXPECT_EQ(hookState(firstFile, hook), siteBack && hook.name == "advanced savegame" ? 0 : firstRemap + 1)
+                << hook.name;
+          }
+          expectHooksLeadToTheirCode(file);
+          for (const AppendedHook& hook : appendedHooks()) {
+            if (hook.greyedKeeps) {
+              EXPECT_EQ(hookState(file, hook), extended ? secondRemap + 1 : 0) << hook.name;
+            }
           }
         }
       }
