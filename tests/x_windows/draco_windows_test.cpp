@@ -76,6 +76,15 @@ TEST_F(DracoWindows, PatchWindowsOpenPaintedWithTheirMarkers) {
     onGui([&] { left = patches.Image5.left() / 15; });
     EXPECT_EQ(left, 485);
 
+    // A Ctrl+click on another patch's check box ticks that patch, as a plain click does; the
+    // current patch stays.
+    bool ticked = false;
+    onGui([&] { ticked = patches.Listbox1.selected(1); });
+    clickItem(patches.Listbox1, 1, 1, "Control_L", true);
+    waitFor("the other patch ticked", [&] { return patches.Listbox1.selected(1) != ticked; });
+    onGui([&] { EXPECT_EQ(patches.Listbox1.listIndex(), 2); });
+    EXPECT_EQ(highlighted(patches.Listbox1), std::vector<int>{2});
+
     // The search box: Enter finds the next match, and F3 (seen by the window before the box)
     // finds none below it and shows the notice until the timer hides it.
     click(patches.Text5);
@@ -152,8 +161,8 @@ TEST_F(DracoWindows, TheMiddleButtonInThePatchEditor) {
 // The offset list of the patch editor, without a window manager and under one. The boxes of an
 // editor just opened show as enabled, not in the window's grey. A right press over another entry
 // edits the selected one and moves neither the selection nor its highlight, nor do a click below
-// the last entry and a Ctrl+click, so "kill" then removes the entry highlighted and the others
-// keep their bytes.
+// the last entry and a Ctrl+click on the selected entry; a Ctrl+click on another selects it as a
+// plain click does, so "kill" then removes that entry and the others keep their bytes.
 class DracoOnBothScreens : public DracoWindows, public ::testing::WithParamInterface<bool> {
  protected:
   DracoOnBothScreens() { windowManager = GetParam(); }
@@ -193,27 +202,30 @@ TEST_P(DracoOnBothScreens, TheRightPressOverTheOffsetListKeepsItsSelection) {
 
     ASSERT_EQ(highlighted(editor.List1), std::vector<int>{1});
 
-    // A left click below the last entry, and a Ctrl+click on the highlighted entry or another,
-    // leave the current entry and its highlight.
-    const std::function<void()> clicks[] = {
-        [&] { drag(editor.List1, {{20, editor.List1.height() / 15 - 8}}); },
-        [&] { clickItem(editor.List1, 1, 1, "Control_L"); },
-        [&] { clickItem(editor.List1, 2, 1, "Control_L"); },
+    // A left click below the last entry and a Ctrl+click on the highlighted entry leave the
+    // current entry and its highlight; a Ctrl+click on another makes it current.
+    const struct {
+      std::function<void()> click;
+      int current;
+    } clicks[] = {
+        {[&] { drag(editor.List1, {{20, editor.List1.height() / 15 - 8}}); }, 1},
+        {[&] { clickItem(editor.List1, 1, 1, "Control_L"); }, 1},
+        {[&] { clickItem(editor.List1, 2, 1, "Control_L"); }, 2},
     };
     for (std::size_t i = 0; i < std::size(clicks); ++i) {
-      clicks[i]();
+      clicks[i].click();
       // The click was taken once a box clicked after it has the focus.
       const ui::TextBox& box = editor.Text1[static_cast<int>(i % 2)];
       click(box);
       waitFocus(box);
-      onGui([&] { EXPECT_EQ(editor.List1.listIndex(), 1) << i; });
-      ASSERT_EQ(highlighted(editor.List1), std::vector<int>{1}) << i;
+      onGui([&] { EXPECT_EQ(editor.List1.listIndex(), clicks[i].current) << i; });
+      ASSERT_EQ(highlighted(editor.List1), std::vector<int>{clicks[i].current}) << i;
     }
     click(editor.Command2);  // "kill"
     waitFor("the killed entry", [&] { return editor.List1.listCount() == 3; });
     onGui([&] {
       for (std::size_t i = 0; i < offsets.size(); ++i) {
-        bool killed = i == 1;
+        bool killed = i == 2;
         EXPECT_EQ(editor.Edit.Offffset[i], killed ? "" : offsets[i]);
         EXPECT_EQ(editor.Edit.DeflData[i], killed ? "" : offsets[i].substr(2));
         EXPECT_EQ(editor.Edit.ModNData[i], killed ? "" : "90" + offsets[i].substr(2));

@@ -40,10 +40,17 @@ constexpr KeyMove kKeyMoves[] = {
 }  // namespace
 
 // Qt's item views make the entry under any button's press the current one, and a Ctrl+click
-// another.
+// would toggle its highlight: a left press with Ctrl is taken as a plain one.
 void ListWidget::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && !(e->modifiers() & Qt::ControlModifier)) QListWidget::mousePressEvent(e);
-  else e->accept();
+  if (e->button() != Qt::LeftButton) {
+    e->accept();
+    return;
+  }
+  QMouseEvent plain(e->type(), e->position(), e->scenePosition(), e->globalPosition(), e->button(), e->buttons(),
+                    e->modifiers() & ~Qt::ControlModifier, e->pointingDevice());
+  plain.setTimestamp(e->timestamp());
+  QListWidget::mousePressEvent(&plain);
+  e->setAccepted(plain.isAccepted());
 }
 
 // Qt would drop the highlight for a press or drag below the last entry and for Ctrl+Space, and

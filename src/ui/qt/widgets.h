@@ -47,8 +47,9 @@ class PictureButton : public QPushButton {
 };
 
 // A list whose highlight is always its current entry, which moves with the left button and the
-// keys only: a press of another button (a handler's own action on the right button), a left press
-// below the last entry and a Ctrl+click leave the entry and its highlight as they are.
+// keys only: a press of another button (a handler's own action on the right button) and a left
+// press below the last entry leave the entry and its highlight as they are; a Ctrl+click is a
+// plain click, so it never takes the highlight from the current entry.
 class ListWidget : public QListWidget {
  public:
   using QListWidget::QListWidget;

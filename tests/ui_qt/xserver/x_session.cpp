@@ -309,10 +309,11 @@ Rect XSession::placeOf(const ui::ListBox& list, int row) {
   return {r.left(), r.top(), r.width(), r.height()};
 }
 
-void XSession::clickItem(const ui::ListBox& list, int row, int button, const std::string& held) {
+void XSession::clickItem(const ui::ListBox& list, int row, int button, const std::string& held, bool onCheckBox) {
   Rect r = placeOf(list, row);
   if (!held.empty()) display().key(held, true);
-  clickAt(r.left + r.width / 2, r.top + r.height / 2, button);
+  // The check box is a square at the entry's left end.
+  clickAt(onCheckBox ? r.left + r.height / 2 : r.left + r.width / 2, r.top + r.height / 2, button);
   if (!held.empty()) display().key(held, false);
 }
 

@@ -77,9 +77,10 @@ class XSession : public ::testing::Test {
   void clickText(const std::string& caption, const std::string& text);
   // A left click at the start of a line (from 0) of a multi-line text box.
   void clickLine(const ui::TextBox& box, int line);
-  // A click with `button` (3 the right one) in the middle of a list's entry (from 0), with the key
-  // `held` ("Control_L") held down, if one is named.
-  void clickItem(const ui::ListBox& list, int row, int button = 1, const std::string& held = "");
+  // A click with `button` (3 the right one) in the middle of a list's entry (from 0), or on its
+  // check box, with the key `held` ("Control_L") held down, if one is named.
+  void clickItem(const ui::ListBox& list, int row, int button = 1, const std::string& held = "",
+                 bool onCheckBox = false);
   // Where the screen shows the start of that line, just inside its first character.
   std::pair<int, int> lineStart(const ui::TextBox& box, int line);
   // Presses the left button at the first point of `path` (pixels from the control's top-left),
