@@ -140,11 +140,12 @@ TEST_F(ConfigReader, SlotTablesAndSectionBlocks) {
 // the reader's own keys are read in every scope.
 TEST_F(ConfigReader, AScopeReadTouchesOnlyItsSections) {
   std::array<int, 5> calls{};  // credits, flipeffects, race timer, slots sized, developer layout
-  ReaderHooks = {.developerLayout = [&] { ++calls[4]; },
-                 .triggerSlotsSized = [&](int) { ++calls[3]; },
-                 .creditsText = [&](const std::string&) { ++calls[0]; },
-                 .flipSectionStart = [&] { ++calls[1]; },
-                 .raceSectionStart = [&] { ++calls[2]; }};
+  ReaderHooks = {};
+  ReaderHooks.developerLayout = [&] { ++calls[4]; };
+  ReaderHooks.triggerSlotsSized = [&](int) { ++calls[3]; };
+  ReaderHooks.creditsText = [&](const std::string&) { ++calls[0]; };
+  ReaderHooks.flipSectionStart = [&] { ++calls[1]; };
+  ReaderHooks.raceSectionStart = [&] { ++calls[2]; };
   writeConfig(configText({"FogUnit01=1,2,3", "Combo01=9,1", "DeveloperMode=2", "DeveloperMode=1"}));
   for (const char* scope : {"gfx", "gfx2", "rt"}) {
     LoadScope = scope;
