@@ -3,10 +3,12 @@
 // a settings line or one of the commands quit, modify and defaults.
 #include <string>
 
+#include "shell/form1.h"
+
 namespace olvex::presets {
 
-inline constexpr int kConsoleToggleKey = 192;  // the key left of 1
-inline constexpr int kRecallKey = 38;          // Up
+inline constexpr int kConsoleToggleKey = shell::Form1::kConsoleKey;
+inline constexpr int kRecallKey = 38;  // Up
 inline constexpr int kEnterKey = 13;
 
 // The last line entered, without trailing blanks; recalled by Up.

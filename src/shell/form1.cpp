@@ -47,6 +47,7 @@ Form1Hooks& form1Hooks() {
 }
 
 Form1::Form1() : Form("Form1") {
+  setOwnKey(kConsoleKey);
   layOut();
   wireOptions();
   wireCommands();

@@ -17,6 +17,7 @@ class Form1 : public ui::Form {
   // The window's height with the console below its normal bottom edge closed and open (twips).
   static constexpr int kConsoleClosedHeight = 7380;
   static constexpr int kConsoleOpenHeight = kConsoleClosedHeight + 435;
+  static constexpr int kConsoleKey = 192;  // the key left of 1 opens and closes the console
 
   // The executable's full path, and whether it existed at start-up (kept for the whole run).
   std::string ExePath;

@@ -75,6 +75,11 @@ class Form {
   // A key went down anywhere in the window (key code: 13 Enter, 27 Esc, 112.. F1..). The window
   // sees it before the control with the focus; a handler that sets the code to 0 swallows it.
   void userKeyDown(int& keyCode, int shift);
+  // A key the window takes for itself wherever its focus is (0: none), as the main window takes
+  // the key left of 1 for its console: where the keyboard layout makes it a dead key, it composes
+  // nothing into the next character in this window. Everywhere else it types what the layout says.
+  int ownKey() const { return ownKey_; }
+  void setOwnKey(int keyCode) { ownKey_ = keyCode; }
   // The window became the active one; it lost activation (another window was activated).
   void userActivate();
   void userDeactivate();
@@ -113,6 +118,7 @@ class Form {
   int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
   bool placed_ = false;
   bool borderless_ = false;
+  int ownKey_ = 0;
   Color back_ = kButtonFace;
   bool visible_ = false, modal_ = false, unloading_ = false;
   std::vector<Control*> controls_;

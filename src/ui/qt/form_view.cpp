@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -438,6 +439,7 @@ bool FormView::eventFilter(QObject* o, QEvent* e) {
     case QEvent::MouseMove: return mouse(static_cast<QWidget*>(o), e);
     case QEvent::KeyPress:
     case QEvent::KeyRelease: return key(o, e);
+    case QEvent::InputMethod: return composed(*static_cast<QInputMethodEvent*>(e));
     case QEvent::Wheel: return wheel(static_cast<QWidget*>(o), e);
     case QEvent::FocusIn:
       focusIn(static_cast<QWidget*>(o), static_cast<QFocusEvent*>(e)->reason());
@@ -507,10 +509,11 @@ bool FormView::mouse(QWidget* w, QEvent* e) {
 bool FormView::key(QObject*, QEvent* e) {
   if (e == replaying_ || !acting()) return false;  // a replay, or its propagation to a parent
   auto* ke = static_cast<QKeyEvent*>(e);
-  if (ke->nativeScanCode() == kKeyLeftOfOne && !ke->isAutoRepeat()) {
-    // Where that key is a dead key (^ on a German layout), the input method takes its press into
-    // a composition and only its release arrives here: the release stands for the press, and the
-    // composition is dropped, so the key types nothing into the next character.
+  if (ke->nativeScanCode() == kKeyLeftOfOne && keyCode(*ke) == form_->ownKey() && !ke->isAutoRepeat()) {
+    // In a window that takes that key for itself, where it is a dead key (^ on a German layout),
+    // the input method takes its press into a composition and only its release arrives here: the
+    // release stands for the press, and the composition is dropped, so the key types nothing into
+    // the next character. Other windows leave the composition to the input method.
     if (ke->type() == QEvent::KeyPress) {
       leftOfOneDown_ = true;
     } else if (!std::exchange(leftOfOneDown_, false)) {
@@ -548,6 +551,19 @@ void FormView::replayKey(QKeyEvent& k) {
   // Tab moved Qt's focus: the model's follows (the left control's LostFocus may take it back).
   if (!acting() || focusWidget() == before) return;
   if (Control* moved = controlAt(focusWidget())) moved->setFocus();
+}
+
+// Text an input method composed (a dead key's "â") is typed as a key that types it, held back and
+// replayed in order with the keys around it, so it passes the box's KeyPress as any typed
+// character does. Text still being composed is not shown.
+bool FormView::composed(QInputMethodEvent& e) {
+  if (!acting()) return false;
+  if (!e.commitString().isEmpty()) {
+    auto typed = std::make_shared<QKeyEvent>(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, e.commitString());
+    post(nullptr, [this, typed] { replayKey(*typed); });
+  }
+  e.accept();
+  return true;
 }
 
 // The wheel turns a list, combo box or scroll bar only while it has the model's focus, in order

@@ -14,6 +14,7 @@
 #include "ui/form.h"
 
 class QEventLoop;
+class QInputMethodEvent;
 class QKeyEvent;
 
 namespace olvex::ui::qt {
@@ -83,6 +84,7 @@ class FormView : public QWidget {
   bool mouse(QWidget* w, QEvent* e);
   bool key(QObject* o, QEvent* e);
   void replayKey(QKeyEvent& k);
+  bool composed(QInputMethodEvent& e);
   bool wheel(QWidget* w, QEvent* e);
   // Delivers a held-back input event to `target`, past this view's own filter.
   void replay(QWidget* target, QEvent& e);
